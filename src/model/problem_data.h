@@ -1,0 +1,120 @@
+// The problem: headings, control data, wall, ground surfaces, soil layers, water,
+// surcharges, horizontal loads, and the run flags every module shares.
+// Program-wide by design: every module reads and writes these directly, with indexes
+// from 1 and the bounds of the input rules. Integers are 16-bit values in the data
+// file; they are held as int and the reader refuses anything outside -32768..32767.
+#pragma once
+
+#include <string>
+
+#include "platform/array1.h"
+
+using platform::Array;
+
+// ---- shared flags and scratch values ----
+inline std::string NewLine = "\n";   // joins the lines of every message box text
+inline int AbortRun = 0;             // 0 go on; 1 input or calculation error; 2 net pressure failure / Discontinue
+inline int InputChanged = 0;
+inline int ChoiceIndex = 0;
+inline int SideIndex = 0;
+inline int HelpMenuIndex = 0;
+inline std::string TextBuffer, TextBuffer2;
+inline std::string InputLine;
+
+// ---- heading ----
+inline int NumHeadingLines = 0;
+inline Array<std::string, 4> HeadingLines;
+
+// ---- control data ----
+inline std::string WallType;          // "C" cantilever, "A" anchored
+inline std::string RunMode;           // "D" design, "A" analysis
+inline double FSActive = 0;
+inline double FSPassive = 0;
+inline int AnalysisFSOption = 0;      // 1 one factor on both sides, 2 FSActive given
+
+// ---- wall ----
+inline double WallTopElev = 0;
+inline double AnchorElev = 0;
+inline double WallBottomElev = 0;
+inline double WallModulusE = 0;       // psi
+inline double WallInertia = 0;        // in^4 per ft
+
+// ---- ground surface, per side (1 right, 2 left) ----
+inline Array<int, 2> NumSurfacePoints;
+inline Array<double, 2, 11> SurfaceDist;
+inline Array<double, 2, 11> SurfaceElev;
+
+// ---- soil layers, per side ----
+inline Array<std::string, 2> SoilDataType;   // "S" strengths, "C" coefficients
+inline Array<int, 2> NumSoilLayers;
+inline Array<double, 2> SideFSActive;
+inline Array<double, 2> SideFSPassive;
+inline Array<double, 2, 11> LayerSatUnitWeight;
+inline Array<double, 2, 11> LayerMoistUnitWeight;
+inline Array<double, 2, 11> LayerPhi;
+inline Array<double, 2, 11> LayerCohesion;
+inline Array<double, 2, 11> LayerWallFriction;
+inline Array<double, 2, 11> LayerAdhesion;
+inline Array<double, 2, 11> LayerBottomElev;
+inline Array<double, 2, 11> LayerBottomSlope;
+inline Array<double, 2, 11> LayerFSActive;
+inline Array<double, 2, 11> LayerFSPassive;
+inline Array<double, 2, 11> LayerKa;
+inline Array<double, 2, 11> LayerKp;
+
+// ---- water ----
+inline std::string WaterDataType;     // "" none, "E" elevations, "P" pressure table
+inline double WaterUnitWeight = 0;
+inline Array<double, 2> WaterElev;
+inline std::string SeepageOption;     // "" none, "A" automatic, "G" given
+inline double SeepageElev = 0;
+inline Array<double, 2> SeepageGradient;   // per method
+inline int NumWaterPressPoints = 0;
+inline Array<double, 21> WaterPressElev;
+inline Array<double, 21> WaterPressValue;
+
+// ---- vertical surcharges, per side ----
+inline Array<int, 2> NumLineLoads;
+inline Array<double, 2, 5> LineLoadDist;
+inline Array<double, 2, 5> LineLoad;
+inline Array<int, 2> NumUniformLoads;
+inline Array<double, 2> UniformLoad;
+inline Array<int, 2> NumStripLoads;
+inline Array<double, 2, 11> StripStartDist;
+inline Array<double, 2, 11> StripEndDist;
+inline Array<double, 2, 11> StripLoad;
+inline Array<int, 2> NumRampLoads;
+inline Array<double, 2> RampStartDist;
+inline Array<double, 2> RampEndDist;
+inline Array<double, 2> RampLoad;
+inline Array<int, 2> NumTriangularLoads;
+inline Array<double, 2, 11> TriStartDist;
+inline Array<double, 2, 11> TriPeakDist;
+inline Array<double, 2, 11> TriEndDist;
+inline Array<double, 2, 11> TriPeakLoad;
+inline Array<int, 2> NumVariablePoints;
+inline Array<double, 2, 11> VarLoadDist;
+inline Array<double, 2, 11> VarLoadValue;
+
+// ---- horizontal loads on the wall ----
+inline int NumHorizLineLoads = 0;
+inline Array<double, 5> HorizLineElev;
+inline Array<double, 5> HorizLineLoad;
+inline int NumHorizDistPoints = 0;
+inline Array<double, 11> HorizDistElev;
+inline Array<double, 11> HorizDistLoad;
+
+// ---- run flags ----
+inline int HeadContDone = 0;
+inline int OutputSaved = 0;
+inline int RoweSoilType = 0;          // 0 none, 1 sand, 2 clay
+inline int NumPileSections = 0;
+
+// ---- working-file state ----
+inline std::string CurrentInputFile, CurrentOutputFile;
+inline std::string InputFileName, OutputFileName;
+inline int InFileNum = 0, OutFileNum = 0;
+inline int InputLineCount = 0;
+inline long OutputLineCount = 0;      // wide: a long report must never wrap the count
+inline int TempFileCount = 0;
+inline Array<std::string, 100> TempFileNames;

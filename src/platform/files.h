@@ -1,0 +1,44 @@
+// The file table the procedures use: numbered files opened for input, output, append or
+// binary. Text is Latin-1; lines are read with CR LF or LF stripped and written with
+// CR LF. No Qt here: the computing core uses it headless.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace platform::files {
+
+enum class Mode { Input, Output, Append, Binary };
+
+int FreeFile();                                      // smallest unused number from 1
+bool Open(const std::string& path, Mode mode, int fileNum);  // false when it cannot be opened
+bool IsOpen(int fileNum);
+void Close(int fileNum);                             // flushes
+void CloseAll();
+bool LineInput(int fileNum, std::string& line);      // false at end of file or on error
+bool Eof(int fileNum);
+bool PrintLine(int fileNum, std::string_view line);  // line + CR LF; false on a write error
+long LinesWritten(int fileNum);                      // lines written since it was opened
+
+// Binary files, little-endian byte by byte.
+bool PutBytes(int fileNum, const void* data, std::size_t n);
+bool GetBytes(int fileNum, void* data, std::size_t n);
+bool PutDouble(int fileNum, double v);
+bool GetDouble(int fileNum, double& v);
+bool PutInt16(int fileNum, std::int16_t v);
+bool GetInt16(int fileNum, std::int16_t& v);
+
+bool Exists(const std::string& path);
+long long FileLen(const std::string& path);          // -1 when missing
+bool Kill(const std::string& path);
+std::string JoinPath(const std::string& dir, const std::string& name);
+std::string CurrentDir();
+bool ChDir(const std::string& dir);
+std::string Environ(const std::string& name);
+// TEMP (trimmed), else TMPDIR, else the system's temporary folder.
+std::string TempFolder();
+std::string ProgramFolder();
+void SetProgramFolder(const std::string& dir);       // tests point it into a scratch folder
+
+}  // namespace platform::files
