@@ -1,0 +1,82 @@
+// Procedures of the soil and water pressure computation. Sides: 1 right (retained),
+// 2 left. Methods: 1 cantilever or free earth, 2 fixed earth. Failures are reported in
+// message boxes where they are found and set AbortRun; no procedure returns a failure.
+#pragma once
+
+#include "pressures/pressure_data.h"
+
+// ---- solution set-up ----
+// Pressure method per side, seepage gradient, bottom and limit, the factors of safety
+// in use (design), the wedge figures of wedge sides, and the grid and net water
+// pressures for method 1.
+void PrepareSolution();
+
+// ---- elevation grid ----
+void BuildElevationGrid(int Method);
+
+// The arrays an inserted grid point moves besides GridElev and the wedge marks.
+enum GridMove : unsigned {
+  kMoveActive1 = 1u << 0,    // ActivePressure of side 1
+  kMovePassive1 = 1u << 1,   // PassivePressure of side 1
+  kMoveActive2 = 1u << 2,
+  kMovePassive2 = 1u << 3,
+  kMoveNetWater = 1u << 4,   // NetWaterPressure
+  kMoveNetA = 1u << 5,       // NetPressureA (two-value form)
+  kMoveNetP = 1u << 6,       // NetPressureP (two-value form)
+};
+inline constexpr unsigned kMoveSide1 = kMoveActive1 | kMovePassive1;
+inline constexpr unsigned kMoveSide2 = kMoveActive2 | kMovePassive2;
+
+// Inserts the elevation z0 as point i + 1, between points i and i + 1
+// (GridElev(i) > z0 > GridElev(i + 1)). GridElev, the arrays named in `moved` and the
+// wedge marks of both sides move down by one from point i + 1; NumGridPoints grows by
+// one. Each moved diagram takes at the new point its segment's value at z0, both k
+// equal; the new marks are "". Callers overwrite the new point where their rule differs.
+// A grid already at 301 points is left untouched: the "TOO MANY ELEVATIONS" box is
+// shown, AbortRun = 1, and false is returned.
+bool InsertGridPoint(int i, double z0, unsigned moved);
+
+// Index of the last regular grid point, the one just above the first far point
+// (NumGridPoints - 2 unless a point was inserted below the far points).
+int LastRegularGridPoint();
+
+// First grid point from the top within 0.0001 ft of the elevation (strictly less than
+// 0.0001 apart), or 0 when there is none; the search never passes NumGridPoints.
+int FirstGridPointAt(double elev);
+// Last grid point within 0.0001 ft of the elevation (inclusive), or 0 when none.
+int LastGridPointAt(double elev);
+
+// ---- water ----
+void ComputeWaterPressures(int Method);
+
+// ---- Coulomb pressures ----
+void InitPassiveCoefficientTables();
+void ComputeCoulombPressures(int Side, int Method);
+void ComputeSoilCoefficients(int Side, int Method);
+
+// ---- surcharges on a Coulomb side ----
+void ComputeSurchargePressures(int Side);
+void EvaluateSurchargeLoad(int Side, int FirstPoint, int Kind, int LoadIndex);
+
+// ---- net pressures ----
+void ComputeNetPressures();
+
+// The initial pressure pass of a design solution for method 1, after PrepareSolution
+// and the wedge-method choice: side 1 then side 2 by Coulomb coefficients or by the
+// wedge method, the no-solution flags of row 1 copied to rows 2 and 3, then the net
+// pressures. The caller tests AbortRun afterwards.
+void ComputeInitialPressures();
+
+// ---- soil pressure report section ----
+void WriteSoilPressureReport();
+
+// ---- wedge method ----
+void BuildWedgeGeometry(int Side);
+void ComputeWedgeWeight(double& Weight, double RefElev, double Slope, int Side, int Method,
+                        double X1, double Y1, double X2, double Y2, int Layer);
+void BuildSeepageZoneGeometry(int Side, int Method);
+// Total is added to, never cleared.
+void SumWedgeSurcharge(double& Total, int Side, double X1, double X2);
+void ComputeFixedWedgeForces(int Side, int Method);
+void ComputeSweepWedgeForces(int Side, int Method);
+void ComputeWedgePressures(int Side, int Method);
