@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/array1.h"
+#include "platform/list1.h"
 
 using platform::Array;
 
@@ -117,4 +118,5 @@ inline int InFileNum = 0, OutFileNum = 0;
 inline int InputLineCount = 0;
 inline long OutputLineCount = 0;      // wide: a long report must never wrap the count
 inline int TempFileCount = 0;
-inline Array<std::string, 100> TempFileNames;
+// Grows past slot 100 as needed: a name that finds no slot would leave its file behind.
+inline platform::List<std::string> TempFileNames;

@@ -1,0 +1,16 @@
+#include "model/temp_files.h"
+
+#include "model/problem_data.h"
+
+void AddTempFileName(const std::string& name) {
+  TempFileCount = TempFileCount + 1;
+  TempFileNames(TempFileCount) = name;
+}
+
+bool IsListedTempFile(const std::string& name) {
+  if (name.empty()) return false;
+  for (int i = 1; i <= TempFileCount; ++i) {
+    if (TempFileNames(i) == name) return true;
+  }
+  return false;
+}
