@@ -16,6 +16,9 @@ bool Open(const std::string& path, Mode mode, int fileNum);  // false when it ca
 bool IsOpen(int fileNum);
 void Close(int fileNum);                             // flushes
 void CloseAll();
+// The same, reporting whether every pending write and the flush succeeded.
+bool CloseChecked(int fileNum);
+bool CloseAllChecked();
 bool LineInput(int fileNum, std::string& line);      // false at end of file or on error
 bool Eof(int fileNum);
 bool PrintLine(int fileNum, std::string_view line);  // line + CR LF; false on a write error

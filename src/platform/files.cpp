@@ -1,0 +1,264 @@
+#include "platform/files.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <system_error>
+
+#include "platform/text.h"
+
+namespace platform::files {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct OpenFile {
+  std::fstream stream;
+  Mode mode = Mode::Input;
+  long linesWritten = 0;
+  bool lastWasWrite = false;  // a binary file switching between reading and writing seeks
+  bool failed = false;        // a write failed since it was opened
+};
+
+std::map<int, std::unique_ptr<OpenFile>>& table() {
+  static std::map<int, std::unique_ptr<OpenFile>> t;
+  return t;
+}
+
+OpenFile* find(int fileNum) {
+  auto it = table().find(fileNum);
+  return it == table().end() ? nullptr : it->second.get();
+}
+
+std::string& programFolder() {
+  static std::string folder;
+  return folder;
+}
+
+void toWriting(OpenFile& f) {
+  if (f.mode == Mode::Binary && !f.lastWasWrite) f.stream.seekp(f.stream.tellg());
+  f.lastWasWrite = true;
+}
+
+void toReading(OpenFile& f) {
+  if (f.mode == Mode::Binary && f.lastWasWrite) {
+    f.stream.flush();
+    f.stream.seekg(f.stream.tellp());
+  }
+  f.lastWasWrite = false;
+}
+
+bool writeRaw(OpenFile& f, const char* data, std::size_t n) {
+  f.stream.write(data, static_cast<std::streamsize>(n));
+  if (!f.stream.good()) f.failed = true;
+  return !f.failed;
+}
+
+}  // namespace
+
+int FreeFile() {
+  int n = 1;
+  for (const auto& [num, file] : table()) {
+    if (num != n) break;
+    ++n;
+  }
+  return n;
+}
+
+bool Open(const std::string& path, Mode mode, int fileNum) {
+  if (fileNum < 1 || find(fileNum) || path.empty()) return false;
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return false;
+  auto f = std::make_unique<OpenFile>();
+  f->mode = mode;
+  std::ios::openmode m = std::ios::binary;
+  switch (mode) {
+    case Mode::Input: m |= std::ios::in; break;
+    case Mode::Output: m |= std::ios::out | std::ios::trunc; break;
+    case Mode::Append: m |= std::ios::out | std::ios::app; break;
+    case Mode::Binary:
+      m |= std::ios::in | std::ios::out;
+      if (!fs::exists(path, ec)) {
+        std::ofstream create(path, std::ios::binary);
+        if (!create) return false;
+      }
+      break;
+  }
+  f->stream.open(path, m);
+  if (!f->stream.is_open()) return false;
+  table()[fileNum] = std::move(f);
+  return true;
+}
+
+bool IsOpen(int fileNum) { return find(fileNum) != nullptr; }
+
+bool CloseChecked(int fileNum) {
+  auto it = table().find(fileNum);
+  if (it == table().end()) return true;
+  OpenFile& f = *it->second;
+  bool ok = !f.failed;
+  if (f.mode != Mode::Input) {
+    f.stream.flush();
+    ok = ok && f.stream.good();
+  }
+  f.stream.close();
+  ok = ok && !f.stream.fail();
+  table().erase(it);
+  return ok;
+}
+
+void Close(int fileNum) { CloseChecked(fileNum); }
+
+bool CloseAllChecked() {
+  bool ok = true;
+  while (!table().empty()) ok = CloseChecked(table().begin()->first) && ok;
+  return ok;
+}
+
+void CloseAll() { CloseAllChecked(); }
+
+bool LineInput(int fileNum, std::string& line) {
+  OpenFile* f = find(fileNum);
+  line.clear();
+  if (!f || f->mode == Mode::Output || f->mode == Mode::Append) return false;
+  toReading(*f);
+  if (f->stream.peek() == std::char_traits<char>::eof()) return false;
+  std::getline(f->stream, line);
+  if (f->stream.bad()) return false;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return true;
+}
+
+bool Eof(int fileNum) {
+  OpenFile* f = find(fileNum);
+  if (!f || f->mode == Mode::Output || f->mode == Mode::Append) return true;
+  toReading(*f);
+  if (!f->stream.good()) return true;
+  return f->stream.peek() == std::char_traits<char>::eof();
+}
+
+bool PrintLine(int fileNum, std::string_view line) {
+  OpenFile* f = find(fileNum);
+  if (!f || f->mode == Mode::Input || f->mode == Mode::Binary) return false;
+  if (!writeRaw(*f, line.data(), line.size()) || !writeRaw(*f, "\r\n", 2)) return false;
+  ++f->linesWritten;
+  return true;
+}
+
+long LinesWritten(int fileNum) {
+  OpenFile* f = find(fileNum);
+  return f ? f->linesWritten : 0;
+}
+
+bool PutBytes(int fileNum, const void* data, std::size_t n) {
+  OpenFile* f = find(fileNum);
+  if (!f || f->mode != Mode::Binary) return false;
+  toWriting(*f);
+  return writeRaw(*f, static_cast<const char*>(data), n);
+}
+
+bool GetBytes(int fileNum, void* data, std::size_t n) {
+  OpenFile* f = find(fileNum);
+  if (!f || f->mode != Mode::Binary) return false;
+  toReading(*f);
+  f->stream.read(static_cast<char*>(data), static_cast<std::streamsize>(n));
+  if (static_cast<std::size_t>(f->stream.gcount()) != n) {
+    f->stream.clear();
+    return false;
+  }
+  return true;
+}
+
+bool PutDouble(int fileNum, double v) {
+  std::uint64_t bits;
+  std::memcpy(&bits, &v, sizeof bits);
+  unsigned char b[8];
+  for (int i = 0; i < 8; ++i) b[i] = static_cast<unsigned char>(bits >> (8 * i));
+  return PutBytes(fileNum, b, 8);
+}
+
+bool GetDouble(int fileNum, double& v) {
+  unsigned char b[8];
+  if (!GetBytes(fileNum, b, 8)) return false;
+  std::uint64_t bits = 0;
+  for (int i = 0; i < 8; ++i) bits |= static_cast<std::uint64_t>(b[i]) << (8 * i);
+  std::memcpy(&v, &bits, sizeof v);
+  return true;
+}
+
+bool PutInt16(int fileNum, std::int16_t v) {
+  const auto u = static_cast<std::uint16_t>(v);
+  const unsigned char b[2] = {static_cast<unsigned char>(u & 0xFF), static_cast<unsigned char>(u >> 8)};
+  return PutBytes(fileNum, b, 2);
+}
+
+bool GetInt16(int fileNum, std::int16_t& v) {
+  unsigned char b[2];
+  if (!GetBytes(fileNum, b, 2)) return false;
+  v = static_cast<std::int16_t>(static_cast<std::uint16_t>(b[0] | (b[1] << 8)));
+  return true;
+}
+
+bool Exists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::exists(path, ec);
+}
+
+long long FileLen(const std::string& path) {
+  std::error_code ec;
+  const auto n = fs::file_size(path, ec);
+  return ec ? -1 : static_cast<long long>(n);
+}
+
+bool Kill(const std::string& path) {
+  std::error_code ec;
+  return fs::remove(path, ec) && !ec;
+}
+
+std::string JoinPath(const std::string& dir, const std::string& name) {
+  if (dir.empty()) return name;
+  return (fs::path(dir) / name).string();
+}
+
+std::string CurrentDir() {
+  std::error_code ec;
+  auto p = fs::current_path(ec);
+  return ec ? std::string() : p.string();
+}
+
+bool ChDir(const std::string& dir) {
+  std::error_code ec;
+  fs::current_path(dir, ec);
+  return !ec;
+}
+
+std::string Environ(const std::string& name) {
+  const char* v = std::getenv(name.c_str());
+  return v ? std::string(v) : std::string();
+}
+
+std::string TempFolder() {
+  std::string t = text::Trim(Environ("TEMP"));
+  if (!t.empty()) return t;
+  t = Environ("TMPDIR");
+  if (!t.empty()) return t;
+  std::error_code ec;
+  auto p = fs::temp_directory_path(ec);
+  return ec ? std::string("/tmp") : p.string();
+}
+
+std::string ProgramFolder() {
+  if (!programFolder().empty()) return programFolder();
+  std::error_code ec;
+  auto exe = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec && exe.has_parent_path()) return exe.parent_path().string();
+  return CurrentDir();
+}
+
+void SetProgramFolder(const std::string& dir) { programFolder() = dir; }
+
+}  // namespace platform::files
