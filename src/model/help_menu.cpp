@@ -1,0 +1,25 @@
+#include "model/help_menu.h"
+
+#include "model/main_menus.h"
+#include "platform/services.h"
+
+void QuitHelp() {
+  if (platform::Help* h = platform::services().help) h->quit();
+}
+
+void ShowHelpContents() {
+  if (platform::Help* h = platform::services().help) h->contents();
+}
+
+void ShowHelpSearch() {
+  if (platform::Help* h = platform::services().help) h->search("");
+}
+
+void DispatchHelpMenuItem(int& Index) {
+  switch (Index) {
+    case 0: ShowHelpContents(); break;
+    case 1: ShowHelpSearch(); break;
+    case 3: ShowWindowOrNotice(ShowAboutBox); break;
+    default: break;
+  }
+}

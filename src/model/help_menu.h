@@ -1,0 +1,13 @@
+// The Help menu every window shares: contents, search, About.
+#pragma once
+
+#include <functional>
+
+// The About box (a window); empty until the windows fill it.
+inline std::function<void()> ShowAboutBox;
+
+void QuitHelp();
+void ShowHelpContents();
+void ShowHelpSearch();
+// Index of the Help item clicked: 0 contents, 1 search, 3 About; anything else nothing.
+void DispatchHelpMenuItem(int& Index);

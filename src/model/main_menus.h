@@ -1,0 +1,50 @@
+// The state of the work as the main window shows it: which menus and items can be used,
+// the caption of the Edit item, and which of the picture and the two panels is shown.
+// The file commands and the solve flow change it; the window mirrors it after every
+// handler. Kept free of widgets so the whole life cycle runs and is tested headless.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+struct MainMenuState {
+  // Top menus (the Help menu is never switched off).
+  bool fileMenu = true, editMenu = true, viewMenu = true, solveMenu = true;
+  // Items: every item starts enabled.
+  std::array<bool, 8> fileItem{true, true, true, true, true, true, true, true};
+  std::array<bool, 2> saveItem{true, true};
+  std::array<bool, 2> printItem{true, true};
+  bool editItem0 = true;
+  std::string editCaption;
+  std::array<bool, 7> viewItem{true, true, true, true, true, true, true};
+  bool solveItem0 = true;
+  // Panels: the picture shows whenever neither panel is shown.
+  bool image1Visible = true;
+  bool soilOutVisible = false;  // the interim soil-pressure review
+  bool doneVisible = false;     // the result notice
+  std::string doneCaption = "SOLUTION ABORTED DUE TO CALCULATION ERRORS";
+};
+
+inline MainMenuState MainMenus;
+
+inline constexpr const char* kSolutionComplete = "SOLUTION COMPLETE";
+inline constexpr const char* kSolutionAborted = "SOLUTION ABORTED DUE TO CALCULATION ERRORS";
+inline constexpr const char* kNotAvailable = "This window is not available yet.";
+
+// The windows the program flow opens. An empty slot is a window not built yet: calling it
+// shows kNotAvailable. solve_file and tests fill them with their own answers.
+struct MainWindowCalls {
+  std::function<void()> showKeyIn;          // keyboard entry hub, modal
+  std::function<void()> showWedgeChooser;   // wedge method for the sides that need one, modal
+  std::function<void()> endProgram;         // File > Exit after the prompts and deletion
+};
+inline MainWindowCalls MainCalls;
+
+// Shows the window through its slot, or the not-available message when it has none.
+void ShowWindowOrNotice(const std::function<void()>& window);
+
+// Every menu into the no-data state (the reset ends with it).
+void SetNoDataMenus();
+// The start-up's own menu steps after the reset: the Start state.
+void SetStartMenus();

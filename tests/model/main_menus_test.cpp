@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "model/help_menu.h"
+#include "model/main_menus.h"
+#include "model/problem.h"
+#include "platform/file_copy.h"
+#include "platform/files.h"
+#include "scripted.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+TEST(MainMenus, ResetPutsEveryMenuIntoNoDataButLeavesEditAndSubmenus) {
+  platform::services().hooks.setNoDataMenus = SetNoDataMenus;
+  MainMenus = MainMenuState{};
+  MainMenus.editMenu = false;
+  MainMenus.saveItem[0] = true;
+  ResetInputData();
+  const MainMenuState& m = MainMenus;
+  EXPECT_TRUE(m.fileItem[0] && m.fileItem[1] && m.fileItem[7]);
+  EXPECT_FALSE(m.fileItem[3] || m.fileItem[5]);
+  EXPECT_EQ(m.editCaption, "&Enter Input Data");
+  EXPECT_FALSE(m.editMenu);          // not touched by the reset
+  EXPECT_TRUE(m.saveItem[0]);        // nor the Save submenu
+  EXPECT_FALSE(m.viewMenu || m.solveMenu);
+  for (bool on : m.viewItem) EXPECT_FALSE(on);
+  SetStartMenus();
+  EXPECT_TRUE(MainMenus.editMenu);
+  EXPECT_EQ(MainMenus.editCaption, "&Enter Input data");
+  EXPECT_FALSE(MainMenus.saveItem[0]);
+  EXPECT_TRUE(MainMenus.saveItem[1]);
+}
+
+TEST(HelpMenu, DispatchesContentsSearchAboutAndIgnoresTheSeparator) {
+  RecordingHelp help;
+  ScriptedBoxes boxes;
+  platform::services().help = &help;
+  platform::services().messageBoxes = &boxes;
+  int about = 0;
+  ShowAboutBox = [&] { ++about; };
+  for (int i : {0, 1, 2, 3, 7}) {
+    int index = i;
+    DispatchHelpMenuItem(index);
+  }
+  EXPECT_EQ(help.calls, (std::vector<std::string>{"contents", "search:"}));
+  EXPECT_EQ(about, 1);
+  ShowAboutBox = nullptr;  // a window not built yet says so
+  boxes.script.push_back({"QUELDAR", platform::Answer::OK, "This window is not available yet."});
+  int three = 3;
+  DispatchHelpMenuItem(three);
+  EXPECT_TRUE(boxes.script.empty());
+  platform::services().help = nullptr;
+  platform::services().messageBoxes = nullptr;
+}
+
+TEST(FileCopy, ReplacesTheTargetOnlyWithACompleteCopy) {
+  const fs::path dir = fs::temp_directory_path() / ("queldar-copy-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  const std::string src = (dir / "a.ooo").string(), dst = (dir / "b.out").string();
+  std::string bytes;
+  for (int i = 0; i < 5000; ++i) bytes += "line " + std::to_string(i) + "\r\n";
+  bytes += "no line end";
+  std::ofstream(src, std::ios::binary) << bytes;
+  std::ofstream(dst, std::ios::binary) << "old";
+  ASSERT_TRUE(platform::files::CopyFileReplacing(src, dst));
+  std::ifstream in(dst, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes);
+  // A missing source or a target that cannot be made leaves everything as it was.
+  EXPECT_FALSE(platform::files::CopyFileReplacing((dir / "missing").string(), dst));
+  EXPECT_FALSE(platform::files::CopyFileReplacing(src, (dir / "no/such/dir/x").string()));
+  EXPECT_FALSE(platform::files::CopyFileReplacing(src, dir.string()));
+  int left = 0;
+  for (auto& e : fs::directory_iterator(dir)) left += e.path().filename().string().find(".part") != std::string::npos;
+  EXPECT_EQ(left, 0);
+  EXPECT_TRUE(platform::files::IsWritableFolder(dir.string()));
+  EXPECT_FALSE(platform::files::IsWritableFolder((dir / "nope").string()));
+  fs::remove_all(dir);
+}
