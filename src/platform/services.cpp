@@ -1,5 +1,7 @@
 #include "platform/services.h"
 
+#include "platform/headless.h"
+
 #include <cstdio>
 #include <string>
 
@@ -22,6 +24,16 @@ Answer MsgBox(std::string_view text, int buttons, std::string_view title) {
 
 void SetPointer(int code) {
   if (Pointer* p = services().pointer) p->set(code);
+}
+
+std::chrono::system_clock::time_point Now() {
+  if (Clock* c = services().clock) return c->now();
+  return SystemClock().now();
+}
+
+void WaitSeconds(double seconds) {
+  if (Clock* c = services().clock) return c->waitSeconds(seconds);
+  SystemClock().waitSeconds(seconds);
 }
 
 }  // namespace platform

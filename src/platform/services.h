@@ -122,6 +122,10 @@ Answer MsgBox(std::string_view text, int buttons = 0, std::string_view title = {
 
 void SetPointer(int code);
 
+// The time and the waits through the installed clock; the system clock when none is.
+std::chrono::system_clock::time_point Now();
+void WaitSeconds(double seconds);
+
 // Shows the hourglass while alive; restores the default pointer on every exit.
 class BusyPointer {
  public:

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/headless.h"
+#include "platform/script_doubles.h"
+#include "platform/services.h"
+#include "platform/text.h"
+
+using platform::Answer;
+
+TEST(ScriptedMessageBoxes, AnswersFromTheScriptAndRecordsEveryBox) {
+  platform::ScopedServices s;
+  s.boxes.expect(Answer::OK).expect("OVERWRITE?", Answer::No).expect(Answer::Cancel);
+  EXPECT_EQ(platform::MsgBox("Line one\nLine two"), Answer::OK);
+  EXPECT_EQ(platform::MsgBox("File exists.", 36, "OVERWRITE?"), Answer::No);
+  EXPECT_EQ(platform::MsgBox("Go on?", 49, "CHECK"), Answer::Cancel);
+  ASSERT_EQ(s.boxes.boxes().size(), 3u);
+  EXPECT_EQ(s.boxes.boxes()[0].title, "QUELDAR");  // no title shows the program's
+  EXPECT_EQ(s.boxes.boxes()[0].text, "Line one\nLine two");
+  EXPECT_EQ(s.boxes.boxes()[0].buttons, 0);
+  EXPECT_EQ(s.boxes.boxes()[1].title, "OVERWRITE?");
+  EXPECT_EQ(s.boxes.boxes()[2].buttons, 49);
+  EXPECT_TRUE(s.boxes.done());
+}
+
+TEST(ScriptedMessageBoxes, AnUnexpectedBoxFailsAtOnce) {
+  platform::ScopedServices s;
+  EXPECT_THROW(platform::MsgBox("surprise"), platform::UnexpectedMessageBox);
+
+  s.boxes.expect("ONE", Answer::OK);
+  EXPECT_THROW(platform::MsgBox("x", 0, "TWO"), platform::UnexpectedMessageBox);
+
+  // Answers the buttons cannot give.
+  const struct {
+    int buttons;
+    Answer answer;
+  } impossible[] = {{0, Answer::Yes},  {48, Answer::Cancel}, {64, Answer::No}, {1, Answer::Yes},
+                    {49, Answer::No},  {4, Answer::OK},      {36, Answer::Cancel}};
+  for (const auto& c : impossible) {
+    s.boxes.expect(c.answer);
+    EXPECT_THROW(platform::MsgBox("x", c.buttons, "T"), platform::UnexpectedMessageBox)
+        << c.buttons << " " << platform::AnswerName(c.answer);
+  }
+  try {
+    platform::MsgBox("the text", 4, "LAST");
+    FAIL() << "no exception";
+  } catch (const platform::UnexpectedMessageBox& e) {
+    EXPECT_NE(std::string(e.what()).find("\"LAST\" [4] \"the text\""), std::string::npos) << e.what();
+  }
+}
+
+TEST(RecordingPointer, TheDefaultPointerComesBackBeforeBoxesAndOnEveryExit) {
+  platform::ScopedServices s;
+  s.boxes.expect(Answer::OK);
+  {
+    platform::BusyPointer busy;
+    platform::MsgBox("done");
+  }
+  EXPECT_EQ(s.pointer.order(), (std::vector<std::string>{"11", "0", "box", "0"}));
+
+  s.pointer.clear();
+  try {
+    platform::BusyPointer busy;
+    platform::MsgBox("not in the script");
+  } catch (const platform::UnexpectedMessageBox&) {
+  }
+  EXPECT_EQ(s.pointer.codes(), (std::vector<int>{11, 0, 0}));
+  EXPECT_EQ(s.pointer.current(), 0);
+}
+
+TEST(ScopedServices, PutsThePreviousRegistryBack) {
+  platform::NoPointer outer;
+  platform::services().pointer = &outer;
+  bool hookRan = false;
+  platform::services().hooks.setNoDataMenus = [&] { hookRan = true; };
+  {
+    platform::ScopedServices s;
+    EXPECT_EQ(platform::services().pointer, &s.pointer);
+    platform::services().hooks.setNoDataMenus = nullptr;
+    {
+      platform::ScopedServices inner;
+      EXPECT_EQ(platform::services().messageBoxes, &inner.boxes);
+    }
+    EXPECT_EQ(platform::services().messageBoxes, &s.boxes);
+  }
+  EXPECT_EQ(platform::services().pointer, &outer);
+  EXPECT_EQ(platform::services().messageBoxes, nullptr);
+  ASSERT_TRUE(platform::services().hooks.setNoDataMenus);
+  platform::services().hooks.setNoDataMenus();
+  EXPECT_TRUE(hookRan);
+  platform::services() = platform::Services{};
+}
+
+TEST(FixedClock, StandsStillAndRecordsWaits) {
+  platform::ScopedServices s;
+  const auto start = platform::Now();
+  EXPECT_EQ(platform::text::FormatDate(start, "d-mmmm-yyyy"), "9-December-2026");
+  EXPECT_EQ(platform::text::FormatDate(start, "H:MM:SS"), "2:07:12");
+  platform::WaitSeconds(3);
+  platform::WaitSeconds(0);
+  EXPECT_EQ(s.clock.waits(), (std::vector<double>{3, 0}));
+  EXPECT_EQ(platform::Now() - start, std::chrono::seconds(3));
+  s.clock.setLocal(2027, 1, 31, 23, 59, 5);
+  EXPECT_EQ(platform::text::FormatDate(platform::Now(), "d-mmmm-yyyy H:MM:SS"), "31-January-2027 23:59:05");
+}
+
+TEST(PrintingMessageBoxes, PrintsEachBoxAsABlockAndAnswersByItsButtons) {
+  std::ostringstream out;
+  platform::PrintingMessageBoxes boxes(out);
+  EXPECT_EQ(boxes.show("First line\n\n     Unable to continue.", 0, "TOO MANY ELEVATIONS"), Answer::OK);
+  EXPECT_EQ(boxes.show("", 64, "QUELDAR"), Answer::OK);
+  EXPECT_EQ(out.str(),
+            "=== TOO MANY ELEVATIONS [0]\nFirst line\n\n     Unable to continue.\n===\n"
+            "=== QUELDAR [64]\n\n===\n");
+
+  const struct {
+    int buttons;
+    Answer yes, no;
+  } cases[] = {{0, Answer::OK, Answer::OK},     {48, Answer::OK, Answer::OK},
+               {64, Answer::OK, Answer::OK},    {1, Answer::OK, Answer::Cancel},
+               {49, Answer::OK, Answer::Cancel}, {4, Answer::Yes, Answer::No},
+               {36, Answer::Yes, Answer::No}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(platform::PrintingMessageBoxes::AnswerFor(c.buttons, false), c.yes) << c.buttons;
+    EXPECT_EQ(platform::PrintingMessageBoxes::AnswerFor(c.buttons, true), c.no) << c.buttons;
+  }
+}
+
+TEST(HeadlessServices, BoxesGoToStandardOutputWithTheProgramTitle) {
+  platform::ScopedServices restore;
+  platform::InstallHeadlessServices(true);
+  ::testing::internal::CaptureStdout();
+  const Answer a = platform::MsgBox("Save changes?", 36);
+  const Answer b = platform::MsgBox("Go on?", 49, "CHECK");
+  platform::SetPointer(11);
+  const std::string printed = ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(a, Answer::No);
+  EXPECT_EQ(b, Answer::Cancel);
+  EXPECT_EQ(printed, "=== QUELDAR [36]\nSave changes?\n===\n=== CHECK [49]\nGo on?\n===\n");
+
+  platform::InstallHeadlessServices(false);
+  ::testing::internal::CaptureStdout();
+  EXPECT_EQ(platform::MsgBox("Save changes?", 4, "SAVE"), Answer::Yes);
+  ::testing::internal::GetCapturedStdout();
+}
