@@ -43,6 +43,8 @@ int LastRegularGridPoint();
 // First grid point from the top within 0.0001 ft of the elevation (strictly less than
 // 0.0001 apart), or 0 when there is none; the search never passes NumGridPoints.
 int FirstGridPointAt(double elev);
+// First grid point from the top within 0.0001 ft of the elevation (inclusive), or 0.
+int FirstGridPointWithin(double elev);
 // Last grid point within 0.0001 ft of the elevation (inclusive), or 0 when none.
 int LastGridPointAt(double elev);
 

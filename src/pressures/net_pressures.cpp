@@ -1,0 +1,164 @@
+// The net pressure diagrams the wall design works with, their zero point below the
+// dredge line and the resultant above it.
+#include <cmath>
+
+#include "model/problem.h"
+#include "platform/services.h"
+#include "pressures/pressures.h"
+
+namespace {
+
+constexpr unsigned kMoveAll =
+    kMoveSide1 | kMoveSide2 | kMoveNetWater | kMoveNetA | kMoveNetP;
+
+void AddDistributedLoad() {
+  const int n = NumHorizDistPoints;
+  const int first = FirstGridPointWithin(HorizDistElev(1));
+  if (first == 0) return;
+  int j = 1;
+  NetPressureA(first, 1) += HorizDistLoad(1);
+  NetPressureP(first, 1) += HorizDistLoad(1);
+  if (j >= n) return;
+  for (int i = first + 1; i <= NumGridPoints; ++i) {
+    const double r = (HorizDistElev(j) - GridElev(i)) / (HorizDistElev(j) - HorizDistElev(j + 1));
+    const double v = r * HorizDistLoad(j + 1) + (1 - r) * HorizDistLoad(j);
+    NetPressureA(i, 2) += v;
+    NetPressureP(i, 2) += v;
+    if (1 - r < 0.0001) {
+      j = j + 1;
+      if (j >= n) return;
+      NetPressureA(i, 1) += HorizDistLoad(j);
+      NetPressureP(i, 1) += HorizDistLoad(j);
+    } else {
+      NetPressureA(i, 1) += v;
+      NetPressureP(i, 1) += v;
+    }
+  }
+}
+
+void ReportNoSignChange() {
+  AbortRun = 2;
+  platform::MsgBox("NET ACTIVE PRESSURE DOES NOT CHANGE SIGN" + NewLine +
+                       "     IN THE EMBEDDED DEPTH AS REQUIRED BY" + NewLine +
+                       "     CLASSICAL METHODS." + NewLine + NewLine +
+                       "                        UNABLE TO CONTINUE.",
+                   0, "INVALID NET ACTIVE PRESSURE DISTRIBUTION");
+}
+
+}  // namespace
+
+void ComputeNetPressures() {
+  for (int p = 1; p <= NumGridPoints; ++p) {
+    for (int k = 1; k <= 2; ++k) {
+      NetPressureA(p, k) =
+          ActivePressure(1, p, k) - PassivePressure(2, p, k) + NetWaterPressure(p, k);
+      NetPressureP(p, k) =
+          PassivePressure(1, p, k) - ActivePressure(2, p, k) + NetWaterPressure(p, k);
+    }
+  }
+
+  const double d = MinOf(SurfaceElev(1, 1), SurfaceElev(2, 1));
+  const int D = LastGridPointAt(d);
+  if (D == 0) {
+    ReportNoSignChange();
+    return;
+  }
+  for (int p = D + 1; p <= NumGridPoints; ++p) {
+    const double a = (NetPressureA(p, 1) + NetPressureA(p, 2)) / 2;
+    NetPressureA(p, 1) = a;
+    NetPressureA(p, 2) = a;
+    const double b = (NetPressureP(p, 1) + NetPressureP(p, 2)) / 2;
+    NetPressureP(p, 1) = b;
+    NetPressureP(p, 2) = b;
+  }
+
+  if (NumHorizDistPoints != 0) AddDistributedLoad();
+
+  // Zero point: the first point at or below the dredge line where the net active
+  // pressure stops pushing the wall toward the left side. The far points never are.
+  int i = D;
+  for (;;) {
+    if (NetPressureA(i, 1) <= 0.0001) {
+      ZeroPressIndex = i;
+      break;
+    }
+    i = i + 1;
+    if (i > LastRegularGridPoint()) {
+      ReportNoSignChange();
+      return;
+    }
+    ZeroPressIndex = i;
+    if (std::fabs(NetPressureA(i, 2)) <= 0.0001) break;
+    if (NetPressureA(i, 2) < 0) {
+      const double a1 = NetPressureA(i - 1, 1);
+      const double a2 = NetPressureA(i, 2);
+      const double z0 = GridElev(i - 1) + (GridElev(i - 1) - GridElev(i)) * a1 / (a2 - a1);
+      if (!InsertGridPoint(i - 1, z0, kMoveAll)) return;
+      NetPressureA(i, 1) = 0;
+      NetPressureA(i, 2) = 0;
+      ZeroPressIndex = i;
+      break;
+    }
+  }
+
+  const int z = ZeroPressIndex;
+  NetForceAbove = 0;
+  NetMomentAbove = 0;
+  for (int j = 2; j <= z; ++j) {
+    const double h = GridElev(j - 1) - GridElev(j);
+    const double p1 = NetPressureA(j - 1, 1);
+    const double p2 = NetPressureA(j, 2);
+    const double F = (p1 + p2) * h / 2;
+    NetForceAbove += F;
+    NetMomentAbove += (WallTopElev - GridElev(j - 1)) * F + (p1 + 2 * p2) * h * h / 6;
+  }
+  for (int n = 1; n <= NumHorizLineLoads; ++n) {
+    if (HorizLineElev(n) > GridElev(z)) {
+      NetForceAbove += HorizLineLoad(n);
+      NetMomentAbove += (WallTopElev - HorizLineElev(n)) * HorizLineLoad(n);
+    }
+  }
+
+  // A zero found just above a point whose value below it is still positive: a second
+  // point halfway down keeps the diagram below the zero point linear.
+  if (NetPressureA(z, 1) > 0.0001 && z + 1 <= NumGridPoints) {
+    const double zm = (GridElev(z) + GridElev(z + 1)) / 2;
+    double below[7], above[7];
+    auto get = [&](int p, int k, double* out) {
+      out[0] = ActivePressure(1, p, k);
+      out[1] = PassivePressure(1, p, k);
+      out[2] = ActivePressure(2, p, k);
+      out[3] = PassivePressure(2, p, k);
+      out[4] = NetWaterPressure(p, k);
+      out[5] = NetPressureA(p, k);
+      out[6] = NetPressureP(p, k);
+    };
+    get(z, 1, below);
+    get(z + 1, 2, above);
+    if (!InsertGridPoint(z, zm, kMoveAll)) return;
+    const int q = z + 1;
+    for (int k = 1; k <= 2; ++k) {
+      ActivePressure(1, q, k) = (below[0] + above[0]) / 2;
+      PassivePressure(1, q, k) = (below[1] + above[1]) / 2;
+      ActivePressure(2, q, k) = (below[2] + above[2]) / 2;
+      PassivePressure(2, q, k) = (below[3] + above[3]) / 2;
+      NetWaterPressure(q, k) = (below[4] + above[4]) / 2;
+      NetPressureA(q, k) = (below[5] + above[5]) / 2;
+      NetPressureP(q, k) = (below[6] + above[6]) / 2;
+    }
+  }
+}
+
+void ComputeInitialPressures() {
+  const int method = 1;
+  for (int s = 1; s <= 2; ++s) {
+    SideIndex = s;
+    if (PressureMethod(SideIndex) == "C") ComputeCoulombPressures(SideIndex, method);
+    if (PressureMethod(SideIndex) != "C") ComputeWedgePressures(SideIndex, method);
+  }
+  for (int s = 1; s <= 2; ++s) {
+    WedgeNoSolution(2, s) = WedgeNoSolution(1, s);
+    WedgeNoSolution(3, s) = WedgeNoSolution(1, s);
+  }
+  ComputeNetPressures();
+}

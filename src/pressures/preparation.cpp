@@ -1,0 +1,106 @@
+// The set-up of one solution: how each side's pressures are found, the seepage values,
+// and the factors of safety in use per side, layer and method.
+#include "model/problem.h"
+#include "platform/services.h"
+#include "pressures/pressures.h"
+
+namespace {
+
+void ChoosePressureMethods() {
+  for (int side = 1; side <= 2; ++side) {
+    PressureMethod(side) = "C";
+    if (NumSurfacePoints(side) > 1) PressureMethod(side) = "W";
+    if (SoilDataType(side) == "S") {
+      for (int L = 1; L <= NumSoilLayers(side); ++L) {
+        if (LayerAdhesion(side, L) > 0) PressureMethod(side) = "W";
+        // The last layer has no bottom, so its slope does not matter.
+        if (L < NumSoilLayers(side) && LayerBottomSlope(side, L) != 0) PressureMethod(side) = "W";
+      }
+    }
+  }
+}
+
+void SetFactorsOfSafety() {
+  for (int side = 1; side <= 2; ++side) {
+    for (int p = 1; p <= kMaxGridPoints; ++p) {
+      WedgeMarkActive(side, p) = "";
+      WedgeMarkPassive(side, p) = "";
+    }
+    // A value of 0 means none was given at that level.
+    double fa = FSActive;
+    if (SideFSActive(side) > 0) fa = SideFSActive(side);
+    double fp = FSPassive;
+    if (SideFSPassive(side) > 0) fp = SideFSPassive(side);
+    for (int L = 1; L <= NumSoilLayers(side); ++L) {
+      FSActiveUsed(side, L, 1) = fa;
+      if (LayerFSActive(side, L) > 0) FSActiveUsed(side, L, 1) = LayerFSActive(side, L);
+      FSPassiveUsed(side, L, 1) = fp;
+      if (LayerFSPassive(side, L) > 0) FSPassiveUsed(side, L, 1) = LayerFSPassive(side, L);
+      FSActiveUsed(side, L, 2) = FSActiveUsed(side, L, 1);
+      FSPassiveUsed(side, L, 2) = FSPassiveUsed(side, L, 1);
+    }
+  }
+}
+
+}  // namespace
+
+void PrepareSolution() {
+  const double x = MinOf(WaterElev(2), SurfaceElev(2, 1));
+
+  ChoosePressureMethods();
+  if (WaterDataType != "E") SeepageOption = "";
+
+  if (!SeepageOption.empty()) {
+    const double head = WaterElev(1) - WaterElev(2);
+    if (RunMode == "D" && SeepageOption == "A") {
+      SeepageGradient(1) = 0.0001;  // where the design's gradient search starts
+    } else if (RunMode == "A" && SeepageOption == "A") {
+      const double path = SeepageElev + x - 2 * WallBottomElev;
+      if (!(path > 0)) {
+        // A left water level below the wall bottom leaves no flow path to divide by.
+        AbortRun = 1;
+        platform::MsgBox("Seepage path length is zero or negative" + NewLine +
+                             "     for the given wall bottom." + NewLine + NewLine +
+                             "UNABLE TO CONTINUE.",
+                         0, "IMPROPER SEEPAGE PATH");
+        return;
+      }
+      SeepageGradient(1) = head / path;
+    }
+    SeepageGradient(2) = SeepageGradient(1);
+    SeepageBottomElev(1) = (SeepageElev + x - head / SeepageGradient(1)) / 2;
+    SeepageBottomElev(2) = SeepageBottomElev(1);
+  }
+
+  for (int side = 1; side <= 2; ++side) {
+    SideIndex = side;
+    NumNonUniformLoads(side) = 0;
+    if (PressureMethod(side) == "W") {
+      NumNonUniformLoads(side) = NumStripLoads(side) + NumLineLoads(side) + NumRampLoads(side) +
+                                 NumTriangularLoads(side) + NumVariablePoints(side);
+      BuildWedgeGeometry(side);
+      if (!SeepageOption.empty()) BuildSeepageZoneGeometry(side, 1);
+    }
+  }
+
+  BuildElevationGrid(1);
+  ComputeWaterPressures(1);
+
+  if (!SeepageOption.empty()) {
+    const double l1 = 0.9999;
+    double l2 = 0.9999;
+    if (SeepageElev > x) l2 = (WaterElev(1) - WaterElev(2)) / (SeepageElev - x);
+    double least = 100000;
+    for (int L = 1; L <= NumSoilLayers(2); ++L) {
+      if (LayerSatUnitWeight(2, L) < least) least = LayerSatUnitWeight(2, L);
+    }
+    const double l3 = least / WaterUnitWeight - 1;
+    double limit = l1;
+    if (l2 < limit) limit = l2;
+    if (l3 < limit) limit = l3;
+    SeepageGradientLimit = limit;
+  }
+
+  if (RunMode != "D") return;
+  SetFactorsOfSafety();
+}
