@@ -1,0 +1,98 @@
+// A small problem builder and a recording message box for the pressure tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "model/problem.h"
+#include "platform/services.h"
+#include "pressures/pressures.h"
+
+namespace pressures_test {
+
+struct Box {
+  std::string title, text;
+  int buttons;
+};
+
+struct RecordingBoxes : platform::MessageBoxes {
+  std::vector<Box> shown;
+  platform::Answer show(std::string_view text, int buttons, std::string_view title) override {
+    shown.push_back({std::string(title), std::string(text), buttons});
+    return platform::Answer::OK;
+  }
+};
+
+inline constexpr double kDeg = 0.0174532925199433;
+
+// A uniform layer of strength soil on one side.
+inline void SandLayer(int side, int layer, double phi, double delta, double c, double moist,
+                      double sat) {
+  LayerPhi(side, layer) = phi;
+  LayerWallFriction(side, layer) = delta;
+  LayerCohesion(side, layer) = c;
+  LayerAdhesion(side, layer) = 0;
+  LayerMoistUnitWeight(side, layer) = moist;
+  LayerSatUnitWeight(side, layer) = sat;
+  LayerBottomSlope(side, layer) = 0;
+}
+
+class PressureTest : public ::testing::Test {
+ protected:
+  RecordingBoxes boxes;
+
+  void SetUp() override {
+    platform::services().messageBoxes = &boxes;
+    ResetInputData();
+    InitPassiveCoefficientTables();
+    // Cantilever design, wall top 10, both grounds at 0, one dry sand layer per side
+    // (phi 30, no cohesion, no wall friction, 100 pcf), all factors of safety 1.
+    NumHeadingLines = 1;
+    HeadingLines(1) = "TEST";
+    WallType = "C";
+    RunMode = "D";
+    FSActive = 1.0;
+    FSPassive = 1.0;
+    WallTopElev = 10;
+    AnchorElev = 0;
+    WallBottomElev = 0;
+    for (int side = 1; side <= 2; ++side) {
+      NumSurfacePoints(side) = 1;
+      SurfaceDist(side, 1) = 0;
+      SurfaceElev(side, 1) = 0;
+      SoilDataType(side) = "S";
+      NumSoilLayers(side) = 1;
+      SandLayer(side, 1, 30, 0, 0, 100, 120);
+      LayerBottomElev(side, 1) = 0;
+      for (int p = 1; p <= 301; ++p) {
+        WedgeMarkActive(side, p) = "";
+        WedgeMarkPassive(side, p) = "";
+      }
+      for (int r = 1; r <= 3; ++r) WedgeNoSolution(r, side) = 0;
+    }
+    WaterUnitWeight = 62.4;
+    WaterDataType = "";
+    SeepageOption = "";
+    SeepageGradient(1) = SeepageGradient(2) = 0;
+    AbortRun = 0;
+  }
+  void TearDown() override { platform::services().messageBoxes = nullptr; }
+
+  // The set-up and the first pressure pass of a design, as Solve runs them.
+  void Solve() {
+    PrepareSolution();
+    ComputeInitialPressures();
+  }
+
+  int PointAt(double elev) const {
+    for (int p = 1; p <= NumGridPoints; ++p)
+      if (std::fabs(GridElev(p) - elev) < 1e-9) return p;
+    ADD_FAILURE() << "no grid point at " << elev;
+    return 1;
+  }
+};
+
+}  // namespace pressures_test
