@@ -391,7 +391,9 @@ double Val(std::string_view s) {
 long RoundCount(double value) {
   // Values outside long's range, and NaN, come back as a count no caller accepts.
   if (std::isnan(value)) return LONG_MIN;
-  const double r = std::nearbyint(value);
+  // Independent of the floating-point rounding mode: a tie goes to the even neighbour.
+  double r = std::round(value);
+  if (std::fabs(r - value) == 0.5 && std::fmod(r, 2.0) != 0.0) r -= std::copysign(1.0, value);
   if (r >= 9.2e18) return LONG_MAX;
   if (r <= -9.2e18) return LONG_MIN;
   return static_cast<long>(r);
@@ -441,7 +443,10 @@ Line& Line::tab(int col) {
 }
 
 Line& Line::value(double v, std::string_view mask, int lastColumn) {
-  const std::string t = Format(v, mask);
+  return right(Format(v, mask), lastColumn);
+}
+
+Line& Line::right(std::string_view t, int lastColumn) {
   const int start = lastColumn + 1 - static_cast<int>(t.size());
   if (start > column()) s_.append(static_cast<std::size_t>(start - column()), ' ');
   s_ += t;

@@ -50,6 +50,8 @@ class Line {
   // The value through the mask, right-aligned so its last character is in lastColumn;
   // a text too wide is written right after the previous item.
   Line& value(double v, std::string_view mask, int lastColumn);
+  // A text right-aligned to lastColumn by the same rule ("DEF" in a number column).
+  Line& right(std::string_view s, int lastColumn);
   Line& zone();                                     // next 14-column print zone
   int column() const { return static_cast<int>(s_.size()) + 1; }
   const std::string& str() const { return s_; }

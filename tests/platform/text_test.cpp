@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -34,6 +35,9 @@ TEST(Format, MasksRoundHalfAwayOnTheShortestDecimal) {
       {0.1, "##0.0000", "0.1000"},
       {100, "###0.0", "100.0"},
       {-7.25, "##0.00", "-7.25"},
+      {-7.25, "####0.0", "-7.3"},
+      {0.00005, "0.0000", "0.0001"},
+      {0.00004999, "0.0000", "0.0000"},
       // Whole-number masks with a trailing point.
       {12.4, "####0.", "12."},
       {12.5, "#####0.", "13."},
@@ -242,6 +246,12 @@ TEST(RoundCount, HalvesGoToEven) {
                {7, 7},    {-1e300, LONG_MIN}, {1e300, LONG_MAX}};
   for (const auto& c : cases) EXPECT_EQ(t::RoundCount(c.value), c.count) << c.value;
   EXPECT_EQ(t::RoundCount(std::numeric_limits<double>::quiet_NaN()), LONG_MIN);
+  // The same whatever rounding mode the floating-point unit was left in.
+  std::fesetround(FE_UPWARD);
+  const long up = t::RoundCount(2.5), up2 = t::RoundCount(2.2);
+  std::fesetround(FE_TONEAREST);
+  EXPECT_EQ(up, 2);
+  EXPECT_EQ(up2, 2);
 }
 
 TEST(TextHelpers, BlanksAreCharacter32AndCapitalsKeepTheLength) {
@@ -270,6 +280,11 @@ TEST(Line, ColumnsSpcTabZonesAndRightAlignedValues) {
   t::Line exact;
   exact.text("AB").value(1234.5, "0.00", 9);  // starts exactly after the text
   EXPECT_EQ(exact.str(), "AB1234.50");
+
+  // Texts right-aligned by the same rule.
+  t::Line r;
+  r.value(1.5, "0.00", 64).right("DEF", 70).right("TOO WIDE", 72);
+  EXPECT_EQ(r.str(), std::string(60, ' ') + "1.50" + std::string(3, ' ') + "DEF" + "TOO WIDE");
 
   // Tab to a column: blanks up to it; to the column itself nothing; passed, one blank.
   t::Line c;
