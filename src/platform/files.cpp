@@ -8,8 +8,6 @@
 #include <memory>
 #include <system_error>
 
-#include <unistd.h>
-
 #include "platform/text.h"
 
 namespace platform::files {
@@ -251,23 +249,6 @@ std::string TempFolder() {
   std::error_code ec;
   auto p = fs::temp_directory_path(ec);
   return ec ? std::string("/tmp") : p.string();
-}
-
-bool FolderWritable(const std::string& dir) {
-  std::error_code ec;
-  if (dir.empty() || !fs::is_directory(dir, ec)) return false;
-  for (int i = 0; i < 100; ++i) {
-    const fs::path probe = fs::path(dir) / ("queldar_probe_" + std::to_string(::getpid()) + "_" + std::to_string(i));
-    if (fs::exists(probe, ec)) continue;
-    bool ok;
-    {
-      std::ofstream out(probe, std::ios::binary);
-      ok = static_cast<bool>(out << 'x') && static_cast<bool>(out.flush());
-    }
-    fs::remove(probe, ec);
-    return ok;
-  }
-  return false;
 }
 
 std::string ProgramFolder() {

@@ -41,8 +41,6 @@ bool ChDir(const std::string& dir);
 std::string Environ(const std::string& name);
 // TEMP (trimmed), else TMPDIR, else the system's temporary folder.
 std::string TempFolder();
-// True when a file can be created in the folder (tried with a probe file, removed again).
-bool FolderWritable(const std::string& dir);
 std::string ProgramFolder();
 void SetProgramFolder(const std::string& dir);       // tests point it into a scratch folder
 
