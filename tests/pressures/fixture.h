@@ -45,6 +45,7 @@ class PressureTest : public ::testing::Test {
   RecordingBoxes boxes;
 
   void SetUp() override {
+    boxes.shown.clear();
     platform::services().messageBoxes = &boxes;
     ResetInputData();
     InitPassiveCoefficientTables();
@@ -72,6 +73,9 @@ class PressureTest : public ::testing::Test {
         WedgeMarkPassive(side, p) = "";
       }
       for (int r = 1; r <= 3; ++r) WedgeNoSolution(r, side) = 0;
+      for (int L = 1; L <= 11; ++L) {
+        for (int m = 1; m <= 2; ++m) FSActiveUsed(side, L, m) = FSPassiveUsed(side, L, m) = 1;
+      }
     }
     WaterUnitWeight = 62.4;
     WaterDataType = "";
