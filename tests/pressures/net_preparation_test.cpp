@@ -128,6 +128,40 @@ TEST_F(NetTest, ValueBelowTheZeroPointStillPositiveGetsAHalfwayPoint) {
   EXPECT_DOUBLE_EQ(NetPressureA(6, 2), 30);
 }
 
+// Clay both sides (phi 0): the right active -450 + 100 d is cut off down to 4.5 ft
+// below the top, where a point goes in; the left passive starts at 2c = 800 at the
+// dredge, so the net diagram jumps there from +550 to -250 and the dredge is the zero
+// point.
+TEST_F(NetTest, ClayCutOffAndTheJumpAtTheDredge) {
+  SandLayer(1, 1, 0, 0, 225, 100, 120);
+  SandLayer(2, 1, 0, 0, 400, 100, 120);
+  Solve();
+  ASSERT_EQ(AbortRun, 0);
+  const int cut = PointAt(5.5);
+  EXPECT_EQ(ActivePressure(1, cut, 1), 0);
+  EXPECT_EQ(ActivePressure(1, PointAt(6), 1), 0);
+  const int D = PointAt(0);
+  EXPECT_NEAR(NetPressureA(D, 2), 550, 1e-9);
+  EXPECT_NEAR(NetPressureA(D, 1), -250, 1e-9);
+  EXPECT_EQ(ZeroPressIndex, D);
+  EXPECT_NEAR(NetForceAbove, 550 * 5.5 / 2, 1e-9);
+  EXPECT_NEAR(NetMomentAbove, 550 * 5.5 / 2 * (4.5 + 5.5 * 2 / 3), 1e-8);
+}
+
+// Sand both sides, right water at 4, left water at the dredge (0), 100/120 pcf:
+// below the dredge NetA(e) = (600 + 57.6 (4 - e)) / 3 + 172.8 e + 249.6 = 526.4 + 153.6 e.
+TEST_F(NetTest, WaterOnBothSides) {
+  WaterDataType = "E";
+  WaterElev(1) = 4;
+  WaterElev(2) = 0;
+  Solve();
+  ASSERT_EQ(AbortRun, 0);
+  const double gs = 120 - 62.4;
+  EXPECT_NEAR(NetPressureA(PointAt(-3), 1), 526.4 - 153.6 * 3, 1e-9);
+  EXPECT_NEAR(NetPressureA(PointAt(2), 1), (600 + gs * 2) / 3 + 62.4 * 2, 1e-9);
+  EXPECT_NEAR(GridElev(ZeroPressIndex), -526.4 / 153.6, 1e-9);
+}
+
 using PreparationTest = PressureTest;
 
 TEST_F(PreparationTest, PressureMethodPerSide) {
