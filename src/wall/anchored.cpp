@@ -1,0 +1,258 @@
+// Anchored wall design. Free earth: the tip lies where the moment of all net pressures
+// about the anchor vanishes; the anchor force is then the net force. Fixed earth: the
+// wall is fixed at the tip; the anchor force brings the deflection at the anchor to zero
+// (elastic line, EI = 1) and the tip lies where the moment about it vanishes.
+#include <cmath>
+#include <string>
+
+#include "model/problem.h"
+#include "model/problem_data.h"
+#include "platform/services.h"
+#include "pressures/pressures.h"
+#include "wall/wall.h"
+#include "wall/wall_internal.h"
+
+namespace {
+
+void Fail(const std::string& text) {
+  platform::MsgBox(text);
+  AbortRun = 1;
+}
+
+void FailNoSolution() {
+  Fail("A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND FOR AN ELEVATION" + NewLine + "DOWN TO EL " +
+       FormatElev(GridElev(NumGridPoints - 1)) + " FT." + NewLine + NewLine +
+       "     UNABLE TO CONTINUE.");
+}
+
+void FailOscillation(int m) {
+  Fail("DESIGN PENETRATION FOR ANCHORED WALL APPEARS" + NewLine +
+       (m == 1 ? "OSCILLATING ABOUT ELEVATION = " : "TO BE OSCILLATING ABOUT ELEVATION = ") +
+       FormatElev(TipElev(m)) + " FT." + NewLine + NewLine + "UNABLE TO CONTINUE.");
+}
+
+void FailRotation() {
+  Fail("CONDITIONS ENCOUNTERED WHERE ANCHORED WALL TENDS" + NewLine +
+       "TO ROTATE COUNTERCLOCKWISE ABOUT ANCHOR OR" + NewLine + "ANCHOR FORCE IS COMPRESSION." +
+       NewLine + NewLine + "     UNABLE TO CONTINUE.");
+}
+
+// Seepage that follows the tip. Returns true when the design is finished (no seepage
+// passes, or two tips agree), false after a failure or when the method must start again
+// on the recomputed pressures.
+struct SeepageState {
+  int accepted = 0;
+  double previousTip = 0;
+};
+
+enum class PassResult { Finished, Again, Failed };
+
+PassResult SeepagePass(int m, SeepageState& st, int& AnchorIndex) {
+  if (!(WaterDataType == "E" && SeepageOption == "A" && RunMode != "A")) return PassResult::Finished;
+  const double tip = TipElev(m);
+  ++st.accepted;
+  if (st.accepted >= 2) {
+    if (std::fabs(tip - st.previousTip) <= 0.1) return PassResult::Finished;
+    if (st.accepted == 20) {
+      FailOscillation(m);
+      return PassResult::Failed;
+    }
+  }
+  st.previousTip = tip;
+  const double L = MinOf(WaterElev(2), SurfaceElev(2, 1));
+  const double dH = WaterElev(1) - WaterElev(2);
+  double g = dH / (SeepageElev + L - 2 * tip);
+  if (!(g <= SeepageGradientLimit)) g = SeepageGradientLimit;
+  SeepageGradient(m) = g;
+  SeepageBottomElev(m) = (SeepageElev + L - dH / g) / 2;
+  RunWallPressurePass(m, true, false);
+  if (AbortRun != 0) return PassResult::Failed;
+  NetMomentAbove = NetMomentAbove - (WallTopElev - AnchorElev) * NetForceAbove;
+  if (!(NetMomentAbove > 0 && NetForceAbove > 0)) {
+    FailRotation();
+    return PassResult::Failed;
+  }
+  FindAnchorIndex(AnchorIndex);
+  if (AnchorIndex > NumGridPoints) {
+    FailRotation();
+    return PassResult::Failed;
+  }
+  return PassResult::Again;
+}
+
+void AddLineLoadsFreeEarth(double upper, double tip, double A, double& F, double& M) {
+  for (int j = 1; j <= NumHorizLineLoads; ++j) {
+    if (upper >= HorizLineElev(j) && HorizLineElev(j) > tip) {
+      F += HorizLineLoad(j);
+      M += (A - HorizLineElev(j)) * HorizLineLoad(j);
+    }
+  }
+}
+
+}  // namespace
+
+void DesignFreeEarthWall(int& AnchorIndex) {
+  const double A = AnchorElev;
+  SeepageState st;
+  for (;;) {
+    double F = NetForceAbove, M = NetMomentAbove;
+    int T = ZeroPressIndex;
+    bool interpolated = false;
+    int interpolations = 0;
+    double Fp = 0, Mp = 0;
+    for (;;) {
+      if (!interpolated) {
+        ++T;
+        if (T >= NumGridPoints) {
+          FailNoSolution();
+          return;
+        }
+        TipIndex(1) = T;
+        TipElev(1) = GridElev(T);
+        ToePressure(1) = NetPressureA(T, 2);
+        Fp = F;
+        Mp = M;
+      }
+      const double upper = GridElev(T - 1), p1 = NetPressureA(T - 1, 1);
+      const double tip = TipElev(1), toe = ToePressure(1);
+      const double h = upper - tip;
+      const double dF = (p1 + toe) * h / 2;
+      F = Fp + dF;
+      M = Mp + (A - upper) * dF + (2 * toe + p1) * h * h / 6;
+      AddLineLoadsFreeEarth(upper, tip, A, F, M);
+      if (!IsUsable(F) || !IsUsable(M)) {
+        FailNoSolution();
+        return;
+      }
+      if (std::fabs(M) <= 1.0) break;
+      if (M <= 0 || interpolated) {
+        if (++interpolations > kMaxRefinementPasses) {
+          FailNoSolution();
+          return;
+        }
+        const double newTip = upper + (upper - tip) * Mp / (M - Mp);
+        const double w = (upper - newTip) / (upper - GridElev(T));
+        TipElev(1) = newTip;
+        ToePressure(1) = (1 - w) * p1 + w * NetPressureA(T, 2);
+        interpolated = true;
+        if (!IsUsable(TipElev(1)) || !IsUsable(ToePressure(1))) {
+          FailNoSolution();
+          return;
+        }
+      }
+    }
+    AnchorForce(1) = F;
+    const PassResult r = SeepagePass(1, st, AnchorIndex);
+    if (r != PassResult::Again) return;
+  }
+}
+
+void DesignFixedEarthWall(int& AnchorIndex) {
+  const double A = AnchorElev;
+  SeepageState st;
+  for (;;) {
+    const int Z = ZeroPressIndex;
+    double S0 = 0, S1 = 0, S2 = 0;
+    double a = A - GridElev(Z);
+    int reference = Z;
+    // 2. Segments above the zero point.
+    for (int i = 1; i <= Z - 1; ++i) {
+      const double h = GridElev(i) - GridElev(i + 1);
+      const double d = GridElev(i + 1) - GridElev(Z);
+      const double p1 = NetPressureA(i, 1), p2 = NetPressureA(i + 1, 2);
+      const double F = (p1 + p2) * h / 2;
+      const double Ms = (2 * p1 + p2) * h * h / 6;
+      S1 += d * F + Ms;
+      S0 -= F;
+      if (i < AnchorIndex) {
+        S2 += ((3 * d - a) * F + 3 * Ms) * a * a / 6;
+      } else {
+        S2 += (a - d) * (d * F + 2 * Ms) * d / 2 + (2 * F * d + 3 * Ms) * d * d / 6 +
+              h * h * h * h * (11 * p1 + 4 * p2) / 120 + (a - d - h) * h * h * h * (3 * p1 + p2) / 24;
+      }
+    }
+    // 3. Line loads above the zero point.
+    for (int j = 1; j <= NumHorizLineLoads; ++j) {
+      if (!(HorizLineElev(j) > GridElev(Z))) continue;
+      const double e = HorizLineElev(j) - GridElev(Z), Lj = HorizLineLoad(j);
+      S1 += e * Lj;
+      S0 -= Lj;
+      if (HorizLineElev(j) <= A)
+        S2 += (a - e / 3) * Lj * e * e / 2;
+      else
+        S2 += (3 * e - a) * Lj * a * a / 6;
+    }
+    // The residual of a wall fixed at the zero point: a first trial that is already
+    // negative then brackets a real tip.
+    double Dp = S1 - a * 3 * S2 / (a * a * a);
+    if (!IsUsable(Dp)) Dp = 0;
+
+    bool interpolated = false;
+    int interpolations = 0;
+    int T = 0;
+    bool newPoint = true;
+    for (;;) {
+      if (newPoint) {
+        T = reference + 1;
+        if (T >= NumGridPoints) {
+          FailNoSolution();
+          return;
+        }
+        TipIndex(2) = T;
+        TipElev(2) = GridElev(T);
+        ToePressure(2) = NetPressureA(T, 2);
+        newPoint = false;
+      }
+      const double upper = GridElev(T - 1), p1 = NetPressureA(T - 1, 1);
+      const double tip = TipElev(2), toe = ToePressure(2);
+      const double h = upper - tip;
+      const double U1 = (2 * S1 - h * S0) * h / 2;
+      const double U2 = (3 * S1 - 2 * S0 * h) * h * h / 6;
+      const double V3 = h * h * h * (3 * p1 + toe) / 24;
+      const double V4 = h * h * h * h * (11 * p1 + 4 * toe) / 120;
+      double Q = S2 + U2 + V4 + (U1 + V3) * a;
+      double R = S1 - h * S0 + h * h * (2 * p1 + toe) / 6;
+      double W = S0 - (p1 + toe) * h / 2;
+      const double Lt = h + a;
+      for (int j = 1; j <= NumHorizLineLoads; ++j) {
+        if (upper >= HorizLineElev(j) && HorizLineElev(j) > tip) {
+          const double e = HorizLineElev(j) - tip, Lj = HorizLineLoad(j);
+          W -= Lj;
+          R += e * Lj;
+          Q += (Lt - e / 3) * Lj * e * e / 2;
+        }
+      }
+      AnchorForce(2) = 3 * Q / (Lt * Lt * Lt);
+      const double D = R - Lt * AnchorForce(2);
+      if (!IsUsable(D)) {
+        FailNoSolution();
+        return;
+      }
+      if (std::fabs(D) <= 1.0) break;
+      if (interpolated || D < 0) {
+        if (++interpolations > kMaxRefinementPasses) {
+          FailNoSolution();
+          return;
+        }
+        const double newTip = upper + h * Dp / (D - Dp);
+        ToePressure(2) = p1 + (toe - p1) * (upper - newTip) / h;
+        TipElev(2) = newTip;
+        interpolated = true;
+        if (!IsUsable(TipElev(2)) || !IsUsable(ToePressure(2))) {
+          FailNoSolution();
+          return;
+        }
+      } else {
+        S1 = R;
+        S0 = W;
+        S2 = Q;
+        a = Lt;
+        Dp = D;
+        reference = T;
+        newPoint = true;
+      }
+    }
+    const PassResult r = SeepagePass(2, st, AnchorIndex);
+    if (r != PassResult::Again) return;
+  }
+}

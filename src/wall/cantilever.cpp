@@ -1,0 +1,356 @@
+// Cantilever wall design by the conventional method: the wall turns about a pivot
+// above its tip; above the pivot the active net diagram acts, between pivot and tip the
+// pressure runs linearly to the toe pressure of the reversed diagram. The pivot is put
+// where the forces balance, the tip moved until the moments about it balance.
+#include <cmath>
+#include <string>
+
+#include "model/problem.h"
+#include "model/problem_data.h"
+#include "platform/services.h"
+#include "pressures/pressures.h"
+#include "wall/wall.h"
+#include "wall/wall_internal.h"
+
+void SumCantileverForces(const double& ForceAbove, const double& MomentAbove,
+                         const int& StartIndex, const int& EndIndex, const double& PivotElev,
+                         const double& PivotPressure, double& SumF, double& SumM) {
+  const double t = TipElev(1), q = ToePressure(1), e = PivotElev, r = PivotPressure;
+  SumF = 0;
+  SumM = 0;
+  for (int i = StartIndex + 1; i <= EndIndex - 1; ++i) {
+    const double h = GridElev(i - 1) - GridElev(i);
+    const double F = (NetPressureA(i - 1, 1) + NetPressureA(i, 2)) * h / 2;
+    SumF += F;
+    SumM -= (GridElev(i) - t) * F + (2 * NetPressureA(i - 1, 1) + NetPressureA(i, 2)) * h * h / 6;
+  }
+  {
+    const double pAbove = NetPressureA(EndIndex - 1, 1);
+    const double h = GridElev(EndIndex - 1) - e;
+    const double F = (pAbove + r) * h / 2;
+    SumF += F;
+    SumM -= (e - t) * F + (2 * pAbove + r) * h * h / 6;
+  }
+  {
+    const double h = e - t;
+    SumF += (r + q) * h / 2;
+    SumM -= (2 * r + q) * h * h / 6;
+  }
+  for (int j = 1; j <= NumHorizLineLoads; ++j) {
+    if (GridElev(StartIndex) >= HorizLineElev(j) && HorizLineElev(j) > t) {
+      SumF += HorizLineLoad(j);
+      SumM -= (HorizLineElev(j) - t) * HorizLineLoad(j);
+    }
+  }
+  SumF += ForceAbove;
+  SumM = SumM - (GridElev(StartIndex) - t) * ForceAbove + MomentAbove;
+}
+
+namespace {
+
+void Fail(const std::string& text) {
+  platform::MsgBox(text);
+  AbortRun = 1;
+}
+
+void FailNoSolution() {
+  Fail("NO SOLUTION FOR CANTILEVER WALL DESIGN WITH" + NewLine + "BOTTOM OF WALL DOWN TO ELEVATION " +
+       FormatElev(GridElev(NumGridPoints - 1)) + " (FT)." + NewLine + NewLine +
+       "     UNABLE TO CONTINUE.");
+}
+
+void FailOscillation() {
+  Fail("DESIGN BOTTOM OF CANTILEVER WALL APPEARS TO BE" + NewLine + "OSCILLATING ABOUT ELEVATION " +
+       FormatElev(TipElev(1)) + " (FT)." + NewLine + NewLine + "     UNABLE TO CONTINUE.");
+}
+
+void FailRotation() {
+  Fail("CONDITIONS ENCOUNTERED WHERE IMPENDING ROTATION OF" + NewLine +
+       "CANTILEVER WALL IS CLOCKWISE.  OR DRIVING FORCES OF THE" + NewLine +
+       "RETAINED SOIL ABOVE THE LEFT SIDE SURFACE ARE ZERO." + NewLine + NewLine +
+       "     UNABLE TO CONTINUE.");
+}
+
+struct Pivot {
+  int p = 0;
+  double e = 0, r = 0;
+};
+
+void SetGridTip(int T) {
+  TipElev(1) = GridElev(T);
+  ToePressure(1) = NetPressureP(T, 2);
+}
+
+// Finds the pivot for the current trial tip; prevF is the force sum at the last grid
+// pivot with a positive sum, kept across trials. False after a failure message.
+bool FindPivot(Pivot& pv, double& prevF, double& sumF, double& sumM) {
+  const int Z = ZeroPressIndex;
+  for (int p = Z + 1;; ++p) {
+    if (p >= NumGridPoints - 1) {
+      FailNoSolution();
+      return false;
+    }
+    double e = GridElev(p), r = NetPressureA(p, 2);
+    SumCantileverForces(NetForceAbove, NetMomentAbove, Z, p, e, r, sumF, sumM);
+    if (!IsUsable(sumF) || !IsUsable(sumM)) {
+      FailNoSolution();
+      return false;
+    }
+    if (std::fabs(sumF) < 0.1) {
+      pv = {p, e, r};
+      return true;
+    }
+    if (sumF >= 0) {
+      prevF = sumF;
+      continue;
+    }
+    // Between G(p - 1), whose sum stays fixed, and the newest estimate.
+    const double top = GridElev(p - 1), pTop = NetPressureA(p - 1, 1);
+    for (int pass = 1; std::fabs(sumF) > 0.1; ++pass) {
+      if (pass > kMaxRefinementPasses) {
+        FailNoSolution();
+        return false;
+      }
+      e = top - (top - e) * prevF / (prevF - sumF);
+      r = pTop + (NetPressureA(p, 2) - pTop) * (top - e) / (top - GridElev(p));
+      SumCantileverForces(NetForceAbove, NetMomentAbove, Z, p, e, r, sumF, sumM);
+      if (!IsUsable(e) || !IsUsable(sumF) || !IsUsable(sumM)) {
+        FailNoSolution();
+        return false;
+      }
+    }
+    pv = {p, e, r};
+    return true;
+  }
+}
+
+// The tip of the quadratic through three (tip, moment sum) pairs, in the root's
+// stable form; false when the fit has no usable root.
+bool PredictTip(double X1, double M1, double X2, double M2, double X3, double M3, double& tip) {
+  const double D = X1 * X1 * (X2 - X3) + X2 * X2 * (X3 - X1) + X3 * X3 * (X1 - X2);
+  if (D == 0 || !IsUsable(D)) return false;
+  const double a = (M1 * (X2 - X3) + M2 * (X3 - X1) + M3 * (X1 - X2)) / D;
+  const double b = (M1 * (X3 * X3 - X2 * X2) + M2 * (X1 * X1 - X3 * X3) + M3 * (X2 * X2 - X1 * X1)) / D;
+  const double c = (M1 * X2 * X3 * (X2 - X3) + M2 * X1 * X3 * (X3 - X1) + M3 * X1 * X2 * (X1 - X2)) / D;
+  const double disc = b * b - 4 * a * c;
+  if (!(disc >= 0)) return false;
+  const double den = -b + std::sqrt(disc);
+  if (den == 0) return false;
+  tip = 2 * c / den;
+  return IsUsable(tip);
+}
+
+// Toe pressure of the reversed diagram at a tip between grid points.
+double ToePressureAt(double tip) {
+  int s = ZeroPressIndex;
+  while (s < NumGridPoints && GridElev(s) > tip) ++s;
+  if (GridElev(s) == tip || GridElev(s) > tip || s < 2) return NetPressureP(s, 2);
+  const double g1 = GridElev(s - 1), g2 = GridElev(s);
+  return NetPressureP(s - 1, 1) + (NetPressureP(s, 2) - NetPressureP(s - 1, 1)) * (g1 - tip) / (g1 - g2);
+}
+
+// Makes the accepted pivot and tip part of the grid for the beam solution and the report.
+void FinishDesign(Pivot pv) {
+  const double t = TipElev(1), q = ToePressure(1);
+  int p = pv.p;
+  const double e = pv.e, r = pv.r;
+  if (std::fabs(e - GridElev(p)) > 0.0001) {
+    if (std::fabs(e - GridElev(p - 1)) <= 0.0001) {
+      --p;  // the pivot is the grid point above
+    } else {
+      if (!(GridElev(p - 1) > e && e > GridElev(p))) {
+        FailNoSolution();
+        return;
+      }
+      if (!InsertGridPoint(p - 1, e,
+                           kMoveSide1 | kMoveSide2 | kMoveNetWater | kMoveNetA | kMoveNetP))
+        return;
+      NetPressureA(p, 1) = r;
+      NetPressureA(p, 2) = r;
+      TipIndex(1) = p + 1;
+      if (e <= t) return;
+    }
+  }
+  int j = p + 1;
+  while (j <= NumGridPoints && GridElev(j) > t) {
+    const double v = r + (q - r) * (e - GridElev(j)) / (e - t);
+    NetPressureA(j, 1) = v;
+    NetPressureA(j, 2) = v;
+    ++j;
+  }
+  if (j > NumGridPoints) {
+    FailNoSolution();
+    return;
+  }
+  TipIndex(1) = j;
+  if (GridElev(j) != t) {
+    // The point moves up to the tip: its pressures become the diagrams' values there.
+    const double w = (GridElev(j - 1) - t) / (GridElev(j - 1) - GridElev(j));
+    auto at = [&](double above, double below) { return (1 - w) * above + w * below; };
+    for (int side = 1; side <= 2; ++side) {
+      const double a = at(ActivePressure(side, j - 1, 1), ActivePressure(side, j, 2));
+      const double pp = at(PassivePressure(side, j - 1, 1), PassivePressure(side, j, 2));
+      ActivePressure(side, j, 1) = ActivePressure(side, j, 2) = a;
+      PassivePressure(side, j, 1) = PassivePressure(side, j, 2) = pp;
+    }
+    const double np = at(NetPressureP(j - 1, 1), NetPressureP(j, 2));
+    NetPressureP(j, 1) = NetPressureP(j, 2) = np;
+  }
+  GridElev(j) = t;
+  NetPressureA(j, 2) = q;
+  ComputeWaterPressures(1);
+}
+
+}  // namespace
+
+void DesignCantileverWall() {
+  const bool seepagePasses = WaterDataType == "E" && SeepageOption == "A" && RunMode != "A";
+  const double L = MinOf(WaterElev(2), SurfaceElev(2, 1));
+  int pass = 0;
+  double previousTip = 0;
+  double prevF = 0;
+  double X1 = 0, M1 = 0, X2 = 0, M2 = 0, X3 = 0, M3 = 0;
+
+  for (;;) {  // one design pass
+    const int Z = ZeroPressIndex;
+    // 1. Start tip: below the point where the running force first turns negative.
+    int T = 0;
+    double F = NetForceAbove;
+    for (int s = Z + 1; s <= NumGridPoints; ++s) {
+      F += (NetPressureA(s - 1, 1) + NetPressureA(s, 2)) * (GridElev(s - 1) - GridElev(s)) / 2;
+      if (F < 0) {
+        if (s == Z + 1) {
+          Fail("DESIGN BOTTOM OF CANTILEVER WALL IS ABOVE ELEVATION " + FormatElev(GridElev(Z + 1)) +
+               NewLine + NewLine + "     UNABLE TO CONTINUE.");
+          return;
+        }
+        T = s + 1;
+        break;
+      }
+      if (F == 0) {
+        T = s + 2;
+        break;
+      }
+    }
+    if (T == 0 || T >= NumGridPoints) {
+      FailNoSolution();
+      return;
+    }
+    int N = 0;
+    bool haveX1 = false, steppingUp = false;
+    SetGridTip(T);
+
+    Pivot pv;
+    double sumF = 0, sumM = 0;
+    for (;;) {  // trials
+      if (!FindPivot(pv, prevF, sumF, sumM)) return;
+      const double M = sumM;
+      if (std::fabs(M) < 1.0) break;
+
+      bool predict = false;
+      if (steppingUp) {
+        // The start tip was already too deep: walk up to a tip that is not.
+        if (M > 0) {
+          if (T - 1 < Z + 1) {
+            FailOscillation();
+            return;
+          }
+          SetGridTip(--T);
+          continue;
+        }
+        X1 = TipElev(1);
+        M1 = M;
+        haveX1 = true;
+        steppingUp = false;
+        N = 0;
+        SetGridTip(++T);
+        continue;
+      }
+      if (N <= 2 && M <= 0) {
+        X1 = TipElev(1);
+        M1 = M;
+        haveX1 = true;
+        if (++T >= NumGridPoints) {
+          FailNoSolution();
+          return;
+        }
+        SetGridTip(T);
+        continue;
+      }
+      if (N <= 2) {
+        if (!haveX1) {
+          steppingUp = true;
+          if (T - 1 < Z + 1) {
+            FailOscillation();
+            return;
+          }
+          SetGridTip(--T);
+          continue;
+        }
+        ++N;
+        if (N == 1) {
+          X2 = TipElev(1);
+          M2 = M;
+          if (++T >= NumGridPoints) {
+            FailNoSolution();
+            return;
+          }
+          SetGridTip(T);
+          continue;
+        }
+        N = 3;
+        X3 = TipElev(1);
+        M3 = M;
+        predict = true;
+      } else {
+        ++N;
+        if (N > 25) {
+          FailOscillation();
+          return;
+        }
+        X2 = TipElev(1);
+        M2 = M;
+        predict = true;
+      }
+      if (predict) {
+        double tip = 0;
+        if (!PredictTip(X1, M1, X2, M2, X3, M3, tip)) {
+          FailOscillation();
+          return;
+        }
+        TipElev(1) = tip;
+        ToePressure(1) = ToePressureAt(tip);
+      }
+    }
+
+    // 5. Seepage that follows the tip: recompute until two tips agree.
+    if (!seepagePasses) {
+      FinishDesign(pv);
+      return;
+    }
+    ++pass;
+    if (pass >= 2) {
+      if (std::fabs(TipElev(1) - previousTip) <= 0.1) {
+        FinishDesign(pv);
+        return;
+      }
+      if (pass == 21) {
+        FailOscillation();
+        return;
+      }
+    }
+    previousTip = TipElev(1);
+    const double dH = WaterElev(1) - WaterElev(2);
+    double g = dH / (SeepageElev + L - 2 * TipElev(1));
+    if (!(g <= SeepageGradientLimit)) g = SeepageGradientLimit;
+    SeepageGradient(1) = g;
+    SeepageBottomElev(1) = (SeepageElev + L - dH / g) / 2;
+    RunWallPressurePass(1, true, false);
+    if (AbortRun != 0) return;
+    NetMomentAbove = NetMomentAbove - (WallTopElev - GridElev(ZeroPressIndex)) * NetForceAbove;
+    if (!(NetForceAbove > 0 && NetMomentAbove < 0)) {
+      FailRotation();
+      return;
+    }
+  }
+}

@@ -1,0 +1,84 @@
+// The design-mode driver: rotation check, the design routine of the wall type, the beam
+// solution and result profiles per method, and the results file of each anchored method.
+#include <cmath>
+
+#include "model/problem_data.h"
+#include "platform/services.h"
+#include "pressures/pressure_data.h"
+#include "wall/wall.h"
+
+namespace {
+
+void RotationFailure() {
+  const bool cantilever = WallType == "C";
+  platform::MsgBox("Conditions encountered where impending rotation" + NewLine + "of " +
+                       (cantilever ? "CANTILEVER" : "ANCHORED") + " wall is " +
+                       (cantilever ? "CLOCKWISE" : "COUNTERCLOCKWISE") + NewLine +
+                       "or driving force of retained soil above left side surface is zero." +
+                       NewLine + NewLine + "     Unable to continue.",
+                   0, "IMPROPER WALL ROTATION");
+  AbortRun = 1;
+}
+
+}  // namespace
+
+void CheckWallRotation() {
+  if (WallType == "C") {
+    NetMomentAbove = NetMomentAbove - (WallTopElev - GridElev(ZeroPressIndex)) * NetForceAbove;
+    if (!(NetForceAbove > 0 && NetMomentAbove < 0)) RotationFailure();
+  } else {
+    NetMomentAbove = NetMomentAbove - (WallTopElev - AnchorElev) * NetForceAbove;
+    if (!(NetForceAbove > 0 && NetMomentAbove > 0)) RotationFailure();
+  }
+}
+
+void FindAnchorIndex(int& AnchorIndex) {
+  AnchorIndex = NumGridPoints + 1;
+  for (int i = 1; i <= NumGridPoints; ++i) {
+    if (std::fabs(GridElev(i) - AnchorElev) <= 0.0001) {
+      AnchorIndex = i;
+      return;
+    }
+  }
+}
+
+void RunDesign() {
+  platform::BusyPointer busy;
+  if (WallType == "C") {
+    CheckWallRotation();
+    if (AbortRun != 0) return;
+    DesignCantileverWall();
+    if (AbortRun != 0) return;
+    SolveWallBeam(0, TipIndex(1), 2, 1);
+    if (AbortRun != 0) return;
+    ExtractResultProfiles(1);
+    return;
+  }
+  if (WallType != "A") return;
+
+  CheckWallRotation();
+  if (AbortRun != 0) return;
+  int AnchorIndex = 0;
+  FindAnchorIndex(AnchorIndex);
+  if (AnchorIndex > NumGridPoints) {
+    // The anchor is always a grid elevation; without it the beam would have no support.
+    RotationFailure();
+    return;
+  }
+  DesignFreeEarthWall(AnchorIndex);
+  if (AbortRun != 0) return;
+  SolveWallBeam(AnchorIndex, TipIndex(1), 1, 1);
+  if (AbortRun != 0) return;
+  ExtractResultProfiles(1);
+  if (AbortRun != 0) return;
+  WriteResultsFile(1);
+  if (AbortRun != 0) return;
+
+  DesignFixedEarthWall(AnchorIndex);
+  if (AbortRun != 0) return;
+  SolveWallBeam(AnchorIndex, TipIndex(2), 2, 2);
+  if (AbortRun != 0) return;
+  ExtractResultProfiles(2);
+  if (AbortRun != 0) return;
+  WriteResultsFile(2);
+}

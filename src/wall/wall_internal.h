@@ -1,0 +1,20 @@
+// Shared steps of the design and analysis routines of this directory.
+#pragma once
+
+#include <string>
+
+// One pressure pass for a method: grid, water, side 1 then side 2 (Coulomb, or the
+// wedge method), net pressures. Wedge sides rebuild their seepage zones first when
+// rebuildZones is set (the design's seepage passes); clearMarks empties each side's
+// wedge marks before its pressures (the factor-of-safety trials). The caller tests
+// AbortRun afterwards.
+void RunWallPressurePass(int Method, bool rebuildZones, bool clearMarks);
+
+// A value for a message line, as the design messages print it ("####0.00").
+std::string FormatElev(double value);
+
+// True when the number is usable in the design arithmetic.
+bool IsUsable(double value);
+
+// The largest number of passes any refinement or interpolation may take.
+inline constexpr int kMaxRefinementPasses = 200;

@@ -1,0 +1,166 @@
+// The beam solution against statics: end forces and deflections of simple beams whose
+// answers are closed forms, and the profile rules (doubled points, extremes, refinement).
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/problem_data.h"
+#include "platform/script_doubles.h"
+#include "pressures/pressure_data.h"
+#include "wall/wall.h"
+
+namespace {
+
+// A wall of length L from elevation 0 down to -L with n equal elements; the net
+// pressure at elevation z is load(z).
+template <class Load>
+void SetBeam(double L, int n, Load load, int method = 1) {
+  NumGridPoints = n + 1;
+  for (int i = 1; i <= n + 1; ++i) {
+    const double z = -L * (i - 1) / n;
+    GridElev(i) = z;
+    NetPressureA(i, 1) = NetPressureA(i, 2) = load(z);
+  }
+  TipElev(method) = -L;
+  ToePressure(method) = load(-L);
+  TipIndex(method) = n + 1;
+  NumHorizLineLoads = 0;
+  RunMode = "D";
+  AbortRun = 0;
+}
+
+TEST(WallBeam, CantileverUnderUniformLoad) {
+  const double L = 12, p = 250;
+  SetBeam(L, 6, [&](double) { return p; });
+  SolveWallBeam(0, 7, 2, 1);
+  ASSERT_EQ(AbortRun, 0);
+  EXPECT_NEAR(BeamResults(6, 4), p * L * L / 2, 1e-6 * p * L * L);   // fixed-end moment
+  EXPECT_NEAR(-BeamResults(6, 3), p * L, 1e-6 * p * L);               // shear at the fixed end
+  EXPECT_NEAR(BeamResults(1, 1), 0, 1e-6);                            // free top
+  EXPECT_NEAR(BeamDeflection(1, 1), p * L * L * L * L / 8, 1e-6 * p * L * L * L * L);
+  EXPECT_NEAR(BeamDeflection(7, 1), 0, 1e-9);
+  EXPECT_NEAR(BeamDeflection(7, 2), 0, 1e-9);
+
+  ExtractResultProfiles(1);
+  ASSERT_EQ(TipIndex(1), 7);  // a smooth beam: one profile point per node
+  for (int k = 2; k <= 6; ++k) {
+    const double depth = -ResultElev(k);
+    EXPECT_NEAR(ResultMoment(k), p * depth * depth / 2, 1e-6 * p * L * L) << k;
+    EXPECT_NEAR(ResultShear(k), p * depth, 1e-6 * p * L) << k;
+  }
+  EXPECT_EQ(ResultMoment(1), 0);
+  EXPECT_EQ(ResultShear(1), 0);
+  EXPECT_EQ(ResultMoment(7), 0);
+  EXPECT_EQ(ResultShear(7), 0);  // method 1 tip
+  EXPECT_DOUBLE_EQ(ResultDeflection(1), 1728 * BeamDeflection(1, 1));
+}
+
+TEST(WallBeam, ProppedBeamUnderTriangularLoad) {
+  // Load 0 at the propped top rising to w0 at the fixed bottom: prop w0 L / 10, fixed
+  // end moment w0 L^2 / 15, fixed end shear 2 w0 L / 5.
+  const double L = 10, w0 = 600;
+  SetBeam(L, 10, [&](double z) { return w0 * (-z) / L; }, 2);
+  SolveWallBeam(1, 11, 2, 2);
+  ASSERT_EQ(AbortRun, 0);
+  EXPECT_NEAR(-BeamResults(1, 1), w0 * L / 10, 1e-6 * w0 * L);
+  EXPECT_NEAR(std::fabs(BeamResults(10, 4)), w0 * L * L / 15, 1e-6 * w0 * L * L);
+  EXPECT_NEAR(-BeamResults(10, 3), 2 * w0 * L / 5, 1e-6 * w0 * L);
+  EXPECT_NEAR(BeamDeflection(1, 1), 0, 1e-9);
+
+  ExtractResultProfiles(2);
+  // Fixed earth keeps the shear at the tip; the moment there is set to 0.
+  EXPECT_NEAR(ResultShear(TipIndex(2)), 2 * w0 * L / 5, 1e-6 * w0 * L);
+  EXPECT_EQ(ResultMoment(TipIndex(2)), 0);
+  EXPECT_DOUBLE_EQ(ResultElev(TipIndex(2)), -L);
+}
+
+TEST(WallBeam, LineLoadOnSimplySupportedBeamDoublesItsPoint) {
+  // Pinned at the top (anchor) and at the toe, a line load P at mid-height:
+  // moment P L / 4 there, reactions P / 2, a shear jump of P.
+  const double L = 8, P = 1000;
+  SetBeam(L, 4, [](double) { return 0.0; });
+  NumHorizLineLoads = 1;
+  HorizLineElev(1) = -4;
+  HorizLineLoad(1) = P;
+  SolveWallBeam(1, 5, 1, 1);
+  ASSERT_EQ(AbortRun, 0);
+  ExtractResultProfiles(1);
+  // Nodes 0, -2, -4, -6, -8; the load node appears twice, upper value first.
+  ASSERT_EQ(TipIndex(1), 6);
+  EXPECT_EQ(ResultElev(3), -4);
+  EXPECT_EQ(ResultElev(4), -4);
+  EXPECT_NEAR(std::fabs(ResultMoment(3)), P * L / 4, 1e-6 * P * L);
+  EXPECT_NEAR(ResultMoment(3), ResultMoment(4), 1e-6 * P * L);
+  EXPECT_NEAR(std::fabs(ResultShear(3) - ResultShear(4)), P, 1e-6 * P);
+  EXPECT_NEAR(std::fabs(ResultShear(2)), P / 2, 1e-6 * P);
+  // Midspan deflection P L^3 / 48 (EI = 1).
+  EXPECT_NEAR(std::fabs(BeamDeflection(3, 1)), P * L * L * L / 48, 1e-6 * P * L * L * L);
+  EXPECT_NEAR(std::fabs(MaxMoment(1, 1)), P * L / 4, 1e-6 * P * L);
+  EXPECT_EQ(MaxMoment(1, 2), -4);  // the tie between the doubled points goes to the lower
+}
+
+TEST(WallBeam, LargestMomentIsRefinedToZeroShear) {
+  // Propped at the top, fixed at the toe, uniform w, two elements: the span moment
+  // peaks at 3L/8 below the prop with 9 w L^2 / 128, between the nodes.
+  const double L = 8, w = 300;
+  SetBeam(L, 2, [&](double) { return w; }, 2);
+  SolveWallBeam(1, 3, 2, 2);
+  ExtractResultProfiles(2);
+  EXPECT_NEAR(std::fabs(MaxMoment(2, 1)), 9 * w * L * L / 128, 1e-6 * w * L * L);
+  EXPECT_NEAR(MaxMoment(2, 2), -3 * L / 8, 1e-9);
+  EXPECT_NEAR(MomentRange(2, 1), std::max(0.0, ResultMoment(2)), 1e-9);
+}
+
+TEST(WallBeam, RefinementIsSkippedWithoutARootInTheElement) {
+  // No load on the span, a line load between: the shear is constant on each element,
+  // so zero shear has no root; the grid maximum stands.
+  const double L = 6;
+  SetBeam(L, 3, [](double) { return 0.0; });
+  NumHorizLineLoads = 1;
+  HorizLineElev(1) = -2;
+  HorizLineLoad(1) = 900;
+  SolveWallBeam(1, 4, 1, 1);
+  ExtractResultProfiles(1);
+  EXPECT_TRUE(std::isfinite(MaxMoment(1, 1)));
+  EXPECT_NEAR(std::fabs(MaxMoment(1, 1)), 900 * 2 * 4 / 6.0, 1e-6 * 900 * L);
+  EXPECT_EQ(MaxMoment(1, 2), -2);
+}
+
+TEST(WallBeam, AnalysisDeflectionIsInInches) {
+  SetBeam(10, 5, [](double) { return 100.0; });
+  RunMode = "A";
+  WallModulusE = 29e6;
+  WallInertia = 300;
+  SolveWallBeam(0, 6, 2, 1);
+  ExtractResultProfiles(1);
+  EXPECT_NEAR(ResultDeflection(1), 1728 * BeamDeflection(1, 1) / (29e6 * 300), 1e-12);
+  RunMode = "D";
+}
+
+TEST(WallBeam, CalculationErrors) {
+  platform::ScopedServices services;
+  // A profile that would need more than 301 points is refused before anything is
+  // written over.
+  SetBeam(300, 300, [](double z) { return std::fmod(-z, 2.0) == 0 ? 10.0 : 0.0; });
+  for (int i = 2; i <= 300; ++i) NetPressureA(i, 1) = NetPressureA(i, 2) + 1;  // a jump everywhere
+  SolveWallBeam(0, 301, 2, 1);
+  ASSERT_EQ(AbortRun, 0);
+  ResultElev(1) = 12345;
+  services.boxes.expect(platform::Answer::OK);
+  ExtractResultProfiles(1);
+  EXPECT_EQ(AbortRun, 1);
+  EXPECT_EQ(ResultElev(1), 12345);
+  ASSERT_EQ(services.boxes.boxes().size(), 1u);
+  EXPECT_EQ(services.boxes.boxes()[0].text,
+            "THE RESULT PROFILE NEEDS MORE THAN 301 POINTS.\n\n     UNABLE TO CONTINUE.");
+
+  // A zero pivot: a beam with no length between its nodes.
+  SetBeam(4, 2, [](double) { return 1.0; });
+  GridElev(2) = 0;
+  services.boxes.expect(platform::Answer::OK);
+  SolveWallBeam(0, 3, 2, 1);
+  EXPECT_EQ(AbortRun, 1);
+  EXPECT_NE(services.boxes.boxes().back().text.find("UNABLE TO CONTINUE."), std::string::npos);
+}
+
+}  // namespace

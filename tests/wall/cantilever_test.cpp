@@ -1,0 +1,211 @@
+// Cantilever design against the conventional method's closed form: the quartic in the
+// embedment below the zero point (net active above the pivot, a linear change to the
+// reversed diagram's toe pressure below it), and every message of the design.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/problem_data.h"
+#include "platform/script_doubles.h"
+#include "pressures/pressure_data.h"
+#include "rankine_fixture.h"
+#include "wall/wall.h"
+
+namespace {
+
+struct Expected {
+  double tip, maxMoment, maxMomentElev;
+};
+
+// The conventional method in closed form: with C = gamma (Kp - Ka), the zero point a
+// below the dredge line, the resultant P above it acting ybar above it and the toe
+// pressure p5 + C Y at an embedment Y below the zero point, Y solves
+//   Y^4 + (p5/C) Y^3 - (8P/C) Y^2 - 6P(2 ybar C + p5)/C^2 Y - P(6 ybar p5 + 4P)/C^2 = 0.
+// The largest moment is at zero shear, z = sqrt(2P/C) below the zero point.
+Expected ConventionalCantilever(const RankineSand& s) {
+  const double H = s.top - s.dredge, C = s.gamma * (s.Kp - s.Ka);
+  const double a = s.Ka * s.gamma * H / C;
+  const double P1 = s.Ka * s.gamma * H * H / 2, P2 = s.Ka * s.gamma * H * a / 2;
+  const double P = P1 + P2;
+  const double ybar = (P1 * (a + H / 3) + P2 * (2 * a / 3)) / P;
+  const double p5 = s.gamma * H * s.Kp + C * a;
+  auto quartic = [&](double Y) {
+    return Y * Y * Y * Y + p5 / C * Y * Y * Y - 8 * P / C * Y * Y -
+           6 * P * (2 * ybar * C + p5) / (C * C) * Y - P * (6 * ybar * p5 + 4 * P) / (C * C);
+  };
+  const double Y = Bisect(quartic, 0.0, 10 * H);
+  const double z = std::sqrt(2 * P / C);
+  return {s.dredge - a - Y, P * (ybar + z) - C * z * z * z / 6, s.dredge - a - z};
+}
+
+double RankineKp(double phiDeg, double fs) {
+  const double phi = std::atan(std::tan(phiDeg * 0.0174532925199433) / fs);
+  return (1 + std::sin(phi)) / (1 - std::sin(phi));
+}
+
+class CantileverDesign : public ::testing::Test {
+ protected:
+  platform::ScopedServices services;
+};
+
+TEST_F(CantileverDesign, MeetsTheConventionalMethodInSand) {
+  struct Case {
+    double fsPassive;
+  };
+  for (const Case c : {Case{1.0}, Case{1.5}}) {
+    SCOPED_TRACE(c.fsPassive);
+    RankineSand sand;
+    sand.Kp = RankineKp(30, c.fsPassive);
+    sand.Apply();
+    CheckWallRotation();
+    const Expected want = ConventionalCantilever(sand);
+    const int gridBefore = NumGridPoints;
+
+    DesignCantileverWall();
+    ASSERT_EQ(AbortRun, 0);
+    EXPECT_NEAR(TipElev(1), want.tip, 0.005);
+    // The tip became a grid point; the pivot between points was inserted.
+    EXPECT_EQ(GridElev(TipIndex(1)), TipElev(1));
+    EXPECT_EQ(NumGridPoints, gridBefore + 1);
+    EXPECT_NEAR(ToePressure(1), sand.NetP(TipElev(1)), 0.01);
+    EXPECT_EQ(NetPressureA(TipIndex(1), 2), ToePressure(1));
+    // The moved tip point carries the side pressures of the tip itself.
+    EXPECT_NEAR(PassivePressure(1, TipIndex(1), 2), sand.PassiveRight(TipElev(1)), 1e-6);
+    EXPECT_NEAR(ActivePressure(2, TipIndex(1), 1), sand.ActiveLeft(TipElev(1)), 1e-6);
+
+    SolveWallBeam(0, TipIndex(1), 2, 1);
+    ExtractResultProfiles(1);
+    ASSERT_EQ(AbortRun, 0);
+    EXPECT_NEAR(MaxMoment(1, 1), want.maxMoment, 0.5);
+    EXPECT_NEAR(MaxMoment(1, 2), want.maxMomentElev, 0.005);
+    EXPECT_EQ(ResultElev(TipIndex(1)), TipElev(1));
+  }
+  EXPECT_TRUE(services.boxes.boxes().empty());
+}
+
+TEST_F(CantileverDesign, IssueFigures) {
+  // The closed form itself, at the published precision.
+  RankineSand sand;
+  Expected e = ConventionalCantilever(sand);
+  EXPECT_NEAR(e.tip, -10.04, 0.005);
+  EXPECT_NEAR(e.maxMoment, 12500, 0.5);
+  EXPECT_NEAR(e.maxMomentElev, -5.00, 0.005);
+  sand.Kp = RankineKp(30, 1.5);
+  e = ConventionalCantilever(sand);
+  EXPECT_NEAR(e.tip, -12.74, 0.005);
+  EXPECT_NEAR(e.maxMoment, 15249, 0.5);
+}
+
+// The equilibrium of the pivot model for any tip found: force sum and moment about the
+// tip of the active diagram down to the pivot and the linear change below it vanish.
+double PivotModelMoment(const RankineSand& s, double tip, double couple) {
+  // Pivot from the force balance, then the moment about the tip.
+  auto partsAbove = [&](double e, double& F, double& M) {
+    F = M = 0;
+    const int n = 4000;
+    const double h = (s.top - e) / n;
+    for (int i = 0; i < n; ++i) {
+      const double z1 = s.top - i * h, z2 = z1 - h;
+      const double f = (s.NetA(z1) + s.NetA(z2)) * h / 2;
+      F += f;
+      M -= f * ((z1 + z2) / 2 - tip);
+    }
+  };
+  const double q = s.NetP(tip);
+  auto force = [&](double e) {
+    double F, M;
+    partsAbove(e, F, M);
+    return F + (s.NetA(e) + q) * (e - tip) / 2;
+  };
+  const double e = Bisect(force, s.dredge - s.ZeroDepth(), tip);
+  double F, M;
+  partsAbove(e, F, M);
+  const double r = s.NetA(e), h = e - tip;
+  return M - (2 * r + q) * h * h / 6 + couple;
+}
+
+TEST_F(CantileverDesign, StepsUpWhenTheStartTipIsAlreadyTooDeep) {
+  // A couple on the wall head raises the tip above the start tip. On a 2 ft grid the
+  // running force below the zero point turns negative at -6 (it vanishes at -5), so the
+  // design starts at -8 and must walk up a grid point to bracket the tip.
+  RankineSand sand;
+  sand.step = 2.0;
+  sand.Apply();
+  CheckWallRotation();
+  const double couple = 12000;
+  NetMomentAbove += couple;
+  DesignCantileverWall();
+  ASSERT_EQ(AbortRun, 0);
+  EXPECT_NEAR(PivotModelMoment(sand, TipElev(1), couple), 0, 5.0);
+  EXPECT_GT(TipElev(1), -8.0);
+  EXPECT_LT(TipElev(1), -6.0);
+}
+
+TEST_F(CantileverDesign, Messages) {
+  RankineSand sand;
+  struct Case {
+    const char* name;
+    void (*setup)(RankineSand&);
+    std::string text;
+  };
+  // Each case sets up inconsistent or short data and expects one message.
+  {
+    SCOPED_TRACE("design bottom above");
+    sand.Apply();
+    CheckWallRotation();
+    NetForceAbove = 1;  // nothing to carry below the zero point
+    services.boxes.expect(platform::Answer::OK);
+    DesignCantileverWall();
+    EXPECT_EQ(AbortRun, 1);
+    ASSERT_EQ(services.boxes.boxes().size(), 1u);
+    EXPECT_EQ(services.boxes.boxes()[0].title, "QUELDAR");
+    EXPECT_EQ(services.boxes.boxes()[0].buttons, 0);
+    EXPECT_EQ(services.boxes.boxes()[0].text,
+              "DESIGN BOTTOM OF CANTILEVER WALL IS ABOVE ELEVATION -2.00\n\n     UNABLE TO CONTINUE.");
+  }
+  services.boxes.clear();
+  {
+    SCOPED_TRACE("no solution: the grid ends above the tip");
+    RankineSand shallow;
+    shallow.depth = 7;
+    shallow.Apply();
+    CheckWallRotation();
+    services.boxes.expect(platform::Answer::OK);
+    DesignCantileverWall();
+    EXPECT_EQ(AbortRun, 1);
+    ASSERT_EQ(services.boxes.boxes().size(), 1u);
+    EXPECT_EQ(services.boxes.boxes()[0].text,
+              "NO SOLUTION FOR CANTILEVER WALL DESIGN WITH\nBOTTOM OF WALL DOWN TO ELEVATION -50007.00 (FT).\n\n"
+              "     UNABLE TO CONTINUE.");
+  }
+  services.boxes.clear();
+  {
+    SCOPED_TRACE("no solution: the running force never turns negative");
+    RankineSand sand2;
+    sand2.Apply();
+    for (int i = ZeroPressIndex + 1; i <= NumGridPoints; ++i)
+      NetPressureA(i, 1) = NetPressureA(i, 2) = -1e-9;
+    NetForceAbove = 1e6;
+    services.boxes.expect(platform::Answer::OK);
+    DesignCantileverWall();
+    EXPECT_EQ(AbortRun, 1);
+    ASSERT_EQ(services.boxes.boxes().size(), 1u);
+    EXPECT_EQ(services.boxes.boxes()[0].text.rfind("NO SOLUTION FOR CANTILEVER WALL DESIGN WITH\n", 0), 0u);
+  }
+  services.boxes.clear();
+  {
+    SCOPED_TRACE("oscillation: no tip below the zero point has a moment sum that is not positive");
+    sand.Apply();
+    CheckWallRotation();
+    NetMomentAbove = 1e9;
+    services.boxes.expect(platform::Answer::OK);
+    DesignCantileverWall();
+    EXPECT_EQ(AbortRun, 1);
+    ASSERT_EQ(services.boxes.boxes().size(), 1u);
+    EXPECT_EQ(services.boxes.boxes()[0].text,
+              "DESIGN BOTTOM OF CANTILEVER WALL APPEARS TO BE\nOSCILLATING ABOUT ELEVATION -2.00 (FT).\n\n"
+              "     UNABLE TO CONTINUE.");
+  }
+}
+
+}  // namespace
