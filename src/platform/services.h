@@ -78,6 +78,7 @@ struct Printer {
 };
 struct PrinterFactory {
   virtual ~PrinterFactory() = default;
+  // nullptr: no printer could be had; the user has already been told.
   virtual std::unique_ptr<Printer> open(std::string_view document) = 0;
 };
 
@@ -100,6 +101,8 @@ struct AppHooks {
   // sections and is done.
   std::function<void()> showPileSections;
   std::function<int()> mainLeft, mainTop, mainWidth, mainHeight;
+  // The shared Help menu of every window: stores the index and dispatches it.
+  std::function<void(int index)> helpMenuItem;
 };
 
 struct Services {

@@ -1,0 +1,374 @@
+#include "platform/qt/form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/qt/latin1.h"
+#include "platform/qt/modal_runner.h"
+#include "platform/qt/screen.h"
+
+namespace platform {
+
+namespace {
+
+std::vector<Form*>& shownForms() {
+  static std::vector<Form*> forms;
+  return forms;
+}
+
+bool platformDrawsFrame() {
+  const QString n = QGuiApplication::platformName();
+  return n != "offscreen" && n != "minimal" && n != "minimalegl";
+}
+
+// The frame a shown window had on this desktop, for windows not shown yet.
+int learnedFrameWidth = -1;
+int learnedFrameHeight = -1;
+
+}  // namespace
+
+QAction* MenuArray::operator()(int index) const {
+  if (index < 0 || index >= size()) return nullptr;
+  return items[static_cast<std::size_t>(index)];
+}
+
+Form::Form(const QString& name, QWidget* parent) : QDialog(parent) {
+  setObjectName(name);
+  setWindowTitle(name);
+  setSizeGripEnabled(false);
+  client_ = new QWidget(this);
+  client_->setObjectName("client");
+  relayout();
+}
+
+Form::~Form() {
+  auto& forms = shownForms();
+  forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+}
+
+void Form::load() {
+  if (loaded_) return;
+  loaded_ = true;
+  Form_Load();
+}
+
+void Form::unload() {
+  if (unloaded_) return;
+  done(QDialog::Rejected);
+}
+
+void Form::done(int r) {
+  unloading_ = true;
+  QDialog::done(r);
+  unloading_ = false;
+  unloaded_ = true;
+}
+
+void Form::reject() { onCloseRequest(); }
+
+void Form::closeEvent(QCloseEvent* e) {
+  if (unloading_) {
+    e->accept();
+    return;
+  }
+  e->ignore();
+  onCloseRequest();
+}
+
+void Form::keyPressEvent(QKeyEvent* e) {
+  int code = VbKeyCode(e->key());
+  int shift = 0;
+  if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
+  if (e->modifiers() & Qt::ControlModifier) shift |= 2;
+  if (e->modifiers() & Qt::AltModifier) shift |= 4;
+  if (code != 0) {
+    Form_KeyDown(code, shift);
+    if (code == 0) {
+      e->accept();
+      return;
+    }
+  }
+  if (e->key() == Qt::Key_Escape && shift == 0) {
+    e->accept();
+    if (cancelButton_ && cancelButton_->isVisible() && cancelButton_->isEnabled())
+      cancelButton_->click();
+    else
+      onCloseRequest();
+    return;
+  }
+  if (e->key() == Qt::Key_F4 && shift == 4) {
+    // Alt+F4 without a window manager to turn it into a close request.
+    e->accept();
+    onCloseRequest();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}
+
+void Form::resizeEvent(QResizeEvent* e) {
+  QDialog::resizeEvent(e);
+  relayout();
+}
+
+void Form::showEvent(QShowEvent* e) {
+  for (QPushButton* b : findChildren<QPushButton*>())
+    if (!b->isDefault()) b->setAutoDefault(false);
+  applyTabOrder();
+  auto& forms = shownForms();
+  if (std::find(forms.begin(), forms.end(), this) == forms.end()) forms.push_back(this);
+  QDialog::showEvent(e);
+  if (platformDrawsFrame()) {
+    const int dw = frameGeometry().width() - geometry().width();
+    const int dh = frameGeometry().height() - geometry().height();
+    if (dh > 0) {
+      learnedFrameWidth = dw;
+      learnedFrameHeight = dh;
+    }
+  }
+}
+
+void Form::hideEvent(QHideEvent* e) {
+  auto& forms = shownForms();
+  forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+  QDialog::hideEvent(e);
+}
+
+Form* Form::topForm() {
+  auto& forms = shownForms();
+  for (auto it = forms.rbegin(); it != forms.rend(); ++it)
+    if ((*it)->isVisible()) return *it;
+  return nullptr;
+}
+
+// ---- geometry ----
+
+double Form::twipsX(int px) { return px * TwipsPerPixelX(); }
+double Form::twipsY(int px) { return px * TwipsPerPixelY(); }
+int Form::pixelsX(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelX())); }
+int Form::pixelsY(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
+
+void Form::place(QWidget* w, double left, double top, double width, double height) {
+  w->setGeometry(pixelsX(left), pixelsY(top), std::max(0, pixelsX(width)),
+                 std::max(0, pixelsY(height)));
+}
+
+int Form::frameExtraWidth() const {
+  if (!platformDrawsFrame()) return 0;
+  if (isVisible()) {
+    const int d = frameGeometry().width() - geometry().width();
+    if (frameGeometry().height() > geometry().height()) return d;
+  }
+  return learnedFrameWidth >= 0 ? learnedFrameWidth : 0;
+}
+
+int Form::frameExtraHeight() const {
+  if (platformDrawsFrame()) {
+    if (isVisible()) {
+      const int d = frameGeometry().height() - geometry().height();
+      if (d > 0) return d;
+    }
+    if (learnedFrameHeight > 0) return learnedFrameHeight;
+  }
+  return pixelsY(kCaptionAllowance);
+}
+
+int Form::menuBarHeight() const {
+  if (!menuBar_ || menuBar_->actions().isEmpty()) return 0;
+  return menuBar_->sizeHint().height();
+}
+
+void Form::relayout() {
+  const int mbh = menuBarHeight();
+  if (menuBar_) menuBar_->setGeometry(0, 0, width(), mbh);
+  client_->setGeometry(0, mbh, width(), std::max(0, height() - mbh));
+}
+
+double Form::Left() const { return twipsX(x()); }
+double Form::Top() const { return twipsY(y()); }
+double Form::Width() const { return twipsX(width() + frameExtraWidth()); }
+double Form::Height() const { return twipsY(height() + frameExtraHeight()); }
+double Form::ScaleWidth() const { return twipsX(width()); }
+double Form::ScaleHeight() const { return twipsY(std::max(0, height() - menuBarHeight())); }
+
+void Form::setLeft(double twips) { move(pixelsX(twips), y()); }
+void Form::setTop(double twips) { move(x(), pixelsY(twips)); }
+void Form::setWidth(double twips) {
+  resize(std::max(1, pixelsX(twips) - frameExtraWidth()), height());
+  relayout();
+}
+void Form::setHeight(double twips) {
+  resize(width(), std::max(1, pixelsY(twips) - frameExtraHeight()));
+  relayout();
+}
+void Form::setClientSize(double widthTwips, double heightTwips) {
+  resize(std::max(1, pixelsX(widthTwips)), std::max(1, pixelsY(heightTwips) + menuBarHeight()));
+  relayout();
+}
+
+void Form::copyMainWindowGeometry() {
+  const AppHooks& h = services().hooks;
+  if (h.mainWidth) setWidth(h.mainWidth());
+  if (h.mainHeight) setHeight(h.mainHeight());
+  if (h.mainLeft) setLeft(h.mainLeft());
+  if (h.mainTop) setTop(h.mainTop());
+}
+
+void Form::centreOnScreen() {
+  const ScreenTwips s = platform::screen();
+  setLeft((s.width - Width()) / 2);
+  setTop((s.height - Height()) / 2);
+}
+
+void Form::setCaption(std::string_view latin1) { setWindowTitle(fromLatin1(latin1)); }
+std::string Form::caption() const { return toLatin1(windowTitle()); }
+
+// ---- menus ----
+
+QMenuBar* Form::ensureMenuBar() {
+  if (!menuBar_) {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName("menuBar");
+    menuBar_->setNativeMenuBar(false);
+  }
+  return menuBar_;
+}
+
+QMenu* Form::addTopMenu(const QString& name, const QString& caption) {
+  const int heightBefore = menuBarHeight();
+  QMenu* m = ensureMenuBar()->addMenu(caption);
+  m->setObjectName(name);
+  m->menuAction()->setObjectName(name);
+  // The client keeps its size; the window grows by the menu bar.
+  const int grow = menuBarHeight() - heightBefore;
+  if (grow != 0) resize(width(), height() + grow);
+  relayout();
+  return m;
+}
+
+QMenu* Form::topMenu(const QString& name) const {
+  if (!menuBar_) return nullptr;
+  for (QAction* a : menuBar_->actions())
+    if (a->menu() && a->menu()->objectName() == name) return a->menu();
+  return nullptr;
+}
+
+MenuArray& Form::addMenuItems(QMenu* menu, const QString& arrayName, const QStringList& captions,
+                              std::function<void(int)> onClick) {
+  MenuArray& arr = menus_[arrayName];
+  arr.menu = menu;
+  for (const QString& caption : captions) {
+    const int index = arr.size();
+    QAction* a = nullptr;
+    if (caption == "-") {
+      a = menu->addSeparator();
+    } else {
+      a = menu->addAction(caption);
+      QObject::connect(a, &QAction::triggered, this, [onClick, index] {
+        if (onClick) onClick(index);
+      });
+    }
+    a->setObjectName(QString("%1(%2)").arg(arrayName).arg(index));
+    arr.items.push_back(a);
+  }
+  return arr;
+}
+
+MenuArray& Form::addSubmenuItems(QAction* item, const QString& arrayName,
+                                 const QStringList& captions, std::function<void(int)> onClick) {
+  auto* sub = new QMenu(this);
+  sub->setObjectName(arrayName);
+  item->setMenu(sub);
+  return addMenuItems(sub, arrayName, captions, std::move(onClick));
+}
+
+MenuArray& Form::menuArray(const QString& arrayName) { return menus_[arrayName]; }
+
+MenuArray& Form::addHelpMenu() {
+  QMenu* help = addTopMenu("mnuHelp", "&Help");
+  return addMenuItems(help, "mnuHelpItem",
+                      {"&Contents", "&Search for help on ...", "-", "&About QUELDAR"}, [](int index) {
+                        if (const auto& hook = services().hooks.helpMenuItem) hook(index);
+                      });
+}
+
+// ---- buttons and tab order ----
+
+QPushButton* Form::addButton(const QString& name, const QString& caption, double left, double top,
+                             double width, double height, QWidget* container) {
+  auto* b = new QPushButton(caption, container ? container : client_);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  place(b, left, top, width, height);
+  return b;
+}
+
+void Form::setDefaultButton(QPushButton* def) {
+  for (QPushButton* b : findChildren<QPushButton*>()) {
+    b->setAutoDefault(false);
+    b->setDefault(false);
+  }
+  if (def) def->setDefault(true);
+}
+
+void Form::setTabIndex(QWidget* w, int tabIndex) {
+  for (auto& entry : tabOrder_)
+    if (entry.second == w) {
+      entry.first = tabIndex;
+      return;
+    }
+  tabOrder_.emplace_back(tabIndex, w);
+}
+
+void Form::applyTabOrder() {
+  std::stable_sort(tabOrder_.begin(), tabOrder_.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tabOrder_.size(); ++i)
+    QWidget::setTabOrder(tabOrder_[i - 1].second, tabOrder_[i].second);
+}
+
+// ---- modal showing ----
+
+void RunModal(Form& form) {
+  if (ModalRunner* r = services().modalRunner) {
+    r->showModal(form);
+    return;
+  }
+  QtModalRunner runner;
+  runner.showModal(form);
+}
+
+int VbKeyCode(int key) {
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return 65 + (key - Qt::Key_A);
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return 48 + (key - Qt::Key_0);
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F16) return 112 + (key - Qt::Key_F1);
+  switch (key) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return 9;
+    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    default: return 0;
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,177 @@
+// The base of every window: a QDialog measured in twips, with menus as control arrays,
+// the shared Help menu, one close policy and the TabIndex order.
+//
+// Geometry. Left, Top, Width and Height are the outer rectangle; ScaleWidth and
+// ScaleHeight the client area below the menu bar. Where the platform draws no frame
+// (offscreen, in the tests) the outer height adds a fixed caption allowance, so a window
+// lays itself out the same headless and on a desktop.
+//
+// Closing. Esc and the close box (Alt+F4 included) never close a form by themselves:
+// both reach onCloseRequest(), which each window fills as its own rules say. Only
+// unload() closes.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/services.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+namespace platform {
+
+// A menu control array: items indexed from 0, separators ("-") kept as actions so the
+// indexes stay as designed.
+struct MenuArray {
+  QMenu* menu = nullptr;            // the menu that holds the items
+  std::vector<QAction*> items;
+  QAction* operator()(int index) const;   // nullptr when out of range
+  int size() const { return static_cast<int>(items.size()); }
+};
+
+class Form : public QDialog {
+  Q_OBJECT
+ public:
+  // name: the window's name (DIRADERU, KEYIN), also its object name.
+  explicit Form(const QString& name, QWidget* parent = nullptr);
+  ~Form() override;
+
+  // Form_Load: runs once per showing, on a freshly built form, before it is shown.
+  virtual void Form_Load() {}
+  // Keys the form receives: KeyCode as the original runtime numbers them (27 Esc,
+  // 112.. F1..), Shift 1 shift, 2 ctrl, 4 alt. Setting KeyCode to 0 stops the default
+  // handling (Esc as a close request, Enter on the default button).
+  virtual void Form_KeyDown(int& KeyCode, int Shift) {}
+  // The close box, Esc and Alt+F4 come here. The default keeps the form open.
+  virtual void onCloseRequest() {}
+
+  // Loads the form: Form_Load, once.
+  void load();
+  // Closes the form ("Unload Me"); a modal showing returns.
+  void unload();
+  bool isUnloaded() const { return unloaded_; }
+  bool isLoaded() const { return loaded_; }
+
+  // Geometry in twips.
+  double Left() const;
+  double Top() const;
+  double Width() const;
+  double Height() const;
+  double ScaleWidth() const;
+  double ScaleHeight() const;
+  void setLeft(double twips);
+  void setTop(double twips);
+  void setWidth(double twips);
+  void setHeight(double twips);
+  void setClientSize(double widthTwips, double heightTwips);
+  // Takes the main window's Width, Height, Left and Top (in that order), as every
+  // window does when it loads.
+  void copyMainWindowGeometry();
+  // Centres the outer rectangle on the screen.
+  void centreOnScreen();
+  // The outer height added above the client when the platform draws no frame.
+  static constexpr double kCaptionAllowance = 360;
+
+  void setCaption(std::string_view latin1);
+  std::string caption() const;
+
+  // The client area, parent of the form's controls (placed in twips).
+  QWidget* client() const { return client_; }
+  // Places a control in its container, in twips.
+  static void place(QWidget* w, double left, double top, double width, double height);
+  static double twipsX(int px);
+  static double twipsY(int px);
+  static int pixelsX(double twips);
+  static int pixelsY(double twips);
+
+  // Menus. A top menu is switched with menuAction()->setEnabled.
+  QMenu* addTopMenu(const QString& name, const QString& caption);
+  QMenu* topMenu(const QString& name) const;
+  // Adds the items of a control array to a menu; onClick gets the item's index.
+  MenuArray& addMenuItems(QMenu* menu, const QString& arrayName, const QStringList& captions,
+                          std::function<void(int)> onClick);
+  // Makes one item open a submenu holding another control array.
+  MenuArray& addSubmenuItems(QAction* item, const QString& arrayName, const QStringList& captions,
+                             std::function<void(int)> onClick);
+  MenuArray& menuArray(const QString& arrayName);   // empty array when unknown
+  // The shared Help menu: mnuHelp "&Help" with mnuHelpItem "&Contents",
+  // "&Search for help on ...", "-", "&About QUELDAR". A click hands the index to the
+  // helpMenuItem hook of the services.
+  MenuArray& addHelpMenu();
+  QMenuBar* menuBar() const { return menuBar_; }
+
+  // Buttons: one default (Enter), the others never take Enter.
+  QPushButton* addButton(const QString& name, const QString& caption, double left, double top,
+                         double width, double height, QWidget* container = nullptr);
+  void setDefaultButton(QPushButton* b);
+  // The button Esc clicks instead of making a close request.
+  void setCancelButton(QPushButton* b) { cancelButton_ = b; }
+
+  // TabIndex: controls are chained in the order of their numbers when the form shows.
+  void setTabIndex(QWidget* w, int tabIndex);
+  void applyTabOrder();
+
+  // Finds a control, menu item array element or child by object name.
+  template <class T>
+  T* control(const QString& name) const { return findChild<T*>(name); }
+
+  // The forms shown at the moment, innermost last (a new modal form takes the last one
+  // as its parent, so only the window below it is blocked).
+  static Form* topForm();
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+
+ public slots:
+  void reject() override;  // Esc reaches onCloseRequest
+  void done(int r) override;
+
+ private:
+  void relayout();
+  int menuBarHeight() const;
+  QMenuBar* ensureMenuBar();
+  int frameExtraWidth() const;
+  int frameExtraHeight() const;
+
+  QWidget* client_ = nullptr;
+  QMenuBar* menuBar_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  std::map<QString, MenuArray> menus_;
+  std::vector<std::pair<int, QWidget*>> tabOrder_;
+  bool loaded_ = false;
+  bool unloaded_ = false;
+  bool unloading_ = false;
+};
+
+// Builds a fresh form, loads it and shows it modal through the registered runner; the
+// form is gone when this returns, as the windows are "unloaded when they close".
+template <class F, class... Args>
+void ShowModal(Args&&... args);
+
+// Shows a loaded form modal: the registered runner, or a Qt runner when none is set.
+void RunModal(Form& form);
+
+template <class F, class... Args>
+void ShowModal(Args&&... args) {
+  F form(std::forward<Args>(args)...);
+  form.load();
+  if (form.isUnloaded()) return;
+  RunModal(form);
+}
+
+// Maps a Qt key to the original runtime's KeyCode (0 for keys it had no code for).
+int VbKeyCode(int qtKey);
+
+}  // namespace platform

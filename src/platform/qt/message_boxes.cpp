@@ -1,0 +1,74 @@
+#include "platform/qt/message_boxes.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include "platform/qt/form.h"
+#include "platform/qt/latin1.h"
+
+namespace platform {
+
+void QtMessageBoxes::configure(QMessageBox& box, std::string_view text, int buttons,
+                               std::string_view title) {
+  // Plain text always: "0 < gradient < 1." must not be read as markup.
+  box.setTextFormat(Qt::PlainText);
+  box.setText(fromLatin1(text));
+  box.setWindowTitle(fromLatin1(title.empty() ? std::string_view(kProgramTitle) : title));
+  const int kind = buttons & 7;
+  const int icon = buttons & 0x70;
+  switch (icon) {
+    case 16: box.setIcon(QMessageBox::Critical); break;
+    case 32: box.setIcon(QMessageBox::Question); break;
+    case 48: box.setIcon(QMessageBox::Warning); break;
+    case 64: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  switch (kind) {
+    case 1:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case 3:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Yes);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case 4:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::Yes);
+      box.setEscapeButton(QMessageBox::No);
+      break;
+    default:
+      box.setStandardButtons(QMessageBox::Ok);
+      box.setDefaultButton(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Ok);
+      break;
+  }
+}
+
+Answer QtMessageBoxes::answerOf(QMessageBox::StandardButton b) {
+  switch (b) {
+    case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::OK;
+  }
+}
+
+Answer QtMessageBoxes::show(std::string_view text, int buttons, std::string_view title) {
+  QWidget* parent = Form::topForm();
+  if (!parent) parent = QApplication::activeWindow();
+  QMessageBox box(parent);
+  configure(box, text, buttons, title);
+  box.exec();
+  const auto clicked = box.standardButton(box.clickedButton());
+  if (clicked == QMessageBox::NoButton) {
+    // Closed without a button: the Esc answer.
+    const int kind = buttons & 7;
+    return kind == 4 ? Answer::No : (kind == 1 || kind == 3) ? Answer::Cancel : Answer::OK;
+  }
+  return answerOf(clicked);
+}
+
+}  // namespace platform

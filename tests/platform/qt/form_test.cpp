@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/qt/controls.h"
+#include "platform/qt/form.h"
+#include "platform/qt/modal_runner.h"
+#include "platform/qt/screen.h"
+
+using platform::Form;
+
+namespace {
+
+// Restores the registry a test changes.
+struct RegistryGuard {
+  platform::Services saved = platform::services();
+  ~RegistryGuard() { platform::services() = saved; }
+};
+
+class TestForm : public Form {
+ public:
+  explicit TestForm(bool closesOnRequest = false) : Form("TESTFORM"), closes_(closesOnRequest) {
+    ok = addButton("cmdOK", "&OK", 120, 120, 975, 375);
+    cancel = addButton("cmdCancel", "&Cancel", 1200, 120, 975, 375);
+    QObject::connect(ok, &QPushButton::clicked, this, [this] { ++okClicks; unload(); });
+  }
+  void Form_Load() override { ++loads; }
+  void Form_KeyDown(int& KeyCode, int Shift) override { keys.emplace_back(KeyCode, Shift); }
+  void onCloseRequest() override {
+    ++closeRequests;
+    if (closes_) unload();
+  }
+  QPushButton* ok;
+  QPushButton* cancel;
+  int loads = 0, okClicks = 0, closeRequests = 0;
+  std::vector<std::pair<int, int>> keys;
+
+ private:
+  bool closes_;
+};
+
+}  // namespace
+
+TEST(FormGeometry, TwipsFollowTheScreenDpi) {
+  const platform::ScreenTwips s = platform::screen();
+  ASSERT_GT(s.twipsPerPixelX, 0);
+  // The twips per pixel come from the logical DPI, not from a fixed 15.
+  EXPECT_DOUBLE_EQ(s.twipsPerPixelX, 1440.0 / QGuiApplication::primaryScreen()->logicalDotsPerInchX());
+  EXPECT_DOUBLE_EQ(s.width, QGuiApplication::primaryScreen()->geometry().width() * s.twipsPerPixelX);
+}
+
+TEST(FormGeometry, ClientAreaAndOuterSizeInTwips) {
+  TestForm f;
+  QMenu* file = f.addTopMenu("mnuFile", "&File");
+  f.addMenuItems(file, "mnuFileItem", {"&New"}, nullptr);
+  const double tx = platform::TwipsPerPixelX(), ty = platform::TwipsPerPixelY();
+  f.setClientSize(9450, 6525);
+  EXPECT_NEAR(f.ScaleWidth(), 9450, tx / 2);
+  EXPECT_NEAR(f.ScaleHeight(), 6525, ty / 2);
+  // No frame offscreen: the outer height is client + menu bar + the caption allowance.
+  const double menu = Form::twipsY(f.menuBar()->sizeHint().height());
+  EXPECT_GT(menu, 0);
+  EXPECT_NEAR(f.Height(), f.ScaleHeight() + menu + Form::kCaptionAllowance, ty);
+  EXPECT_NEAR(f.Width(), f.ScaleWidth(), tx / 2);
+  // Controls sit below the menu bar.
+  EXPECT_EQ(f.client()->y(), f.menuBar()->sizeHint().height());
+
+  // Outer sizes read back as set, and a menu added later keeps the client size.
+  f.setWidth(7200);
+  f.setHeight(7200);
+  EXPECT_NEAR(f.Width(), 7200, tx / 2);
+  EXPECT_NEAR(f.Height(), 7200, ty / 2);
+  f.setLeft(1500);
+  f.setTop(600);
+  EXPECT_NEAR(f.Left(), 1500, tx / 2);
+  EXPECT_NEAR(f.Top(), 600, ty / 2);
+  f.show();
+  EXPECT_NEAR(f.Height(), 7200, ty / 2) << "the height must not change when the form shows";
+  EXPECT_NEAR(f.Left(), 1500, tx / 2);
+}
+
+TEST(FormGeometry, CopiesTheMainWindowThroughTheHooks) {
+  RegistryGuard guard;
+  auto& h = platform::services().hooks;
+  h.mainWidth = [] { return 9600; };
+  h.mainHeight = [] { return 7500; };
+  h.mainLeft = [] { return 450; };
+  h.mainTop = [] { return 300; };
+  TestForm f;
+  f.copyMainWindowGeometry();
+  const double t = platform::TwipsPerPixelX();
+  EXPECT_NEAR(f.Width(), 9600, t / 2);
+  EXPECT_NEAR(f.Height(), 7500, t / 2);
+  EXPECT_NEAR(f.Left(), 450, t / 2);
+  EXPECT_NEAR(f.Top(), 300, t / 2);
+}
+
+TEST(FormMenus, ControlArraysKeepSeparatorIndexes) {
+  TestForm f;
+  std::vector<int> clicked;
+  QMenu* file = f.addTopMenu("mnuFile", "&File");
+  auto& items = f.addMenuItems(file, "mnuFileItem",
+                               {"&New", "&Open", "-", "&Save", "-", "&Print", "-", "E&xit"},
+                               [&](int i) { clicked.push_back(i); });
+  std::vector<int> saves;
+  f.addSubmenuItems(items(3), "mnuSaveItem", {"&Input Data", "&Output Data"},
+                    [&](int i) { saves.push_back(100 + i); });
+  ASSERT_EQ(items.size(), 8);
+  EXPECT_TRUE(items(2)->isSeparator());
+  EXPECT_EQ(items(7)->text(), "E&xit");
+  EXPECT_EQ(items(8), nullptr);
+  items(7)->trigger();
+  items(1)->trigger();
+  f.menuArray("mnuSaveItem")(1)->trigger();
+  EXPECT_EQ(clicked, (std::vector<int>{7, 1}));
+  EXPECT_EQ(saves, (std::vector<int>{101}));
+  EXPECT_EQ(f.findChild<QAction*>("mnuFileItem(5)"), items(5));
+  // A top menu is switched as a whole.
+  f.topMenu("mnuFile")->menuAction()->setEnabled(false);
+  EXPECT_FALSE(f.topMenu("mnuFile")->menuAction()->isEnabled());
+}
+
+TEST(FormMenus, SharedHelpMenuHandsTheIndexToTheHook) {
+  RegistryGuard guard;
+  std::vector<int> got;
+  platform::services().hooks.helpMenuItem = [&](int i) { got.push_back(i); };
+  TestForm f;
+  auto& help = f.addHelpMenu();
+  ASSERT_EQ(help.size(), 4);
+  EXPECT_EQ(help(0)->text(), "&Contents");
+  EXPECT_EQ(help(1)->text(), "&Search for help on ...");
+  EXPECT_TRUE(help(2)->isSeparator());
+  EXPECT_EQ(help(3)->text(), "&About QUELDAR");
+  help(3)->trigger();
+  help(0)->trigger();
+  help(1)->trigger();
+  EXPECT_EQ(got, (std::vector<int>{3, 0, 1}));
+}
+
+TEST(FormClosing, EscAndCloseBoxOnlyAskTheForm) {
+  TestForm f;
+  f.show();
+  QTest::keyClick(&f, Qt::Key_Escape);
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_FALSE(f.close()) << "the close box must not close a form by itself";
+  EXPECT_TRUE(f.isVisible());
+  QTest::keyClick(&f, Qt::Key_F4, Qt::AltModifier);
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_EQ(f.closeRequests, 3);
+  // Form_KeyDown saw Esc (27), then Alt (18) and F4 (115), both with Shift 4.
+  EXPECT_EQ(f.keys, (std::vector<std::pair<int, int>>{{27, 0}, {18, 4}, {115, 4}}));
+
+  TestForm closing(true);
+  closing.show();
+  QTest::keyClick(&closing, Qt::Key_Escape);
+  EXPECT_FALSE(closing.isVisible());
+  EXPECT_TRUE(closing.isUnloaded());
+}
+
+TEST(FormClosing, CancelButtonTakesEsc) {
+  TestForm f;
+  int cancels = 0;
+  QObject::connect(f.cancel, &QPushButton::clicked, [&] { ++cancels; });
+  f.setCancelButton(f.cancel);
+  f.show();
+  QTest::keyClick(&f, Qt::Key_Escape);
+  EXPECT_EQ(cancels, 1);
+  EXPECT_EQ(f.closeRequests, 0);
+}
+
+TEST(FormKeys, EnterClicksTheDefaultButtonOnly) {
+  TestForm f;
+  auto* box = new QLineEdit(f.client());
+  f.setDefaultButton(f.cancel);
+  int cancels = 0;
+  QObject::connect(f.cancel, &QPushButton::clicked, [&] { ++cancels; });
+  f.show();
+  box->setFocus();
+  f.ok->setFocus();
+  QTest::keyClick(f.ok, Qt::Key_Return);
+  EXPECT_EQ(cancels, 1);
+  EXPECT_EQ(f.okClicks, 0) << "the focused button must not take Enter";
+}
+
+TEST(FormKeys, TabOrderFollowsTabIndex) {
+  TestForm f;
+  auto* a = new QLineEdit(f.client());
+  auto* b = new QLineEdit(f.client());
+  f.setTabIndex(f.ok, 3);
+  f.setTabIndex(b, 0);
+  f.setTabIndex(f.cancel, 2);
+  f.setTabIndex(a, 1);
+  f.show();
+  // The next widget that takes focus by Tab after each one.
+  auto next = [](QWidget* w) {
+    QWidget* n = w->nextInFocusChain();
+    while (n != w && !(n->focusPolicy() & Qt::TabFocus)) n = n->nextInFocusChain();
+    return n;
+  };
+  EXPECT_EQ(next(b), a);
+  EXPECT_EQ(next(a), f.cancel);
+  EXPECT_EQ(next(f.cancel), f.ok);
+}
+
+TEST(ModalShowing, ScriptedRunnerPlaysTheScriptOnAFreshForm) {
+  RegistryGuard guard;
+  platform::ScriptedModalRunner runner;
+  platform::services().modalRunner = &runner;
+  int seenLoads = -1;
+  runner.on("TESTFORM", [&](Form& f) {
+    auto& t = static_cast<TestForm&>(f);
+    seenLoads = t.loads;
+    EXPECT_TRUE(f.isVisible());
+    QTest::mouseClick(t.ok, Qt::LeftButton);
+  });
+  platform::ShowModal<TestForm>();
+  EXPECT_EQ(seenLoads, 1);
+  EXPECT_EQ(runner.shown, (std::vector<std::string>{"TESTFORM"}));
+  EXPECT_TRUE(runner.failures.empty());
+  EXPECT_EQ(runner.pending(), 0);
+}
+
+TEST(ModalShowing, ScriptedRunnerFailsOnFormsLeftOpenOrUnexpected) {
+  RegistryGuard guard;
+  platform::ScriptedModalRunner runner;
+  platform::services().modalRunner = &runner;
+  std::vector<std::string> reported;
+  runner.fail = [&](const std::string& m) { reported.push_back(m); };
+  runner.on("TESTFORM", [](Form&) {});
+  platform::ShowModal<TestForm>();
+  platform::ShowModal<TestForm>();
+  EXPECT_EQ(reported, (std::vector<std::string>{"form TESTFORM was left open", "unexpected form TESTFORM"}));
+}
+
+TEST(ModalShowing, QtRunnerIsWindowModalAndReturnsOnUnload) {
+  TestForm owner;
+  owner.show();
+  TestForm f(true);
+  QTimer::singleShot(0, &f, [&] {
+    EXPECT_EQ(f.windowModality(), Qt::WindowModal);
+    EXPECT_EQ(f.parentWidget(), &owner) << "the form shown last must be the one blocked";
+    QTest::keyClick(&f, Qt::Key_Escape);
+  });
+  platform::QtModalRunner().showModal(f);
+  EXPECT_TRUE(f.isUnloaded());
+  EXPECT_EQ(f.closeRequests, 1);
+}
+
+TEST(Controls, OptionButtonsRunClickWhenCodeSetsThem) {
+  QWidget w;
+  platform::OptionButton a("A", &w), b("B", &w);
+  int aClicks = 0, bClicks = 0;
+  QObject::connect(&a, &platform::OptionButton::Click, [&] { ++aClicks; });
+  QObject::connect(&b, &platform::OptionButton::Click, [&] { ++bClicks; });
+  a.setValue(true);
+  EXPECT_EQ(aClicks, 1);
+  b.setValue(true);
+  EXPECT_FALSE(a.value());
+  EXPECT_EQ(bClicks, 1);
+  b.setValue(false);  // exclusive buttons cannot normally be cleared
+  EXPECT_FALSE(b.value());
+  EXPECT_FALSE(a.value());
+  EXPECT_TRUE(b.autoExclusive());
+}
+
+TEST(Controls, PanelShowsItsCaptionAndReportsMouseDown) {
+  platform::Panel p;
+  p.resize(200, 80);
+  p.setCaption("SOLUTION COMPLETE");
+  EXPECT_EQ(p.caption(), "SOLUTION COMPLETE");
+  std::vector<int> buttons;
+  QObject::connect(&p, &platform::Panel::mouseDown,
+                   [&](int button, int, double x, double) { buttons.push_back(button); EXPECT_GT(x, 0); });
+  p.show();
+  QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(buttons, (std::vector<int>{1}));
+}
