@@ -1,13 +1,31 @@
 #include "cli/solve_file.h"
 
 #include <cstdio>
+#include <exception>
+#include <string>
+
+#include "cli/solve_pipeline.h"
+#include "platform/headless.h"
 
 namespace cli {
+
 int SolveFileMain(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: solve_file [options] INPUT REPORT\n");
+  Options options;
+  std::string error;
+  if (!ParseOptions(argc, argv, options, error)) {
+    std::fprintf(stderr, "solve_file: %s\n", error.c_str());
+    std::fprintf(stderr,
+                 "usage: solve_file [--answer-no] INPUT REPORT\n");
     return 2;
   }
-  return 0;
+  platform::InstallHeadlessServices(options.answerNo);
+  try {
+    return RunSolveFile(options);
+  } catch (const std::exception& e) {
+    // A fault of the program itself: say so rather than die without a word.
+    std::fprintf(stderr, "solve_file: internal error: %s\n", e.what());
+    return 1;
+  }
 }
+
 }  // namespace cli

@@ -22,6 +22,11 @@ inline int HelpMenuIndex = 0;
 inline std::string TextBuffer, TextBuffer2;
 inline std::string InputLine;
 
+// ---- the input data file line last read: its fields, columns from 1 ----
+// FieldPos(k, 1) is the first column of field k, FieldPos(k, 2) its last; 0 when the
+// field does not exist. At most 20 fields are kept.
+inline Array<int, 20, 2> FieldPos;
+
 // ---- heading ----
 inline int NumHeadingLines = 0;
 inline Array<std::string, 4> HeadingLines;

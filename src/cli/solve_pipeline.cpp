@@ -1,0 +1,104 @@
+#include "cli/solve_pipeline.h"
+
+#include <string_view>
+
+#include "model/input_file.h"
+#include "model/problem.h"
+#include "model/problem_data.h"
+#include "platform/files.h"
+#include "platform/services.h"
+
+namespace files = platform::files;
+
+namespace cli {
+
+namespace {
+
+constexpr long kShortInputFile = 75;  // bytes; a shorter file is probably not a whole problem
+
+int ExitStatus(Step s) {
+  switch (s) {
+    case Step::Continue: return 0;
+    case Step::Aborted: return 1;
+    case Step::Unreadable: return 2;
+  }
+  return 2;
+}
+
+// The failure path of File > Open: every file closed, the problem reset.
+Step OpenFailed() {
+  files::CloseAll();
+  ResetInputData();
+  return Step::Aborted;
+}
+
+}  // namespace
+
+bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
+  std::string positional[2];
+  int numPositional = 0;
+  bool optionsEnded = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+      if (arg == "--") {
+        optionsEnded = true;
+      } else if (arg == "--answer-no") {
+        options.answerNo = true;
+      } else {
+        error = "unknown option " + std::string(arg);
+        return false;
+      }
+      continue;
+    }
+    if (numPositional == 2) {
+      error = "too many arguments";
+      return false;
+    }
+    positional[numPositional++] = std::string(arg);
+  }
+  if (numPositional != 2) {
+    error = "INPUT and REPORT are required";
+    return false;
+  }
+  options.input = positional[0];
+  options.report = positional[1];
+  return true;
+}
+
+Step OpenInputFile(const Options& options) {
+  files::CloseAll();
+  ResetInputData();
+  InputFileName = options.input;
+  InFileNum = files::FreeFile();
+  if (!files::Open(InputFileName, files::Mode::Input, InFileNum)) {
+    platform::MsgBox("File:  " + InputFileName + "  cannot be opened for reading." + NewLine +
+                         NewLine + "     Unable to continue.",
+                     48, "FILE ERROR");
+    ResetInputData();
+    return Step::Unreadable;
+  }
+  if (files::FileLen(InputFileName) < kShortInputFile) {
+    const auto answer = platform::MsgBox(
+        "File: " + InputFileName + " does not appear to be a complete input file." + NewLine +
+            NewLine + "Do you want to continue?",
+        36, "INCOMPLETE INPUT FILE!");
+    if (answer != platform::Answer::Yes) return OpenFailed();
+  }
+  CurrentInputFile = InputFileName;
+  if (ReadInputDataFile() != 0) return OpenFailed();
+  platform::MsgBox("Input file processed: " + InputFileName + NewLine + NewLine +
+                       "     No errors detected.",
+                   64, "INPUT COMPLETE");
+  return Step::Continue;
+}
+
+int RunSolveFile(const Options& options) {
+  // File > Open. Each later part of the solution adds its step below, in the order
+  // Solve runs them.
+  Step s = OpenInputFile(options);
+  if (s == Step::Continue && AbortRun != 0) s = Step::Aborted;
+  return ExitStatus(s);
+}
+
+}  // namespace cli

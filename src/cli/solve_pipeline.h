@@ -1,0 +1,28 @@
+// The steps of one headless run, in the order File > Open and Solve take them. Each
+// later part of the solution adds one step here and one call in RunSolveFile.
+#pragma once
+
+#include <string>
+
+namespace cli {
+
+struct Options {
+  bool answerNo = false;     // --answer-no: No / Cancel to every question
+  std::string input;         // INPUT
+  std::string report;        // REPORT
+};
+
+// Reads the command line. False with a reason in `error` on a usage error.
+bool ParseOptions(int argc, char** argv, Options& options, std::string& error);
+
+// What a step leaves for the run: go on, or stop with an exit status.
+enum class Step { Continue, Aborted, Unreadable };
+
+// File > Open of the input: reset, the short-file question, the reader, "INPUT COMPLETE".
+Step OpenInputFile(const Options& options);
+
+// Runs every step; the exit status: 0 success, 1 AbortRun (or a question answered No),
+// 2 unreadable input.
+int RunSolveFile(const Options& options);
+
+}  // namespace cli

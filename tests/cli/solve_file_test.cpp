@@ -1,0 +1,190 @@
+// Runs the built solve_file the way a user or a script does, and checks what it prints,
+// what it writes and its exit status.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct RunResult {
+  int status = -1;     // exit status; -1 when it did not exit normally (a crash)
+  std::string output;  // standard output
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+class SolveFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "queldar-cli-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+
+  std::string WriteFile(const std::string& name, const std::string& bytes) const {
+    const std::string path = PathOf(name);
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+
+  static std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+  }
+
+  // Runs solve_file with the arguments; a run that takes a minute counts as a hang.
+  static RunResult Solve(const std::vector<std::string>& args) {
+    std::string cmd = "timeout 60 " + Quote(QUELDAR_SOLVE_FILE);
+    for (const auto& a : args) cmd += " " + Quote(a);
+    cmd += " 2>/dev/null";
+    RunResult run;
+    FILE* pipe = popen(cmd.c_str(), "r");
+    if (!pipe) return run;
+    char buf[4096];
+    std::size_t n;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) run.output.append(buf, n);
+    const int raw = pclose(pipe);
+    if (WIFEXITED(raw)) run.status = WEXITSTATUS(raw);
+    return run;
+  }
+
+  fs::path dir_;
+};
+
+const char* const kProblem =
+    "'A CANTILEVER WALL\n"
+    "CONTROL CANTILEVER DESIGN\n"
+    "WALL 10\n"
+    "SURFACE RIGHTSIDE 1 0 10\n"
+    "SURFACE LEFTSIDE 1 0 0\n"
+    "SOIL BOTH STRENGTHS 1\n"
+    "120 110 30 0 0 0\n"
+    "FINISHED\n";
+
+}  // namespace
+
+TEST_F(SolveFileTest, AValidFileGivesInputCompleteAndAReport) {
+  const std::string input = WriteFile("wall.dat", kProblem);
+  const std::string report = PathOf("wall.out");
+  const RunResult run = Solve({input, report});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output, "=== INPUT COMPLETE [64]\nInput file processed: " + input +
+                            "\n\n     No errors detected.\n===\n");
+}
+
+TEST_F(SolveFileTest, AFaultyFileGivesItsMessageAndStatusOne) {
+  std::string bad = kProblem;
+  bad.replace(bad.find("120 110 30"), 10, "120 110 50");
+  const std::string input = WriteFile("bad.dat", bad);
+  const std::string report = PathOf("bad.out");
+  const RunResult run = Solve({input, report});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output, "=== DATA ERROR IN INPUT FILE: " + input +
+                            " [48]\nError detected while attempting to process SOIL LAYER DATA\n"
+                            "Current input line is:\n\n120 110 50 0 0 0 \n\nUnable to continue.\n===\n");
+}
+
+TEST_F(SolveFileTest, UsageErrorsAndUnreadableInputGiveStatusTwo) {
+  EXPECT_EQ(Solve({}).status, 2);
+  EXPECT_EQ(Solve({"only-one"}).status, 2);
+  EXPECT_EQ(Solve({"a", "b", "c"}).status, 2);
+  EXPECT_EQ(Solve({"--bogus", "a", "b"}).status, 2);
+
+  const RunResult missing = Solve({PathOf("missing.dat"), PathOf("r.out")});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.output.rfind("=== FILE ERROR [48]\nFile:  " + PathOf("missing.dat") +
+                                     "  cannot be opened for reading.", 0),
+            0u);
+  EXPECT_EQ(Solve({dir_.string(), PathOf("r.out")}).status, 2);  // a folder
+}
+
+TEST_F(SolveFileTest, AShortFileAsksWhetherToGoOn) {
+  const std::string input = WriteFile("short.dat", "'X\nC C D\nWAL 5\nSU B 1 0 5\nSO B C 1\n1 1 1 1\nF\n");
+  ASSERT_LT(fs::file_size(input), 75u);
+  const std::string question = "=== INCOMPLETE INPUT FILE! [36]\nFile: " + input +
+                               " does not appear to be a complete input file.\n\n"
+                               "Do you want to continue?\n===\n";
+  const RunResult yes = Solve({input, PathOf("r.out")});
+  EXPECT_EQ(yes.status, 0);
+  EXPECT_EQ(yes.output.rfind(question + "=== INPUT COMPLETE [64]", 0), 0u) << yes.output;
+
+  const RunResult no = Solve({"--answer-no", input, PathOf("r2.out")});
+  EXPECT_EQ(no.status, 1);
+  EXPECT_EQ(no.output, question);
+}
+
+TEST_F(SolveFileTest, EveryExampleOpens) {
+  int examples = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(QUELDAR_SOURCE_DIR) / "examples")) {
+    if (entry.path().extension() != ".dat") continue;
+    SCOPED_TRACE(entry.path().string());
+    ++examples;
+    const std::string report = PathOf(entry.path().stem().string() + ".out");
+    const RunResult run = Solve({entry.path().string(), report});
+    EXPECT_EQ(run.status, 0) << run.output;
+  }
+  EXPECT_GE(examples, 2);
+}
+
+// A file a user wrote never crashes or hangs the program, whatever it holds.
+TEST_F(SolveFileTest, NeverCrashesOrHangsOnHostileFiles) {
+  std::vector<std::string> files;
+  std::mt19937 rng(20261210);
+  for (int i = 0; i < 6; ++i) {
+    std::string bytes(static_cast<std::size_t>(1000 + i * 20000), '\0');
+    for (char& c : bytes) c = static_cast<char>(rng() & 0xFF);
+    files.push_back(bytes);
+  }
+  // Random bytes after a valid start, so the reader gets deep into the file.
+  std::string start = kProblem;
+  start.erase(start.find("FINISHED"));
+  for (int i = 0; i < 4; ++i) {
+    std::string bytes = start;
+    for (int k = 0; k < 3000; ++k) {
+      const char pool[] = "0123456789.-+E VLUSRTHDFBWATERC\n\n(";
+      bytes += pool[rng() % (sizeof pool - 1)];
+    }
+    files.push_back(bytes);
+  }
+  std::string fields = start + "VERTICAL LINE R 5";
+  for (int k = 0; k < 200000; ++k) fields += " 1";
+  files.push_back(fields + "\nFINISHED\n");
+  const std::string digits(1000000, '9');
+  files.push_back(start + "VERTICAL LINE R " + digits + " 1 1\nFINISHED\n");
+  files.push_back(start + "VERTICAL LINE R 1 " + digits + " 1\nFINISHED\n");
+  files.push_back(start + "VERTICAL LINE R 1 0." + digits + " 1\nFINISHED\n");
+  files.push_back(start + "VERTICAL LINE R 1 1E" + digits + " 1\nFINISHED\n");
+  files.push_back(std::string(kProblem).insert(0, "\n\n\n\n\r\r\r(" + std::string(500000, 'x') + "\n"));
+
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    SCOPED_TRACE(i);
+    const std::string input = WriteFile("hostile.dat", files[i]);
+    const RunResult run = Solve({input, PathOf("hostile.out")});
+    EXPECT_TRUE(run.status == 0 || run.status == 1) << "status " << run.status;
+    // Every box is complete.
+    EXPECT_EQ(run.output.rfind("===\n"), run.output.size() - 4);
+  }
+}

@@ -1,0 +1,110 @@
+// A scratch folder, the scripted services and helpers to read and write input data files.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/input_file.h"
+#include "model/problem.h"
+#include "model/problem_data.h"
+#include "platform/files.h"
+#include "platform/script_doubles.h"
+
+class InputFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "queldar-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override {
+    platform::files::CloseAll();
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+  }
+
+  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+
+  std::string WriteFile(const std::string& name, const std::string& bytes) const {
+    const std::string path = PathOf(name);
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+
+  static std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+  }
+
+  // The file's lines, each of which must end in CR LF.
+  static std::vector<std::string> CrLfLines(const std::string& path) {
+    const std::string bytes = ReadBytes(path);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+      const std::size_t end = bytes.find("\r\n", start);
+      if (end == std::string::npos) {
+        ADD_FAILURE() << "a line without CR LF: " << bytes.substr(start);
+        break;
+      }
+      lines.push_back(bytes.substr(start, end - start));
+      start = end + 2;
+    }
+    return lines;
+  }
+
+  // Reads the text as File > Open does: a reset problem, the file open as InFileNum.
+  int Read(const std::string& content, const std::string& name = "problem.dat") {
+    const std::string path = WriteFile(name, content);
+    return ReadPath(path);
+  }
+  int ReadPath(const std::string& path) {
+    ResetInputData();
+    InputFileName = path;
+    InFileNum = platform::files::FreeFile();
+    EXPECT_TRUE(platform::files::Open(path, platform::files::Mode::Input, InFileNum));
+    return ReadInputDataFile();
+  }
+
+  // Writes the problem in memory as a data file and returns its path.
+  std::string WriteProblem(const std::string& name) {
+    const std::string path = PathOf(name);
+    InFileNum = platform::files::FreeFile();
+    EXPECT_TRUE(platform::files::Open(path, platform::files::Mode::Output, InFileNum));
+    std::string target = "FILE";
+    WriteInputData(target);
+    platform::files::Close(InFileNum);
+    return path;
+  }
+
+  platform::ScopedServices services;
+  std::filesystem::path dir_;
+};
+
+// A valid cantilever design in sand; tests replace lines of it.
+inline const char* const kSimpleProblem =
+    "'SIMPLE WALL\n"
+    "CONTROL CANTILEVER DESIGN\n"
+    "WALL 10\n"
+    "SURFACE RIGHTSIDE 1 0 10\n"
+    "SURFACE LEFTSIDE 1 0 0\n"
+    "SOIL RIGHTSIDE STRENGTHS 1\n"
+    "120 110 30 0 0 0\n"
+    "SOIL LEFTSIDE STRENGTHS 1\n"
+    "120 110 30 0 0 0\n"
+    "FINISHED\n";
+
+// The simple problem with the text `extra` put in place of the termination line.
+inline std::string SimpleProblemEndingWith(const std::string& extra) {
+  std::string s = kSimpleProblem;
+  s.erase(s.rfind("FINISHED\n"));
+  return s + extra;
+}
