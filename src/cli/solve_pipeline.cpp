@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "model/input_echo.h"
 #include "model/input_file.h"
 #include "model/problem.h"
 #include "model/problem_data.h"
@@ -25,6 +26,14 @@ int ExitStatus(Step s) {
   return 2;
 }
 
+// A file the run must write could not be opened or written.
+Step CannotWrite(const std::string& path) {
+  platform::MsgBox("File:  " + path + "  cannot be written." + NewLine + NewLine +
+                       "     Unable to continue.",
+                   48, "FILE ERROR");
+  return Step::Unreadable;
+}
+
 // The failure path of File > Open: every file closed, the problem reset.
 Step OpenFailed() {
   files::CloseAll();
@@ -45,6 +54,12 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         optionsEnded = true;
       } else if (arg == "--answer-no") {
         options.answerNo = true;
+      } else if (arg == "--write-input") {
+        if (i + 1 >= argc) {
+          error = "--write-input needs a file name";
+          return false;
+        }
+        options.writeInput = argv[++i];
       } else {
         error = "unknown option " + std::string(arg);
         return false;
@@ -93,10 +108,35 @@ Step OpenInputFile(const Options& options) {
   return Step::Continue;
 }
 
+Step WriteNewReport(const Options& options) {
+  CurrentOutputFile = options.report;
+  OutFileNum = files::FreeFile();
+  if (!files::Open(CurrentOutputFile, files::Mode::Output, OutFileNum)) {
+    return CannotWrite(CurrentOutputFile);
+  }
+  WriteInputEcho();
+  if (!files::CloseChecked(OutFileNum)) return CannotWrite(CurrentOutputFile);
+  return Step::Continue;
+}
+
+Step WriteInputFile(const Options& options) {
+  if (options.writeInput.empty()) return Step::Continue;
+  InFileNum = files::FreeFile();
+  if (!files::Open(options.writeInput, files::Mode::Output, InFileNum)) {
+    return CannotWrite(options.writeInput);
+  }
+  std::string target = "FILE";
+  WriteInputData(target);
+  if (!files::CloseChecked(InFileNum)) return CannotWrite(options.writeInput);
+  return Step::Continue;
+}
+
 int RunSolveFile(const Options& options) {
-  // File > Open. Each later part of the solution adds its step below, in the order
-  // Solve runs them.
+  // File > Open, then the outputs asked for. Each later part of the solution adds its
+  // step below, in the order Solve runs them.
   Step s = OpenInputFile(options);
+  if (s == Step::Continue) s = WriteNewReport(options);
+  if (s == Step::Continue) s = WriteInputFile(options);
   if (s == Step::Continue && AbortRun != 0) s = Step::Aborted;
   return ExitStatus(s);
 }

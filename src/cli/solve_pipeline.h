@@ -8,6 +8,7 @@ namespace cli {
 
 struct Options {
   bool answerNo = false;     // --answer-no: No / Cancel to every question
+  std::string writeInput;    // --write-input FILE: the problem written back as a data file
   std::string input;         // INPUT
   std::string report;        // REPORT
 };
@@ -20,9 +21,13 @@ enum class Step { Continue, Aborted, Unreadable };
 
 // File > Open of the input: reset, the short-file question, the reader, "INPUT COMPLETE".
 Step OpenInputFile(const Options& options);
+// The report starts anew with the input data section.
+Step WriteNewReport(const Options& options);
+// --write-input: the problem as an input data file.
+Step WriteInputFile(const Options& options);
 
 // Runs every step; the exit status: 0 success, 1 AbortRun (or a question answered No),
-// 2 unreadable input.
+// 2 unreadable input or an output file that cannot be written.
 int RunSolveFile(const Options& options);
 
 }  // namespace cli

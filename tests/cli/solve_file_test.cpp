@@ -93,6 +93,11 @@ TEST_F(SolveFileTest, AValidFileGivesInputCompleteAndAReport) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.output, "=== INPUT COMPLETE [64]\nInput file processed: " + input +
                             "\n\n     No errors detected.\n===\n");
+  const std::string text = ReadBytes(report);
+  EXPECT_EQ(text.rfind("  PROGRAM QUELDAR-DESIGN/ANALYSIS OF ANCHORED OR CANTILEVER SHEET PILE WALLS\r\n", 0), 0u);
+  EXPECT_NE(text.find("*  INPUT DATA  *\r\n"), std::string::npos);
+  EXPECT_NE(text.find("       'A CANTILEVER WALL \r\n"), std::string::npos);
+  EXPECT_EQ(text.substr(text.size() - 16), "NONE\r\n\r\n\r\n\r\n\r\n\r\n");
 }
 
 TEST_F(SolveFileTest, AFaultyFileGivesItsMessageAndStatusOne) {
@@ -105,6 +110,7 @@ TEST_F(SolveFileTest, AFaultyFileGivesItsMessageAndStatusOne) {
   EXPECT_EQ(run.output, "=== DATA ERROR IN INPUT FILE: " + input +
                             " [48]\nError detected while attempting to process SOIL LAYER DATA\n"
                             "Current input line is:\n\n120 110 50 0 0 0 \n\nUnable to continue.\n===\n");
+  EXPECT_FALSE(fs::exists(report));  // a failed Open writes no report
 }
 
 TEST_F(SolveFileTest, UsageErrorsAndUnreadableInputGiveStatusTwo) {
@@ -112,6 +118,7 @@ TEST_F(SolveFileTest, UsageErrorsAndUnreadableInputGiveStatusTwo) {
   EXPECT_EQ(Solve({"only-one"}).status, 2);
   EXPECT_EQ(Solve({"a", "b", "c"}).status, 2);
   EXPECT_EQ(Solve({"--bogus", "a", "b"}).status, 2);
+  EXPECT_EQ(Solve({"a", "b", "--write-input"}).status, 2);
 
   const RunResult missing = Solve({PathOf("missing.dat"), PathOf("r.out")});
   EXPECT_EQ(missing.status, 2);
@@ -119,6 +126,9 @@ TEST_F(SolveFileTest, UsageErrorsAndUnreadableInputGiveStatusTwo) {
                                      "  cannot be opened for reading.", 0),
             0u);
   EXPECT_EQ(Solve({dir_.string(), PathOf("r.out")}).status, 2);  // a folder
+
+  const std::string input = WriteFile("wall.dat", kProblem);
+  EXPECT_EQ(Solve({input, PathOf("no/such/folder/r.out")}).status, 2);
 }
 
 TEST_F(SolveFileTest, AShortFileAsksWhetherToGoOn) {
@@ -134,9 +144,25 @@ TEST_F(SolveFileTest, AShortFileAsksWhetherToGoOn) {
   const RunResult no = Solve({"--answer-no", input, PathOf("r2.out")});
   EXPECT_EQ(no.status, 1);
   EXPECT_EQ(no.output, question);
+  EXPECT_FALSE(fs::exists(PathOf("r2.out")));
 }
 
-TEST_F(SolveFileTest, EveryExampleOpens) {
+TEST_F(SolveFileTest, WriteInputGivesAFileThatReadsBackToTheSameReport) {
+  const std::string input = WriteFile("wall.dat", std::string(kProblem));
+  const std::string written = PathOf("written.dat");
+  ASSERT_EQ(Solve({"--write-input", written, input, PathOf("first.out")}).status, 0);
+  ASSERT_TRUE(fs::exists(written));
+  EXPECT_NE(ReadBytes(written).find("SOIL LEFTSIDE  STRENGTHS   1 "), std::string::npos);
+  ASSERT_EQ(Solve({written, PathOf("second.out")}).status, 0);
+  // The reports differ at most in the banner's time.
+  auto body = [&](const std::string& path) {
+    const std::string text = ReadBytes(path);
+    return text.substr(text.find("*  INPUT DATA"));
+  };
+  EXPECT_EQ(body(PathOf("first.out")), body(PathOf("second.out")));
+}
+
+TEST_F(SolveFileTest, EveryExampleOpensAndGivesAReport) {
   int examples = 0;
   for (const auto& entry : fs::directory_iterator(fs::path(QUELDAR_SOURCE_DIR) / "examples")) {
     if (entry.path().extension() != ".dat") continue;
@@ -145,6 +171,7 @@ TEST_F(SolveFileTest, EveryExampleOpens) {
     const std::string report = PathOf(entry.path().stem().string() + ".out");
     const RunResult run = Solve({entry.path().string(), report});
     EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(ReadBytes(report).find("VIII.--HORIZONTAL LOADS"), std::string::npos);
   }
   EXPECT_GE(examples, 2);
 }

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "input_file_fixture.h"
+#include "platform/text_printer.h"
+#include "rich_problems.h"
+
+namespace {
+
+std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+
+}  // namespace
+
+// In the expected lines below, "  " is a two-blank separator and " x " a printed number
+// (its sign place and the blank after it), as the format writes them.
+TEST_F(InputFileTest, WritesTheSimpleProblemLineByLine) {
+  ASSERT_EQ(Read(kSimpleProblem), 0);
+  const auto lines = CrLfLines(WriteProblem("written.dat"));
+  const std::string layer = std::string("  ") + " 120 " + "  " + " 110 " + "  " + " 30 " + "  " +
+                            " 0 " + "  " + " 0 " + "  " + " 0 " + "  " + " " + "  " + " " + "  " + " ";
+  const std::vector<std::string> expected = {
+      "'SIMPLE WALL ",
+      "CONTROL  CANTILEVER  DESIGN  1.00  1.50",
+      "WALL   10       ",  // WALL, three blanks, 10, seven blanks
+      "SURFACE RIGHTSIDE   1    0    10 ",
+      "SURFACE LEFTSIDE   1    0    0 ",
+      "SOIL RIGHTSIDE  STRENGTHS   1       ",
+      layer,
+      "SOIL LEFTSIDE  STRENGTHS   1       ",
+      layer,
+      "FINISHED",
+  };
+  EXPECT_EQ(lines, expected);
+  EXPECT_EQ(InputLineCount, static_cast<int>(expected.size()));
+}
+
+TEST_F(InputFileTest, WriterLinesForFactorsAndSmallNumbers) {
+  ASSERT_EQ(Read(kRichPressures), 0);
+  auto lines = CrLfLines(WriteProblem("a.dat"));
+  ASSERT_EQ(lines.size(), 16u);
+  // Anchored analysis with one factor for both sides: two empty factors.
+  EXPECT_EQ(lines[1], "CONTROL  ANCHORED  ANALYSIS    ");
+  EXPECT_EQ(lines[2], "WALL   10    8  -15   29000000   100");
+  EXPECT_EQ(lines[7], std::string("  ") + " 125 " + "  " + " 115 " + "  " + " .3 " + "  " +
+                          " 3.3 " + "  " + " ");
+  EXPECT_EQ(lines[12], sp(17) + " 0 " + "  " + " 312 ");
+  // Only the left side has a uniform load: the right side is written as 0.
+  EXPECT_EQ(lines[14], "VERTICAL UNIFORM   0    250 ");
+
+  ASSERT_EQ(Read(kRichDesign), 0);
+  lines = CrLfLines(WriteProblem("b.dat"));
+  ASSERT_EQ(lines.size(), 37u);
+  EXPECT_EQ(lines[2], "CONTROL  ANCHORED  DESIGN  1.25  1.75");
+  // A zero active factor before a passive one is written as 0; both zero leave blanks.
+  EXPECT_EQ(lines[10], "SOIL RIGHTSIDE  STRENGTHS   3    0   1.5");
+  EXPECT_EQ(lines[13], std::string("  ") + " 130 " + "  " + " 120 " + "  " + " 36 " + "  " +
+                           " 0 " + "  " + " 24 " + "  " + " 0 " + "  " + " " + "  " + " 0" +
+                           "  " + " 1.6");
+  EXPECT_EQ(lines[14], "SOIL LEFTSIDE  COEFFICIENTS   2 ");
+  EXPECT_EQ(lines[16], std::string("  ") + " 130 " + "  " + " 120 " + "  " + " .26 " + "  " +
+                           " 6 " + "  " + " ");
+  EXPECT_EQ(lines[17], "WATER ELEVATIONS   62.4    15    2    2   .0125");
+  EXPECT_EQ(lines[18], "VERTICAL LINE  RIGHTSIDE   2   2   500   6   800.5");
+  EXPECT_EQ(lines[22], sp(20) + " 5 " + "  " + " 10 " + "  " + " 300 ");
+  EXPECT_EQ(lines[32], "VERTICAL VARIABLE  LEFTSIDE   2    .5    1000    12    0 ");
+  EXPECT_EQ(lines[33], "HORIZONTAL LINE   2   19   1000   7  -500");
+  EXPECT_EQ(lines[36], "FINISHED");
+}
+
+TEST_F(InputFileTest, WrittenProblemsReadBackTheSame) {
+  for (const char* file : {kRichDesign, kRichAnalysis, kRichPressures}) {
+    SCOPED_TRACE(file);
+    ASSERT_EQ(Read(file), 0);
+    const std::string before = ProblemDump();
+    const std::string written = WriteProblem("written.dat");
+    const int lines = InputLineCount;
+    EXPECT_EQ(static_cast<int>(CrLfLines(written).size()), lines);
+    ASSERT_EQ(ReadPath(written), 0);
+    EXPECT_EQ(ProblemDump(), before);
+    // And once more: the writer's output is stable.
+    const std::string again = WriteProblem("again.dat");
+    EXPECT_EQ(ReadBytes(again), ReadBytes(written));
+  }
+}
+
+TEST_F(InputFileTest, TheDocumentedDifferencesAfterWritingAndReading) {
+  // Keyboard entry can hold what a file cannot give back: small letters, three decimals
+  // on the control factors, side factors on a coefficient soil, 16+ significant digits.
+  ASSERT_EQ(Read(kRichDesign), 0);
+  HeadingLines(1) = "'lower case";
+  FSActive = 1.234;
+  SideFSActive(2) = 1.5;
+  SurfaceDist(1, 2) = 0.1 + 0.2;  // 0.30000000000000004
+  ASSERT_EQ(ReadPath(WriteProblem("diff.dat")), 0);
+  EXPECT_EQ(HeadingLines(1), "'LOWER CASE ");
+  EXPECT_EQ(FSActive, 1.23);
+  EXPECT_EQ(SideFSActive(2), 0);
+  EXPECT_EQ(SurfaceDist(1, 2), 0.3);
+  EXPECT_EQ(LayerBottomElev(1, 3), -200000);
+}
+
+TEST_F(InputFileTest, ThePrinterGetsTheSameLinesAndTheSameCount) {
+  ASSERT_EQ(Read(kRichDesign), 0);
+  const auto fileLines = CrLfLines(WriteProblem("file.dat"));
+  const int fileCount = InputLineCount;
+
+  platform::RecordingTextPrinter printer;
+  platform::setTextPrinter(&printer);
+  printer.setFont("Courier New", 10);  // the caller's part
+  std::string target = "PRINTER";
+  WriteInputData(target);
+  platform::setTextPrinter(nullptr);
+
+  ASSERT_EQ(printer.documents.size(), 1u);
+  EXPECT_TRUE(printer.documents[0].ended);
+  EXPECT_EQ(printer.documents[0].fontName, "Courier New");
+  EXPECT_EQ(printer.documents[0].lines, fileLines);
+  EXPECT_EQ(InputLineCount, fileCount);
+}
