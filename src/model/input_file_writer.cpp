@@ -16,13 +16,14 @@ namespace {
 
 bool ToFile = true;
 
-// Every line goes through here, so InputLineCount is what was really written.
+// Every line goes through here, so InputLineCount is what was really written: Save copies
+// exactly that many lines of the file.
 void Emit(const std::string& line) {
   if (ToFile) {
-    platform::files::PrintLine(InFileNum, line);
-  } else if (platform::TextPrinter* printer = platform::textPrinter()) {
-    printer->printLine(line);
+    if (platform::files::PrintLine(InFileNum, line)) ++InputLineCount;
+    return;
   }
+  if (platform::TextPrinter* printer = platform::textPrinter()) printer->printLine(line);
   ++InputLineCount;
 }
 

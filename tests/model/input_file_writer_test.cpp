@@ -3,13 +3,32 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "input_file_fixture.h"
+#include "model/input_echo.h"
 #include "platform/text_printer.h"
 #include "rich_problems.h"
 
 namespace {
 
 std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+
+// The input data section of the problem in memory, as the report file holds it.
+std::string EchoBytes() {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("queldar-echo-" + std::to_string(getpid()))).string();
+  CurrentOutputFile = path;
+  OutFileNum = platform::files::FreeFile();
+  EXPECT_TRUE(platform::files::Open(path, platform::files::Mode::Output, OutFileNum));
+  WriteInputEcho();
+  platform::files::Close(OutFileNum);
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  std::filesystem::remove(path);
+  return ss.str();
+}
 
 }  // namespace
 
@@ -74,11 +93,13 @@ TEST_F(InputFileTest, WrittenProblemsReadBackTheSame) {
     SCOPED_TRACE(file);
     ASSERT_EQ(Read(file), 0);
     const std::string before = ProblemDump();
+    const std::string echoBefore = EchoBytes();
     const std::string written = WriteProblem("written.dat");
     const int lines = InputLineCount;
     EXPECT_EQ(static_cast<int>(CrLfLines(written).size()), lines);
     ASSERT_EQ(ReadPath(written), 0);
     EXPECT_EQ(ProblemDump(), before);
+    EXPECT_EQ(EchoBytes(), echoBefore);  // the same input data section
     // And once more: the writer's output is stable.
     const std::string again = WriteProblem("again.dat");
     EXPECT_EQ(ReadBytes(again), ReadBytes(written));
