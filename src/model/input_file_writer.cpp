@@ -23,7 +23,7 @@ void Emit(const std::string& line) {
     if (platform::files::PrintLine(InFileNum, line)) ++InputLineCount;
     return;
   }
-  if (platform::TextPrinter* printer = platform::textPrinter()) printer->printLine(line);
+  if (platform::Printer* printer = platform::textPrinter()) printer->printLine(line);
   ++InputLineCount;
 }
 
@@ -208,6 +208,6 @@ void WriteInputData(std::string& Target) {
   WriteHorizontalLoads();
   Emit("FINISHED");
   if (!ToFile) {
-    if (platform::TextPrinter* printer = platform::textPrinter()) printer->endDoc();
+    if (platform::Printer* printer = platform::textPrinter()) printer->endDoc();
   }
 }

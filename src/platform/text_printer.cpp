@@ -3,10 +3,10 @@
 namespace platform {
 
 namespace {
-TextPrinter* installed = nullptr;
+Printer* current = nullptr;
 }
 
-TextPrinter* textPrinter() { return installed; }
-void setTextPrinter(TextPrinter* printer) { installed = printer; }
+Printer* textPrinter() { return current; }
+void setTextPrinter(Printer* printer) { current = printer; }
 
 }  // namespace platform

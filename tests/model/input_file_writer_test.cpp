@@ -7,6 +7,7 @@
 
 #include "input_file_fixture.h"
 #include "model/input_echo.h"
+#include "platform/recording_canvas.h"
 #include "platform/text_printer.h"
 #include "rich_problems.h"
 
@@ -127,16 +128,16 @@ TEST_F(InputFileTest, ThePrinterGetsTheSameLinesAndTheSameCount) {
   const auto fileLines = CrLfLines(WriteProblem("file.dat"));
   const int fileCount = InputLineCount;
 
-  platform::RecordingTextPrinter printer;
-  platform::setTextPrinter(&printer);
-  printer.setFont("Courier New", 10);  // the caller's part
+  platform::RecordingPrinterFactory printers;
+  auto job = printers.open("Input File");
+  platform::setTextPrinter(job.get());
   std::string target = "PRINTER";
   WriteInputData(target);
   platform::setTextPrinter(nullptr);
 
-  ASSERT_EQ(printer.documents.size(), 1u);
-  EXPECT_TRUE(printer.documents[0].ended);
-  EXPECT_EQ(printer.documents[0].fontName, "Courier New");
-  EXPECT_EQ(printer.documents[0].lines, fileLines);
+  ASSERT_EQ(printers.documents.size(), 1u);
+  EXPECT_EQ(printers.documents[0].endDocCalls, 1);  // the writer ends the job
+  EXPECT_TRUE(printers.documents[0].pages.empty());
+  EXPECT_EQ(printers.documents[0].lines, fileLines);
   EXPECT_EQ(InputLineCount, fileCount);
 }
