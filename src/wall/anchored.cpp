@@ -2,6 +2,7 @@
 // about the anchor vanishes; the anchor force is then the net force. Fixed earth: the
 // wall is fixed at the tip; the anchor force brings the deflection at the anchor to zero
 // (elastic line, EI = 1) and the tip lies where the moment about it vanishes.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -80,6 +81,21 @@ PassResult SeepagePass(int m, SeepageState& st, int& AnchorIndex) {
   return PassResult::Again;
 }
 
+// The tips known to lie above (value still positive) and below (value negative) the
+// solution. The interpolation from the fixed upper point is kept while it lands inside
+// them; when it would leave them (the residual is not monotonic there) the bracket is
+// halved instead, so the search cannot run away.
+struct Bracket {
+  double above, below;
+  void update(double tip, double value) {
+    if (value > 0) above = std::min(above, tip);
+    else below = std::max(below, tip);
+  }
+  double next(double estimate) const {
+    return (estimate < above && estimate > below) ? estimate : (above + below) / 2;
+  }
+};
+
 void AddLineLoadsFreeEarth(double upper, double tip, double A, double& F, double& M) {
   for (int j = 1; j <= NumHorizLineLoads; ++j) {
     if (upper >= HorizLineElev(j) && HorizLineElev(j) > tip) {
@@ -100,6 +116,7 @@ void DesignFreeEarthWall(int& AnchorIndex) {
     bool interpolated = false;
     int interpolations = 0;
     double Fp = 0, Mp = 0;
+    Bracket bracket{0, 0};
     for (;;) {
       if (!interpolated) {
         ++T;
@@ -130,7 +147,9 @@ void DesignFreeEarthWall(int& AnchorIndex) {
           FailNoSolution();
           return;
         }
-        const double newTip = upper + (upper - tip) * Mp / (M - Mp);
+        if (!interpolated) bracket = {upper, tip};
+        bracket.update(tip, M);
+        const double newTip = bracket.next(upper + (upper - tip) * Mp / (M - Mp));
         const double w = (upper - newTip) / (upper - GridElev(T));
         TipElev(1) = newTip;
         ToePressure(1) = (1 - w) * p1 + w * NetPressureA(T, 2);
@@ -191,6 +210,7 @@ void DesignFixedEarthWall(int& AnchorIndex) {
     int interpolations = 0;
     int T = 0;
     bool newPoint = true;
+    Bracket bracket{0, 0};
     for (;;) {
       if (newPoint) {
         T = reference + 1;
@@ -234,7 +254,9 @@ void DesignFixedEarthWall(int& AnchorIndex) {
           FailNoSolution();
           return;
         }
-        const double newTip = upper + h * Dp / (D - Dp);
+        if (!interpolated) bracket = {upper, tip};
+        bracket.update(tip, D);
+        const double newTip = bracket.next(upper + h * Dp / (D - Dp));
         ToePressure(2) = p1 + (toe - p1) * (upper - newTip) / h;
         TipElev(2) = newTip;
         interpolated = true;

@@ -100,9 +100,8 @@ void WriteResultsFile(int Method) {
   }
   for (int p = 1; p <= kPoints; ++p)
     for (int k = 1; k <= 2; ++k) put(NetWaterPressure(p, k));
-  const bool written = ok;
-  files::Close(ResultsFileNum);
-  const bool complete = written && files::FileLen(name) == kFixedBytes + w.numStars;
+  const bool closed = files::CloseChecked(ResultsFileNum);
+  const bool complete = ok && closed && files::FileLen(name) == kFixedBytes + w.numStars;
   if (!complete) {
     ResultsFileFailure(name, "COULD NOT BE WRITTEN.");
     w = WrittenFile{};

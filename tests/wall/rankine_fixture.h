@@ -17,6 +17,7 @@ struct RankineSand {
   double anchor = 0;       // 0: cantilever
   double step = 1.0;       // grid spacing
   double depth = 60;       // regular grid below the dredge line
+  std::vector<double> extra;  // further grid elevations
 
   double ActiveRight(double z) const { return Ka * gamma * (top - z); }
   double PassiveRight(double z) const { return Kp * gamma * (top - z); }
@@ -44,6 +45,11 @@ struct RankineSand {
     std::vector<double> g;
     for (double e = top; e > dredge - depth - 1e-9; e -= step) g.push_back(e);
     const double z0 = dredge - ZeroDepth();
+    std::vector<double> more = extra;
+    more.push_back(dredge);
+    if (anchor != 0) more.push_back(anchor);
+    for (double e : more)
+      if (std::find(g.begin(), g.end(), e) == g.end()) g.push_back(e);
     if (std::find(g.begin(), g.end(), z0) == g.end()) g.push_back(z0);
     std::sort(g.begin(), g.end(), std::greater<double>());
     const double last = g.back();
