@@ -81,3 +81,19 @@ bool IsWritableFolder(const std::string& dir) {
 }
 
 }  // namespace platform::files
+
+namespace platform::files {
+bool ReadFileBytes(const std::string& path, std::string& out, long long maxBytes) {
+  out.clear();
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  if (maxBytes < 0) {
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } else {
+    out.resize(static_cast<std::size_t>(maxBytes));
+    in.read(out.data(), static_cast<std::streamsize>(maxBytes));
+    out.resize(static_cast<std::size_t>(in.gcount()));
+  }
+  return !in.bad();
+}
+}  // namespace platform::files

@@ -15,3 +15,9 @@ bool CopyFileReplacing(const std::string& source, const std::string& target);
 bool IsWritableFolder(const std::string& dir);
 
 }  // namespace platform::files
+
+namespace platform::files {
+// Up to maxBytes of a file's bytes (all of them when maxBytes < 0); false when it
+// cannot be read.
+bool ReadFileBytes(const std::string& path, std::string& out, long long maxBytes = -1);
+}  // namespace platform::files

@@ -1,0 +1,403 @@
+#include "model/working_files.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "model/help_menu.h"
+#include "model/input_file.h"
+#include "model/main_menus.h"
+#include "model/problem.h"
+#include "model/problem_data.h"
+#include "model/input_echo.h"
+#include "platform/text_printer.h"
+#include "model/temp_files.h"
+#include "platform/file_copy.h"
+#include "platform/files.h"
+#include "platform/text.h"
+#include "wall/wall_data.h"
+
+namespace files = platform::files;
+using platform::Answer;
+using platform::MsgBox;
+
+namespace {
+
+std::string TempDir;
+
+const char* const kOpenFilter = "Input files(*.dat)|*.dat|Input files (*.in)|*.in|All files (*.*)|*.*";
+const char* const kInputFilter = "Input Files (*.dat)|*.dat|Input Files (*.in)|*.in|All Files (*.*)|*.*";
+const char* const kReportFilter =
+    "Output Files (*.out)|*.out|Output Files (*.dat)|*.dat|All Files (*.*)|*.*";
+
+bool endsWithUpper(const std::string& name, const char* ending) {
+  if (name.size() < 4) return false;
+  return platform::text::UpperLatin1(name.substr(name.size() - 4)) == ending;
+}
+
+void showDialog(bool saveAs, const char* title, const char* filter) {
+  CMDialog1.dialogTitle = title;
+  CMDialog1.filter = filter;
+  CMDialog1.filterIndex = 1;
+  CMDialog1.fileName = "";
+  CMDialog1.fileTitle = "";
+  platform::FileDialogs* dialogs = platform::services().fileDialogs;
+  if (!dialogs) return;  // no dialogs: the same as a cancelled one
+  if (saveAs) {
+    dialogs->showSaveAs(CMDialog1);
+  } else {
+    dialogs->showOpen(CMDialog1);
+  }
+}
+
+void deleteIfListed(const std::string& name) {
+  if (IsListedTempFile(name) && files::Exists(name)) files::Kill(name);
+}
+
+void fileErrorMessage(const std::string& name, const std::string& what) {
+  MsgBox("File:  " + name + "  " + what + NewLine + NewLine + "     Unable to continue.", 48,
+         "FILE ERROR");
+}
+
+// The save-as procedure shared by input data and report: asks for a name until one is
+// accepted, then replaces the target with a checked copy of the current file. `chosen`
+// receives the dialog's name ("" when nothing was saved).
+void saveCurrentAs(bool input, std::string& chosen, std::string& current) {
+  for (;;) {
+    files::CloseAll();
+    showDialog(true, input ? "OPEN SAVE-INPUT-DATA FILE" : "OPEN SAVE-OUTPUT-DATA FILE",
+               input ? kInputFilter : kReportFilter);
+    chosen = CMDialog1.fileName;
+    CMDialog1.fileName = "";
+    if (chosen.empty()) return;
+    SetDialogDirFromFileName(CMDialog1, chosen);
+    if (input ? IsTempInputName(chosen) : IsTempOutputName(chosen)) {
+      MsgBox("File:  " + chosen + "  is a temporary file in use." + NewLine +
+                 (input ? "Please choose another file name for saving input data."
+                        : "Please choose another file name for saving output data."),
+             0);
+      continue;
+    }
+    if (!files::Exists(chosen)) break;
+    if (MsgBox("File: " + chosen + " exists." + NewLine + "Do you want to write over it?", 36,
+               "OVERWRITE?") == Answer::Yes) {
+      break;
+    }
+  }
+  if (chosen == current) return;
+  // The whole file, every byte, through a checked scratch copy; the current file is
+  // dropped only once the copy is known to be good.
+  if (!files::CopyFileReplacing(current, chosen)) {
+    MsgBox("File: " + chosen + " could not be written." + NewLine + "Nothing was saved.", 48,
+           "SAVE FAILED");
+    chosen = "";
+    return;
+  }
+  deleteIfListed(current);
+  current = chosen;
+}
+
+// Opens a new file in the temporary folder for output, lists it and runs the writer.
+bool writeNewTemp(const char* extension, std::string& current, int& fileNum, void (*writer)()) {
+  const std::string name = NextTempFileName(extension);
+  current = name;
+  AddTempFileName(name);
+  fileNum = files::FreeFile();
+  if (!files::Open(name, files::Mode::Output, fileNum)) {
+    fileErrorMessage(name, "cannot be created.");
+    return false;
+  }
+  writer();
+  if (!files::CloseChecked(fileNum)) {
+    fileErrorMessage(name, "cannot be written.");
+    return false;
+  }
+  return true;
+}
+
+void openFailed() {
+  MainMenuState& m = MainMenus;
+  m.fileItem[0] = m.fileItem[1] = true;
+  m.fileItem[3] = m.fileItem[5] = false;
+  m.editMenu = false;
+  m.viewMenu = false;
+  m.solveMenu = false;
+  files::CloseAll();
+  ResetInputData();
+}
+
+void writeInputToFile() {
+  std::string target = "FILE";
+  WriteInputData(target);
+}
+
+}  // namespace
+
+bool InitTempFolder(platform::FileDialogState& Dialog) {
+  const std::string candidates[] = {platform::text::Trim(files::Environ("TEMP")),
+                                    files::Environ("TMPDIR"), files::TempFolder(), "/tmp"};
+  TempDir.clear();
+  for (const std::string& dir : candidates) {
+    if (files::IsWritableFolder(dir)) {
+      TempDir = dir;
+      break;
+    }
+  }
+  if (TempDir.empty()) {
+    MsgBox("No folder for temporary files can be written." + NewLine +
+               "Set TEMP to a folder you can write to and start QUELDAR again.",
+           48, "TEMPORARY FOLDER");
+    return false;
+  }
+  // Results files take their folder from TEMP too: make every part of the program agree.
+  if (files::TempFolder() != TempDir) ::setenv("TEMP", TempDir.c_str(), 1);
+  files::ChDir(TempDir);
+  Dialog.initDir = TempDir;
+  return true;
+}
+
+const std::string& TempFolderPath() { return TempDir; }
+
+void SetDialogDirFromFileName(platform::FileDialogState& Dialog, const std::string& FileName) {
+  const long keep = static_cast<long>(FileName.size()) - static_cast<long>(Dialog.fileTitle.size()) - 1;
+  if (keep > 0) Dialog.initDir = FileName.substr(0, static_cast<std::size_t>(keep));
+}
+
+bool IsTempInputName(const std::string& name) { return endsWithUpper(name, ".III"); }
+bool IsTempOutputName(const std::string& name) { return endsWithUpper(name, ".OOO"); }
+
+std::string NextTempFileName(const std::string& extension) {
+  for (long n = 0;; ++n) {
+    std::string name = files::JoinPath(TempDir, "TEMP" + std::to_string(n) + extension);
+    if (!files::Exists(name)) return name;
+  }
+}
+
+bool WriteNewTempInputFile() {
+  return writeNewTemp(".iii", CurrentInputFile, InFileNum, &writeInputToFile);
+}
+
+bool WriteNewTempReport() {
+  return writeNewTemp(".ooo", CurrentOutputFile, OutFileNum, &WriteInputEcho);
+}
+
+void PromptSaveInputData() {
+  for (;;) {
+    InputFileName = "";
+    if (MsgBox("DO YOU WANT TO SAVE CURRENT INPUT DATA?", 4, "SAVE INPUT DATA?") != Answer::Yes) {
+      return;
+    }
+    SaveInputDataAs();
+    if (!InputFileName.empty()) break;
+  }
+  InputChanged = 0;
+}
+
+void PromptSaveOutputData() {
+  for (;;) {
+    if (MsgBox("DO YOU WANT TO SAVE CURRENT OUTPUT DATA?", 4, "SAVE OUTPUT DATA?") == Answer::Yes) {
+      SaveOutputDataAs();
+      if (!OutputFileName.empty()) {
+        OutputSaved = 1;
+        return;
+      }
+    } else {
+      files::CloseAll();
+      if (!CurrentOutputFile.empty()) deleteIfListed(CurrentOutputFile);
+      CurrentOutputFile = "";
+      return;
+    }
+  }
+}
+
+void RunSavePrompts() {
+  if (IsTempInputName(CurrentInputFile)) PromptSaveInputData();
+  if (IsTempOutputName(CurrentOutputFile)) PromptSaveOutputData();
+}
+
+void SaveInputDataAs() { saveCurrentAs(true, InputFileName, CurrentInputFile); }
+void SaveOutputDataAs() { saveCurrentAs(false, OutputFileName, CurrentOutputFile); }
+
+void DeleteTempFiles() {
+  files::CloseAll();
+  for (int i = 1; i <= TempFileCount; ++i) {
+    const std::string& name = TempFileNames(i);
+    if (!name.empty() && files::Exists(name)) files::Kill(name);
+  }
+  for (int m = 1; m <= 3; ++m) deleteIfListed(ResultsFileNames(m));
+  CurrentOutputFile = "";
+  CurrentInputFile = "";
+  QuitHelp();
+}
+
+void FileNew() {
+  RunSavePrompts();
+  DeleteTempFiles();
+  ResetInputData();
+  MainMenus.editMenu = true;
+}
+
+void FileOpen() {
+  RunSavePrompts();
+  MainMenus.saveItem[1] = true;
+  DeleteTempFiles();
+  ResetInputData();
+  showDialog(false, "OPEN INPUT FILE.", kOpenFilter);
+  InputFileName = CMDialog1.fileName;
+  if (InputFileName.empty()) return openFailed();
+  SetDialogDirFromFileName(CMDialog1, InputFileName);
+  CMDialog1.fileName = "";
+  InFileNum = files::FreeFile();
+  if (!files::Open(InputFileName, files::Mode::Input, InFileNum)) {
+    MsgBox("File:  " + InputFileName + "  cannot be opened for reading." + NewLine + NewLine +
+               "     Unable to continue.",
+           48, "FILE ERROR");
+    return openFailed();
+  }
+  if (files::FileLen(InputFileName) < 75) {
+    if (MsgBox("File: " + InputFileName + " does not appear to be a complete input file." + NewLine +
+                   NewLine + "Do you want to continue?",
+               36, "INCOMPLETE INPUT FILE!") != Answer::Yes) {
+      return openFailed();
+    }
+  }
+  CurrentInputFile = InputFileName;
+  ReadInputDataFile();
+  if (AbortRun != 0) return openFailed();
+  MsgBox("Input file processed: " + InputFileName + NewLine + NewLine + "     No errors detected.",
+         64, "INPUT COMPLETE");
+  MainMenuState& m = MainMenus;
+  m.fileItem[3] = m.fileItem[5] = true;
+  m.editMenu = true;
+  m.editCaption = "&Edit Input Data";
+  m.viewMenu = true;
+  m.viewItem[0] = m.viewItem[1] = m.viewItem[2] = true;
+  m.viewItem[3] = false;
+  m.saveItem[0] = false;
+  if (!WriteNewTempReport()) return openFailed();
+  m.solveMenu = true;
+}
+
+void FileExit() {
+  RunSavePrompts();
+  DeleteTempFiles();
+  if (MainCalls.endProgram) MainCalls.endProgram();
+}
+
+void SaveItem(int Index) {
+  if (Index == 0) {
+    SaveInputDataAs();
+    if (!InputFileName.empty()) {
+      InputChanged = 0;
+      MainMenus.saveItem[0] = false;
+    }
+  } else if (Index == 1) {
+    SaveOutputDataAs();
+    if (!OutputFileName.empty()) OutputSaved = 1;
+  }
+}
+
+void PrintItem(int Index) {
+  if (Index != 0 && Index != 1) return;
+  platform::BusyPointer busy;
+  platform::PrinterFactory* printers = platform::services().printers;
+  if (!printers) return;
+  if (Index == 0) {
+    // The writer prints the listing on the job it is handed and ends it.
+    std::unique_ptr<platform::Printer> job = printers->open("Input File");
+    if (!job) return;  // the user has been told
+    platform::setTextPrinter(job.get());
+    std::string target = "PRINTER";
+    WriteInputData(target);
+    platform::setTextPrinter(nullptr);
+    return;
+  }
+  files::CloseAll();
+  OutFileNum = files::FreeFile();
+  if (!files::Open(CurrentOutputFile, files::Mode::Input, OutFileNum)) {
+    fileErrorMessage(CurrentOutputFile, "cannot be opened for reading.");
+    return;
+  }
+  std::unique_ptr<platform::Printer> job = printers->open("Output File");
+  if (job) {
+    // The whole report, to its last line ("Courier New" 10 is the printer's text font).
+    while (files::LineInput(OutFileNum, InputLine)) job->printLine(InputLine);
+    job->endDoc();
+  }
+  files::Close(OutFileNum);
+}
+
+// After a completed entry: the temporary input file (when the input changed or a report
+// existed) and always a new temporary report. False after a message when one of them
+// cannot be written; the entry then ends as an abandoned one.
+static bool writeEnteredInput() {
+  MainMenuState& m = MainMenus;
+  m.saveItem[0] = false;
+  if (InputChanged != 0) m.saveItem[0] = true;
+  if (InputChanged != 0 || !CurrentOutputFile.empty()) {
+    if (!WriteNewTempInputFile()) return false;
+    m.saveItem[0] = true;
+  }
+  return WriteNewTempReport();
+}
+
+void EditInputData() {
+  if (!MainCalls.showKeyIn) {
+    // Nothing is asked or deleted for a window that cannot be shown.
+    ShowWindowOrNotice(MainCalls.showKeyIn);
+    return;
+  }
+  if (InputChanged != 0) {
+    for (;;) {
+      InputFileName = "";
+      if (MsgBox("DO YOU WANT TO SAVE CURRENT INPUT DATA BEFORE EDITING?", 4, "SAVE INPUT DATA?") !=
+          Answer::Yes) {
+        break;
+      }
+      SaveInputDataAs();
+      if (!InputFileName.empty()) {
+        InputChanged = 0;
+        break;
+      }
+    }
+  }
+  if (OutputSaved == 0 && !CurrentOutputFile.empty()) {
+    for (;;) {
+      if (MsgBox("DO YOU WANT TO SAVE CURRENT OUTPUT DATA?", 4, "SAVE OUTPUT DATA?") == Answer::Yes) {
+        SaveOutputDataAs();
+        if (!OutputFileName.empty()) {
+          OutputSaved = 1;
+          break;
+        }
+      } else {
+        files::CloseAll();
+        deleteIfListed(CurrentOutputFile);
+        CurrentOutputFile = "";
+        break;
+      }
+    }
+  }
+  InputChanged = 0;
+  MainCalls.showKeyIn();
+  MainMenuState& m = MainMenus;
+  const bool written = AbortRun == 0 && writeEnteredInput();
+  if (!written) {
+    m.fileItem[0] = m.fileItem[1] = true;
+    m.fileItem[3] = m.fileItem[5] = false;
+    m.editMenu = true;
+    m.viewMenu = false;
+    m.solveMenu = false;
+    // An abandoned entry leaves no temporary file behind, as New and Open do.
+    DeleteTempFiles();
+    ResetInputData();
+    return;
+  }
+  m.fileItem[0] = m.fileItem[1] = m.fileItem[3] = m.fileItem[5] = true;
+  m.editMenu = true;
+  m.editItem0 = true;
+  m.editCaption = "Edit Input Data";
+  m.viewMenu = true;
+  m.viewItem[0] = m.viewItem[1] = m.viewItem[2] = true;
+  m.solveMenu = true;
+  for (int i = 3; i <= 6; ++i) m.viewItem[i] = false;
+  m.saveItem[1] = true;
+}

@@ -1,0 +1,50 @@
+// The working files of the main window: the temporary folder, the temporary input file
+// and report, the save prompts, save as, print, and the File and Edit commands. Widget
+// free: dialogs, message boxes and the printer come through the platform services.
+#pragma once
+
+#include <string>
+
+#include "platform/services.h"
+
+// The main window's file dialog: its properties carry over from one use to the next.
+inline platform::FileDialogState CMDialog1;
+
+// The temporary folder: TEMP (trimmed), else TMPDIR, else the system's, the first that
+// can be written. It becomes the current directory and the dialog's first folder. When
+// none can be written a message is shown and false is returned: the program must end.
+bool InitTempFolder(platform::FileDialogState& Dialog);
+const std::string& TempFolderPath();
+
+void SetDialogDirFromFileName(platform::FileDialogState& Dialog, const std::string& FileName);
+
+// Case-insensitive ".III" / ".OOO" ending: a temporary input file or report.
+bool IsTempInputName(const std::string& name);
+bool IsTempOutputName(const std::string& name);
+
+// TempDir/TEMPn.ext with the first n whose file does not exist.
+std::string NextTempFileName(const std::string& extension);
+
+// A new temporary input file (WriteInputData to it) or report (WriteInputEcho): named,
+// listed, made current and written. False after a message when it cannot be written.
+bool WriteNewTempInputFile();
+bool WriteNewTempReport();
+
+void PromptSaveInputData();
+void PromptSaveOutputData();
+// The prompts of New, Open and Exit: input first, then the report, each only when the
+// current file is temporary.
+void RunSavePrompts();
+void SaveInputDataAs();
+void SaveOutputDataAs();
+// Deletes every listed temporary and results file (and nothing else), forgets the
+// current files and closes the help viewer.
+void DeleteTempFiles();
+
+// ---- the main window's File, Save, Print and Edit commands ----
+void FileNew();
+void FileOpen();
+void FileExit();
+void SaveItem(int Index);   // 0 input data, 1 output data
+void PrintItem(int Index);  // 0 input file, 1 output file
+void EditInputData();

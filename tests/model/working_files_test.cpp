@@ -1,0 +1,355 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "model/main_menus.h"
+#include "model/problem.h"
+#include "model/problem_data.h"
+#include "model/temp_files.h"
+#include "model/working_files.h"
+#include "platform/files.h"
+#include "platform/script_doubles.h"
+#include "platform/recording_canvas.h"
+#include "platform/text_printer.h"
+#include "scripted.h"
+
+namespace fs = std::filesystem;
+using platform::Answer;
+
+namespace {
+
+const char* const kProblem =
+    "'WORKING FILES\n"
+    "CONTROL CANTILEVER DESIGN\n"
+    "WALL 10\n"
+    "SURFACE RIGHTSIDE 1 0 10\n"
+    "SURFACE LEFTSIDE 1 0 0\n"
+    "SOIL RIGHTSIDE STRENGTHS 1\n"
+    "120 110 30 0 0 0\n"
+    "SOIL LEFTSIDE STRENGTHS 1\n"
+    "120 110 30 0 0 0\n"
+    "FINISHED\n";
+
+std::string bytesOf(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+class WorkingFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "queldar-wf-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir = pattern;
+    fs::create_directories(dir / "user");
+    oldTemp = std::getenv("TEMP") ? std::getenv("TEMP") : "";
+    hadTemp = std::getenv("TEMP") != nullptr;
+    ::setenv("TEMP", (" " + dir.string() + " ").c_str(), 1);  // trimmed
+    services_ = std::make_unique<platform::ScopedServices>();
+    platform::Services& s = platform::services();
+    s.messageBoxes = &boxes;
+    s.fileDialogs = &dialogs;
+    s.help = &help;
+    s.hooks.setNoDataMenus = SetNoDataMenus;
+    s.printers = &printer;
+    MainCalls = MainWindowCalls{};
+    MainCalls.endProgram = [this] { ++ended; };
+    MainMenus = MainMenuState{};
+    ASSERT_TRUE(InitTempFolder(CMDialog1));
+    ResetInputData();
+    SetStartMenus();
+  }
+  void TearDown() override {
+    platform::files::CloseAll();
+    MainCalls = MainWindowCalls{};
+    services_.reset();
+    if (hadTemp) ::setenv("TEMP", oldTemp.c_str(), 1); else ::unsetenv("TEMP");
+    EXPECT_TRUE(boxes.script.empty()) << "boxes expected but not shown";
+    EXPECT_TRUE(dialogs.names.empty()) << "dialogs expected but not shown";
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+  std::string temp(const std::string& name) const { return (dir / name).string(); }
+  std::string user(const std::string& name, const std::string& content = kProblem) const {
+    const std::string p = (dir / "user" / name).string();
+    std::ofstream(p, std::ios::binary) << content;
+    return p;
+  }
+  void box(const std::string& title, Answer a, const std::string& textHas = "") {
+    boxes.script.push_back({title, a, textHas});
+  }
+  // File > Open of a good file: the dialog, then "INPUT COMPLETE".
+  void openGood(const std::string& path) {
+    dialogs.names.push_back(path);
+    box("INPUT COMPLETE", Answer::OK, "     No errors detected.");
+    FileOpen();
+    ASSERT_EQ(CurrentInputFile, path);
+  }
+  // A keyboard entry that completes, changing the input or not.
+  void enterKeyboard(bool changed) {
+    MainCalls.showKeyIn = [changed] {
+      AbortRun = 0;
+      InputChanged = changed ? 1 : 0;
+    };
+  }
+
+  fs::path dir;
+  std::string oldTemp;
+  bool hadTemp = false;
+  std::unique_ptr<platform::ScopedServices> services_;
+  ScriptedBoxes boxes;
+  ScriptedDialogs dialogs;
+  RecordingHelp help;
+  platform::RecordingPrinterFactory printer;
+  int ended = 0;
+};
+
+}  // namespace
+
+TEST_F(WorkingFiles, TemporaryNamesSkipFilesLeftByOtherRuns) {
+  EXPECT_EQ(TempFolderPath(), dir.string());
+  EXPECT_EQ(platform::files::CurrentDir(), dir.string());
+  EXPECT_EQ(CMDialog1.initDir, dir.string());
+  std::ofstream(temp("TEMP0.ooo")) << "x";
+  EXPECT_EQ(NextTempFileName(".iii"), temp("TEMP0.iii"));
+  EXPECT_EQ(NextTempFileName(".ooo"), temp("TEMP1.ooo"));
+  std::ofstream(temp("TEMP0.iii")) << "x";
+  std::ofstream(temp("TEMP1.ooo")) << "x";
+  EXPECT_EQ(NextTempFileName(".iii"), temp("TEMP1.iii"));
+  EXPECT_EQ(NextTempFileName(".ooo"), temp("TEMP2.ooo"));
+  for (const char* name : {"a.III", "b.iii", "c.IiI"}) EXPECT_TRUE(IsTempInputName(name)) << name;
+  for (const char* name : {"a.OOO", "b.ooo", "c.oOo"}) EXPECT_TRUE(IsTempOutputName(name)) << name;
+  EXPECT_FALSE(IsTempInputName("iii"));
+  EXPECT_FALSE(IsTempOutputName("x.oo"));
+}
+
+TEST_F(WorkingFiles, OpenMakesTheUsersFileCurrentAndExitKeepsIt) {
+  const std::string input = user("wall.dat");
+  openGood(input);
+  EXPECT_EQ(CurrentOutputFile, temp("TEMP0.ooo"));
+  EXPECT_EQ(TempFileNames(9), temp("TEMP0.ooo"));
+  EXPECT_TRUE(fs::exists(CurrentOutputFile));
+  EXPECT_GT(OutputLineCount, 0);
+  EXPECT_EQ(MainMenus.editCaption, "&Edit Input Data");
+  EXPECT_TRUE(MainMenus.solveMenu && MainMenus.viewMenu && MainMenus.fileItem[3] && MainMenus.fileItem[5]);
+  EXPECT_FALSE(MainMenus.saveItem[0]);
+  EXPECT_TRUE(MainMenus.saveItem[1]);
+  // Exit asks only about the report; No deletes it, never the user's input.
+  box("SAVE OUTPUT DATA?", Answer::No, "DO YOU WANT TO SAVE CURRENT OUTPUT DATA?");
+  const std::string report = CurrentOutputFile;
+  FileExit();
+  EXPECT_EQ(ended, 1);
+  EXPECT_FALSE(fs::exists(report));
+  EXPECT_TRUE(fs::exists(input));
+  EXPECT_EQ(help.calls.back(), "quit");
+}
+
+TEST_F(WorkingFiles, OpenFailuresEndInTheOpenFailedState) {
+  struct Case {
+    const char* what;
+    std::string path;     // "" = dialog cancelled
+    const char* boxTitle;
+    Answer answer;
+  };
+  std::string short74(74, ' '), long75(75, ' ');
+  const Case cases[] = {
+      {"cancelled", "", nullptr, Answer::OK},
+      {"short file declined", user("short.dat", short74), "INCOMPLETE INPUT FILE!", Answer::No},
+      {"missing file", (dir / "user" / "nothing.dat").string(), "FILE ERROR", Answer::OK},
+      {"a folder", (dir / "user").string(), "FILE ERROR", Answer::OK},
+      {"75 blanks: no question, the reader refuses", user("blank.dat", long75), "INCOMPLETE INPUT FILE!",
+       Answer::OK},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FileNew();
+    EXPECT_TRUE(MainMenus.editMenu);
+    dialogs.names.push_back(c.path);
+    if (c.boxTitle) box(c.boxTitle, c.answer);
+    FileOpen();
+    EXPECT_FALSE(MainMenus.editMenu);
+    EXPECT_FALSE(MainMenus.viewMenu || MainMenus.solveMenu || MainMenus.fileItem[3] || MainMenus.fileItem[5]);
+    EXPECT_TRUE(MainMenus.fileItem[0] && MainMenus.fileItem[1]);
+    EXPECT_EQ(CurrentInputFile, "");
+    EXPECT_EQ(CurrentOutputFile, "");
+    EXPECT_EQ(TempFileCount, 8);
+    EXPECT_TRUE(boxes.script.empty());
+  }
+  // 74 bytes asks, and Yes goes on to the reader.
+  dialogs.names.push_back(user("short2.dat", short74));
+  box("INCOMPLETE INPUT FILE!", Answer::Yes, "does not appear to be a complete input file.");
+  box("INCOMPLETE INPUT FILE!", Answer::OK);  // the reader's own message
+  FileOpen();
+  EXPECT_FALSE(MainMenus.editMenu);
+}
+
+TEST_F(WorkingFiles, SaveReportRefusesTemporaryNamesAsksToOverwriteAndCopiesEveryByte) {
+  openGood(user("wall.dat"));
+  const std::string tempReport = CurrentOutputFile;
+  const std::string original = bytesOf(tempReport);
+  const std::string existing = user("old.out", "old");
+  const std::string target = (dir / "user" / "final.out").string();
+  dialogs.names = {(dir / "user" / "x.OoO").string(), existing, target};
+  box("QUELDAR", Answer::OK, "  is a temporary file in use.");
+  box("OVERWRITE?", Answer::No, " exists.");
+  SaveItem(1);
+  EXPECT_EQ(OutputSaved, 1);
+  EXPECT_EQ(CurrentOutputFile, target);
+  EXPECT_EQ(bytesOf(target), original);
+  EXPECT_EQ(bytesOf(existing), "old");
+  EXPECT_FALSE(fs::exists(tempReport));
+  EXPECT_EQ(CMDialog1.initDir, (dir / "user").string());
+  // Saving the saved report again copies it and keeps the first copy.
+  const std::string second = (dir / "user" / "second.out").string();
+  dialogs.names = {second};
+  SaveItem(1);
+  EXPECT_EQ(bytesOf(second), original);
+  EXPECT_TRUE(fs::exists(target));
+  EXPECT_EQ(CurrentOutputFile, second);
+}
+
+TEST_F(WorkingFiles, AFailedSaveKeepsTheTemporaryFileAndChangesNothing) {
+  openGood(user("wall.dat"));
+  const std::string tempReport = CurrentOutputFile;
+  const std::string original = bytesOf(tempReport);
+  dialogs.names = {(dir / "no" / "such" / "folder.out").string()};
+  box("SAVE FAILED", Answer::OK, "Nothing was saved.");
+  SaveItem(1);
+  EXPECT_EQ(OutputSaved, 0);
+  EXPECT_EQ(OutputFileName, "");
+  EXPECT_EQ(CurrentOutputFile, tempReport);
+  EXPECT_EQ(bytesOf(tempReport), original);
+  // At Exit the prompt asks again after the failure; a good name then saves it.
+  const std::string good = (dir / "user" / "good.out").string();
+  dialogs.names = {(dir / "no" / "folder.out").string(), good};
+  box("SAVE OUTPUT DATA?", Answer::Yes);
+  box("SAVE FAILED", Answer::OK);
+  box("SAVE OUTPUT DATA?", Answer::Yes);
+  FileExit();
+  EXPECT_EQ(bytesOf(good), original);
+  EXPECT_EQ(ended, 1);
+}
+
+TEST_F(WorkingFiles, KeyboardEntryThenExitWithNoAndNoDeletesEveryListedFileOnly) {
+  const std::string input = user("wall.dat");
+  openGood(input);
+  const std::string firstReport = CurrentOutputFile;
+  bool reportGoneBeforeEntry = false;
+  MainCalls.showKeyIn = [&] {
+    reportGoneBeforeEntry = !fs::exists(firstReport);
+    AbortRun = 0;
+    InputChanged = 1;
+  };
+  box("SAVE OUTPUT DATA?", Answer::No);  // the old report goes at once
+  EditInputData();
+  EXPECT_TRUE(reportGoneBeforeEntry);
+  EXPECT_EQ(CurrentInputFile, temp("TEMP0.iii"));
+  EXPECT_EQ(CurrentOutputFile, temp("TEMP0.ooo"));
+  EXPECT_EQ(MainMenus.editCaption, "Edit Input Data");
+  EXPECT_TRUE(MainMenus.saveItem[0]);
+  EXPECT_GT(InputLineCount, 0);
+  // Results files of the solution are listed like the others; a file of the user's in
+  // the temporary folder whose name begins with TEMP is not.
+  std::ofstream(temp("ZZ11")) << "results";
+  AddTempFileName(temp("ZZ11"));
+  std::ofstream(temp("TEMP9.dat")) << "mine";
+  box("SAVE INPUT DATA?", Answer::No, "DO YOU WANT TO SAVE CURRENT INPUT DATA?");
+  box("SAVE OUTPUT DATA?", Answer::No);
+  FileExit();
+  for (const char* gone : {"TEMP0.iii", "TEMP0.ooo", "ZZ11"}) EXPECT_FALSE(fs::exists(temp(gone))) << gone;
+  EXPECT_TRUE(fs::exists(temp("TEMP9.dat")));
+  EXPECT_TRUE(fs::exists(input));
+}
+
+TEST_F(WorkingFiles, AnUnchangedEntryKeepsTheOpenedFileAndSavingNeverDeletesAUsersTempNamedFile) {
+  // The user's own file lives in the temporary folder under a TEMP name.
+  const std::string input = temp("TEMP7.dat");
+  std::ofstream(input, std::ios::binary) << kProblem;
+  openGood(input);
+  enterKeyboard(false);
+  box("SAVE OUTPUT DATA?", Answer::No);
+  EditInputData();
+  EXPECT_EQ(CurrentInputFile, input);  // nothing changed: no temporary input file
+  EXPECT_FALSE(MainMenus.saveItem[0]);
+  EXPECT_FALSE(fs::exists(temp("TEMP0.iii")));
+  const std::string copy = (dir / "user" / "copy.dat").string();
+  dialogs.names = {copy};
+  SaveItem(0);
+  EXPECT_EQ(CurrentInputFile, copy);
+  EXPECT_TRUE(fs::exists(input));
+  EXPECT_EQ(bytesOf(copy), bytesOf(input));
+}
+
+TEST_F(WorkingFiles, AnAbandonedEntryDeletesTheListedFilesBeforeTheReset) {
+  openGood(user("wall.dat"));
+  const std::string report = CurrentOutputFile;
+  MainCalls.showKeyIn = [] { AbortRun = 1; };
+  box("SAVE OUTPUT DATA?", Answer::Yes);
+  const std::string saved = (dir / "user" / "kept.out").string();
+  dialogs.names = {saved};
+  std::ofstream(temp("ZZ12")) << "results";
+  AddTempFileName(temp("ZZ12"));
+  EditInputData();
+  EXPECT_TRUE(fs::exists(saved));
+  EXPECT_FALSE(fs::exists(temp("ZZ12")));
+  EXPECT_FALSE(fs::exists(report));
+  EXPECT_EQ(TempFileCount, 8);
+  EXPECT_TRUE(MainMenus.editMenu);
+  EXPECT_FALSE(MainMenus.viewMenu || MainMenus.solveMenu);
+  EXPECT_EQ(MainMenus.editCaption, "&Enter Input Data");
+}
+
+TEST_F(WorkingFiles, EditWithoutTheEntryWindowsSaysSoAndChangesNothing) {
+  openGood(user("wall.dat"));
+  const std::string report = CurrentOutputFile;
+  box("QUELDAR", Answer::OK, "This window is not available yet.");
+  EditInputData();
+  EXPECT_EQ(CurrentOutputFile, report);
+  EXPECT_TRUE(fs::exists(report));
+}
+
+TEST_F(WorkingFiles, PrintOutputPrintsTheWholeReportAndPrintInputTheListing) {
+  openGood(user("wall.dat"));
+  const long counted = OutputLineCount;
+  // Lines appended after the count (a section whose lines were not counted) still print.
+  std::ofstream(CurrentOutputFile, std::ios::app | std::ios::binary) << "EXTRA LINE\r\n";
+  PrintItem(1);
+  ASSERT_EQ(printer.documents.size(), 1u);
+  const auto& doc = printer.documents[0];
+  EXPECT_EQ(doc.endDocCalls, 1);
+  ASSERT_EQ(static_cast<long>(doc.lines.size()), counted + 1);
+  EXPECT_EQ(doc.lines.back(), "EXTRA LINE");
+  PrintItem(0);
+  ASSERT_EQ(printer.documents.size(), 2u);
+  EXPECT_EQ(printer.documents[1].endDocCalls, 1);
+  EXPECT_EQ(printer.documents[1].lines.front().rfind("'WORKING FILES", 0), 0u);
+  EXPECT_EQ(printer.documents[1].lines.back(), "FINISHED");
+  EXPECT_EQ(platform::textPrinter(), nullptr);
+  // A printer that cannot be had prints nothing and the pointer comes back.
+  printer.failOpen = true;
+  box("PRINTER ERROR", Answer::OK);
+  PrintItem(1);
+  EXPECT_EQ(services_->pointer.current(), 0);
+}
+
+TEST(TempFolder, FallsBackToTmpdirAndEndsWhenNothingCanBeWritten) {
+  platform::ScopedServices services;
+  const std::string saveTemp = std::getenv("TEMP") ? std::getenv("TEMP") : "";
+  const std::string saveTmp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+  std::string pattern = (fs::temp_directory_path() / "queldar-tf-XXXXXX").string();
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  ::setenv("TEMP", "/no/such/folder", 1);
+  ::setenv("TMPDIR", pattern.c_str(), 1);
+  platform::FileDialogState d;
+  EXPECT_TRUE(InitTempFolder(d));
+  EXPECT_EQ(TempFolderPath(), pattern);
+  EXPECT_EQ(platform::files::TempFolder(), pattern);  // results files go to the same folder
+  if (saveTemp.empty()) ::unsetenv("TEMP"); else ::setenv("TEMP", saveTemp.c_str(), 1);
+  if (saveTmp.empty()) ::unsetenv("TMPDIR"); else ::setenv("TMPDIR", saveTmp.c_str(), 1);
+  fs::remove_all(pattern);
+}
