@@ -215,7 +215,8 @@ void ReportRoweReductionClay(double& H, double& Alpha, double& Beta, int& NumSec
   double c = 0, adhesion = 0;
   RoweAverageStrength(c, adhesion);
   const bool snDefined = sigma > 0;
-  const double Sn = snDefined ? c / sigma * std::sqrt(1 + adhesion / c) : 0.0;
+  double Sn = 0;
+  if (snDefined && c > 0) Sn = c / sigma * std::sqrt(1 + adhesion / c);
 
   ComputeSectionQuantities(H, NumSections);
   Applicability a = WallApplicability(Alpha, Beta);
