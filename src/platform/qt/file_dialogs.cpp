@@ -12,12 +12,27 @@ QStringList QtNameFilters(std::string_view filter) {
   const QStringList parts = fromLatin1(filter).split('|');
   QStringList out;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
-    for (QString& p : patterns) {
+    const QString given = parts[i + 1].trimmed();
+    QStringList patterns;
+    for (QString p : given.split(';', Qt::SkipEmptyParts)) {
       p = p.trimmed();
       if (p == "*.*") p = "*";
+      // Names on this file system are case-sensitive; the patterns were written for one
+      // that is not, so "*.DAT" must find "wall.dat" too.
+      for (const QString& v : {p, p.toLower(), p.toUpper()})
+        if (!v.isEmpty() && !patterns.contains(v)) patterns << v;
     }
-    out << QString("%1 (%2)").arg(parts[i].trimmed(), patterns.join(' '));
+    QString desc = parts[i].trimmed();
+    // "Input Files (*.dat)" already names its pattern: do not say it twice.
+    const int open = desc.lastIndexOf('(');
+    if (desc.endsWith(')') && open >= 0) {
+      QString inside = desc.mid(open + 1, desc.size() - open - 2);
+      inside.remove(' ');
+      QString plain = given;
+      plain.remove(' ');
+      if (inside.compare(plain, Qt::CaseInsensitive) == 0) desc = desc.left(open).trimmed();
+    }
+    out << QString("%1 (%2)").arg(desc, patterns.join(' '));
   }
   return out;
 }
