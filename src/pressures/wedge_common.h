@@ -1,0 +1,103 @@
+// What the wedge procedures share among themselves: their constants, the calculation
+// error that ends a wedge computation, the developed strengths of a layer, the slice
+// weight that reports trouble by throwing, and the walks that clip a figure at a level.
+#pragma once
+
+#include <string>
+
+#include "pressures/wedge_data.h"
+
+namespace wedge {
+
+inline constexpr double kPi = 3.14159265358979;
+inline constexpr double kPiOver4 = 0.7853981633974485;
+inline constexpr double kDegToRad = 0.0174532925199433;
+inline constexpr double kTwoDegrees = 0.0349065850398866;
+// Two computed points this close (ft) are the same point.
+inline constexpr double kSamePoint = 1e-6;
+
+// A calculation error: the box it shows, after which AbortRun = 1.
+struct Fault {
+  std::string title;
+  std::string text;
+  int buttons = 0;
+};
+
+[[noreturn]] void FailNoGround();          // a fixed-surface line never leaves the ground
+[[noreturn]] void FailFigureOverrun();     // a walk would pass a figure's last point
+[[noreturn]] void FailSurfaceSlope();      // passive coefficient at the surface undefined
+[[noreturn]] void FailFactorOfSafety();    // a factor of safety of 0 or less
+[[noreturn]] void FailNoEquilibrium();     // a fixed-surface wedge whose wall force is undefined
+
+// Shows the box and sets AbortRun = 1.
+void Report(const Fault& fault);
+
+// Runs body; a calculation error inside it is reported. Returns false after an error.
+template <class Body>
+bool Guarded(Body&& body) {
+  try {
+    try {
+      body();
+    } catch (const WedgeFigureOverrun&) {
+      FailFigureOverrun();
+    }
+  } catch (const Fault& fault) {
+    Report(fault);
+    return false;
+  }
+  return true;
+}
+
+// Strength of a layer divided by a factor of safety.
+struct Developed {
+  double tanPhi = 0;    // tan(phi) / FS
+  double phi = 0;       // atan of that, radians
+  double cohesion = 0;  // c / FS
+  double delta = 0;     // atan(tan(wall friction) / FS), radians
+  double adhesion = 0;  // adhesion / FS
+};
+Developed DevelopedStrength(int side, int layer, double fs);
+
+// The wall terms of a tip: along the wall from the ground surface down to the tip, the
+// sums of length x developed wall friction angle and of length x developed adhesion.
+struct WallTerms {
+  double Ia = 0, Ip = 0;  // active and passive friction sums (ft x rad)
+  double Aa = 0, Ap = 0;  // active and passive adhesion forces (lb per ft)
+  void Add(int side, int layer, int method, double length);
+};
+
+// Slice equilibrium; s = +1 for the active force, -1 for the passive force. A slice
+// whose failure-line piece rises at alpha from the horizontal carries weight plus
+// surcharge W and the cohesion force C along the piece.
+struct SliceFactors {
+  double A, B;  // s tan(phi) sin(alpha) + cos(alpha), s tan(phi) cos(alpha) - sin(alpha)
+};
+SliceFactors Factors(double s, double tanPhi, double sinAlpha, double cosAlpha);
+// Horizontal force of a slice that does not touch the wall.
+double SliceForce(double s, const SliceFactors& f, double W, double C, double sinAlpha,
+                  double cosAlpha);
+// Force on the wall of the slice at the wall (along its wall friction angle), with D
+// the denominator s sin(delta) B - cos(delta) A; the caller tests D for 0.
+double WallDenominator(double s, const SliceFactors& f, double delta);
+double WallForce(double s, const SliceFactors& f, double D, double W, double C, double Ad,
+                 double sumF, double sinAlpha, double cosAlpha);
+
+// The internal searches; they report trouble by throwing Fault.
+void FixedForces(int side, int method);
+void SweepForces(int side, int method);
+
+// Effective weight of a slice plus the surcharge on its top (lb per ft); throws Fault.
+double SliceLoad(double refElev, double slope, int side, int method, double x1, double y1,
+                 double x2, double y2, int layer);
+
+// The walks that cut a source figure at the level E (water, seepage elevation, bottom
+// of the seepage path). B is the bottom elevation of the layer at the wall; xe the
+// distance at which the layer bottom reaches E.
+void WalkBottomBelow(const WedgeFigure& src, double E, double B, WedgeFigure& out);
+void WalkRisingBottom(const WedgeFigure& src, double E, double xe, double B, WedgeFigure& out);
+void WalkFallingWaterLine(const WedgeFigure& src, double E, double xe, WedgeFigure& out);
+// Stops once j >= stopAt.
+void WalkFallingClosed(const WedgeFigure& src, double E, double xe, int stopAt, WedgeFigure& out);
+void WalkLastLayer(const WedgeFigure& src, double E, WedgeFigure& out);
+
+}  // namespace wedge
