@@ -1,0 +1,172 @@
+#include <cmath>
+
+#include "wedge_fixture.h"
+
+namespace pressures_test {
+namespace {
+
+class WedgeForcesTest : public WedgeTest {
+ protected:
+  // Dry sand (phi 30, no wall friction, 100 pcf) on both sides under level ground at 0,
+  // given by two points so that both sides take the wedge method.
+  void SetUp() override {
+    WedgeTest::SetUp();
+    for (int side = 1; side <= 2; ++side) {
+      Surface(side, {{0, 0}, {10, 0}});
+      Layers(side, {});
+    }
+  }
+  void Forces(const char* method) {
+    PrepareSolution();
+    ASSERT_EQ(PressureMethod(1), "W");
+    PressureMethod(1) = PressureMethod(2) = method;
+    if (std::string(method) == "F") {
+      ComputeFixedWedgeForces(1, 1);
+    } else {
+      ComputeSweepWedgeForces(1, 1);
+    }
+  }
+};
+
+constexpr double kRad = 0.0174532925199433;
+
+TEST_F(WedgeForcesTest, FixedSurfaceGivesTheRankineForcesOfDrySand) {
+  Forces("F");
+  ASSERT_EQ(AbortRun, 0);
+  const int p0 = PointAt(0);
+  for (int p = 1; p <= p0; ++p) {
+    EXPECT_EQ(WedgeActiveForce(p, 1), 0);
+    EXPECT_EQ(WedgePassiveForce(p, 1), 0);
+  }
+  for (double H : {1.0, 5.0, 20.0, 50.0}) {
+    const int p = PointAt(-H);
+    EXPECT_NEAR(WedgeActiveForce(p, 1), 100 * H * H / 2 / 3, 1e-7 * H * H) << H;
+    EXPECT_NEAR(WedgePassiveForce(p, 1), 100 * H * H / 2 * 3, 1e-7 * H * H) << H;
+  }
+  EXPECT_EQ(WedgeNoSolution(1, 1), 0);
+}
+
+TEST_F(WedgeForcesTest, SweepFindsTheExtremesAmongItsTwoDegreeTrials) {
+  Forces("S");
+  ASSERT_EQ(AbortRun, 0);
+  const double ka = std::tan(29 * kRad) * std::tan(31 * kRad);
+  const double kp = std::tan(59 * kRad) * std::tan(61 * kRad);
+  EXPECT_NEAR(ka, 0.33306, 5e-6);
+  EXPECT_NEAR(kp, 3.00244, 5e-6);
+  for (double H : {1.0, 5.0, 20.0, 50.0}) {
+    const int p = PointAt(-H);
+    EXPECT_NEAR(WedgeActiveForce(p, 1), 100 * H * H / 2 * ka, 1e-7 * H * H) << H;
+    EXPECT_NEAR(WedgePassiveForce(p, 1), 100 * H * H / 2 * kp, 1e-7 * H * H) << H;
+    EXPECT_EQ(WedgeMarkActive(1, p), "");
+    EXPECT_EQ(WedgeMarkPassive(1, p), "");
+  }
+  EXPECT_EQ(WedgeNoSolution(1, 1), 0);
+}
+
+// Two layers of one soil behave as one, whatever their boundary: the failure lines are
+// cut into slices at the boundary and the slices must add up to the same forces. The
+// boundary here meets the ground where the fixed-surface line from the tip halfway
+// between -10 and -11 leaves it, and runs along the sweep's 29 degree trial line from
+// the grid point at -10.
+TEST_F(WedgeForcesTest, SlicesAtLayerBoundariesAddUpToTheOneLayerForces) {
+  const double m = 1 / std::tan(29 * kRad);
+  for (const char* method : {"F", "S"}) {
+    SetUp();
+    Forces(method);
+    std::vector<double> fa, fp;
+    for (int p = 1; p <= NumGridPoints; ++p) fa.push_back(WedgeActiveForce(p, 1)), fp.push_back(WedgePassiveForce(p, 1));
+
+    for (auto bottom : {std::make_pair(-10.0, std::tan(60 * kRad) * 10 / 10.5),  // fixed exit
+                        std::make_pair(-10.0, m),                                // along a sweep trial
+                        std::make_pair(-4.0, 0.05), std::make_pair(-15.0, -0.02)}) {
+      SetUp();
+      Layers(1, {{bottom.first, bottom.second}});
+      Forces(method);
+      ASSERT_EQ(AbortRun, 0) << method;
+      ASSERT_EQ(NumGridPoints, static_cast<int>(fa.size()));
+      for (int p = 1; p <= NumGridPoints - 2; ++p) {
+        const double tol = 1e-9 * (1 + std::fabs(fp[static_cast<std::size_t>(p - 1)]));
+        EXPECT_NEAR(WedgeActiveForce(p, 1), fa[static_cast<std::size_t>(p - 1)], tol)
+            << method << " bottom " << bottom.first << "/" << bottom.second << " at " << GridElev(p);
+        EXPECT_NEAR(WedgePassiveForce(p, 1), fp[static_cast<std::size_t>(p - 1)], tol)
+            << method << " bottom " << bottom.first << "/" << bottom.second << " at " << GridElev(p);
+      }
+    }
+  }
+}
+
+// The lower layer is weaker; where it lies under the upper layer near the surface the
+// sweep cuts the lines into slices in both layers, with the tip's layer at the wall.
+TEST_F(WedgeForcesTest, SweepThroughTwoLayersMatchesASliceByHand) {
+  Layers(1, {{-5, 0}});
+  LayerPhi(1, 2) = 20;
+  Forces("S");
+  ASSERT_EQ(AbortRun, 0);
+  // Tip at -10, trial at theta: the line rises with m = cot(theta) and crosses -5 at
+  // x5 = 5 / m. Upper slice: from x5 to the ground exit 10 / m; lower slice at the wall.
+  auto trial = [](double thetaDeg) {
+    const double th = thetaDeg * kRad, m = std::cos(th) / std::sin(th);
+    const double sa = std::cos(th), ca = std::sin(th);
+    const double x5 = 5 / m, xe = 10 / m;
+    const double Wup = 100 * 0.5 * (xe - x5) * 5;
+    const double Wlow = 100 * (x5 * 5 + 0.5 * x5 * 5);
+    const double t1 = std::tan(30 * kRad), t2 = std::tan(20 * kRad);
+    // Upper slice's horizontal force, then the wall slice (no wall friction).
+    const double A1 = t1 * sa + ca, B1 = t1 * ca - sa;
+    const double F = Wup * B1 / (-A1);
+    const double A2 = t2 * sa + ca, B2 = t2 * ca - sa;
+    return (Wlow * B2 - F * A2) / (-A2);
+  };
+  double best = -1e300;
+  for (int d = 23; d <= 87; d += 2) best = std::max(best, trial(d));
+  EXPECT_NEAR(WedgeActiveForce(PointAt(-10), 1), best, 1e-6 * best);
+}
+
+TEST_F(WedgeForcesTest, PointWithoutAnActiveMaximumIsMarked) {
+  // A soil without friction carries the same active force at every trial angle, until
+  // the last trial takes in a great line load far from the wall: for shallow tips the
+  // largest force falls on the last trial.
+  LayerPhi(1, 1) = 0;
+  NumLineLoads(1) = 1;
+  LineLoadDist(1, 1) = 120;
+  LineLoad(1, 1) = 1e7;
+  Forces("S");
+  ASSERT_EQ(AbortRun, 0);
+  EXPECT_EQ(WedgeMarkActive(1, PointAt(-5)), "*");
+  EXPECT_EQ(WedgeMarkActive(1, PointAt(-20)), "");
+  EXPECT_EQ(WedgeMarkActive(1, NumGridPoints), "");
+  EXPECT_EQ(WedgeNoSolution(1, 1), 1);
+}
+
+TEST_F(WedgeForcesTest, FixedLineThatNeverLeavesTheGroundStopsTheSolution) {
+  // Ground rising 50000 ft a little way out: the passive line from the deepest tips
+  // cannot climb to it before the far end of the ground.
+  Surface(1, {{0, 0}, {10, 0}, {20, 50000}});
+  Forces("F");
+  EXPECT_EQ(AbortRun, 1);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, "INVALID WEDGE GEOMETRY");
+  EXPECT_EQ(boxes.shown[0].buttons, 0);
+  EXPECT_EQ(boxes.shown[0].text, "A trial failure surface does not reach" + NewLine +
+                                     "the ground surface." + NewLine + NewLine + "UNABLE TO CONTINUE.");
+}
+
+TEST_F(WedgeForcesTest, SweepLinesBelowTheHorizontalAreInvalidTrials) {
+  // Ground falling away from the wall: from tips above its far part the limit angle
+  // passes 90 degrees; those trials count for nothing and leave finite forces.
+  Surface(1, {{0, 0}, {10, -20}});
+  Forces("S");
+  ASSERT_EQ(AbortRun, 0);
+  for (int p = 1; p <= NumGridPoints; ++p) {
+    ASSERT_TRUE(std::isfinite(WedgeActiveForce(p, 1))) << p;
+    ASSERT_TRUE(std::isfinite(WedgePassiveForce(p, 1))) << p;
+  }
+  // A tip 5 ft down: every valid line meets the falling ground within 10 ft of the wall;
+  // the trials beyond 90 degrees would otherwise have fallen to larger active forces.
+  const int p = PointAt(-5);
+  EXPECT_GT(WedgeActiveForce(p, 1), 0);
+  EXPECT_LT(WedgeActiveForce(p, 1), 100 * 25 / 2.0);
+}
+
+}  // namespace
+}  // namespace pressures_test
