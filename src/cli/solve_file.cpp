@@ -15,7 +15,8 @@ int SolveFileMain(int argc, char** argv) {
   if (!ParseOptions(argc, argv, options, error)) {
     std::fprintf(stderr, "solve_file: %s\n", error.c_str());
     std::fprintf(stderr,
-                 "usage: solve_file [--answer-no] [--write-input FILE] INPUT REPORT\n");
+                 "usage: solve_file [--answer-no] [--write-input FILE] [--discontinue]\n"
+                 "                  [--wedge-method sweep|fixed] INPUT REPORT\n");
     return 2;
   }
   platform::InstallHeadlessServices(options.answerNo);

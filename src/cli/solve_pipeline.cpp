@@ -8,6 +8,7 @@
 #include "model/problem_data.h"
 #include "platform/files.h"
 #include "platform/services.h"
+#include "pressures/pressures.h"
 
 namespace files = platform::files;
 
@@ -22,6 +23,7 @@ int ExitStatus(Step s) {
     case Step::Continue: return 0;
     case Step::Aborted: return 1;
     case Step::Unreadable: return 2;
+    case Step::Finished: return 0;
   }
   return 2;
 }
@@ -54,6 +56,16 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         optionsEnded = true;
       } else if (arg == "--answer-no") {
         options.answerNo = true;
+      } else if (arg == "--discontinue") {
+        options.discontinue = true;
+      } else if (arg == "--wedge-method") {
+        const std::string_view m = i + 1 < argc ? std::string_view(argv[i + 1]) : "";
+        if (m != "sweep" && m != "fixed") {
+          error = "--wedge-method needs sweep or fixed";
+          return false;
+        }
+        options.wedgeMethod = m == "sweep" ? "S" : "F";
+        ++i;
       } else if (arg == "--write-input") {
         if (i + 1 >= argc) {
           error = "--write-input needs a file name";
@@ -131,12 +143,34 @@ Step WriteInputFile(const Options& options) {
   return Step::Continue;
 }
 
+Step SolveInitialPressures(const Options& options) {
+  PrepareSolution();
+  if (AbortRun != 0) return Step::Aborted;
+  // The wedge-method chooser, answered from the command line.
+  for (int side = 1; side <= 2; ++side) {
+    if (PressureMethod(side) == "W") PressureMethod(side) = options.wedgeMethod;
+  }
+  if (RunMode != "D") return Step::Continue;
+  {
+    platform::BusyPointer busy;
+    ComputeInitialPressures();
+    if (AbortRun == 0) WriteSoilPressureReport();
+  }
+  if (AbortRun != 0) return Step::Aborted;
+  if (options.discontinue) {
+    AbortRun = 2;
+    return Step::Finished;
+  }
+  return Step::Continue;
+}
+
 int RunSolveFile(const Options& options) {
   // File > Open, then the outputs asked for. Each later part of the solution adds its
   // step below, in the order Solve runs them.
   Step s = OpenInputFile(options);
   if (s == Step::Continue) s = WriteNewReport(options);
   if (s == Step::Continue) s = WriteInputFile(options);
+  if (s == Step::Continue) s = SolveInitialPressures(options);
   if (s == Step::Continue && AbortRun != 0) s = Step::Aborted;
   return ExitStatus(s);
 }

@@ -9,6 +9,8 @@ namespace cli {
 struct Options {
   bool answerNo = false;     // --answer-no: No / Cancel to every question
   std::string writeInput;    // --write-input FILE: the problem written back as a data file
+  bool discontinue = false;  // --discontinue: Discontinue in the interim review of a design
+  std::string wedgeMethod = "S";  // --wedge-method sweep|fixed: the wedge-method chooser's answer
   std::string input;         // INPUT
   std::string report;        // REPORT
 };
@@ -17,7 +19,8 @@ struct Options {
 bool ParseOptions(int argc, char** argv, Options& options, std::string& error);
 
 // What a step leaves for the run: go on, or stop with an exit status.
-enum class Step { Continue, Aborted, Unreadable };
+// Finished: the run ends here successfully (nothing more was asked for).
+enum class Step { Continue, Aborted, Unreadable, Finished };
 
 // File > Open of the input: reset, the short-file question, the reader, "INPUT COMPLETE".
 Step OpenInputFile(const Options& options);
@@ -25,6 +28,11 @@ Step OpenInputFile(const Options& options);
 Step WriteNewReport(const Options& options);
 // --write-input: the problem as an input data file.
 Step WriteInputFile(const Options& options);
+
+// Solve: the solution set-up, the wedge-method choice, and in design the initial
+// pressures and the soil pressure section; --discontinue then ends the run at the
+// interim review.
+Step SolveInitialPressures(const Options& options);
 
 // Runs every step; the exit status: 0 success, 1 AbortRun (or a question answered No),
 // 2 unreadable input or an output file that cannot be written.

@@ -97,7 +97,63 @@ TEST_F(SolveFileTest, AValidFileGivesInputCompleteAndAReport) {
   EXPECT_EQ(text.rfind("  PROGRAM QUELDAR-DESIGN/ANALYSIS OF ANCHORED OR CANTILEVER SHEET PILE WALLS\r\n", 0), 0u);
   EXPECT_NE(text.find("*  INPUT DATA  *\r\n"), std::string::npos);
   EXPECT_NE(text.find("       'A CANTILEVER WALL \r\n"), std::string::npos);
-  EXPECT_EQ(text.substr(text.size() - 16), "NONE\r\n\r\n\r\n\r\n\r\n\r\n");
+  // The input section ends with its water data and five blank lines; the soil pressure
+  // section of the design follows with five blank lines of its own.
+  std::string between = "NONE";
+  for (int i = 0; i < 11; ++i) between += "\r\n";
+  EXPECT_NE(text.find(between + "  PROGRAM QUELDAR"),
+            std::string::npos);
+}
+
+TEST_F(SolveFileTest, DesignWritesTheSoilPressureSectionAndDiscontinueEndsThere) {
+  const std::string input = WriteFile("wall.dat", kProblem);
+  for (const char* option : {"", "--discontinue"}) {
+    SCOPED_TRACE(option);
+    const std::string report = PathOf(std::string("wall") + option + ".out");
+    std::vector<std::string> args = {input, report};
+    if (*option) args.insert(args.begin(), option);
+    const RunResult run = Solve(args);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.output.find("=== ", 1), std::string::npos) << run.output;  // INPUT COMPLETE only
+    const std::string text = ReadBytes(report);
+    EXPECT_NE(text.find("*   SOIL PRESSURES FOR   *\r\n"), std::string::npos);
+    EXPECT_NE(text.find("RIGHTSIDE SOIL PRESSURES DETERMINED BY COULOMB COEFFICIENTS\r\n"),
+              std::string::npos);
+  }
+}
+
+TEST_F(SolveFileTest, AFailedPressurePassWritesNoSoilPressureSection) {
+  std::string problem = kProblem;
+  // Left soil too weak for any passive resistance.
+  problem.replace(problem.find("SOIL BOTH STRENGTHS 1\n120 110 30 0 0 0\n"), 38,
+                  "SOIL RIGHTSIDE STRENGTHS 1\n120 110 30 0 0 0\n"
+                  "SOIL LEFTSIDE COEFFICIENTS 1\n120 110 0.2 0.2\n");
+  const std::string input = WriteFile("weak.dat", problem);
+  const std::string report = PathOf("weak.out");
+  const RunResult run = Solve({input, report});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("=== INVALID NET ACTIVE PRESSURE DISTRIBUTION [0]\n"), std::string::npos)
+      << run.output;
+  EXPECT_EQ(ReadBytes(report).find("SOIL PRESSURES FOR"), std::string::npos);
+}
+
+TEST_F(SolveFileTest, AnAnalysisSeepagePathOfNoLengthStops) {
+  const std::string input = WriteFile("path.dat",
+                                      "'ANALYSIS WITH THE LEFT WATER BELOW THE WALL BOTTOM\n"
+                                      "CONTROL CANTILEVER ANALYSIS\n"
+                                      "WALL 10 -10 29E6 38.3\n"
+                                      "SURFACE RIGHTSIDE 1 0 10\n"
+                                      "SURFACE LEFTSIDE 1 0 0\n"
+                                      "SOIL BOTH STRENGTHS 1\n"
+                                      "120 110 30 0 0 0\n"
+                                      "WATER ELEVATIONS 62.4 8 -20 0 AUTOMATIC\n"
+                                      "FINISHED\n");
+  const RunResult run = Solve({input, PathOf("path.out")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("=== IMPROPER SEEPAGE PATH [0]\nSeepage path length is zero or "
+                            "negative\n     for the given wall bottom.\n\nUNABLE TO CONTINUE.\n==="),
+            std::string::npos)
+      << run.output;
 }
 
 TEST_F(SolveFileTest, AFaultyFileGivesItsMessageAndStatusOne) {
