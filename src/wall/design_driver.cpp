@@ -6,10 +6,9 @@
 #include "platform/services.h"
 #include "pressures/pressure_data.h"
 #include "wall/wall.h"
+#include "wall/wall_internal.h"
 
-namespace {
-
-void RotationFailure() {
+void ShowWallRotationFailure() {
   const bool cantilever = WallType == "C";
   platform::MsgBox("Conditions encountered where impending rotation" + NewLine + "of " +
                        (cantilever ? "CANTILEVER" : "ANCHORED") + " wall is " +
@@ -20,15 +19,13 @@ void RotationFailure() {
   AbortRun = 1;
 }
 
-}  // namespace
-
 void CheckWallRotation() {
   if (WallType == "C") {
     NetMomentAbove = NetMomentAbove - (WallTopElev - GridElev(ZeroPressIndex)) * NetForceAbove;
-    if (!(NetForceAbove > 0 && NetMomentAbove < 0)) RotationFailure();
+    if (!(NetForceAbove > 0 && NetMomentAbove < 0)) ShowWallRotationFailure();
   } else {
     NetMomentAbove = NetMomentAbove - (WallTopElev - AnchorElev) * NetForceAbove;
-    if (!(NetForceAbove > 0 && NetMomentAbove > 0)) RotationFailure();
+    if (!(NetForceAbove > 0 && NetMomentAbove > 0)) ShowWallRotationFailure();
   }
 }
 
@@ -62,7 +59,7 @@ void RunDesign() {
   FindAnchorIndex(AnchorIndex);
   if (AnchorIndex > NumGridPoints) {
     // The anchor is always a grid elevation; without it the beam would have no support.
-    RotationFailure();
+    ShowWallRotationFailure();
     return;
   }
   DesignFreeEarthWall(AnchorIndex);

@@ -18,3 +18,6 @@ bool IsUsable(double value);
 
 // The largest number of passes any refinement or interpolation may take.
 inline constexpr int kMaxRefinementPasses = 200;
+
+// The driver's rotation message ("IMPROPER WALL ROTATION") for the wall type; AbortRun = 1.
+void ShowWallRotationFailure();

@@ -13,6 +13,7 @@
 #include "model/problem_data.h"
 #include "platform/script_doubles.h"
 #include "pressures/pressure_data.h"
+#include "closed_forms.h"
 #include "rankine_fixture.h"
 #include "scoped_temp.h"
 #include "wall/wall.h"
@@ -21,77 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Simpson's rule; exact for the cubic integrands of a piecewise linear diagram when the
-// interval does not cross a kink.
-template <class F>
-double Simpson(F f, double a, double b, int n = 64) {
-  const double h = (b - a) / n;
-  double s = f(a) + f(b);
-  for (int i = 1; i < n; ++i) s += (i % 2 ? 4 : 2) * f(a + i * h);
-  return s * h / 3;
-}
-
-struct FreeEarth {
-  double tip, anchorForce, maxMoment;
-};
-
-// Integral of f(z) NetA(z) from the tip to the wall top, split at the dredge kink.
-template <class F>
-double OverWall(const RankineSand& s, double tip, F f) {
-  auto g = [&](double z) { return s.NetA(z) * f(z); };
-  return Simpson(g, s.dredge, s.top) + Simpson(g, tip, s.dredge);
-}
-
-FreeEarth IndependentFreeEarth(const RankineSand& s) {
-  auto momentAboutAnchor = [&](double tip) { return OverWall(s, tip, [&](double z) { return s.anchor - z; }); };
-  const double tip = Bisect(momentAboutAnchor, -60.0, s.dredge - s.ZeroDepth());
-  const double T = OverWall(s, tip, [](double) { return 1.0; });
-  // The largest moment is at zero shear between the anchor and the tip.
-  auto shear = [&](double z) {
-    auto g = [&](double y) { return s.NetA(y); };
-    const double above = z >= s.dredge ? Simpson(g, z, s.top) : Simpson(g, s.dredge, s.top) + Simpson(g, z, s.dredge);
-    return above - T;
-  };
-  const double z = Bisect(shear, tip + 1e-6, s.anchor - 1e-6);
-  auto arm = [&](double y) { return s.NetA(y) * (y - z); };
-  const double M = (z >= s.dredge ? Simpson(arm, z, s.top) : Simpson(arm, s.dredge, s.top) + Simpson(arm, z, s.dredge)) -
-                   T * (s.anchor - z);
-  return {tip, T, M};
-}
-
-struct FixedEarth {
-  double tip, anchorForce;
-};
-
-// The wall fixed at a trial tip: the anchor force that makes the deflection at the
-// anchor zero (moment-area, EI = 1), and the moment left at the tip; the tip is where
-// that moment vanishes.
-FixedEarth IndependentFixedEarth(const RankineSand& s) {
-  auto solve = [&](double tip, double& T) {
-    const int n = 6000;
-    const double L = s.top - tip, a = s.anchor - tip, h = L / n;
-    std::vector<double> y(n + 1), F(n + 1, 0), G(n + 1, 0);
-    for (int i = 0; i <= n; ++i) y[i] = i * h;
-    for (int i = n - 1; i >= 0; --i) {
-      const double p1 = s.NetA(tip + y[i]), p2 = s.NetA(tip + y[i + 1]);
-      F[i] = F[i + 1] + (p1 + p2) * h / 2;
-      G[i] = G[i + 1] + (p1 * y[i] + p2 * y[i + 1]) * h / 2 + (p2 - p1) * h * h / 12;
-    }
-    double d = 0;
-    for (int i = 0; i < n && y[i] < a; ++i) {
-      const double y2 = std::min(y[i + 1], a), w = y2 - y[i];
-      const double M1 = G[i] - y[i] * F[i], M2 = G[i + 1] - y[i + 1] * F[i + 1];
-      const double M2a = M1 + (M2 - M1) * w / h;
-      d += (M1 * (a - y[i]) + M2a * (a - y2)) * w / 2;
-    }
-    T = 3 * d / (a * a * a);
-    return G[0] - T * a;
-  };
-  double T = 0;
-  const double tip = Bisect([&](double t) { return solve(t, T); }, -30.0, s.dredge - s.ZeroDepth() - 0.5);
-  solve(tip, T);
-  return {tip, T};
-}
+using namespace closed_forms;
 
 RankineSand AnchoredSand() {
   RankineSand s;

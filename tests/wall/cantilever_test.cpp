@@ -8,40 +8,13 @@
 #include "model/problem_data.h"
 #include "platform/script_doubles.h"
 #include "pressures/pressure_data.h"
+#include "closed_forms.h"
 #include "rankine_fixture.h"
 #include "wall/wall.h"
 
 namespace {
 
-struct Expected {
-  double tip, maxMoment, maxMomentElev;
-};
-
-// The conventional method in closed form: with C = gamma (Kp - Ka), the zero point a
-// below the dredge line, the resultant P above it acting ybar above it and the toe
-// pressure p5 + C Y at an embedment Y below the zero point, Y solves
-//   Y^4 + (p5/C) Y^3 - (8P/C) Y^2 - 6P(2 ybar C + p5)/C^2 Y - P(6 ybar p5 + 4P)/C^2 = 0.
-// The largest moment is at zero shear, z = sqrt(2P/C) below the zero point.
-Expected ConventionalCantilever(const RankineSand& s) {
-  const double H = s.top - s.dredge, C = s.gamma * (s.Kp - s.Ka);
-  const double a = s.Ka * s.gamma * H / C;
-  const double P1 = s.Ka * s.gamma * H * H / 2, P2 = s.Ka * s.gamma * H * a / 2;
-  const double P = P1 + P2;
-  const double ybar = (P1 * (a + H / 3) + P2 * (2 * a / 3)) / P;
-  const double p5 = s.gamma * H * s.Kp + C * a;
-  auto quartic = [&](double Y) {
-    return Y * Y * Y * Y + p5 / C * Y * Y * Y - 8 * P / C * Y * Y -
-           6 * P * (2 * ybar * C + p5) / (C * C) * Y - P * (6 * ybar * p5 + 4 * P) / (C * C);
-  };
-  const double Y = Bisect(quartic, 0.0, 10 * H);
-  const double z = std::sqrt(2 * P / C);
-  return {s.dredge - a - Y, P * (ybar + z) - C * z * z * z / 6, s.dredge - a - z};
-}
-
-double RankineKp(double phiDeg, double fs) {
-  const double phi = std::atan(std::tan(phiDeg * 0.0174532925199433) / fs);
-  return (1 + std::sin(phi)) / (1 - std::sin(phi));
-}
+using namespace closed_forms;
 
 class CantileverDesign : public ::testing::Test {
  protected:
