@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt/controls.h"
 #include "platform/qt/latin1.h"
 #include "platform/qt/modal_runner.h"
 #include "platform/qt/screen.h"
@@ -307,6 +311,50 @@ QPushButton* Form::addButton(const QString& name, const QString& caption, double
   b->setAutoDefault(false);
   place(b, left, top, width, height);
   return b;
+}
+
+namespace {
+template <class W>
+W* named(W* w, const QString& name, double left, double top, double width, double height) {
+  w->setObjectName(name);
+  Form::place(w, left, top, width, height);
+  return w;
+}
+}  // namespace
+
+QLabel* Form::addLabel(const QString& name, const QString& caption, double left, double top,
+                       double width, double height, QWidget* container) {
+  auto* l = new QLabel(caption, container ? container : client_);
+  l->setTextFormat(Qt::PlainText);
+  l->setWordWrap(true);
+  return named(l, name, left, top, width, height);
+}
+
+QLineEdit* Form::addTextBox(const QString& name, double left, double top, double width,
+                            double height, QWidget* container) {
+  return named(new QLineEdit(container ? container : client_), name, left, top, width, height);
+}
+
+QGroupBox* Form::addFrame(const QString& name, const QString& caption, double left, double top,
+                          double width, double height, QWidget* container) {
+  return named(new QGroupBox(caption, container ? container : client_), name, left, top, width,
+               height);
+}
+
+Panel* Form::addPanel(const QString& name, double left, double top, double width, double height,
+                      QWidget* container) {
+  return named(new Panel(container ? container : client_), name, left, top, width, height);
+}
+
+OptionButton* Form::addOption(const QString& name, const QString& caption, double left, double top,
+                              double width, double height, QWidget* container) {
+  return named(new OptionButton(caption, container ? container : client_), name, left, top, width,
+               height);
+}
+
+PictureBox* Form::addPicture(const QString& name, double left, double top, double width,
+                             double height, QWidget* container) {
+  return named(new PictureBox(container ? container : client_), name, left, top, width, height);
 }
 
 void Form::setDefaultButton(QPushButton* def) {

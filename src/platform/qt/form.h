@@ -22,11 +22,18 @@
 #include "platform/services.h"
 
 class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
 
 namespace platform {
+
+class OptionButton;
+class Panel;
+class PictureBox;
 
 // A menu control array: items indexed from 0, separators ("-") kept as actions so the
 // indexes stay as designed.
@@ -112,6 +119,20 @@ class Form : public QDialog {
   QPushButton* addButton(const QString& name, const QString& caption, double left, double top,
                          double width, double height, QWidget* container = nullptr);
   void setDefaultButton(QPushButton* b);
+  // The other controls, named and placed in twips in the client or in a container.
+  // Text boxes fire Change as textChanged, which code filling them also fires.
+  QLabel* addLabel(const QString& name, const QString& caption, double left, double top,
+                   double width, double height, QWidget* container = nullptr);
+  QLineEdit* addTextBox(const QString& name, double left, double top, double width, double height,
+                        QWidget* container = nullptr);
+  QGroupBox* addFrame(const QString& name, const QString& caption, double left, double top,
+                      double width, double height, QWidget* container = nullptr);
+  Panel* addPanel(const QString& name, double left, double top, double width, double height,
+                  QWidget* container = nullptr);
+  OptionButton* addOption(const QString& name, const QString& caption, double left, double top,
+                          double width, double height, QWidget* container = nullptr);
+  PictureBox* addPicture(const QString& name, double left, double top, double width, double height,
+                         QWidget* container = nullptr);
   // The button Esc clicks instead of making a close request.
   void setCancelButton(QPushButton* b) { cancelButton_ = b; }
 

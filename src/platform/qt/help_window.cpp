@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 #include <QTextStream>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/qt/latin1.h"
 
@@ -51,10 +52,11 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
   browser_->setOpenExternalLinks(false);
   browser_->setSearchPaths({":/help"});
 
-  auto* split = new QSplitter(this);
-  split->addWidget(index_);
-  split->addWidget(browser_);
-  split->setStretchFactor(1, 3);
+  split_ = new QSplitter(this);
+  split_->addWidget(index_);
+  split_->addWidget(browser_);
+  split_->setStretchFactor(1, 3);
+  split_->setChildrenCollapsible(false);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(contents);
@@ -64,7 +66,7 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
-  layout->addWidget(split);
+  layout->addWidget(split_);
 
   QFile file(":/help/keywords.txt");
   if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -102,6 +104,11 @@ void HelpWindow::showContents() {
 
 void HelpWindow::showIndex(const QString& keyword) {
   index_->show();
+  const QList<int> sizes = split_->sizes();
+  if (sizes.value(0) < 150) {
+    const int total = sizes.value(0) + sizes.value(1);
+    split_->setSizes({220, std::max(200, total - 220)});
+  }
   filter_->setText(keyword);
   refill();
   filter_->setFocus();

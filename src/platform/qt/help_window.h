@@ -12,6 +12,7 @@
 
 class QLineEdit;
 class QListWidget;
+class QSplitter;
 class QTextBrowser;
 
 namespace platform {
@@ -36,6 +37,7 @@ class HelpWindow : public QWidget {
   std::vector<std::pair<QString, QString>> keywords_;  // keyword, topic
   QTextBrowser* browser_;
   QWidget* index_;
+  QSplitter* split_;
   QLineEdit* filter_;
   QListWidget* list_;
 };

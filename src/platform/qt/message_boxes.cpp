@@ -61,6 +61,8 @@ Answer QtMessageBoxes::show(std::string_view text, int buttons, std::string_view
   if (!parent) parent = QApplication::activeWindow();
   QMessageBox box(parent);
   configure(box, text, buttons, title);
+  // Window-modal like the forms, so the help window stays usable.
+  if (parent) box.setWindowModality(Qt::WindowModal);
   box.exec();
   const auto clicked = box.standardButton(box.clickedButton());
   if (clicked == QMessageBox::NoButton) {

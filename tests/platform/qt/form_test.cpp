@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -281,4 +282,26 @@ TEST(Controls, PanelShowsItsCaptionAndReportsMouseDown) {
   p.show();
   QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(buttons, (std::vector<int>{1}));
+}
+
+TEST(Controls, PlacedInTwipsFoundByNameAndTextBoxesFireChangeFromCode) {
+  Form f("HEADCONT");
+  f.setClientSize(9000, 6000);
+  QGroupBox* frame = f.addFrame("fraWall", "Wall Type", 150, 150, 3000, 1500);
+  platform::OptionButton* cant = f.addOption("optCantilever", "&Cantilever", 150, 300, 2000, 300, frame);
+  platform::PictureBox* pic = f.addPicture("picSketch", 3300, 150, 4500, 3000);
+  QLineEdit* top = f.addTextBox("txtWallTop", 150, 2000, 1200, 300);
+  f.addLabel("lblWallTop", "Top elevation (ft)", 1500, 2000, 2000, 300);
+  platform::Panel* status = f.addPanel("panStatus", 150, 2500, 3000, 400);
+  EXPECT_EQ(f.control<QLineEdit>("txtWallTop"), top);
+  EXPECT_EQ(f.control<platform::OptionButton>("optCantilever"), cant);
+  EXPECT_EQ(cant->parentWidget(), frame);
+  EXPECT_EQ(status->parentWidget(), f.client());
+  const double tx = platform::TwipsPerPixelX();
+  EXPECT_NEAR(Form::twipsX(pic->x()), 3300, tx / 2);
+  EXPECT_NEAR(pic->ScaleWidth(), 4500, tx / 2);
+  int changes = 0;
+  QObject::connect(top, &QLineEdit::textChanged, [&] { ++changes; });
+  top->setText(" 20");
+  EXPECT_EQ(changes, 1);
 }

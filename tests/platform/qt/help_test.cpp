@@ -28,6 +28,7 @@ TEST(Help, ContentsSearchAndQuitMapOntoOneWindow) {
   help.search("");
   EXPECT_EQ(help.window(), w) << "one help window at a time";
   EXPECT_TRUE(w->keywordList()->isVisible());
+  EXPECT_GT(w->keywordList()->width(), 100) << "the index must not open collapsed";
   EXPECT_EQ(w->filterBox()->text(), "");
   EXPECT_EQ(w->focusWidget(), w->filterBox());
   EXPECT_GT(w->keywordList()->count(), 20);
