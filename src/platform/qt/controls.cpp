@@ -122,4 +122,20 @@ void OptionButton::setValue(bool on) {
   setAutoExclusive(exclusive);
 }
 
+// ---- PrintingGuard ----
+
+PrintingGuard::PrintingGuard(std::initializer_list<QWidget*> hide) {
+  for (QWidget* w : hide) {
+    if (!w) continue;
+    hidden_.push_back(w);
+    w->setVisible(false);
+  }
+  SetPointer(11);
+}
+
+PrintingGuard::~PrintingGuard() {
+  for (QWidget* w : hidden_) w->setVisible(true);
+  SetPointer(0);
+}
+
 }  // namespace platform

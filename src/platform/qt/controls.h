@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -85,6 +87,19 @@ class OptionButton : public QRadioButton {
 
  signals:
   void Click();
+};
+
+// While a window prints: its buttons hidden (in the order given) and the hourglass on;
+// both come back, in the same order, on every way out, a failure included.
+class PrintingGuard {
+ public:
+  explicit PrintingGuard(std::initializer_list<QWidget*> hide);
+  ~PrintingGuard();
+  PrintingGuard(const PrintingGuard&) = delete;
+  PrintingGuard& operator=(const PrintingGuard&) = delete;
+
+ private:
+  std::vector<QWidget*> hidden_;
 };
 
 }  // namespace platform

@@ -14,6 +14,7 @@
 #include "platform/qt/form.h"
 #include "platform/qt/modal_runner.h"
 #include "platform/qt/screen.h"
+#include "platform/script_doubles.h"
 
 using platform::Form;
 
@@ -304,4 +305,21 @@ TEST(Controls, PlacedInTwipsFoundByNameAndTextBoxesFireChangeFromCode) {
   QObject::connect(top, &QLineEdit::textChanged, [&] { ++changes; });
   top->setText(" 20");
   EXPECT_EQ(changes, 1);
+}
+
+TEST(Controls, PrintingGuardPutsButtonsAndPointerBackOnEveryExit) {
+  platform::ScopedServices s;
+  TestForm f;
+  f.show();
+  try {
+    platform::PrintingGuard guard({f.ok, f.cancel});
+    EXPECT_FALSE(f.ok->isVisible());
+    EXPECT_FALSE(f.cancel->isVisible());
+    EXPECT_EQ(s.pointer.current(), 11);
+    throw std::runtime_error("printer gone");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_TRUE(f.ok->isVisible());
+  EXPECT_TRUE(f.cancel->isVisible());
+  EXPECT_EQ(s.pointer.codes(), (std::vector<int>{11, 0}));
 }
