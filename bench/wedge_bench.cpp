@@ -1,6 +1,6 @@
 // Time of the wedge method on a layered problem: the first pressure pass by the sweep
 // search (every trial angle at every grid point, both sides), the same by the fixed
-// surface, and a whole cantilever design by the sweep.
+// surface, and a whole cantilever design and analysis by the sweep.
 #include <benchmark/benchmark.h>
 
 #include <stdexcept>
@@ -47,6 +47,8 @@ void LayeredProblem(const char* runMode) {
   AnalysisFSOption = 1;
   WallTopElev = 20;
   WallBottomElev = -12;
+  WallModulusE = 29000000;
+  WallInertia = 100;
   NumSurfacePoints(1) = 3;
   SurfaceDist(1, 1) = 0, SurfaceElev(1, 1) = 20;
   SurfaceDist(1, 2) = 15, SurfaceElev(1, 2) = 24;
@@ -122,5 +124,17 @@ void BM_SweepDesign(benchmark::State& state) {
   state.counters["tip"] = TipElev(1);
 }
 BENCHMARK(BM_SweepDesign)->Unit(benchmark::kMillisecond);
+
+void BM_SweepAnalysis(benchmark::State& state) {
+  platform::ScopedServices services;
+  for (auto _ : state) {
+    LayeredProblem("A");
+    Prepare("S");
+    RunSafetyFactorAnalysis();
+    if (AbortRun != 0) break;
+  }
+  Check(state);
+}
+BENCHMARK(BM_SweepAnalysis)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -16,7 +16,7 @@ int SolveFileMain(int argc, char** argv) {
     std::fprintf(stderr, "solve_file: %s\n", error.c_str());
     std::fprintf(stderr,
                  "usage: solve_file [--answer-no] [--write-input FILE] [--discontinue]\n"
-                 "                  [--wedge-method sweep|fixed] INPUT REPORT\n");
+                 "                  [--wedge F|S] INPUT REPORT\n");
     return 2;
   }
   platform::InstallHeadlessServices(options.answerNo);

@@ -58,6 +58,15 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         options.answerNo = true;
       } else if (arg == "--discontinue") {
         options.discontinue = true;
+      } else if (arg == "--wedge") {
+        // The wedge-method chooser's answer: F fixed surface, S sweep search.
+        const std::string_view m = i + 1 < argc ? std::string_view(argv[i + 1]) : "";
+        if (m != "F" && m != "S") {
+          error = "--wedge needs F or S";
+          return false;
+        }
+        options.wedgeMethod = std::string(m);
+        ++i;
       } else if (arg == "--wedge-method") {
         const std::string_view m = i + 1 < argc ? std::string_view(argv[i + 1]) : "";
         if (m != "sweep" && m != "fixed") {

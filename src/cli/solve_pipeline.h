@@ -10,7 +10,7 @@ struct Options {
   bool answerNo = false;     // --answer-no: No / Cancel to every question
   std::string writeInput;    // --write-input FILE: the problem written back as a data file
   bool discontinue = false;  // --discontinue: Discontinue in the interim review of a design
-  std::string wedgeMethod = "S";  // --wedge-method sweep|fixed: the wedge-method chooser's answer
+  std::string wedgeMethod = "S";  // --wedge F|S (or --wedge-method fixed|sweep): the chooser's answer
   std::string input;         // INPUT
   std::string report;        // REPORT
 };

@@ -122,6 +122,35 @@ TEST_F(SolveFileTest, DesignWritesTheSoilPressureSectionAndDiscontinueEndsThere)
   }
 }
 
+TEST_F(SolveFileTest, WedgeOptionAnswersTheWedgeMethodChooser) {
+  std::string problem = kProblem;
+  // A second ground point behind the wall makes the right side a wedge side.
+  problem.replace(problem.find("SURFACE RIGHTSIDE 1 0 10\n"), 25, "SURFACE RIGHTSIDE 2 0 10\n                    20 10\n");
+  const std::string input = WriteFile("wedge.dat", problem);
+  struct Case {
+    std::vector<std::string> options;
+    const char* method;
+  };
+  for (const Case& c : {Case{{}, "SWEEP SEARCH"}, Case{{"--wedge", "S"}, "SWEEP SEARCH"},
+                        Case{{"--wedge", "F"}, "FIXED SURFACE"}}) {
+    SCOPED_TRACE(c.method);
+    const std::string report = PathOf("wedge.out");
+    std::vector<std::string> args = c.options;
+    args.push_back(input);
+    args.push_back(report);
+    const RunResult run = Solve(args);
+    EXPECT_EQ(run.status, 0) << run.output;
+    const std::string text = ReadBytes(report);
+    EXPECT_NE(text.find("RIGHTSIDE SOIL PRESSURES DETERMINED BY " + std::string(c.method) +
+                        " WEDGE METHOD.\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("LEFTSIDE SOIL PRESSURES DETERMINED BY COULOMB COEFFICIENTS\r\n"),
+              std::string::npos);
+  }
+  EXPECT_EQ(Solve({"--wedge", "X", input, PathOf("r.out")}).status, 2);
+  EXPECT_EQ(Solve({input, PathOf("r.out"), "--wedge"}).status, 2);
+}
+
 TEST_F(SolveFileTest, AFailedPressurePassWritesNoSoilPressureSection) {
   std::string problem = kProblem;
   // Left soil too weak for any passive resistance.
