@@ -99,7 +99,8 @@ class Form : public QDialog {
   static int pixelsX(double twips);
   static int pixelsY(double twips);
 
-  // Menus. A top menu is switched with menuAction()->setEnabled.
+  // Menus. A top menu is switched with menuAction()->setEnabled. The first one adds the
+  // menu bar: the client keeps its size and the outer height grows by the bar.
   QMenu* addTopMenu(const QString& name, const QString& caption);
   QMenu* topMenu(const QString& name) const;
   // Adds the items of a control array to a menu; onClick gets the item's index.

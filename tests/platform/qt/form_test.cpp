@@ -241,6 +241,18 @@ TEST(ModalShowing, ScriptedRunnerFailsOnFormsLeftOpenOrUnexpected) {
   EXPECT_EQ(reported, (std::vector<std::string>{"form TESTFORM was left open", "unexpected form TESTFORM"}));
 }
 
+TEST(ModalShowing, AFormUnloadedByItsLoadIsNeverShown) {
+  RegistryGuard guard;
+  platform::ScriptedModalRunner runner;
+  platform::services().modalRunner = &runner;
+  struct Refuses : TestForm {
+    void Form_Load() override { unload(); }
+  };
+  platform::ShowModal<Refuses>();
+  EXPECT_TRUE(runner.shown.empty());
+  EXPECT_TRUE(runner.failures.empty());
+}
+
 TEST(ModalShowing, QtRunnerIsWindowModalAndReturnsOnUnload) {
   TestForm owner;
   owner.show();
