@@ -1,12 +1,19 @@
 #include <QApplication>
-#include <QLabel>
 
+#include "app/main_window.h"
 #include "platform/qt/qt_services.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const auto qtServices = platform::InstallQtServices();
-  QLabel label("QUELDAR");
-  label.show();
-  return app.exec();
+  InstallMainWindowHooks();
+  int status = 0;
+  {
+    DIRADERU window;
+    window.load();
+    if (window.endRequested()) return 0;  // declined, or no temporary folder
+    window.show();
+    status = app.exec();
+  }
+  return status;
 }

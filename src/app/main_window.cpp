@@ -1,0 +1,281 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMenu>
+#include <QThread>
+#include <memory>
+
+#include "app/pictures.h"
+#include "app/splash_form.h"
+#include "app/viewers.h"
+#include "model/help_menu.h"
+#include "model/main_menus.h"
+#include "model/problem.h"
+#include "model/problem_data.h"
+#include "model/working_files.h"
+#include "platform/qt/latin1.h"
+#include "platform/qt/screen.h"
+#include "pressures/pressures.h"
+#include "wall/solve_flow.h"
+#include "wall/wall.h"
+
+namespace {
+
+DIRADERU* theMainWindow = nullptr;
+
+// Paints what is pending but takes no input, until the deadline on a monotonic clock.
+void waitShowingOnly(double seconds) {
+  QElapsedTimer timer;
+  timer.start();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  while (timer.elapsed() < static_cast<qint64>(seconds * 1000.0)) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    QThread::msleep(10);
+  }
+}
+
+}  // namespace
+
+DIRADERU* MainWindow() { return theMainWindow; }
+
+DIRADERU::DIRADERU() : platform::Form("DIRADERU") {
+  theMainWindow = this;
+  setCaption("QUELDAR");
+  setClientSize(9450, 6525);
+  QPalette pal = client()->palette();
+  pal.setColor(QPalette::Window, QColor(192, 192, 192));
+  client()->setPalette(pal);
+  client()->setAutoFillBackground(true);
+
+  Image1 = new platform::PictureBox(client());
+  Image1->setObjectName("Image1");
+  Image1->setPaint([this](platform::Canvas& c) {
+    app::DrawWallPicture(c, Image1->ScaleWidth(), Image1->ScaleHeight());
+  });
+
+  panDone = new platform::Panel(client());
+  panDone->setObjectName("panDone");
+  panDone->setBackColor({192, 192, 192});
+  panDone->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  panDone->setCaption(kSolutionAborted);
+  place(panDone, 0, 0, 6135, 1455);
+  cmdOK = addButton("cmdOK", "&OK", 2670, 840, 975, 375, panDone);
+  connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+  panDone->hide();
+
+  fraSoilOut = new QGroupBox(client());
+  fraSoilOut->setObjectName("fraSoilOut");
+  fraSoilOut->setAutoFillBackground(true);
+  place(fraSoilOut, 0, 0, 4995, 3735);
+  SSPanel1 = new platform::Panel(fraSoilOut);
+  SSPanel1->setObjectName("SSPanel1");
+  SSPanel1->setCaption("Soil Pressure Calculations Complete");
+  place(SSPanel1, 120, 300, 4755, 675);
+  cmdVuOutFile = addButton("cmdVuOutFile", "&View Output File", 1490, 1080, 2025, 495, fraSoilOut);
+  cmdPlotPres = addButton("cmdPlotPres", "&Plot Initial Pressures", 1490, 1740, 2025, 495, fraSoilOut);
+  cmdContinue = addButton("cmdContinue", "&Continue Solution", 1490, 2400, 2025, 495, fraSoilOut);
+  cmdDiscontinue = addButton("cmdDiscontinue", "&Discontinue Solution", 1490, 3060, 2025, 495, fraSoilOut);
+  connect(cmdVuOutFile, &QPushButton::clicked, this, [this] { cmdVuOutFile_Click(); });
+  connect(cmdPlotPres, &QPushButton::clicked, this, [this] { cmdPlotPres_Click(); });
+  connect(cmdContinue, &QPushButton::clicked, this, [this] { cmdContinue_Click(); });
+  connect(cmdDiscontinue, &QPushButton::clicked, this, [this] { cmdDiscontinue_Click(); });
+  fraSoilOut->hide();
+
+  QMenu* file = addTopMenu("mnuFile", "&File");
+  platform::MenuArray& fileItems = addMenuItems(
+      file, "mnuFileItem", {"&New", "&Open", "-", "&Save", "-", "&Print", "-", "E&xit"},
+      [this](int i) { mnuFileItem_Click(i); });
+  addSubmenuItems(fileItems(3), "mnuSaveItem", {"&Input Data", "&Output Data"},
+                  [this](int i) { mnuSaveItem_Click(i); });
+  addSubmenuItems(fileItems(5), "mnuPrintItem", {"&Input File", "&Output File"},
+                  [this](int i) { mnuPrintItem_Click(i); });
+  QMenu* edit = addTopMenu("mnuEdit", "&Edit");
+  addMenuItems(edit, "mnuEditItem", {"&Enter Input data"}, [this](int i) { mnuEditItem_Click(i); });
+  QMenu* view = addTopMenu("mnuView", "&View");
+  addMenuItems(view, "mnuViewItem",
+               {"Current &Input File", "&OutPut File", "Input &Plots", "&Cantilever Wall Results Plots",
+                "&Free Earth Method Results Plots", "F&ixed Earth Method Results Plots",
+                "&Rowe's Moment Reduction Curves"},
+               [this](int i) { mnuViewItem_Click(i); });
+  QMenu* solve = addTopMenu("mnuSolve", "&Solve");
+  addMenuItems(solve, "mnuSolveItem", {"&Continue Solution"}, [this](int i) { mnuSolveItem_Click(i); });
+  addHelpMenu();
+
+  MainCalls.endProgram = [this] { endProgram(); };
+  MainCalls.showWedgeChooser = [this] {
+    syncMenus();
+    platform::ShowModal<WEDGMETH>();
+  };
+  MainCalls.showKeyIn = nullptr;  // the keyboard-entry windows are not built yet
+}
+
+DIRADERU::~DIRADERU() {
+  if (theMainWindow == this) theMainWindow = nullptr;
+  MainCalls = MainWindowCalls{};
+}
+
+void DIRADERU::Form_Load() {
+  NewLine = "\n";
+  {
+    auto splash = std::make_unique<splash_form>(splash_form::Mode::Splash);
+    splash->load();
+    splash->show();
+    splash->repaint();
+    waitShowingOnly(splashSeconds);
+    splash->ShowDisclaimer();
+    platform::RunModal(*splash);
+    if (DisclaimerAnswer != 1) {
+      ended_ = true;  // Decline: nothing else of the start-up runs, no file is touched
+      return;
+    }
+  }
+  centreOnScreen();
+  place(Image1, 0, 0, ScaleWidth(), ScaleHeight());
+  if (!InitTempFolder(CMDialog1)) {
+    ended_ = true;
+    return;
+  }
+  InitRoweTables();
+  InitPassiveCoefficientTables();
+  ResetInputData();
+  SetStartMenus();
+  centrePanels();
+  syncMenus();
+}
+
+void DIRADERU::centrePanels() {
+  place(fraSoilOut, (ScaleWidth() - 4995) / 2, (ScaleHeight() - 3735) / 2, 4995, 3735);
+  place(panDone, (ScaleWidth() - 6135) / 2, (ScaleHeight() - 1455) / 2, 6135, 1455);
+}
+
+void DIRADERU::Form_KeyDown(int& KeyCode, int Shift) {
+  if (KeyCode == 115 && Shift == 4) {
+    KeyCode = 0;
+    mnuFileItem_Click(7);
+  } else if (KeyCode == 27) {
+    KeyCode = 0;  // Esc does nothing in the main window
+  }
+}
+
+void DIRADERU::endProgram() {
+  ended_ = true;
+  unload();
+  QCoreApplication::quit();
+}
+
+void DIRADERU::mnuFileItem_Click(int Index) {
+  switch (Index) {
+    case 0: FileNew(); break;
+    case 1: FileOpen(); break;
+    case 7: FileExit(); break;
+    default: break;
+  }
+  if (!ended_) syncMenus();
+}
+
+void DIRADERU::mnuSaveItem_Click(int Index) {
+  SaveItem(Index);
+  syncMenus();
+}
+
+void DIRADERU::mnuPrintItem_Click(int Index) {
+  PrintItem(Index);
+  syncMenus();
+}
+
+void DIRADERU::mnuEditItem_Click(int) {
+  EditInputData();
+  syncMenus();
+}
+
+void DIRADERU::mnuViewItem_Click(int Index) {
+  switch (Index) {
+    case 0: platform::ShowModal<VUINPTFL>(); break;
+    case 1: platform::ShowModal<VUINECHO>(); break;
+    case 4:
+    case 5:
+      ChoiceIndex = Index == 4 ? 1 : 2;
+      ReadResultsFile(ChoiceIndex);
+      ShowWindowOrNotice(nullptr);
+      break;
+    default: ShowWindowOrNotice(nullptr); break;  // plots and curves: not built yet
+  }
+  syncMenus();
+}
+
+void DIRADERU::mnuSolveItem_Click(int) {
+  StartSolution();
+  syncMenus();
+}
+
+void DIRADERU::cmdVuOutFile_Click() { platform::ShowModal<VUINECHO>(); }
+
+void DIRADERU::cmdPlotPres_Click() { ShowWindowOrNotice(nullptr); }
+
+void DIRADERU::cmdContinue_Click() {
+  ContinueSolution();
+  syncMenus();
+}
+
+void DIRADERU::cmdDiscontinue_Click() {
+  DiscontinueSolution();
+  syncMenus();
+}
+
+void DIRADERU::cmdOK_Click() {
+  CloseResultNotice();
+  syncMenus();
+}
+
+void DIRADERU::syncMenus() {
+  const MainMenuState& m = MainMenus;
+  topMenu("mnuFile")->menuAction()->setEnabled(m.fileMenu);
+  topMenu("mnuEdit")->menuAction()->setEnabled(m.editMenu);
+  topMenu("mnuView")->menuAction()->setEnabled(m.viewMenu);
+  topMenu("mnuSolve")->menuAction()->setEnabled(m.solveMenu);
+  const auto apply = [this](const char* array, const auto& states) {
+    platform::MenuArray& items = menuArray(array);
+    for (int i = 0; i < items.size() && i < static_cast<int>(states.size()); ++i) {
+      items(i)->setEnabled(states[static_cast<std::size_t>(i)]);
+    }
+  };
+  apply("mnuFileItem", m.fileItem);
+  apply("mnuSaveItem", m.saveItem);
+  apply("mnuPrintItem", m.printItem);
+  apply("mnuViewItem", m.viewItem);
+  QAction* edit0 = menuArray("mnuEditItem")(0);
+  edit0->setEnabled(m.editItem0);
+  if (!m.editCaption.empty()) edit0->setText(platform::fromLatin1(m.editCaption));
+  menuArray("mnuSolveItem")(0)->setEnabled(m.solveItem0);
+  panDone->setCaption(m.doneCaption);
+  panDone->setVisible(m.doneVisible);
+  fraSoilOut->setVisible(m.soilOutVisible);
+  Image1->setVisible(m.image1Visible);
+  if (m.soilOutVisible && !reviewShown_) {
+    setTabIndex(cmdVuOutFile, 0);
+    setTabIndex(cmdPlotPres, 1);
+    setTabIndex(cmdContinue, 2);
+    setTabIndex(cmdDiscontinue, 3);
+    applyTabOrder();
+    cmdVuOutFile->setFocus();
+  }
+  reviewShown_ = m.soilOutVisible;
+  if (m.doneVisible) cmdOK->setFocus();
+}
+
+void InstallMainWindowHooks() {
+  platform::Services& s = platform::services();
+  s.hooks.setNoDataMenus = SetNoDataMenus;
+  s.hooks.helpMenuItem = [](int index) {
+    HelpMenuIndex = index;
+    DispatchHelpMenuItem(HelpMenuIndex);
+  };
+  s.hooks.mainLeft = [] { return MainWindow() ? static_cast<int>(MainWindow()->Left()) : 0; };
+  s.hooks.mainTop = [] { return MainWindow() ? static_cast<int>(MainWindow()->Top()) : 0; };
+  s.hooks.mainWidth = [] { return MainWindow() ? static_cast<int>(MainWindow()->Width()) : 9450; };
+  s.hooks.mainHeight = [] { return MainWindow() ? static_cast<int>(MainWindow()->Height()) : 6525; };
+  ShowAboutBox = ShowAboutSplash;
+}

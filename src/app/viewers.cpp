@@ -1,0 +1,134 @@
+#include "app/viewers.h"
+
+#include <QEvent>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "model/main_menus.h"
+#include "model/problem_data.h"
+#include "platform/file_copy.h"
+#include "platform/files.h"
+#include "platform/qt/latin1.h"
+#include "wall/solve_flow.h"
+
+namespace files = platform::files;
+
+std::string InputViewerText(const std::string& bytes) {
+  if (bytes.empty()) return {};
+  return bytes.substr(0, bytes.size() - 1);
+}
+
+TextViewer::TextViewer(const QString& name, const QString& boxName) : platform::Form(name) {
+  text_ = new QPlainTextEdit(client());
+  text_->setObjectName(boxName);
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QFont font("Courier New", 10);
+  font.setStyleHint(QFont::TypeWriter);
+  text_->setFont(font);
+  text_->viewport()->installEventFilter(this);
+  addHelpMenu();
+  auto* finished = new QAction("&Finished", this);
+  finished->setObjectName("mnuFinished");
+  menuBar()->insertAction(topMenu("mnuHelp")->menuAction(), finished);
+  connect(finished, &QAction::triggered, this, [this] { mnuFinished_Click(); });
+}
+
+bool TextViewer::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == text_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    platform::MsgBox("Changes made in this window are ignored.", 0);
+  }
+  return platform::Form::eventFilter(watched, event);
+}
+
+void TextViewer::resizeEvent(QResizeEvent* e) {
+  platform::Form::resizeEvent(e);
+  fitText();
+}
+
+void TextViewer::fitText() { place(text_, 0, 0, ScaleWidth(), ScaleHeight()); }
+
+void TextViewer::setViewText(const std::string& latin1) {
+  // Line ends are the file's CR LF; the box breaks lines at the LF alone.
+  std::string shown;
+  shown.reserve(latin1.size());
+  for (std::size_t i = 0; i < latin1.size(); ++i) {
+    if (latin1[i] == '\r') continue;
+    shown.push_back(latin1[i]);
+  }
+  text_->setPlainText(platform::fromLatin1(shown));
+}
+
+VUINECHO::VUINECHO() : TextViewer("VUINECHO", "txtINECHO") {}
+
+void VUINECHO::Form_Load() {
+  copyMainWindowGeometry();
+  fitText();
+  files::CloseAll();  // the solve flow may have left the report open
+  setCaption(CurrentOutputFile);
+  long long n = files::FileLen(CurrentOutputFile);
+  if (n > kReportViewLimit) {
+    platform::MsgBox("The current output file: " + CurrentOutputFile + NewLine +
+                         "  is too long to display in its entirety." + NewLine +
+                         "To see the entire file, save the file as a permanent" + NewLine +
+                         "file and view it after after exiting QUELDAR.",
+                     0);
+    n = kReportViewLimit;
+  }
+  std::string bytes;
+  files::ReadFileBytes(CurrentOutputFile, bytes, n < 0 ? 0 : n);
+  setViewText(bytes);
+}
+
+VUINPTFL::VUINPTFL() : TextViewer("VUINPTFL", "txtINPTFILE") {}
+
+void VUINPTFL::Form_Load() {
+  copyMainWindowGeometry();
+  setCaption(CurrentInputFile);
+  fitText();
+  files::Close(InFileNum);
+  std::string bytes;
+  files::ReadFileBytes(CurrentInputFile, bytes);
+  setViewText(InputViewerText(bytes));
+}
+
+void VUINPTFL::mnuFinished_Click() {
+  files::Close(InFileNum);
+  unload();
+}
+
+WEDGMETH::WEDGMETH() : platform::Form("WEDGMETH") {
+  setCaption("WEDGE METHOD?");
+  panWedgMeth = new platform::Panel(client());
+  panWedgMeth->setObjectName("panWedgMeth");
+  panWedgMeth->setCaption("WEDGE METHOD REQUIRED FOR SOIL PRESSURES");
+  panWedgMeth->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  place(panWedgMeth, 0, 0, 7140, 1995);
+  auto* Panel3D3 = new platform::Panel(panWedgMeth);
+  Panel3D3->setObjectName("Panel3D3");
+  Panel3D3->setCaption("Select Desired Wedge Method");
+  place(Panel3D3, 1545, 480, 4050, 525);
+  QPushButton* sweep = addButton("cmdSweep", "&Sweep Search", 1560, 1200, 1575, 495, panWedgMeth);
+  QPushButton* fixed = addButton("cmdFixed", "&Fixed Surface", 4020, 1200, 1575, 495, panWedgMeth);
+  connect(sweep, &QPushButton::clicked, this, [this] { cmdSweep_Click(); });
+  connect(fixed, &QPushButton::clicked, this, [this] { cmdFixed_Click(); });
+  panWedgMeth->hide();
+  addHelpMenu();
+}
+
+void WEDGMETH::Form_Load() {
+  copyMainWindowGeometry();
+  place(panWedgMeth, (ScaleWidth() - 7140) / 2, (ScaleHeight() - 1995) / 2, 7140, 1995);
+  panWedgMeth->show();
+}
+
+void WEDGMETH::cmdFixed_Click() {
+  ChooseWedgeMethod("F");
+  unload();
+}
+
+void WEDGMETH::cmdSweep_Click() {
+  ChooseWedgeMethod("S");
+  unload();
+}

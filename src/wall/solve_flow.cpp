@@ -1,0 +1,114 @@
+#include "wall/solve_flow.h"
+
+#include "model/main_menus.h"
+#include "model/problem_data.h"
+#include "platform/services.h"
+#include "pressures/pressures.h"
+#include "wall/wall.h"
+
+namespace {
+
+void menusOffWhileSolving() {
+  MainMenuState& m = MainMenus;
+  m.image1Visible = false;
+  m.fileMenu = false;
+  m.editMenu = false;
+  m.viewMenu = false;
+  m.solveMenu = false;
+}
+
+void menusBack() {
+  MainMenuState& m = MainMenus;
+  m.fileMenu = true;
+  m.editMenu = true;
+  m.viewMenu = true;
+}
+
+void showNotice() {
+  MainMenus.soilOutVisible = false;
+  MainMenus.doneVisible = true;
+}
+
+}  // namespace
+
+void ChooseWedgeMethod(const char* Code) {
+  for (int side = 1; side <= 2; ++side) {
+    if (PressureMethod(side) == "W") PressureMethod(side) = Code;
+  }
+}
+
+void StartSolution() {
+  menusOffWhileSolving();
+  PrepareSolution();
+  if (PressureMethod(1) == "W" || PressureMethod(2) == "W") {
+    ShowWindowOrNotice(MainCalls.showWedgeChooser);
+  }
+  if (RunMode == "D") {
+    {
+      platform::BusyPointer busy;
+      ComputeInitialPressures();
+      if (AbortRun == 0) WriteSoilPressureReport();
+    }
+    if (AbortRun != 0) {
+      MainMenus.doneCaption = kSolutionAborted;
+      showNotice();
+      return;
+    }
+    MainMenus.soilOutVisible = true;
+  } else if (RunMode == "A") {
+    {
+      platform::BusyPointer busy;
+      MainMenus.doneCaption = kSolutionComplete;
+      RunSafetyFactorAnalysis();
+    }
+    if (AbortRun == 0) WriteResultsReport();
+    if (AbortRun != 0) MainMenus.doneCaption = kSolutionAborted;
+    showNotice();
+  } else {
+    // No such data pass the input checks; should they arise, end as an aborted
+    // solution so the menus come back rather than leaving the window without any.
+    AbortRun = 1;
+    MainMenus.doneCaption = kSolutionAborted;
+    showNotice();
+  }
+}
+
+void ContinueSolution() {
+  MainMenus.doneCaption = kSolutionComplete;
+  RunDesign();
+  if (AbortRun == 0) {
+    WriteResultsReport();
+    if (WallType == "A") RunRoweMomentReduction();
+  }
+  if (AbortRun != 0) MainMenus.doneCaption = kSolutionAborted;
+  showNotice();
+}
+
+void DiscontinueSolution() {
+  AbortRun = 2;
+  MainMenuState& m = MainMenus;
+  m.soilOutVisible = false;
+  for (int i = 3; i <= 6; ++i) m.viewItem[i] = false;
+  m.doneVisible = false;
+  m.image1Visible = true;
+  m.solveMenu = false;
+  menusBack();
+}
+
+void CloseResultNotice() {
+  MainMenuState& m = MainMenus;
+  m.doneVisible = false;
+  m.image1Visible = true;
+  m.solveMenu = false;
+  if (AbortRun != 0) {
+    for (int i = 3; i <= 6; ++i) m.viewItem[i] = false;
+  } else if (WallType == "C") {
+    m.viewItem[3] = true;
+    for (int i = 4; i <= 6; ++i) m.viewItem[i] = false;
+  } else {
+    m.viewItem[3] = false;
+    for (int i = 4; i <= 6; ++i) m.viewItem[i] = true;
+    if (RoweSoilType == 0) m.viewItem[6] = false;
+  }
+  menusBack();
+}

@@ -1,0 +1,274 @@
+#include <QImage>
+#include <QTest>
+
+#include "app/splash_form.h"
+#include "app/viewers.h"
+#include "app_fixture.h"
+#include "pressures/pressure_data.h"
+
+using platform::Answer;
+
+namespace {
+
+const char* const kSand =
+    "SOIL RIGHTSIDE STRENGTHS 1\n"
+    "120 110 30 0 0 0\n"
+    "SOIL LEFTSIDE STRENGTHS 1\n"
+    "120 110 30 0 0 0\n"
+    "FINISHED\n";
+
+std::string problem(const char* control, const char* wall) {
+  return std::string("'MENU STATES\n") + control + "\n" + wall + "\n" +
+         "SURFACE RIGHTSIDE 1 0 10\nSURFACE LEFTSIDE 1 0 0\n" + kSand;
+}
+
+// One row of the menu table: 1 on, 0 off, -1 not looked at.
+struct MenuRow {
+  const char* state;
+  int fileMenu, newOpenExit, save, print, saveInput, saveOutput, editMenu;
+  const char* editCaption;
+  int viewMenu, view02, view3, view45, view6, solveMenu;
+};
+
+}  // namespace
+
+class MenuStates : public AppTest {
+ protected:
+  void expectRow(const MenuRow& r) {
+    SCOPED_TRACE(r.state);
+    const auto check = [](int want, bool got, const char* what) {
+      if (want >= 0) EXPECT_EQ(want == 1, got) << what;
+    };
+    check(r.fileMenu, topOn("mnuFile"), "File menu");
+    for (int i : {0, 1, 7}) check(r.newOpenExit, item("mnuFileItem", i)->isEnabled(), "New/Open/Exit");
+    check(r.save, item("mnuFileItem", 3)->isEnabled(), "Save");
+    check(r.print, item("mnuFileItem", 5)->isEnabled(), "Print");
+    check(r.saveInput, item("mnuSaveItem", 0)->isEnabled(), "Save > Input Data");
+    check(r.saveOutput, item("mnuSaveItem", 1)->isEnabled(), "Save > Output Data");
+    check(r.editMenu, topOn("mnuEdit"), "Edit menu");
+    if (r.editCaption) EXPECT_EQ(item("mnuEditItem", 0)->text().toStdString(), r.editCaption);
+    check(r.viewMenu, topOn("mnuView"), "View menu");
+    for (int i : {0, 1, 2}) check(r.view02, item("mnuViewItem", i)->isEnabled(), "View 0-2");
+    check(r.view3, item("mnuViewItem", 3)->isEnabled(), "View 3");
+    for (int i : {4, 5}) check(r.view45, item("mnuViewItem", i)->isEnabled(), "View 4-5");
+    check(r.view6, item("mnuViewItem", 6)->isEnabled(), "View 6");
+    check(r.solveMenu, topOn("mnuSolve"), "Solve menu");
+    EXPECT_TRUE(topOn("mnuHelp"));
+  }
+  void open(const std::string& path) {
+    dialogs.names.push_back(path);
+    box("INPUT COMPLETE", Answer::OK);
+    window->mnuFileItem_Click(1);
+  }
+  QWidget* widget(const char* name) { return window->findChild<QWidget*>(name); }
+};
+
+TEST_F(MenuStates, WalkThroughTheLifeOfACantileverDesign) {
+  start();
+  ASSERT_FALSE(window->endRequested());
+  EXPECT_EQ(DisclaimerAnswer, 1);
+  EXPECT_EQ(fs::current_path(), dir);
+  const MenuRow start{"start", 1, 1, 0, 0, 0, 1, 1, "&Enter Input data", 0, 0, 0, 0, 0, 0};
+  expectRow(start);
+  window->mnuFileItem_Click(0);
+  expectRow({"no data", 1, 1, 0, 0, 0, 1, 1, "&Enter Input Data", 0, 0, 0, 0, 0, 0});
+  dialogs.names.push_back("");
+  window->mnuFileItem_Click(1);
+  expectRow({"open cancelled", 1, 1, 0, 0, 0, 1, 0, "&Enter Input Data", 0, 0, 0, 0, 0, 0});
+  window->mnuFileItem_Click(0);
+  EXPECT_TRUE(topOn("mnuEdit"));
+
+  open(user("cantilever.dat", problem("CONTROL CANTILEVER DESIGN", "WALL 10")));
+  const MenuRow opened{"opened", 1, 1, 1, 1, 0, 1, 1, "&Edit Input Data", 1, 1, 0, 0, 0, 1};
+  expectRow(opened);
+  QImage mainImage = window->grab().toImage();
+  EXPECT_FALSE(mainImage.isNull());
+  mainImage.save(QString::fromStdString((artifacts() / "main_window.png").string()));
+
+  window->mnuSolveItem_Click(0);
+  const MenuRow solving{"review", 0, -1, -1, -1, -1, -1, 0, nullptr, 0, -1, -1, -1, -1, 0};
+  expectRow(solving);
+  EXPECT_TRUE(widget("fraSoilOut")->isVisible());
+  EXPECT_FALSE(widget("Image1")->isVisible());
+  EXPECT_TRUE(widget("cmdVuOutFile")->hasFocus() || !window->isActiveWindow());
+  QImage review = window->grab().toImage();
+  review.save(QString::fromStdString((artifacts() / "review.png").string()));
+  // The review's frame sits in the middle of the window, over the picture.
+  EXPECT_NE(review.pixelColor(review.width() / 2, review.height() / 2), mainImage.pixelColor(mainImage.width() / 2, mainImage.height() / 2));
+
+  // The report so far ends with the soil pressure section.
+  runner.on("VUINECHO", [](platform::Form& f) {
+    auto* viewer = static_cast<VUINECHO*>(&f);
+    EXPECT_NE(viewer->textBox()->toPlainText().indexOf("SOIL PRESSURES FOR"), -1);
+    viewer->mnuFinished_Click();
+  });
+  window->cmdVuOutFile_Click();
+
+  window->cmdContinue_Click();
+  EXPECT_TRUE(widget("panDone")->isVisible());
+  EXPECT_FALSE(widget("fraSoilOut")->isVisible());
+  EXPECT_EQ(window->findChild<platform::Panel*>("panDone")->caption(), "SOLUTION COMPLETE");
+  expectRow(solving);
+  window->cmdOK_Click();
+  expectRow({"complete", 1, 1, 1, 1, 0, 1, 1, "&Edit Input Data", 1, 1, 1, 0, 0, 0});
+  EXPECT_TRUE(widget("Image1")->isVisible());
+
+  // View > OutPut File shows the whole report.
+  runner.on("VUINECHO", [](platform::Form& f) {
+    auto* viewer = static_cast<VUINECHO*>(&f);
+    EXPECT_NE(viewer->textBox()->toPlainText().indexOf("SUMMARY"), -1);
+    EXPECT_EQ(viewer->caption(), CurrentOutputFile);
+    viewer->mnuFinished_Click();
+  });
+  window->mnuViewItem_Click(1);
+  // Plots come with a later step.
+  box("QUELDAR", Answer::OK, "This window is not available yet.");
+  window->mnuViewItem_Click(3);
+
+  // Exit by the window's close box: the prompts, then the deletion.
+  const std::string report = CurrentOutputFile;
+  box("SAVE OUTPUT DATA?", Answer::No);
+  window->close();
+  EXPECT_TRUE(window->endRequested());
+  EXPECT_FALSE(fs::exists(report));
+}
+
+TEST_F(MenuStates, AnchoredDesignEnablesTheFreeAndFixedEarthViewsAndRowe) {
+  start();
+  open(user("anchored.dat", problem("CONTROL ANCHORED DESIGN", "WALL 10 8")));
+  window->mnuSolveItem_Click(0);
+  ASSERT_TRUE(widget("fraSoilOut")->isVisible());
+  window->cmdContinue_Click();
+  EXPECT_EQ(window->findChild<platform::Panel*>("panDone")->caption(), "SOLUTION COMPLETE");
+  window->cmdOK_Click();
+  expectRow({"anchored complete", 1, 1, 1, 1, 0, 1, 1, "&Edit Input Data", 1, 1, 0, 1,
+             RoweSoilType != 0 ? 1 : 0, 0});
+  EXPECT_EQ(RoweSoilType, 1);  // sand
+}
+
+TEST_F(MenuStates, AnalysisGoesStraightToTheNotice) {
+  start();
+  open(user("analysis.dat", problem("CONTROL CANTILEVER ANALYSIS", "WALL 10 -15 29E6 100")));
+  window->mnuSolveItem_Click(0);
+  EXPECT_FALSE(widget("fraSoilOut")->isVisible());
+  EXPECT_TRUE(widget("panDone")->isVisible());
+  EXPECT_EQ(window->findChild<platform::Panel*>("panDone")->caption(), "SOLUTION COMPLETE");
+  window->cmdOK_Click();
+  expectRow({"analysis complete", 1, 1, 1, 1, 0, 1, 1, "&Edit Input Data", 1, 1, 1, 0, 0, 0});
+}
+
+TEST_F(MenuStates, DiscontinueAndAnAbortedSolutionLeaveTheResultViewsOff) {
+  start();
+  open(user("cantilever.dat", problem("CONTROL CANTILEVER DESIGN", "WALL 10")));
+  window->mnuSolveItem_Click(0);
+  window->cmdDiscontinue_Click();
+  EXPECT_EQ(AbortRun, 2);
+  expectRow({"discontinued", 1, 1, 1, 1, 0, 1, 1, "&Edit Input Data", 1, 1, 0, 0, 0, 0});
+  EXPECT_FALSE(widget("fraSoilOut")->isVisible() || widget("panDone")->isVisible());
+
+  // A run mode that is neither design nor analysis ends in the aborted notice.
+  box("SAVE OUTPUT DATA?", Answer::No);
+  open(user("cantilever2.dat", problem("CONTROL CANTILEVER DESIGN", "WALL 10")));
+  RunMode = "X";
+  window->mnuSolveItem_Click(0);
+  EXPECT_EQ(window->findChild<platform::Panel*>("panDone")->caption(),
+            "SOLUTION ABORTED DUE TO CALCULATION ERRORS");
+  window->cmdOK_Click();
+  expectRow({"aborted", 1, 1, 1, 1, 0, 1, 1, "&Edit Input Data", 1, 1, 0, 0, 0, 0});
+}
+
+TEST_F(MenuStates, AltF4RunsExit) {
+  start();
+  open(user("cantilever.dat", problem("CONTROL CANTILEVER DESIGN", "WALL 10")));
+  const std::string report = CurrentOutputFile;
+  box("SAVE OUTPUT DATA?", Answer::No);
+  QTest::keyClick(window.get(), Qt::Key_F4, Qt::AltModifier);
+  EXPECT_TRUE(window->endRequested());
+  EXPECT_FALSE(fs::exists(report));
+}
+
+TEST_F(AppTest, DeclineEndsTheProgramBeforeAnyFileIsTouched) {
+  start("okbutton1");
+  EXPECT_EQ(DisclaimerAnswer, -1);
+  EXPECT_TRUE(window->endRequested());
+  EXPECT_EQ(fs::current_path(), startDir);
+  EXPECT_TRUE(fs::is_empty(dir / "user"));
+}
+
+TEST_F(AppTest, TheAcknowledgementNeedsAnAnswer) {
+  // A click on the panel is not an answer; the close box and Esc are Decline.
+  for (int way = 0; way < 2; ++way) {
+    runner.on("splash_form", [way](platform::Form& f) {
+      QTest::mouseClick(f.findChild<QWidget*>("Panel3D1"), Qt::LeftButton, {}, QPoint(2, 2));
+      EXPECT_FALSE(f.isUnloaded());
+      EXPECT_EQ(f.control<QPushButton>("okbutton0")->text(), "&ACCEPT");
+      EXPECT_EQ(f.control<QPushButton>("okbutton1")->text(), "&DECLINE");
+      if (way == 0) f.close(); else QTest::keyClick(&f, Qt::Key_Escape);
+    });
+    window = std::make_unique<DIRADERU>();
+    window->load();
+    EXPECT_TRUE(window->endRequested());
+    EXPECT_EQ(DisclaimerAnswer, -1);
+  }
+}
+
+TEST_F(AppTest, TheAboutBoxClosesOnEscOrAClickAndLeavesTheProgramRunning) {
+  start();
+  runner.on("splash_form", [](platform::Form& f) {
+    EXPECT_EQ(f.control<QPushButton>("okbutton0")->text(), "OK");
+    QTest::keyClick(&f, Qt::Key_Escape);
+  });
+  runner.on("splash_form", [](platform::Form& f) {
+    QTest::mouseClick(f.findChild<QWidget*>("Panel3D1"), Qt::LeftButton, {}, QPoint(2, 2));
+  });
+  window->menuArray("mnuHelpItem")(3)->trigger();
+  window->menuArray("mnuHelpItem")(3)->trigger();
+  EXPECT_FALSE(window->endRequested());
+  window->menuArray("mnuHelpItem")(0)->trigger();
+  window->menuArray("mnuHelpItem")(1)->trigger();
+  EXPECT_EQ(help.calls, (std::vector<std::string>{"contents", "search:"}));
+}
+
+TEST_F(AppTest, TheWedgeChooserCannotBeLeftWithoutAChoice) {
+  struct Case { const char* before[2]; const char* button; const char* after[2]; };
+  const Case cases[] = {{{"W", "C"}, "cmdSweep", {"S", "C"}},
+                        {{"W", "W"}, "cmdFixed", {"F", "F"}},
+                        {{"C", "W"}, "cmdFixed", {"C", "F"}}};
+  for (const Case& c : cases) {
+    PressureMethod(1) = c.before[0];
+    PressureMethod(2) = c.before[1];
+    runner.on("WEDGMETH", [&c](platform::Form& f) {
+      f.close();
+      QTest::keyClick(&f, Qt::Key_Escape);
+      EXPECT_FALSE(f.isUnloaded());
+      EXPECT_TRUE(f.findChild<QWidget*>("panWedgMeth")->isVisible());
+      f.control<QPushButton>(c.button)->click();
+    });
+    platform::ShowModal<WEDGMETH>();
+    EXPECT_EQ(PressureMethod(1), c.after[0]);
+    EXPECT_EQ(PressureMethod(2), c.after[1]);
+  }
+}
+
+TEST_F(AppTest, ViewersShowTheFilesWithinTheirLimits) {
+  EXPECT_EQ(InputViewerText(""), "");
+  EXPECT_EQ(InputViewerText("AB\n"), "AB");
+  CurrentInputFile = user("empty.dat", "");
+  runner.on("VUINPTFL", [](platform::Form& f) {
+    EXPECT_EQ(static_cast<VUINPTFL&>(f).textBox()->toPlainText(), "");
+    static_cast<VUINPTFL&>(f).mnuFinished_Click();
+  });
+  platform::ShowModal<VUINPTFL>();
+  for (long size : {48000L, 48001L}) {
+    CurrentOutputFile = user("report.out", std::string(static_cast<std::size_t>(size), 'x'));
+    if (size > 48000) box("QUELDAR", Answer::OK, "file and view it after after exiting QUELDAR.");
+    runner.on("VUINECHO", [this](platform::Form& f) {
+      auto& v = static_cast<VUINECHO&>(f);
+      EXPECT_EQ(v.textBox()->toPlainText().size(), 48000);
+      box("QUELDAR", Answer::OK, "Changes made in this window are ignored.");
+      QTest::mouseClick(v.textBox()->viewport(), Qt::LeftButton);
+      v.onCloseRequest();
+    });
+    platform::ShowModal<VUINECHO>();
+  }
+}

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "model/main_menus.h"
+#include "model/problem.h"
+#include "model/problem_data.h"
+#include "model/scripted.h"
+#include "model/working_files.h"
+#include "platform/files.h"
+#include "platform/script_doubles.h"
+#include "pressures/pressure_data.h"
+#include "wall/solve_flow.h"
+
+namespace fs = std::filesystem;
+using platform::Answer;
+
+namespace {
+
+std::string problem(const char* control, const char* wall, const char* rightSurface = "1 0 10") {
+  return std::string("'SOLVE FLOW\n") + control + "\n" + wall + "\nSURFACE RIGHTSIDE " + rightSurface +
+         "\nSURFACE LEFTSIDE 1 0 0\n"
+         "SOIL RIGHTSIDE STRENGTHS 1\n120 110 30 0 0 0\n"
+         "SOIL LEFTSIDE STRENGTHS 1\n120 110 30 0 0 0\nFINISHED\n";
+}
+
+std::string bytesOf(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+class SolveFlow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "queldar-sf-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir = pattern;
+    hadTemp = std::getenv("TEMP") != nullptr;
+    if (hadTemp) oldTemp = std::getenv("TEMP");
+    startDir = fs::current_path();
+    ::setenv("TEMP", dir.c_str(), 1);
+    services = std::make_unique<platform::ScopedServices>();
+    platform::Services& s = platform::services();
+    s.messageBoxes = &boxes;
+    s.fileDialogs = &dialogs;
+    s.hooks.setNoDataMenus = SetNoDataMenus;
+    MainCalls = MainWindowCalls{};
+    MainMenus = MainMenuState{};
+    ASSERT_TRUE(InitTempFolder(CMDialog1));
+    ResetInputData();
+  }
+  void TearDown() override {
+    platform::files::CloseAll();
+    MainCalls = MainWindowCalls{};
+    services.reset();
+    fs::current_path(startDir);
+    if (hadTemp) ::setenv("TEMP", oldTemp.c_str(), 1); else ::unsetenv("TEMP");
+    EXPECT_TRUE(boxes.script.empty());
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+  void open(const std::string& content) {
+    const std::string path = (dir / "problem.dat").string();
+    std::ofstream(path, std::ios::binary) << content;
+    dialogs.names.push_back(path);
+    boxes.script.push_back({"INPUT COMPLETE", Answer::OK, ""});
+    FileOpen();
+    ASSERT_EQ(AbortRun, 0);
+  }
+  fs::path dir, startDir;
+  std::string oldTemp;
+  bool hadTemp = false;
+  std::unique_ptr<platform::ScopedServices> services;
+  ScriptedBoxes boxes;
+  ScriptedDialogs dialogs;
+};
+
+}  // namespace
+
+TEST_F(SolveFlow, DesignStopsAtTheReviewWithTheSoilSectionWrittenAndThePointerBack) {
+  open(problem("CONTROL CANTILEVER DESIGN", "WALL 10"));
+  const long echoLines = OutputLineCount;
+  services->pointer.clear();
+  StartSolution();
+  EXPECT_TRUE(MainMenus.soilOutVisible);
+  EXPECT_FALSE(MainMenus.doneVisible || MainMenus.image1Visible);
+  EXPECT_FALSE(MainMenus.fileMenu || MainMenus.editMenu || MainMenus.viewMenu || MainMenus.solveMenu);
+  EXPECT_GT(OutputLineCount, echoLines);
+  EXPECT_EQ(services->pointer.codes().front(), 11);
+  EXPECT_EQ(services->pointer.current(), 0);
+  // Discontinue keeps the report as it stands: it ends with the soil pressure section.
+  const std::string before = bytesOf(CurrentOutputFile);
+  DiscontinueSolution();
+  EXPECT_EQ(AbortRun, 2);
+  EXPECT_EQ(bytesOf(CurrentOutputFile), before);
+  EXPECT_TRUE(MainMenus.fileMenu && MainMenus.editMenu && MainMenus.viewMenu && MainMenus.image1Visible);
+  EXPECT_FALSE(MainMenus.solveMenu || MainMenus.viewItem[3]);
+}
+
+TEST_F(SolveFlow, ContinueWritesTheResultsAndOkEnablesTheCantileverView) {
+  open(problem("CONTROL CANTILEVER DESIGN", "WALL 10"));
+  StartSolution();
+  ASSERT_TRUE(MainMenus.soilOutVisible);
+  const long soilLines = OutputLineCount;
+  ContinueSolution();
+  EXPECT_EQ(MainMenus.doneCaption, "SOLUTION COMPLETE");
+  EXPECT_TRUE(MainMenus.doneVisible);
+  EXPECT_FALSE(MainMenus.soilOutVisible);
+  EXPECT_GT(OutputLineCount, soilLines);
+  CloseResultNotice();
+  EXPECT_TRUE(MainMenus.viewItem[3]);
+  EXPECT_FALSE(MainMenus.viewItem[4] || MainMenus.viewItem[5] || MainMenus.viewItem[6] || MainMenus.solveMenu);
+}
+
+TEST_F(SolveFlow, TheWedgeChooserComesOnceBeforeAnyPressureAndAFailedPassWritesNoSoilSection) {
+  open(problem("CONTROL CANTILEVER DESIGN", "WALL 10", "2 0 10\n20 12"));
+  const long echoLines = OutputLineCount;
+  const std::string echo = bytesOf(CurrentOutputFile);
+  // Whatever the pressure pass reports is recorded, not scripted.
+  struct Lenient : platform::MessageBoxes {
+    int count = 0;
+    Answer show(std::string_view, int buttons, std::string_view) override {
+      ++count;
+      return (buttons == 4 || buttons == 36) ? Answer::Yes : Answer::OK;
+    }
+  } lenient;
+  platform::services().messageBoxes = &lenient;
+  int shown = 0;
+  int gridAtChoice = -1;
+  MainCalls.showWedgeChooser = [&] {
+    ++shown;
+    gridAtChoice = NumGridPoints;
+    EXPECT_EQ(PressureMethod(1), "W");
+    EXPECT_EQ(PressureMethod(2), "C");
+    ChooseWedgeMethod("S");
+  };
+  StartSolution();
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(PressureMethod(1), "S");
+  EXPECT_EQ(PressureMethod(2), "C");
+  EXPECT_GT(gridAtChoice, 0);  // after the preparation, before the pressure pass
+  if (AbortRun != 0) {
+    // Straight to the notice; the report keeps only its input section.
+    EXPECT_EQ(MainMenus.doneCaption, "SOLUTION ABORTED DUE TO CALCULATION ERRORS");
+    EXPECT_TRUE(MainMenus.doneVisible);
+    EXPECT_FALSE(MainMenus.soilOutVisible);
+    EXPECT_EQ(OutputLineCount, echoLines);
+    EXPECT_EQ(bytesOf(CurrentOutputFile), echo);
+    CloseResultNotice();
+    for (int i = 3; i <= 6; ++i) EXPECT_FALSE(MainMenus.viewItem[i]);
+  } else {
+    EXPECT_TRUE(MainMenus.soilOutVisible);
+  }
+}
+
+TEST_F(SolveFlow, AnUnknownRunModeEndsInTheAbortedNotice) {
+  open(problem("CONTROL CANTILEVER DESIGN", "WALL 10"));
+  RunMode = "X";
+  StartSolution();
+  EXPECT_EQ(MainMenus.doneCaption, "SOLUTION ABORTED DUE TO CALCULATION ERRORS");
+  EXPECT_TRUE(MainMenus.doneVisible);
+  EXPECT_NE(AbortRun, 0);
+  CloseResultNotice();
+  EXPECT_TRUE(MainMenus.fileMenu && MainMenus.editMenu && MainMenus.viewMenu);
+  for (int i = 3; i <= 6; ++i) EXPECT_FALSE(MainMenus.viewItem[i]);
+}
