@@ -51,14 +51,14 @@ splash_form::splash_form(Mode mode) : platform::Form("splash_form"), mode_(mode)
   struct LabelPlace { double left, top, width, height; };
   const LabelPlace places[10] = {{0, 0, 0, 0},
                                  {6400, 150, 1900, 300},    // Label1
-                                 {6400, 480, 1900, 300},    // Label2
-                                 {6400, 810, 1900, 600},    // Label3
+                                 {6400, 450, 1900, 500},    // Label2
+                                 {6400, 1000, 1900, 600},   // Label3
                                  {120, 2040, 6135, 300},    // Label4
                                  {120, 2370, 6135, 300},    // Label5
                                  {120, 2700, 6135, 300},    // Label6
-                                 {120, 3030, 4300, 300},    // Label7
-                                 {6400, 1500, 1900, 300},   // Label8
-                                 {120, 3360, 4300, 300}};   // Label9
+                                 {120, 2750, 4300, 500},    // Label7
+                                 {120, 3650, 4300, 300},    // Label8
+                                 {120, 3300, 4300, 300}};   // Label9
   for (int i = 1; i <= 9; ++i) {
     auto* l = new QLabel(Panel3D1);
     l->setObjectName(QString("Label%1").arg(i));
@@ -72,7 +72,7 @@ splash_form::splash_form(Mode mode) : platform::Form("splash_form"), mode_(mode)
     p->setPaint([p](platform::Canvas& canvas) { app::DrawWallPicture(canvas, p->ScaleWidth(), p->ScaleHeight()); });
     Image[static_cast<std::size_t>(i)] = p;
   }
-  place(Image[1], 6400, 2000, 1900, 1300);
+  place(Image[1], 6400, 1750, 1900, 1500);
   place(Image[2], 4560, 2040, 1700, 1300);
   place(Image[3], 120, 3700, 4300, 500);
   Image[2]->hide();
@@ -96,7 +96,7 @@ void splash_form::Form_Load() {
   Label[6]->hide();
   Label[1]->setText("QUELDAR");
   Label[2]->setText("Sheet pile wall design");
-  Label[3]->setText("Cantilever and anchored walls, design and analysis");
+  Label[3]->setText("Cantilever and anchored walls");
   Label[7]->setText("Results are to be checked by a qualified engineer.");
   Label[9]->setText("Provided without warranty of any kind.");
   if (mode_ == Mode::About) {

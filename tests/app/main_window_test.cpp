@@ -203,7 +203,12 @@ TEST_F(AppTest, TheAcknowledgementNeedsAnAnswer) {
       EXPECT_FALSE(f.isUnloaded());
       EXPECT_EQ(f.control<QPushButton>("okbutton0")->text(), "&ACCEPT");
       EXPECT_EQ(f.control<QPushButton>("okbutton1")->text(), "&DECLINE");
-      if (way == 0) f.close(); else QTest::keyClick(&f, Qt::Key_Escape);
+      if (way == 0) {
+        f.grab().save(QString::fromStdString((artifacts() / "acknowledgement.png").string()));
+        f.close();
+      } else {
+        QTest::keyClick(&f, Qt::Key_Escape);
+      }
     });
     window = std::make_unique<DIRADERU>();
     window->load();
@@ -216,6 +221,7 @@ TEST_F(AppTest, TheAboutBoxClosesOnEscOrAClickAndLeavesTheProgramRunning) {
   start();
   runner.on("splash_form", [](platform::Form& f) {
     EXPECT_EQ(f.control<QPushButton>("okbutton0")->text(), "OK");
+    f.grab().save(QString::fromStdString((artifacts() / "about.png").string()));
     QTest::keyClick(&f, Qt::Key_Escape);
   });
   runner.on("splash_form", [](platform::Form& f) {
