@@ -19,6 +19,7 @@
 #include "platform/qt/latin1.h"
 #include "platform/qt/screen.h"
 #include "pressures/pressures.h"
+#include "wall/rowe.h"
 #include "wall/solve_flow.h"
 #include "wall/wall.h"
 
@@ -277,5 +278,11 @@ void InstallMainWindowHooks() {
   s.hooks.mainTop = [] { return MainWindow() ? static_cast<int>(MainWindow()->Top()) : 0; };
   s.hooks.mainWidth = [] { return MainWindow() ? static_cast<int>(MainWindow()->Width()) : 9450; };
   s.hooks.mainHeight = [] { return MainWindow() ? static_cast<int>(MainWindow()->Height()) : 6525; };
+  // The pile sections window comes later: say so, then go on with the default sections,
+  // as Accept and Done would give them, so the report stays complete.
+  s.hooks.showPileSections = [] {
+    platform::MsgBox(kNotAvailable, 0);
+    AcceptDefaultPileSections();
+  };
   ShowAboutBox = ShowAboutSplash;
 }
