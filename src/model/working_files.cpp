@@ -133,10 +133,14 @@ void writeInputToFile() {
 }  // namespace
 
 bool InitTempFolder(platform::FileDialogState& Dialog) {
-  const std::string candidates[] = {platform::text::Trim(files::Environ("TEMP")),
-                                    files::Environ("TMPDIR"), files::TempFolder(), "/tmp"};
+  // "/tmp" stands for the system's folder when TEMP names one that cannot be written.
+  return InitTempFolderFrom(Dialog, {platform::text::Trim(files::Environ("TEMP")),
+                                     files::Environ("TMPDIR"), files::TempFolder(), "/tmp"});
+}
+
+bool InitTempFolderFrom(platform::FileDialogState& Dialog, const std::vector<std::string>& folders) {
   TempDir.clear();
-  for (const std::string& dir : candidates) {
+  for (const std::string& dir : folders) {
     if (files::IsWritableFolder(dir)) {
       TempDir = dir;
       break;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/services.h"
 
@@ -14,6 +15,8 @@ inline platform::FileDialogState CMDialog1;
 // can be written. It becomes the current directory and the dialog's first folder. When
 // none can be written a message is shown and false is returned: the program must end.
 bool InitTempFolder(platform::FileDialogState& Dialog);
+// The same over a given list of folders, tried in order.
+bool InitTempFolderFrom(platform::FileDialogState& Dialog, const std::vector<std::string>& folders);
 const std::string& TempFolderPath();
 
 void SetDialogDirFromFileName(platform::FileDialogState& Dialog, const std::string& FileName);

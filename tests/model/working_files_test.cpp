@@ -352,4 +352,8 @@ TEST(TempFolder, FallsBackToTmpdirAndEndsWhenNothingCanBeWritten) {
   if (saveTemp.empty()) ::unsetenv("TEMP"); else ::setenv("TEMP", saveTemp.c_str(), 1);
   if (saveTmp.empty()) ::unsetenv("TMPDIR"); else ::setenv("TMPDIR", saveTmp.c_str(), 1);
   fs::remove_all(pattern);
+  // Nothing writable: a message, and the caller ends the program.
+  services.boxes.expect("TEMPORARY FOLDER", Answer::OK);
+  EXPECT_FALSE(InitTempFolderFrom(d, {"", "/no/such/folder", "/proc"}));
+  EXPECT_TRUE(services.boxes.done());
 }
