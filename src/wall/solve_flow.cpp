@@ -40,6 +40,12 @@ void ChooseWedgeMethod(const char* Code) {
 void StartSolution() {
   menusOffWhileSolving();
   PrepareSolution();
+  if (AbortRun != 0) {
+    // The preparation refused the data (it said why): nothing can be computed.
+    MainMenus.doneCaption = kSolutionAborted;
+    showNotice();
+    return;
+  }
   if (PressureMethod(1) == "W" || PressureMethod(2) == "W") {
     ShowWindowOrNotice(MainCalls.showWedgeChooser);
   }
