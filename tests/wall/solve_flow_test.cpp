@@ -169,3 +169,43 @@ TEST_F(SolveFlow, AnUnknownRunModeEndsInTheAbortedNotice) {
   EXPECT_TRUE(MainMenus.fileMenu && MainMenus.editMenu && MainMenus.viewMenu);
   for (int i = 3; i <= 6; ++i) EXPECT_FALSE(MainMenus.viewItem[i]);
 }
+
+TEST_F(SolveFlow, TheResultNoticeEnablesTheViewsOfTheWallSolved) {
+  struct Case {
+    const char* what;
+    const char* control;
+    const char* wall;
+    const char* leftSoil;  // layer line of the left side
+    bool review;
+    bool view3, view45, view6;
+  };
+  const Case cases[] = {
+      {"cantilever design", "CONTROL CANTILEVER DESIGN", "WALL 10", "120 110 30 0 0 0", true, true, false, false},
+      {"anchored design in sand", "CONTROL ANCHORED DESIGN", "WALL 10 8", "120 110 30 0 0 0", true, false, true, true},
+      {"anchored design in mixed soil", "CONTROL ANCHORED DESIGN", "WALL 10 8", "120 110 30 200 0 0", true, false,
+       true, false},
+      {"cantilever analysis", "CONTROL CANTILEVER ANALYSIS", "WALL 10 -15 29E6 100", "120 110 30 0 0 0", false,
+       true, false, false},
+      {"anchored analysis", "CONTROL ANCHORED ANALYSIS", "WALL 10 8 -12 29E6 100", "120 110 30 0 0 0", false,
+       false, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string text = problem(c.control, c.wall);
+    const std::string left = "SOIL LEFTSIDE STRENGTHS 1\n120 110 30 0 0 0\n";
+    text.replace(text.find(left), left.size(), std::string("SOIL LEFTSIDE STRENGTHS 1\n") + c.leftSoil + "\n");
+    if (!CurrentOutputFile.empty()) boxes.script.push_back({"SAVE OUTPUT DATA?", Answer::No, ""});
+    open(text);
+    StartSolution();
+    EXPECT_EQ(MainMenus.soilOutVisible, c.review);
+    if (c.review) ContinueSolution();
+    EXPECT_EQ(MainMenus.doneCaption, "SOLUTION COMPLETE");
+    ASSERT_EQ(AbortRun, 0);
+    CloseResultNotice();
+    EXPECT_EQ(MainMenus.viewItem[3], c.view3);
+    EXPECT_EQ(MainMenus.viewItem[4], c.view45);
+    EXPECT_EQ(MainMenus.viewItem[5], c.view45);
+    EXPECT_EQ(MainMenus.viewItem[6], c.view6);
+    EXPECT_FALSE(MainMenus.solveMenu);
+  }
+}
