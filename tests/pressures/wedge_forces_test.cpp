@@ -168,5 +168,33 @@ TEST_F(WedgeForcesTest, SweepLinesBelowTheHorizontalAreInvalidTrials) {
   EXPECT_LT(WedgeActiveForce(p, 1), 100 * 25 / 2.0);
 }
 
+// A fixed-surface line from a tip in the upper layer passes below that layer's steeply
+// rising bottom, then runs along it (the lower layer's angle is steeper) and leaves the
+// ground exactly where the bottom does.
+TEST_F(WedgeForcesTest, FixedLineBentAlongARisingBoundaryToTheGround) {
+  // Many slopes, so that the exit and the boundary's end differ by rounding in some.
+  for (int k = 0; k < 40; ++k) {
+    const double b = 1.2 + 0.0213 * k;
+    SCOPED_TRACE(b);
+    SetUp();
+    Layers(1, {{-10, b}});
+    LayerPhi(1, 1) = 0;   // upper layer: the line rises at 45 degrees
+    LayerPhi(1, 2) = 40;  // lower layer: 65 degrees, steeper than the boundary
+    LayerMoistUnitWeight(1, 2) = 120;
+    Forces("F");
+    ASSERT_EQ(AbortRun, 0);
+    // Tip halfway between -8 and -9.
+    const double zm = -8.5;
+    const double xc = (-10 - zm) / (1 - b), yc = zm + xc;  // the line meets the boundary
+    const double xt = 10 / b;                              // the boundary meets the ground
+    const double W0 = 100 * xc * (-zm - yc) / 2;            // wall slice, upper layer
+    const double W2 = 100 * ((xt - xc) * 10 - b * (xt * xt - xc * xc) / 2);  // upper layer over the boundary
+    const double a2 = (45 + 20) * kRad, t2 = std::tan(40 * kRad);
+    const double A2 = t2 * std::sin(a2) + std::cos(a2), B2 = t2 * std::cos(a2) - std::sin(a2);
+    const double F2 = W2 * B2 / (-A2);
+    EXPECT_NEAR(WedgeMidpointForce(PointAt(-8), 1), W0 + F2, 1e-6 * (W0 + F2));
+  }
+}
+
 }  // namespace
 }  // namespace pressures_test

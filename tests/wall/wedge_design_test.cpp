@@ -3,12 +3,16 @@
 // surface is Coulomb's plane, and the sweep's 2 degree trials come within a whisker.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "model/problem.h"
 #include "model/problem_data.h"
 #include "platform/script_doubles.h"
 #include "pressures/pressures.h"
+#include "scoped_temp.h"
 #include "wall/wall.h"
 
 namespace {
@@ -76,6 +80,52 @@ TEST_F(WedgeDesign, CantileverTipMatchesTheCoulombDesign) {
     EXPECT_NEAR(DesignedTip(true, "S", fs), coulomb, 0.05);
   }
   EXPECT_TRUE(services.boxes.boxes().empty());
+}
+
+// A soil without strength carries the same active force at every trial angle; a line
+// load far behind the wall that only the last trials of shallow tips take in leaves
+// those points without an active maximum. Both reports say so.
+TEST_F(WedgeDesign, PointsWithoutAStandardSolutionAreMarkedInTheReports) {
+  ScopedTempFolder temp;
+  Problem(true, 1.5);
+  LayerPhi(1, 1) = 0;
+  NumLineLoads(1) = 1;
+  LineLoadDist(1, 1) = 120;
+  LineLoad(1, 1) = 1000;
+  NumHeadingLines = 1;
+  HeadingLines(1) = "'MARKS";
+  CurrentOutputFile = (temp.path() / "report.out").string();
+  std::ofstream(CurrentOutputFile, std::ios::binary) << "INPUT\r\n";
+  OutputLineCount = 1;
+
+  PrepareSolution();
+  PressureMethod(1) = PressureMethod(2) = "S";
+  ComputeInitialPressures();
+  ASSERT_EQ(AbortRun, 0);
+  EXPECT_EQ(WedgeNoSolution(1, 1), 1);
+  int marked = 0;
+  for (int p = 1; p <= NumGridPoints; ++p) marked += WedgeMarkActive(1, p) == "*";
+  EXPECT_GT(marked, 0);
+  WriteSoilPressureReport();
+  RunDesign();
+  ASSERT_EQ(AbortRun, 0);
+  WriteResultsReport();
+
+  std::ifstream in(CurrentOutputFile, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  const std::string text = ss.str();
+  const std::string nl = "\r\n";
+  // The soil pressure table: the right side's active value at 5 ft (517.5 psf) marked.
+  EXPECT_NE(text.find("    5.0     0.0       0.0      0.0     517.5     500.0     517.5*    500.0" + nl),
+            std::string::npos);
+  EXPECT_NE(text.find(nl + std::string(10, ' ') +
+                      "* STANDARD WEDGE SOLUTION DOES NOT EXIST FOR INDICATED PRESSURE" + nl +
+                      std::string(12, ' ') + "FOR THIS ELEVATION." + nl),
+            std::string::npos);
+  EXPECT_NE(text.find(nl + std::string(10, ' ') + "*****WARNING:  STANDARD WEDGE SOLUTION DOES NOT EXIST" +
+                      nl + std::string(25, ' ') + "AT ALL ELEVATIONS.  SEE COMPLETE OUTPUT." + nl),
+            std::string::npos);
 }
 
 }  // namespace
