@@ -98,6 +98,24 @@ void BM_SweepPressurePass(benchmark::State& state) {
 }
 BENCHMARK(BM_SweepPressurePass)->Unit(benchmark::kMillisecond);
 
+// The same soil behind a wall 45 ft high: 200 one-foot points fill the grid.
+void BM_SweepPressurePassTallWall(benchmark::State& state) {
+  platform::ScopedServices services;
+  LayeredProblem("D");
+  WallTopElev = 45;
+  SurfaceElev(1, 1) = 45, SurfaceElev(1, 2) = 49, SurfaceElev(1, 3) = 50;
+  LayerBottomElev(1, 1) = 30;
+  Prepare("S");
+  for (auto _ : state) {
+    BuildElevationGrid(1);
+    ComputeWaterPressures(1);
+    ComputeInitialPressures();
+  }
+  Check(state);
+  state.counters["grid points"] = NumGridPoints;
+}
+BENCHMARK(BM_SweepPressurePassTallWall)->Unit(benchmark::kMillisecond);
+
 void BM_FixedPressurePass(benchmark::State& state) {
   platform::ScopedServices services;
   LayeredProblem("D");
