@@ -187,5 +187,31 @@ TEST_F(WedgePressuresTest, FactorOfSafetyOfZeroStopsTheSide) {
   EXPECT_EQ(boxes.shown[0].text, "Factor of safety is zero or negative." + NewLine + "     Unable to continue.");
 }
 
+// A lower ground given the same layers as the retained side: layers lying wholly above
+// the ground at the wall hold no soil and change nothing.
+TEST_F(WedgePressuresTest, LayersAboveTheGroundAtTheWallChangeNothing) {
+  for (const char* method : {"S", "F"}) {
+    SCOPED_TRACE(method);
+    SetUp();
+    SolveBy(method);
+    ASSERT_EQ(AbortRun, 0);
+    std::vector<double> alone;
+    for (int p = 1; p <= NumGridPoints; ++p) {
+      for (int k = 1; k <= 2; ++k) alone.push_back(ActivePressure(2, p, k)), alone.push_back(PassivePressure(2, p, k));
+    }
+    SetUp();
+    Layers(2, {{5, 0}, {2, 0.01}});
+    LayerPhi(2, 1) = LayerPhi(2, 2) = 20;
+    LayerMoistUnitWeight(2, 1) = LayerMoistUnitWeight(2, 2) = 90;
+    SolveBy(method);
+    ASSERT_EQ(AbortRun, 0);
+    std::vector<double> under;
+    for (int p = 1; p <= NumGridPoints; ++p) {
+      for (int k = 1; k <= 2; ++k) under.push_back(ActivePressure(2, p, k)), under.push_back(PassivePressure(2, p, k));
+    }
+    EXPECT_EQ(under, alone);
+  }
+}
+
 }  // namespace
 }  // namespace pressures_test
