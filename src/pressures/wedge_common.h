@@ -13,6 +13,8 @@ inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kPiOver4 = 0.7853981633974485;
 inline constexpr double kDegToRad = 0.0174532925199433;
 inline constexpr double kTwoDegrees = 0.0349065850398866;
+// How far beyond the last ground point the figures run, as a level ground.
+inline constexpr double kFarDistance = 200000;
 // Two computed points this close (ft) are the same point.
 inline constexpr double kSamePoint = 1e-6;
 
@@ -81,6 +83,10 @@ double SliceForce(double s, const SliceFactors& f, double W, double C, double si
 double WallDenominator(double s, const SliceFactors& f, double delta);
 double WallForce(double s, const SliceFactors& f, double D, double W, double C, double Ad,
                  double sumF, double sinAlpha, double cosAlpha);
+
+// The figures of a side with the ground running on level for `far` ft beyond its last
+// point (BuildWedgeGeometry uses kFarDistance).
+void BuildFigures(int side, double far);
 
 // The internal searches; they report trouble by throwing Fault.
 void FixedForces(int side, int method);

@@ -242,7 +242,7 @@ int AgainstLine(const WedgeFigure& f, int j, double B, double b) {
   return d < 0 ? -1 : (d == 0 ? 0 : 1);
 }
 
-void BuildSurfaceAndFirstTop(int Side) {
+void BuildSurfaceAndFirstTop(int Side, double far) {
   const int N = NumSurfacePoints(Side);
   WedgeFigure& top = WedgeLayerTop(Side, 1);
   top.Clear();
@@ -251,13 +251,13 @@ void BuildSurfaceAndFirstTop(int Side) {
     const int i0 = SurfaceDist(Side, 1) > 0 ? 1 : 2;
     for (int i = i0; i <= N; ++i) top.Append(SurfaceDist(Side, i), SurfaceElev(Side, i));
   }
-  top.Append(SurfaceDist(Side, N) + 200000, SurfaceElev(Side, N));
+  top.Append(SurfaceDist(Side, N) + far, SurfaceElev(Side, N));
 
   const int T = top.Count();
   WedgeFigure& surf = WedgeSurface(Side);
   surf.Clear();
   for (int j = 1; j <= T; ++j) surf.Append(top.X(j), top.Y(j));
-  surf.Put(T, surf.X(T - 1) + 200000, surf.Y(T));
+  surf.Put(T, surf.X(T - 1) + far, surf.Y(T));
   surf.MaxX = surf.LargestX();
 }
 
@@ -380,10 +380,12 @@ void BuildWaterFigures(int Side, int L) {
 
 }  // namespace
 
-void BuildWedgeGeometry(int Side) {
+void BuildWedgeGeometry(int Side) { wedge::BuildFigures(Side, wedge::kFarDistance); }
+
+void wedge::BuildFigures(int Side, double far) {
   Guarded([&] {
     const int nl = NumSoilLayers(Side);
-    BuildSurfaceAndFirstTop(Side);
+    BuildSurfaceAndFirstTop(Side, far);
     for (int L = 2; L <= nl; ++L) BuildLowerTop(Side, L);
     for (int L = 1; L <= nl - 1; ++L) CloseLayer(Side, L);
 
