@@ -13,14 +13,14 @@
 
 namespace {
 
-struct LayerSpec {
+struct LayerData {
   double phi, c, delta, moist, sat, bottom, slope;
 };
 
-void SetLayers(int side, std::initializer_list<LayerSpec> layers) {
+void SetLayers(int side, std::initializer_list<LayerData> layers) {
   NumSoilLayers(side) = static_cast<int>(layers.size());
   int L = 0;
-  for (const LayerSpec& s : layers) {
+  for (const LayerData& s : layers) {
     ++L;
     LayerPhi(side, L) = s.phi;
     LayerCohesion(side, L) = s.c;
