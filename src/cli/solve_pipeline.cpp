@@ -180,6 +180,7 @@ int RunSolveFile(const Options& options) {
   if (s == Step::Continue) s = WriteNewReport(options);
   if (s == Step::Continue) s = WriteInputFile(options);
   if (s == Step::Continue) s = SolveInitialPressures(options);
+  if (s == Step::Continue) s = RunMode == "D" ? ContinueDesign(options) : RunAnalysis(options);
   if (s == Step::Continue && AbortRun != 0) s = Step::Aborted;
   return ExitStatus(s);
 }

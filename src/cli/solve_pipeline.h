@@ -34,6 +34,12 @@ Step WriteInputFile(const Options& options);
 // interim review.
 Step SolveInitialPressures(const Options& options);
 
+// Continue after the interim review of a design: the wall design (rotation check,
+// design routine, beam, results files) and the results section of the report.
+Step ContinueDesign(const Options& options);
+// Solve in analysis mode: the factor-of-safety search and the results section.
+Step RunAnalysis(const Options& options);
+
 // Runs every step; the exit status: 0 success, 1 AbortRun (or a question answered No),
 // 2 unreadable input or an output file that cannot be written.
 int RunSolveFile(const Options& options);

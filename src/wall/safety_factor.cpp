@@ -108,9 +108,15 @@ void RunSafetyFactorAnalysis() {
     int state = 1;
     Point a, b, c;
     bool cAbove = false;
-    int interpolatedTrials = 0;
+    int interpolatedTrials = 0, trials = 0;
     int AnchorIndex = 0;
     for (;;) {
+      // Raising the factor has no end of its own when the tip does not respond to it
+      // (soil given by coefficients): the search gives up as inconsistent.
+      if (++trials > kMaxRefinementPasses) {
+        Inconsistent(m, state >= 4, a, b);
+        return;
+      }
       if (!Trial(m, FS, AnchorIndex)) return;
       const double tip = TipElev(m);
       const double diff = tip - B;
