@@ -223,7 +223,9 @@ TEST_F(SolveFileTest, AShortFileAsksWhetherToGoOn) {
                                " does not appear to be a complete input file.\n\n"
                                "Do you want to continue?\n===\n";
   const RunResult yes = Solve({input, PathOf("r.out")});
-  EXPECT_EQ(yes.status, 0);
+  // Read and solved: the wall retains nothing, so its design stops at the rotation check.
+  EXPECT_EQ(yes.status, 1);
+  EXPECT_NE(yes.output.find("=== IMPROPER WALL ROTATION [0]"), std::string::npos);
   EXPECT_EQ(yes.output.rfind(question + "=== INPUT COMPLETE [64]", 0), 0u) << yes.output;
 
   const RunResult no = Solve({"--answer-no", input, PathOf("r2.out")});
