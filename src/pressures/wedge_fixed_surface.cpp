@@ -159,29 +159,6 @@ double Quadratic(double z, double e1, double f1, double e2, double f2, double e3
          f3 * (z - e1) * (z - e2) / ((e3 - e1) * (e3 - e2));
 }
 
-// The grid's deepest points are not soil that anyone designs for: the far points and a
-// seepage bottom below them carry the diagrams to great depth. The flattest failure
-// line from the deepest tip may need more level ground than the figures' usual far
-// distance holds; the figures of the side then run on until it reaches the ground.
-void ReachTheDeepestTip(int Side, int Method) {
-  const int N = NumGridPoints;
-  if (N < 2) return;
-  const double zdeep = (GridElev(N - 1) + GridElev(N)) / 2;
-  const WedgeFigure& g = WedgeSurface(Side);
-  double top = g.Y(1);
-  for (int j = 2; j <= g.Count(); ++j) top = std::max(top, g.Y(j));
-  double flattest = 1;  // active lines rise at 45 degrees or more
-  for (int L = 1; L <= NumSoilLayers(Side); ++L) {
-    const Developed p = DevelopedStrength(Side, L, FSPassiveUsed(Side, L, Method));
-    flattest = std::min(flattest, std::tan(kPiOver4 - p.phi / 2));
-  }
-  if (!(flattest > 0)) return;
-  const double reach = (top - zdeep) / flattest;
-  if (!(reach > g.X(g.Count()))) return;
-  BuildFigures(Side, std::max(kFarDistance, 1.5 * reach));
-  if (WaterDataType == "E" && !SeepageOption.empty()) BuildSeepageZoneGeometry(Side, Method);
-}
-
 }  // namespace
 
 namespace wedge {
@@ -194,7 +171,6 @@ void FixedForces(int Side, int Method) {
   const int p0 = FirstGridPointWithin(zs);
   if (p0 == 0) return;
   const int nl = NumSoilLayers(Side);
-  ReachTheDeepestTip(Side, Method);
 
   int L = 1;
   double zprev = zs;

@@ -139,24 +139,20 @@ TEST_F(WedgeForcesTest, PointWithoutAnActiveMaximumIsMarked) {
 }
 
 // A seepage bottom far below the far points, as a design's first automatic gradient
-// puts it under a large head: the flattest passive line from the deepest tip needs more
-// level ground than the figures usually hold, and gets it.
-TEST_F(WedgeForcesTest, FixedLinesFromTheDeepestTipsReachTheGround) {
+// puts it under a large head: the flattest passive line from the deepest tip runs out of
+// ground before it reaches the surface. That stops the solution with a message rather
+// than weighing a wedge that does not exist.
+TEST_F(WedgeForcesTest, FixedLineThatNeverReachesTheGroundStopsTheSolution) {
   PrepareSolution();
   GridElev(NumGridPoints + 1) = -300000;
   ++NumGridPoints;
-  const int N = NumGridPoints;
   PressureMethod(1) = "F";
   ComputeFixedWedgeForces(1, 1);
-  ASSERT_EQ(AbortRun, 0);
-  EXPECT_TRUE(boxes.shown.empty());
-  const double D = -(GridElev(N - 1) + GridElev(N)) / 2;
-  EXPECT_NEAR(WedgeMidpointForce(N - 1, 2), 100 * D * D / 2 * 3, 1e-9 * D * D);
-  for (double H : {1.0, 20.0}) {
-    const int p = PointAt(-H);
-    EXPECT_NEAR(WedgeActiveForce(p, 1), 100 * H * H / 2 / 3, 1e-6 * H * H) << H;
-    EXPECT_NEAR(WedgePassiveForce(p, 1), 100 * H * H / 2 * 3, 1e-6 * H * H) << H;
-  }
+  EXPECT_EQ(AbortRun, 1);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, "INVALID WEDGE GEOMETRY");
+  EXPECT_EQ(boxes.shown[0].text, "A trial failure surface does not reach\nthe ground surface.\n\nUNABLE TO CONTINUE.");
+  EXPECT_EQ(boxes.shown[0].buttons, 0);
 }
 
 TEST_F(WedgeForcesTest, SweepLinesBelowTheHorizontalAreInvalidTrials) {
