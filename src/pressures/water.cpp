@@ -66,6 +66,12 @@ void FromWaterLevels(int Method) {
   if (left == 0) return;
   int end = NumGridPoints;
   for (int p = left + 1; p <= NumGridPoints; ++p) {
+    // A seepage bottom at x (or above it) loses the whole head on the right face:
+    // nothing flows up the left face, and the walk must not run on past the bottom.
+    if (GridElev(p) < zb - 0.1) {
+      end = p - 1;
+      break;
+    }
     NetWaterPressure(p, 1) = NetWaterPressure(p, 1) - (x - GridElev(p)) * gw * g;
     NetWaterPressure(p, 2) = NetWaterPressure(p, 1);
     if (std::fabs(GridElev(p) - zb) < 0.1) {

@@ -15,7 +15,9 @@ TEST_F(WaterTest, HydrostaticBetweenTheTwoWaterLevels) {
     const double z = GridElev(p);
     const double below = gw * std::max(0.0, 4 - z) - gw * std::max(0.0, -3 - z);
     EXPECT_NEAR(NetWaterPressure(p, 1), below, 1e-9) << z;
-    if (p > 1) EXPECT_NEAR(NetWaterPressure(p, 2), below, 1e-9) << z;
+    if (p > 1) {
+      EXPECT_NEAR(NetWaterPressure(p, 2), below, 1e-9) << z;
+    }
   }
   EXPECT_NEAR(NetWaterPressure(NumGridPoints, 1), gw * 7, 1e-9);
 }
@@ -63,6 +65,31 @@ TEST_F(WaterTest, SeepageWithAGivenGradient) {
     EXPECT_NEAR(NetWaterPressure(p, 1), expected, 1e-9) << z;
   }
   EXPECT_NEAR(NetWaterPressure(PointAt(-12), 1), 0, 1e-9);
+}
+
+// A gradient of head / (Se - x) loses the whole head on the right face between the
+// seepage elevation and x: the seepage bottom is x itself, nothing flows up the left
+// face, and below x the water pressures on the two faces balance.
+TEST_F(WaterTest, SeepageBottomAtTheLeftSideLeavesNothingBelowIt) {
+  WaterDataType = "E";
+  WaterElev(1) = 8;
+  WaterElev(2) = 4;  // standing water over the left ground at 0: x = 0
+  SeepageOption = "G";
+  SeepageElev = 8;
+  SeepageGradient(1) = 0.5;  // 4 ft of head over 8 ft of path
+  SandLayer(2, 1, 30, 0, 0, 100, 125);
+  PrepareSolution();
+  ASSERT_EQ(AbortRun, 0);
+  ASSERT_EQ(SeepageBottomElev(1), 0);
+  const double gw = 62.4, i = 0.5;
+  for (double z : {6.0, 4.0, 2.0, 0.0}) {
+    const double expected = gw * (8 - z) - gw * (4 - std::min(4.0, z)) - gw * i * (8 - z);
+    EXPECT_NEAR(NetWaterPressure(PointAt(z), 1), expected, 1e-9) << z;
+  }
+  for (int p = PointAt(0) + 1; p <= NumGridPoints; ++p) {
+    EXPECT_EQ(NetWaterPressure(p, 1), 0) << GridElev(p);
+    EXPECT_EQ(NetWaterPressure(p, 2), 0) << GridElev(p);
+  }
 }
 
 TEST_F(WaterTest, AMissingElevationIsNeverSoughtPastTheGrid) {
