@@ -70,6 +70,24 @@ void PrepareSolution() {
     SeepageGradient(2) = SeepageGradient(1);
     SeepageBottomElev(1) = (SeepageElev + x - head / SeepageGradient(1)) / 2;
     SeepageBottomElev(2) = SeepageBottomElev(1);
+    // The flow runs down the right face and up the left face to x; a bottom above x
+    // means a path shorter than the straight way down to x, which no water walk can
+    // follow. The design's own gradients always stay below this.
+    if (SeepageBottomElev(1) > x + 0.0001) {
+      AbortRun = 1;
+      if (SeepageOption == "G") {
+        platform::MsgBox("Seepage gradient is too large for the path from" + NewLine +
+                             "     the seepage elevation to the left side." + NewLine +
+                             NewLine + "UNABLE TO CONTINUE.",
+                         0, "IMPROPER SEEPAGE GRADIENT");
+      } else {
+        platform::MsgBox("Left-side water elevation lies below" + NewLine +
+                             "     the given wall bottom." + NewLine + NewLine +
+                             "UNABLE TO CONTINUE.",
+                         0, "IMPROPER SEEPAGE PATH");
+      }
+      return;
+    }
   }
 
   for (int side = 1; side <= 2; ++side) {

@@ -279,5 +279,59 @@ TEST_F(PreparationTest, AnalysisSeepagePathOfZeroLengthStops) {
   EXPECT_EQ(boxes.shown[0].buttons, 0);
 }
 
+// A seepage bottom above the left water or ground (x) has no path up the left face:
+// the water walk would have nothing to end on. A given gradient steeper than
+// head / (Se - x), or an analysis whose left water lies below the wall bottom, is refused.
+TEST_F(PreparationTest, SeepageBottomAboveTheLeftSideIsRefused) {
+  struct C {
+    const char* mode;
+    const char* option;
+    double gradient, leftWater, wallBottom;
+    const char* title;
+    const char* text;
+  };
+  const C cases[] = {
+      // head 5 over Se - x = 8: anything steeper than 0.625 ends above x (0.8: 0.875).
+      {"D", "G", 0.8, 3, 0, "IMPROPER SEEPAGE GRADIENT",
+       "Seepage gradient is too large for the path from\n     the seepage elevation to the "
+       "left side.\n\nUNABLE TO CONTINUE."},
+      // path 8 + (-12) - 2 (-10) = 16 > 0, but its bottom is the wall bottom, 2 ft above x.
+      {"A", "A", 0, -12, -10, "IMPROPER SEEPAGE PATH",
+       "Left-side water elevation lies below\n     the given wall bottom.\n\n"
+       "UNABLE TO CONTINUE."},
+  };
+  for (const C& c : cases) {
+    SetUp();
+    SurfaceElev(1, 1) = 10;
+    RunMode = c.mode;
+    WallBottomElev = c.wallBottom;
+    WaterDataType = "E";
+    WaterElev(1) = 8;
+    WaterElev(2) = c.leftWater;
+    SeepageOption = c.option;
+    SeepageElev = 8;
+    SeepageGradient(1) = SeepageGradient(2) = c.gradient;
+    SandLayer(2, 1, 30, 0, 0, 100, 135);
+    PrepareSolution();
+    EXPECT_EQ(AbortRun, 1) << c.title;
+    ASSERT_EQ(boxes.shown.size(), 1u) << c.title;
+    EXPECT_EQ(boxes.shown[0].title, c.title);
+    EXPECT_EQ(boxes.shown[0].text, c.text);
+    EXPECT_EQ(boxes.shown[0].buttons, 0);
+  }
+  // The steepest gradient that still reaches x is accepted.
+  SetUp();
+  SurfaceElev(1, 1) = 10;
+  WaterDataType = "E";
+  WaterElev(1) = 8;
+  WaterElev(2) = 3;
+  SeepageOption = "G";
+  SeepageElev = 8;
+  SeepageGradient(1) = SeepageGradient(2) = 0.625;
+  PrepareSolution();
+  EXPECT_EQ(AbortRun, 0);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
 }  // namespace
 }  // namespace pressures_test
