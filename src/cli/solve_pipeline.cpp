@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/services.h"
 #include "pressures/pressures.h"
+#include "wall/wall.h"
 
 namespace files = platform::files;
 
@@ -174,6 +175,9 @@ Step SolveInitialPressures(const Options& options) {
 }
 
 int RunSolveFile(const Options& options) {
+  // The constant tables the main window fills at start-up.
+  InitRoweTables();
+  InitPassiveCoefficientTables();
   // File > Open, then the outputs asked for. Each later part of the solution adds its
   // step below, in the order Solve runs them.
   Step s = OpenInputFile(options);

@@ -31,6 +31,9 @@ Step ContinueDesign(const Options&) {
   RunDesign();
   if (AbortRun != 0) return Step::Aborted;
   WriteResultsReport();
+  // An anchored design goes on to Rowe's moment reduction; without a window the pile
+  // sections step takes the default sections.
+  if (WallType == "A" && AbortRun == 0) RunRoweMomentReduction();
   const Step s = FinishReport();
   if (AbortRun != 0) return Step::Aborted;
   return s;
