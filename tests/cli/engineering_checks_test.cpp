@@ -1,0 +1,801 @@
+// End-to-end engineering checks: whole problems go through the built solve_file, and the
+// figures of the summary of results are compared with an independent calculation done
+// here from first principles. Nothing below uses the program's code or its output to get
+// an expected number: Rankine coefficients (level ground, no wall friction, so Coulomb's
+// coefficients are Rankine's), effective stresses layer by layer, and the statics of the
+// wall as a free body, integrated by Gauss-Legendre quadrature and solved by bisection.
+//
+// The wall methods are the classical limit-equilibrium ones the program uses:
+// - cantilever: the wall turns about a pivot above its tip; above the pivot the net active
+//   diagram acts, from the pivot to the tip the net pressure runs linearly to the reversed
+//   (net passive) value at the tip; forces balance (pivot) and moments about the tip
+//   balance (tip);
+// - anchored, free earth: the moment of the net active diagram about the anchor vanishes;
+//   the anchor force is the net force;
+// - anchored, fixed earth: the wall is fixed at its tip; the anchor force makes the
+//   deflection at the anchor zero, and the tip lies where the moment at the tip vanishes;
+// - analysis: the factor of safety divides tan(phi) and c (both sides; on active and
+//   passive strength with one factor, on passive strength only with the active factor
+//   given), and is the one whose design tip meets the given wall bottom within 0.1 ft.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <limits>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// ---------------------------------------------------------------------------------------
+// Soil mechanics
+// ---------------------------------------------------------------------------------------
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kNoWater = -1.0e9;  // a water elevation below everything: dry soil
+
+struct Layer {
+  double sat, moist, phi, c;  // pcf, pcf, degrees, psf
+  double bottom;              // ft; ignored for the last layer
+};
+
+struct Side {
+  double surface = 0;          // ground at the wall, ft
+  std::vector<Layer> layers;   // top down
+  double water = kNoWater;     // water elevation, ft
+  double surcharge = 0;        // uniform vertical load on the surface, psf
+};
+
+struct Problem {
+  std::string title;
+  bool anchored = false;
+  double top = 0, anchor = 0;
+  Side right, left;
+  double gammaW = 62.4;
+  double fsA = 1.0, fsP = 1.0;  // factors of safety on active and passive strength
+  bool hasWater() const { return right.water != kNoWater || left.water != kNoWater; }
+  double dredge() const { return std::min(right.surface, left.surface); }
+};
+
+// Developed friction angle (radians) under a factor of safety on tan(phi).
+double Developed(double phiDeg, double fs) {
+  return std::atan(std::tan(phiDeg * kPi / 180.0) / fs);
+}
+double RankineKa(double phi) { return (1 - std::sin(phi)) / (1 + std::sin(phi)); }
+double RankineKp(double phi) { return (1 + std::sin(phi)) / (1 - std::sin(phi)); }
+
+const Layer& LayerAt(const Side& s, double z) {
+  for (std::size_t i = 0; i + 1 < s.layers.size(); ++i)
+    if (z > s.layers[i].bottom) return s.layers[i];
+  return s.layers.back();
+}
+
+// Vertical effective stress at elevation z (below the side's surface), psf.
+double EffectiveStress(const Side& s, double z, double gammaW) {
+  double q = s.surcharge;
+  double upper = s.surface;
+  for (std::size_t i = 0; i < s.layers.size() && upper > z; ++i) {
+    const Layer& l = s.layers[i];
+    const double bottom = i + 1 < s.layers.size() ? std::max(l.bottom, z) : z;
+    if (bottom >= upper) continue;
+    // The part above the water weighs its moist weight, the part below it is buoyant.
+    const double dryBottom = std::max(bottom, std::min(upper, s.water));
+    q += (upper - dryBottom) * l.moist;
+    q += (dryBottom - bottom) * (l.sat - gammaW);
+    upper = bottom;
+  }
+  return q;
+}
+
+double Active(const Side& s, double z, double fs, double gammaW) {
+  if (z >= s.surface) return 0;
+  const Layer& l = LayerAt(s, z);
+  const double ka = RankineKa(Developed(l.phi, fs));
+  return std::max(0.0, ka * EffectiveStress(s, z, gammaW) - 2 * (l.c / fs) * std::sqrt(ka));
+}
+
+double Passive(const Side& s, double z, double fs, double gammaW) {
+  if (z >= s.surface) return 0;
+  const Layer& l = LayerAt(s, z);
+  const double kp = RankineKp(Developed(l.phi, fs));
+  return kp * EffectiveStress(s, z, gammaW) + 2 * (l.c / fs) * std::sqrt(kp);
+}
+
+// Right-side water pressure minus left-side water pressure.
+double NetWater(const Problem& p, double z) {
+  auto head = [&](double w) { return w == kNoWater ? 0.0 : std::max(0.0, w - z); };
+  return p.gammaW * (head(p.right.water) - head(p.left.water));
+}
+
+// Net pressure on the wall, positive towards the excavated (left) side: the main diagram
+// (right active against left passive) and the reversed one (right passive against left
+// active).
+double NetA(const Problem& p, double z) {
+  return Active(p.right, z, p.fsA, p.gammaW) - Passive(p.left, z, p.fsP, p.gammaW) + NetWater(p, z);
+}
+double NetP(const Problem& p, double z) {
+  return Passive(p.right, z, p.fsP, p.gammaW) - Active(p.left, z, p.fsA, p.gammaW) + NetWater(p, z);
+}
+
+// ---------------------------------------------------------------------------------------
+// Numerics: quadrature and root finding
+// ---------------------------------------------------------------------------------------
+
+using Fn = std::function<double(double)>;
+
+// Integral of f from lo to hi (any order), 5-point Gauss-Legendre on pieces of at most
+// 0.1 ft: exact for the piecewise-linear diagrams up to their kinks, and far below a
+// pound at a kink.
+double Integrate(const Fn& f, double lo, double hi) {
+  if (lo == hi) return 0;
+  if (lo > hi) return -Integrate(f, hi, lo);
+  static const double x[5] = {-0.9061798459386640, -0.5384693101056831, 0.0,
+                              0.5384693101056831, 0.9061798459386640};
+  static const double w[5] = {0.2369268850561891, 0.4786286704993665, 0.5688888888888889,
+                              0.4786286704993665, 0.2369268850561891};
+  const int n = std::max(1, static_cast<int>(std::ceil((hi - lo) / 0.1)));
+  const double h = (hi - lo) / n;
+  double sum = 0;
+  for (int i = 0; i < n; ++i) {
+    const double a = lo + i * h, mid = a + h / 2;
+    for (int k = 0; k < 5; ++k) sum += w[k] * f(mid + x[k] * h / 2) * h / 2;
+  }
+  return sum;
+}
+
+// A root of f in [a, b], where f(a) and f(b) differ in sign, by bisection.
+double Bisect(const Fn& f, double a, double b) {
+  double fa = f(a);
+  for (int i = 0; i < 200 && std::abs(b - a) > 1e-10; ++i) {
+    const double m = (a + b) / 2, fm = f(m);
+    if ((fm > 0) == (fa > 0)) {
+      a = m;
+      fa = fm;
+    } else {
+      b = m;
+    }
+  }
+  return (a + b) / 2;
+}
+
+// The first root of f going down from `from` (f(from) non-zero) in steps of `step`, not
+// below `limit`; nullopt when f keeps its sign.
+std::optional<double> FirstRootBelow(const Fn& f, double from, double limit, double step = 0.05) {
+  const bool positive = f(from) > 0;
+  for (double a = from; a > limit;) {
+    const double b = std::max(limit, a - step);
+    if ((f(b) > 0) != positive) return Bisect(f, a, b);
+    a = b;
+  }
+  return std::nullopt;
+}
+
+// ---------------------------------------------------------------------------------------
+// Wall statics
+// ---------------------------------------------------------------------------------------
+
+constexpr double kTiny = 1e-9;
+
+// The moments of a pressure diagram above an elevation, integral(z..top) f(s) s^n ds for
+// n = 0..3, tabulated once on nodes 0.02 ft apart so that every force and moment of the
+// searches below costs one short quadrature.
+class Moments {
+ public:
+  Moments(Fn f, double top, double depth = 150) : f_(std::move(f)), top_(top) {
+    const int n = static_cast<int>(depth / kStep) + 1;
+    for (auto& c : table_) c.assign(static_cast<std::size_t>(n) + 1, 0.0);
+    for (int k = 1; k <= n; ++k) {
+      const double lo = top_ - k * kStep, hi = lo + kStep;
+      for (int m = 0; m < 4; ++m)
+        table_[m][static_cast<std::size_t>(k)] =
+            table_[m][static_cast<std::size_t>(k) - 1] + Piece(m, lo, hi);
+    }
+  }
+  double Above(int m, double z) const {
+    const double k = std::clamp(std::floor((top_ - z) / kStep), 0.0,
+                                static_cast<double>(table_[0].size() - 1));
+    const double node = top_ - k * kStep;
+    return table_[m][static_cast<std::size_t>(k)] + Piece(m, z, node);
+  }
+  double operator()(double z) const { return f_(z); }
+
+ private:
+  static constexpr double kStep = 0.02;
+  double Piece(int m, double lo, double hi) const {
+    return Integrate([&](double s) { return f_(s) * std::pow(s, m); }, lo, hi);
+  }
+  Fn f_;
+  double top_;
+  std::vector<double> table_[4];
+};
+
+// Bending moment and shear at z of a wall under the diagram d, held by `anchorForce` at
+// `anchor`: the moment and force of everything above z.
+double MomentAt(const Moments& d, double z, double anchor, double anchorForce) {
+  double m = d.Above(1, z) - z * d.Above(0, z);
+  if (z < anchor) m -= anchorForce * (anchor - z);
+  return m;
+}
+double ShearAt(const Moments& d, double z, double anchor, double anchorForce) {
+  return d.Above(0, z) - (z < anchor ? anchorForce : 0.0);
+}
+
+// The zero point: first elevation at or below the dredge line where the main diagram
+// stops pushing the wall towards the left side.
+double ZeroPoint(const Problem& p) {
+  const Fn a = [&](double z) { return NetA(p, z); };
+  if (a(p.dredge() - kTiny) <= 0) return p.dredge();
+  const auto z = FirstRootBelow(a, p.dredge() - kTiny, p.dredge() - 100, 0.01);
+  return z ? *z : std::numeric_limits<double>::quiet_NaN();
+}
+
+struct Extreme {
+  double moment = 0, elev = 0;  // moment of largest magnitude (lb-ft per ft), its elevation
+};
+
+// Largest bending moment between the top and the tip: a fine scan for the largest
+// magnitude, then the zero of the shear next to it.
+Extreme LargestMoment(const Moments& d, double top, double tip, double anchor, double anchorForce) {
+  Extreme best;
+  const int n = 2000;
+  double bestZ = top;
+  for (int i = 0; i <= n; ++i) {
+    const double z = top - (top - tip) * i / n;
+    const double m = MomentAt(d, z, anchor, anchorForce);
+    if (std::abs(m) > std::abs(best.moment)) {
+      best.moment = m;
+      bestZ = z;
+    }
+  }
+  const double dz = (top - tip) / n;
+  const double lo = std::max(tip, bestZ - dz) + kTiny, hi = std::min(top, bestZ + dz) - kTiny;
+  const Fn shear = [&](double z) { return ShearAt(d, z, anchor, anchorForce); };
+  if ((shear(lo) > 0) != (shear(hi) > 0)) {
+    best.elev = Bisect(shear, lo, hi);
+    best.moment = MomentAt(d, best.elev, anchor, anchorForce);
+  } else {
+    best.elev = bestZ;  // an end or the anchor: no zero shear there
+  }
+  return best;
+}
+
+struct CantileverResult {
+  double tip = 0, pivot = 0;
+  Extreme max;
+};
+
+// Classical cantilever: for a trial tip t the pivot e balances the forces,
+//   integral(e..top) NetA + (NetA(e) + NetP(t)) (e - t) / 2 = 0,
+// and the tip is where the moment about the tip vanishes,
+//   integral(e..top) NetA(s) (s - t) ds + (e - t)^2 (2 NetA(e) + NetP(t)) / 6 = 0.
+CantileverResult DesignCantilever(const Problem& p) {
+  const double z0 = ZeroPoint(p);
+  const Moments a([&](double z) { return NetA(p, z); }, p.top);
+  auto pivotFor = [&](double t) -> std::optional<double> {
+    const double nt = NetP(p, t);
+    const Fn force = [&](double e) { return a.Above(0, e) + (a(e) + nt) * (e - t) / 2; };
+    return FirstRootBelow(force, z0 - kTiny, t + kTiny, 0.02);
+  };
+  auto momentAboutTip = [&](double t, double e) {
+    return a.Above(1, e) - t * a.Above(0, e) + (e - t) * (e - t) * (2 * a(e) + NetP(p, t)) / 6;
+  };
+  // The tip search starts where the running force below the zero point turns negative
+  // (above it no pivot can balance the forces) and walks down to the first balance.
+  const Fn runningForce = [&](double t) { return a.Above(0, t); };
+  const auto start = FirstRootBelow(runningForce, z0 - kTiny, z0 - 100, 0.02);
+  CantileverResult r;
+  if (!start) return r;
+  const Fn tipMoment = [&](double t) {
+    const auto e = pivotFor(t);
+    return e ? momentAboutTip(t, *e) : 1e30;
+  };
+  const auto tip = FirstRootBelow(tipMoment, *start - 1e-6, *start - 100, 0.05);
+  if (!tip) return r;
+  r.tip = *tip;
+  r.pivot = *pivotFor(r.tip);
+  const double e = r.pivot, nt = NetP(p, r.tip), ne = a(e), t = r.tip;
+  const Moments q([&](double z) { return z > e ? a(z) : ne + (nt - ne) * (e - z) / (e - t); },
+                  p.top, p.top - t + 1);
+  r.max = LargestMoment(q, p.top, r.tip, p.top, 0);
+  return r;
+}
+
+struct AnchoredResult {
+  double tip = 0, anchorForce = 0;
+  Extreme max;
+};
+
+// Free earth: the moment of the net active diagram about the anchor vanishes at the tip.
+AnchoredResult DesignFreeEarth(const Problem& p) {
+  const double z0 = ZeroPoint(p);
+  const Moments a([&](double z) { return NetA(p, z); }, p.top);
+  const Fn aboutAnchor = [&](double t) { return p.anchor * a.Above(0, t) - a.Above(1, t); };
+  AnchoredResult r;
+  const auto tip = FirstRootBelow(aboutAnchor, z0 - kTiny, z0 - 100, 0.05);
+  if (!tip) return r;
+  r.tip = *tip;
+  r.anchorForce = a.Above(0, r.tip);
+  r.max = LargestMoment(a, p.top, r.tip, p.anchor, r.anchorForce);
+  return r;
+}
+
+// Fixed earth: for a wall fixed at t under the net active diagram q, the deflection at the
+// anchor (height L = A - t above the tip) relative to the fixed tip is, with EI = 1,
+//   Q = integral(t..A) M(z) (A - z) dz,  M(z) = integral(z..top) q(s) (s - z) ds;
+// integrating by parts twice,
+//   Q = M(t) L^2 / 2 - F(t) L^3 / 6 + integral(t..A) q(z) (A - z)^3 / 6 dz,
+// with F(t) the force above t. The anchor force cancelling it is T = 3 Q / L^3 and the
+// tip is where the moment at the tip, M(t) - T L, vanishes.
+AnchoredResult DesignFixedEarth(const Problem& p) {
+  const double z0 = ZeroPoint(p), A = p.anchor;
+  const Moments a([&](double z) { return NetA(p, z); }, p.top);
+  auto between = [&](int m, double t) { return a.Above(m, t) - a.Above(m, A); };
+  auto anchorForceFor = [&](double t) {
+    const double L = A - t;
+    const double tail = (A * A * A * between(0, t) - 3 * A * A * between(1, t) +
+                         3 * A * between(2, t) - between(3, t)) / 6;
+    const double q = MomentAt(a, t, A, 0) * L * L / 2 - a.Above(0, t) * L * L * L / 6 + tail;
+    return 3 * q / (L * L * L);
+  };
+  const Fn residual = [&](double t) { return MomentAt(a, t, A, 0) - anchorForceFor(t) * (A - t); };
+  AnchoredResult r;
+  const auto tip = FirstRootBelow(residual, z0 - kTiny, z0 - 100, 0.05);
+  if (!tip) return r;
+  r.tip = *tip;
+  r.anchorForce = anchorForceFor(r.tip);
+  r.max = LargestMoment(a, p.top, r.tip, A, r.anchorForce);
+  return r;
+}
+
+// The soils used below.
+Layer Sand(double phi, double gamma) { return {gamma, gamma, phi, 0, 0}; }
+
+Problem UniformSand(double top, double fsA, double fsP) {
+  Problem p;
+  p.top = top;
+  p.right.surface = top;
+  p.left.surface = 0;
+  p.right.layers = p.left.layers = {Sand(30, 100)};
+  p.fsA = fsA;
+  p.fsP = fsP;
+  return p;
+}
+
+// ---------------------------------------------------------------------------------------
+// The program: input files, solve_file, the summary of results
+// ---------------------------------------------------------------------------------------
+
+std::string Num(double v) {
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.10g", v);
+  return buf;
+}
+
+std::string SoilLines(const char* word, const Side& s) {
+  std::string t = std::string("SOIL ") + word + " STRENGTHS " + std::to_string(s.layers.size()) + "\n";
+  for (std::size_t i = 0; i < s.layers.size(); ++i) {
+    const Layer& l = s.layers[i];
+    t += "  " + Num(l.sat) + " " + Num(l.moist) + " " + Num(l.phi) + " " + Num(l.c) + " 0 0";
+    if (i + 1 < s.layers.size()) t += " " + Num(l.bottom) + " 0";
+    t += "\n";
+  }
+  return t;
+}
+
+struct Analysis {
+  double bottom;
+  std::optional<double> fsActive;  // given: only passive strength is searched
+};
+
+std::string InputFile(const Problem& p, const std::optional<Analysis>& analysis = std::nullopt) {
+  std::string t = "'" + p.title + "\n";
+  t += std::string("CONTROL ") + (p.anchored ? "ANCHORED " : "CANTILEVER ");
+  if (analysis) {
+    t += "ANALYSIS";
+    if (analysis->fsActive) t += " " + Num(*analysis->fsActive);
+  } else {
+    t += "DESIGN " + Num(p.fsA) + " " + Num(p.fsP);
+  }
+  t += "\nWALL " + Num(p.top);
+  if (p.anchored) t += " " + Num(p.anchor);
+  if (analysis) t += " " + Num(analysis->bottom) + " 29E6 38.3";
+  t += "\nSURFACE RIGHTSIDE 1 0 " + Num(p.right.surface) + "\n";
+  t += "SURFACE LEFTSIDE 1 0 " + Num(p.left.surface) + "\n";
+  t += SoilLines("RIGHTSIDE", p.right) + SoilLines("LEFTSIDE", p.left);
+  if (p.hasWater())
+    t += "WATER ELEVATIONS " + Num(p.gammaW) + " " + Num(p.right.water) + " " + Num(p.left.water) + "\n";
+  if (p.right.surcharge > 0 || p.left.surcharge > 0)
+    t += "VERTICAL UNIFORM " + Num(p.right.surcharge) + " " + Num(p.left.surcharge) + "\n";
+  return t + "FINISHED\n";
+}
+
+struct SolveRun {
+  int status = -1;
+  std::string output, report;
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+// The end of a report, for failure messages.
+std::string Tail(const std::string& report) {
+  return report.size() > 2500 ? report.substr(report.size() - 2500) : report;
+}
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+class EngineeringChecks : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "queldar-eng-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+  // Runs solve_file on `input` (a file's text) and keeps what it printed and wrote.
+  SolveRun Solve(const std::string& name, const std::string& input) const {
+    const fs::path in = dir_ / (name + ".dat"), out = dir_ / (name + ".out");
+    std::ofstream(in, std::ios::binary) << input;
+    return SolvePath(in, out);
+  }
+
+  SolveRun SolvePath(const fs::path& in, const fs::path& out) const {
+    // Results files go to TEMP; keep them inside the test's folder.
+    const std::string cmd = "TEMP=" + Quote(dir_.string()) + " timeout 60 " +
+                            Quote(QUELDAR_SOLVE_FILE) + " " + Quote(in.string()) + " " +
+                            Quote(out.string()) + " 2>/dev/null";
+    SolveRun run;
+    FILE* pipe = popen(cmd.c_str(), "r");
+    if (!pipe) return run;
+    char buf[4096];
+    std::size_t n;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) run.output.append(buf, n);
+    const int raw = pclose(pipe);
+    if (WIFEXITED(raw)) run.status = WEXITSTATUS(raw);
+    run.report = ReadBytes(out);
+    return run;
+  }
+
+  fs::path dir_;
+};
+
+// The values after the colon of the first summary line that starts with `label` (after
+// its indent); empty when there is no such line.
+std::vector<double> SummaryValues(const std::string& report, const std::string& label,
+                                  int occurrence = 1) {
+  const auto begin = report.find("SUMMARY OF RESULTS");
+  const auto end = report.find("COMPLETE OF RESULTS");
+  if (begin == std::string::npos) return {};
+  std::istringstream lines(report.substr(begin, end == std::string::npos ? std::string::npos : end - begin));
+  std::string line;
+  int seen = 0;
+  while (std::getline(lines, line)) {
+    const auto first = line.find_first_not_of(' ');
+    if (first == std::string::npos || line.compare(first, label.size(), label) != 0) continue;
+    if (++seen < occurrence) continue;
+    std::istringstream values(line.substr(line.find(':') + 1));
+    std::vector<double> v;
+    double x;
+    while (values >> x) v.push_back(x);
+    return v;
+  }
+  return {};
+}
+
+// ---------------------------------------------------------------------------------------
+// Tolerances. A design tip is accepted by the program at a moment residual of 1 lb-ft per
+// ft, which on these walls (thousands of lb-ft per ft of tip movement) is a thousandth of
+// a foot; the report rounds to 0.01 ft. Moments and forces are printed with five
+// significant digits.
+// ---------------------------------------------------------------------------------------
+constexpr double kTipTol = 0.02;          // ft
+constexpr double kElevTol = 0.02;         // ft
+double MomentTol(double m) { return 0.002 * std::abs(m) + 1.0; }
+double ForceTol(double f) { return 0.002 * std::abs(f) + 0.5; }
+
+void ExpectCantilever(const SolveRun& run, const CantileverResult& expected) {
+  ASSERT_EQ(run.status, 0) << run.output;
+  const auto tip = SummaryValues(run.report, "WALL BOTTOM ELEV. (FT)");
+  const auto moment = SummaryValues(run.report, "MAX. BEND. MOMENT (LB-FT)");
+  const auto at = SummaryValues(run.report, "AT ELEVATION (FT)");
+  ASSERT_EQ(tip.size(), 1u) << Tail(run.report);
+  ASSERT_EQ(moment.size(), 1u) << Tail(run.report);
+  ASSERT_EQ(at.size(), 1u) << Tail(run.report);
+  EXPECT_NEAR(tip[0], expected.tip, kTipTol);
+  EXPECT_NEAR(std::abs(moment[0]), std::abs(expected.max.moment), MomentTol(expected.max.moment));
+  EXPECT_NEAR(at[0], expected.max.elev, kElevTol);
+}
+
+void ExpectAnchored(const SolveRun& run, const AnchoredResult& free, const AnchoredResult& fixed) {
+  ASSERT_EQ(run.status, 0) << run.output;
+  const auto tip = SummaryValues(run.report, "WALL BOTTOM ELEVATION (FT)");
+  const auto moment = SummaryValues(run.report, "MAXIMUM BENDING MOMENT (LB-FT)");
+  const auto at = SummaryValues(run.report, "AT ELEVATION (FT)");
+  const auto anchor = SummaryValues(run.report, "ANCHOR FORCE (LB)");
+  ASSERT_EQ(tip.size(), 2u) << Tail(run.report);
+  ASSERT_EQ(moment.size(), 2u) << Tail(run.report);
+  ASSERT_EQ(at.size(), 2u) << Tail(run.report);
+  ASSERT_EQ(anchor.size(), 2u) << Tail(run.report);
+  EXPECT_NEAR(tip[0], free.tip, kTipTol) << "free earth tip";
+  EXPECT_NEAR(anchor[0], free.anchorForce, ForceTol(free.anchorForce)) << "free earth anchor";
+  EXPECT_NEAR(std::abs(moment[0]), std::abs(free.max.moment), MomentTol(free.max.moment))
+      << "free earth moment";
+  EXPECT_NEAR(at[0], free.max.elev, kElevTol) << "free earth moment elevation";
+  EXPECT_NEAR(tip[1], fixed.tip, kTipTol) << "fixed earth tip";
+  EXPECT_NEAR(anchor[1], fixed.anchorForce, ForceTol(fixed.anchorForce)) << "fixed earth anchor";
+  EXPECT_NEAR(std::abs(moment[1]), std::abs(fixed.max.moment), MomentTol(fixed.max.moment))
+      << "fixed earth moment";
+  EXPECT_NEAR(at[1], fixed.max.elev, kElevTol) << "fixed earth moment elevation";
+}
+
+}  // namespace
+
+// The derivation itself reproduces the classical figures quoted for these walls, so the
+// checks below rest on a calculation that is right where the answer is known.
+TEST(EngineeringDerivation, ReproducesTheClassicalFigures) {
+  const CantileverResult c11 = DesignCantilever(UniformSand(10, 1.0, 1.0));
+  EXPECT_NEAR(c11.tip, -10.04, 0.005);
+  EXPECT_NEAR(c11.max.moment, 12500, 0.5);
+  EXPECT_NEAR(c11.max.elev, -5.00, 0.005);
+  const CantileverResult c15 = DesignCantilever(UniformSand(10, 1.0, 1.5));
+  EXPECT_NEAR(c15.tip, -12.74, 0.005);
+  EXPECT_NEAR(c15.max.moment, 15249, 1.0);  // quoted to the pound
+
+  Problem anchored = UniformSand(20, 1.0, 1.0);
+  anchored.anchored = true;
+  anchored.anchor = 18;
+  const AnchoredResult free = DesignFreeEarth(anchored);
+  EXPECT_NEAR(free.tip, -7.83, 0.005);
+  EXPECT_NEAR(free.anchorForce, 3706.7, 0.05);
+  EXPECT_NEAR(std::abs(free.max.moment), 29440, 0.5);
+  const AnchoredResult fixed = DesignFixedEarth(anchored);
+  EXPECT_NEAR(fixed.tip, -12.58, 0.005);
+  EXPECT_NEAR(fixed.anchorForce, 3028.8, 0.05);
+
+  // Closed forms for the uniform sand: zero shear of the cantilever where the triangle
+  // below the zero point a = Ka H / (Kp - Ka) has cancelled the force above it, and the
+  // free earth tip from the cubic of moments about the anchor.
+  const double ka = 1.0 / 3, kp = 3, g = 100, H = 10, a = ka * H / (kp - ka);
+  const double above = 0.5 * ka * g * H * (H + a);
+  const double ys = a + std::sqrt(2 * above / (g * (kp - ka)));
+  EXPECT_NEAR(c11.max.elev, -ys, 1e-6);
+}
+
+namespace {
+
+// Scaled deflection at the top of a cantilever (lb-in^3): 1728 times the deflection x EI
+// (lb-ft^3) of the top relative to the fixed tip. With the forces and the moment at the
+// tip in balance this is integral(t..top) q(z) (top - z)^3 / 6 dz.
+double CantileverTopDeflection(const Problem& p, const CantileverResult& r) {
+  const double e = r.pivot, t = r.tip, nt = NetP(p, t), ne = NetA(p, e);
+  const Fn q = [&](double z) { return z > e ? NetA(p, z) : ne + (nt - ne) * (e - z) / (e - t); };
+  return 1728 * Integrate([&](double z) { return q(z) * std::pow(p.top - z, 3) / 6; }, t, p.top);
+}
+
+Problem WithTitle(Problem p, const std::string& title) {
+  p.title = title;
+  return p;
+}
+
+struct CantileverCase {
+  const char* name;
+  Problem problem;
+};
+
+std::vector<CantileverCase> CantileverCases() {
+  std::vector<CantileverCase> cases;
+  cases.push_back({"sand-1-1", WithTitle(UniformSand(10, 1.0, 1.0), "SAND FS 1/1")});
+  cases.push_back({"sand-1-1.5", WithTitle(UniformSand(10, 1.0, 1.5), "SAND FS 1/1.5")});
+
+  Problem surcharge = UniformSand(10, 1.0, 1.5);
+  surcharge.title = "SAND, UNIFORM SURCHARGE 300 PSF BEHIND";
+  surcharge.right.surcharge = 300;
+  cases.push_back({"surcharge", surcharge});
+
+  // Equal water on both sides stands 4 ft above the dredge line: no net water, buoyant
+  // soil below it.
+  Problem water;
+  water.title = "SAND, WATER AT 4 FT ON BOTH SIDES";
+  water.top = 10;
+  water.right.surface = 10;
+  water.left.surface = 0;
+  water.right.layers = water.left.layers = {{120, 110, 32, 0, 0}};
+  water.right.water = water.left.water = 4;
+  water.fsA = 1.0;
+  water.fsP = 1.5;
+  cases.push_back({"equal-water", water});
+
+  // Two sands behind the wall, the boundary above the dredge line.
+  Problem layered;
+  layered.title = "TWO SANDS BEHIND THE WALL";
+  layered.top = 12;
+  layered.right.surface = 12;
+  layered.left.surface = 0;
+  layered.right.layers = {{110, 105, 28, 0, 4}, {125, 118, 34, 0, 0}};
+  layered.left.layers = {{125, 118, 34, 0, 0}};
+  layered.fsA = 1.0;
+  layered.fsP = 1.5;
+  cases.push_back({"two-sands", layered});
+  return cases;
+}
+
+}  // namespace
+
+TEST_F(EngineeringChecks, CantileverDesigns) {
+  for (const CantileverCase& c : CantileverCases()) {
+    SCOPED_TRACE(c.name);
+    const CantileverResult expected = DesignCantilever(c.problem);
+    ASSERT_LT(expected.tip, c.problem.dredge());
+    const SolveRun run = Solve(c.name, InputFile(c.problem));
+    ExpectCantilever(run, expected);
+    const auto defl = SummaryValues(run.report, "MAX. SCALED DEFL. (LB-IN^3)");
+    const auto at = SummaryValues(run.report, "AT ELEVATION (FT)", 2);
+    ASSERT_EQ(defl.size(), 1u);
+    ASSERT_EQ(at.size(), 1u);
+    const double top = CantileverTopDeflection(c.problem, expected);
+    EXPECT_NEAR(std::abs(defl[0]), std::abs(top), 0.002 * std::abs(top));
+    EXPECT_NEAR(at[0], c.problem.top, kElevTol);
+  }
+}
+
+// Sand retained over clay (phi 0): below the dredge line the right side's active pressure
+// in the clay is sigma' - 2c and the left side's passive sigma' + 2c, so the net pressure
+// there is constant, gamma_s H - 2 c - 2 c / FSp; the reversed diagram is
+// gamma_s H + gamma_c y + 2 c / FSp less the left side's active pressure once it is
+// positive (y > 2 c / gamma_c).
+TEST_F(EngineeringChecks, CantileverInClay) {
+  Problem clay;
+  clay.title = "SAND RETAINED OVER CLAY";
+  clay.top = 10;
+  clay.right.surface = 10;
+  clay.left.surface = 0;
+  clay.right.layers = {{120, 120, 30, 0, 0}, {100, 100, 0, 500, 0}};
+  clay.left.layers = {{100, 100, 0, 500, 0}};
+  clay.fsA = 1.0;
+  clay.fsP = 1.5;
+  // The diagram the derivation integrates is the one stated above.
+  EXPECT_NEAR(NetA(clay, -3), 1200 - 1000 - 1000 / 1.5, 1e-9);
+  EXPECT_NEAR(NetP(clay, -3), 1200 + 300 + 1000 / 1.5, 1e-9);
+  EXPECT_NEAR(NetP(clay, -14), 1200 + 1400 + 1000 / 1.5 - 400, 1e-9);
+  const CantileverResult expected = DesignCantilever(clay);
+  ExpectCantilever(Solve("clay", InputFile(clay)), expected);
+}
+
+TEST_F(EngineeringChecks, AnchoredDesigns) {
+  Problem sand = UniformSand(20, 1.0, 1.0);
+  sand.title = "ANCHORED, SAND FS 1/1";
+  sand.anchored = true;
+  sand.anchor = 18;
+
+  Problem surcharge = UniformSand(20, 1.0, 1.5);
+  surcharge.title = "ANCHORED, SAND, SURCHARGE 400 PSF";
+  surcharge.anchored = true;
+  surcharge.anchor = 18;
+  surcharge.right.surcharge = 400;
+
+  // Water 14 ft up behind the wall and at the dredge line in front: net water grows to
+  // 14 gamma_w at the dredge line and stays so below it.
+  Problem water;
+  water.title = "ANCHORED, SAND, WATER 14 FT BEHIND";
+  water.anchored = true;
+  water.top = 20;
+  water.anchor = 17;
+  water.right.surface = 20;
+  water.left.surface = 0;
+  water.right.layers = water.left.layers = {{125, 115, 32, 0, 0}};
+  water.right.water = 14;
+  water.left.water = 0;
+  water.fsA = 1.0;
+  water.fsP = 1.5;
+
+  for (const auto& [name, problem] : {std::pair{"anchored-sand", sand},
+                                      std::pair{"anchored-surcharge", surcharge},
+                                      std::pair{"anchored-water", water}}) {
+    SCOPED_TRACE(name);
+    const AnchoredResult free = DesignFreeEarth(problem);
+    const AnchoredResult fixed = DesignFixedEarth(problem);
+    ASSERT_LT(free.tip, 0);
+    ASSERT_LT(fixed.tip, free.tip);  // fixing the toe takes more embedment
+    const SolveRun run = Solve(name, InputFile(problem));
+    ExpectAnchored(run, free, fixed);
+    // The complete results of each method carry the same anchor force in their title.
+    const auto title = run.report.find("II.--RESULTS (ANCHOR FORCE=");
+    ASSERT_NE(title, std::string::npos);
+    EXPECT_NEAR(std::stod(run.report.substr(title + 27)), free.anchorForce, 1.0);
+  }
+}
+
+namespace {
+
+// The factor of safety whose design tip lies `offset` ft above `bottom`; `tipFor` gives the
+// design tip for a trial factor and goes down as the factor grows.
+double FactorForTip(const std::function<double(double)>& tipFor, double bottom, double offset) {
+  return Bisect([&](double f) { return tipFor(f) - (bottom + offset); }, 0.5, 4.0);
+}
+
+// The band of factors the search may report for `bottom`: every factor whose design tip
+// lies within 0.1 ft of it, widened by the report's rounding to 0.01.
+struct Band {
+  double lo, hi;
+};
+Band AcceptedFactors(const std::function<double(double)>& tipFor, double bottom) {
+  return {FactorForTip(tipFor, bottom, 0.1) - 0.005, FactorForTip(tipFor, bottom, -0.1) + 0.005};
+}
+
+}  // namespace
+
+TEST_F(EngineeringChecks, CantileverAnalysis) {
+  // One factor on active and passive strength; the bottom is where a design at 1.3 / 1.3
+  // puts the tip, rounded to the hundredth of a foot.
+  auto bothFactors = [](double f) { return DesignCantilever(UniformSand(10, f, f)).tip; };
+  const double bottom = std::round(bothFactors(1.3) * 100) / 100;
+  Problem p = UniformSand(10, 1, 1);
+  p.title = "CANTILEVER ANALYSIS, ONE FACTOR";
+  SolveRun run = Solve("analysis-1", InputFile(p, Analysis{bottom, std::nullopt}));
+  ASSERT_EQ(run.status, 0) << run.output;
+  std::vector<double> fs = SummaryValues(run.report, "FACTOR OF SAFETY");
+  ASSERT_EQ(fs.size(), 1u) << Tail(run.report);
+  Band band = AcceptedFactors(bothFactors, bottom);
+  EXPECT_GE(fs[0], band.lo);
+  EXPECT_LE(fs[0], band.hi);
+
+  // Active factor given as 1.0; the factor searched applies to passive strength only.
+  auto passiveOnly = [](double f) { return DesignCantilever(UniformSand(10, 1.0, f)).tip; };
+  const double bottom2 = std::round(passiveOnly(1.6) * 100) / 100;
+  p.title = "CANTILEVER ANALYSIS, PASSIVE FACTOR";
+  run = Solve("analysis-2", InputFile(p, Analysis{bottom2, 1.0}));
+  ASSERT_EQ(run.status, 0) << run.output;
+  fs = SummaryValues(run.report, "PASSIVE FACTOR OF SAFETY");
+  ASSERT_EQ(fs.size(), 1u) << Tail(run.report);
+  band = AcceptedFactors(passiveOnly, bottom2);
+  EXPECT_GE(fs[0], band.lo);
+  EXPECT_LE(fs[0], band.hi);
+}
+
+TEST_F(EngineeringChecks, AnchoredAnalysis) {
+  // One wall bottom, -10 ft, for both methods: the free earth method needs less
+  // embedment, so it finds the larger factor.
+  auto anchored = [](double f) {
+    Problem p = UniformSand(20, f, f);
+    p.anchored = true;
+    p.anchor = 18;
+    return p;
+  };
+  const double bottom = -10;
+  Problem p = anchored(1);
+  p.title = "ANCHORED ANALYSIS, ONE FACTOR";
+  const SolveRun run = Solve("anchored-analysis", InputFile(p, Analysis{bottom, std::nullopt}));
+  ASSERT_EQ(run.status, 0) << run.output;
+  const auto fs = SummaryValues(run.report, "FACTOR OF SAFETY");
+  ASSERT_EQ(fs.size(), 2u) << Tail(run.report);
+  const Band free = AcceptedFactors([&](double f) { return DesignFreeEarth(anchored(f)).tip; }, bottom);
+  const Band fixed = AcceptedFactors([&](double f) { return DesignFixedEarth(anchored(f)).tip; }, bottom);
+  EXPECT_GE(fs[0], free.lo);
+  EXPECT_LE(fs[0], free.hi);
+  EXPECT_GE(fs[1], fixed.lo);
+  EXPECT_LE(fs[1], fixed.hi);
+  EXPECT_GT(free.lo, fixed.hi);
+}
