@@ -65,6 +65,7 @@ struct Problem {
   Side right, left;
   double gammaW = 62.4;
   double fsA = 1.0, fsP = 1.0;  // factors of safety on active and passive strength
+  std::vector<std::pair<double, double>> lineLoads;  // horizontal: elevation (ft), plf
   bool hasWater() const { return right.water != kNoWater || left.water != kNoWater; }
   double dredge() const { return std::min(right.surface, left.surface); }
 };
@@ -190,10 +191,11 @@ constexpr double kTiny = 1e-9;
 
 // The moments of a pressure diagram above an elevation, integral(z..top) f(s) s^n ds for
 // n = 0..3, tabulated once on nodes 0.02 ft apart so that every force and moment of the
-// searches below costs one short quadrature.
+// searches below costs one short quadrature; concentrated loads add load x e^n.
 class Moments {
  public:
-  Moments(Fn f, double top, double depth) : f_(std::move(f)), top_(top) {
+  Moments(Fn f, double top, double depth, std::vector<std::pair<double, double>> loads = {})
+      : f_(std::move(f)), top_(top), loads_(std::move(loads)) {
     const int n = static_cast<int>(depth / kStep) + 1;
     table_.assign(static_cast<std::size_t>(n) + 1, {0, 0, 0, 0});
     for (int k = 1; k <= n; ++k) {
@@ -207,7 +209,10 @@ class Moments {
     const double k = std::clamp(std::floor((top_ - z) / kStep), 0.0,
                                 static_cast<double>(table_.size() - 1));
     const double node = top_ - k * kStep;
-    return table_[static_cast<std::size_t>(k)][m] + Piece(z, node)[m];
+    double sum = table_[static_cast<std::size_t>(k)][m] + Piece(z, node)[m];
+    for (const auto& [e, load] : loads_)
+      if (e > z) sum += load * std::pow(e, m);
+    return sum;
   }
   double operator()(double z) const { return f_(z); }
 
@@ -231,6 +236,7 @@ class Moments {
   }
   Fn f_;
   double top_;
+  std::vector<std::pair<double, double>> loads_;  // concentrated loads: elevation, force
   std::vector<std::array<double, 4>> table_;
 };
 
@@ -295,7 +301,7 @@ struct CantileverResult {
 //   integral(e..top) NetA(s) (s - t) ds + (e - t)^2 (2 NetA(e) + NetP(t)) / 6 = 0.
 CantileverResult DesignCantilever(const Problem& p, bool tipOnly = false) {
   const double z0 = ZeroPoint(p);
-  const Moments a([&](double z) { return NetA(p, z); }, p.top, p.top - p.dredge() + 80);
+  const Moments a([&](double z) { return NetA(p, z); }, p.top, p.top - p.dredge() + 80, p.lineLoads);
   auto pivotFor = [&](double t) -> std::optional<double> {
     const double nt = NetP(p, t);
     const Fn force = [&](double e) { return a.Above(0, e) + (a(e) + nt) * (e - t) / 2; };
@@ -321,7 +327,7 @@ CantileverResult DesignCantilever(const Problem& p, bool tipOnly = false) {
   if (tipOnly) return r;
   const double e = r.pivot, nt = NetP(p, r.tip), ne = a(e), t = r.tip;
   const Moments q([&](double z) { return z > e ? a(z) : ne + (nt - ne) * (e - z) / (e - t); },
-                  p.top, p.top - t + 1);
+                  p.top, p.top - t + 1, p.lineLoads);
   r.max = LargestMoment(q, p.top, r.tip, p.top, 0);
   return r;
 }
@@ -334,7 +340,7 @@ struct AnchoredResult {
 // Free earth: the moment of the net active diagram about the anchor vanishes at the tip.
 AnchoredResult DesignFreeEarth(const Problem& p, bool tipOnly = false) {
   const double z0 = ZeroPoint(p);
-  const Moments a([&](double z) { return NetA(p, z); }, p.top, p.top - p.dredge() + 80);
+  const Moments a([&](double z) { return NetA(p, z); }, p.top, p.top - p.dredge() + 80, p.lineLoads);
   const Fn aboutAnchor = [&](double t) { return p.anchor * a.Above(0, t) - a.Above(1, t); };
   AnchoredResult r;
   const auto tip = FirstRootBelow(aboutAnchor, z0 - kTiny, z0 - 100, 0.05);
@@ -355,7 +361,7 @@ AnchoredResult DesignFreeEarth(const Problem& p, bool tipOnly = false) {
 // tip is where the moment at the tip, M(t) - T L, vanishes.
 AnchoredResult DesignFixedEarth(const Problem& p, bool tipOnly = false) {
   const double z0 = ZeroPoint(p), A = p.anchor;
-  const Moments a([&](double z) { return NetA(p, z); }, p.top, p.top - p.dredge() + 80);
+  const Moments a([&](double z) { return NetA(p, z); }, p.top, p.top - p.dredge() + 80, p.lineLoads);
   auto between = [&](int m, double t) { return a.Above(m, t) - a.Above(m, A); };
   auto anchorForceFor = [&](double t) {
     const double L = A - t;
@@ -434,6 +440,11 @@ std::string InputFile(const Problem& p, const std::optional<Analysis>& analysis 
     t += "WATER ELEVATIONS " + Num(p.gammaW) + " " + Num(p.right.water) + " " + Num(p.left.water) + "\n";
   if (p.right.surcharge > 0 || p.left.surcharge > 0)
     t += "VERTICAL UNIFORM " + Num(p.right.surcharge) + " " + Num(p.left.surcharge) + "\n";
+  if (!p.lineLoads.empty()) {
+    t += "HORIZONTAL LINE " + std::to_string(p.lineLoads.size());
+    for (const auto& [e, load] : p.lineLoads) t += " " + Num(e) + " " + Num(load);
+    t += "\n";
+  }
   return t + "FINISHED\n";
 }
 
@@ -609,7 +620,9 @@ namespace {
 double CantileverTopDeflection(const Problem& p, const CantileverResult& r) {
   const double e = r.pivot, t = r.tip, nt = NetP(p, t), ne = NetA(p, e);
   const Fn q = [&](double z) { return z > e ? NetA(p, z) : ne + (nt - ne) * (e - z) / (e - t); };
-  return 1728 * Integrate([&](double z) { return q(z) * std::pow(p.top - z, 3) / 6; }, t, p.top);
+  double y = Integrate([&](double z) { return q(z) * std::pow(p.top - z, 3) / 6; }, t, p.top);
+  for (const auto& [elev, load] : p.lineLoads) y += load * std::pow(p.top - elev, 3) / 6;
+  return 1728 * y;
 }
 
 Problem WithTitle(Problem p, const std::string& title) {
@@ -631,6 +644,11 @@ std::vector<CantileverCase> CantileverCases() {
   surcharge.title = "SAND, UNIFORM SURCHARGE 300 PSF BEHIND";
   surcharge.right.surcharge = 300;
   cases.push_back({"surcharge", surcharge});
+
+  Problem lineLoad = UniformSand(10, 1.0, 1.5);
+  lineLoad.title = "SAND, HORIZONTAL LINE LOAD 500 PLF AT 8 FT";
+  lineLoad.lineLoads = {{8, 500}};
+  cases.push_back({"line-load", lineLoad});
 
   // Equal water on both sides stands 4 ft above the dredge line: no net water, buoyant
   // soil below it.
@@ -728,9 +746,16 @@ TEST_F(EngineeringChecks, AnchoredDesigns) {
   water.fsA = 1.0;
   water.fsP = 1.5;
 
+  Problem lineLoad = UniformSand(20, 1.0, 1.5);
+  lineLoad.title = "ANCHORED, SAND, LINE LOAD 1000 PLF AT 10 FT";
+  lineLoad.anchored = true;
+  lineLoad.anchor = 18;
+  lineLoad.lineLoads = {{10, 1000}};
+
   for (const auto& [name, problem] : {std::pair{"anchored-sand", sand},
                                       std::pair{"anchored-surcharge", surcharge},
-                                      std::pair{"anchored-water", water}}) {
+                                      std::pair{"anchored-water", water},
+                                      std::pair{"anchored-line-load", lineLoad}}) {
     SCOPED_TRACE(name);
     const AnchoredResult free = DesignFreeEarth(problem);
     const AnchoredResult fixed = DesignFixedEarth(problem);
