@@ -66,6 +66,8 @@ struct Problem {
   double gammaW = 62.4;
   double fsA = 1.0, fsP = 1.0;  // factors of safety on active and passive strength
   std::vector<std::pair<double, double>> lineLoads;  // horizontal: elevation (ft), plf
+  double seepageElev = 0, gradient = 0;  // seepage under the wall: none when gradient is 0
+  bool automaticGradient = false;        // the design sets the gradient from its tip
   bool hasWater() const { return right.water != kNoWater || left.water != kNoWater; }
   double dredge() const { return std::min(right.surface, left.surface); }
 };
@@ -83,51 +85,90 @@ const Layer& LayerAt(const Side& s, double z) {
   return s.layers.back();
 }
 
-// Vertical effective stress at elevation z (below the side's surface), psf.
-double EffectiveStress(const Side& s, double z, double gammaW) {
+// Seepage under the wall from the right water level down the right face and up the left
+// face, with the head lost evenly along the path: the flow's bottom zb lies where the path
+// from the seepage elevation down to zb and up to x (the lower of the left water and
+// ground) is head difference / gradient long.
+double SeepageBottom(const Problem& p) {
+  const double x = std::min(p.left.water, p.left.surface);
+  return (p.seepageElev + x - (p.right.water - p.left.water) / p.gradient) / 2;
+}
+
+// Effective unit weight at elevation z: moist above the water, buoyant below it, and with
+// seepage above its bottom heavier on the right (downward flow, below the seepage
+// elevation) and lighter on the left (upward flow).
+double UnitWeight(const Problem& p, const Side& s, bool right, double z) {
+  const Layer& l = LayerAt(s, z);
+  if (z >= s.water) return l.moist;
+  double u = p.gammaW;
+  if (p.gradient > 0 && z > SeepageBottom(p)) {
+    if (!right) u = (1 + p.gradient) * p.gammaW;
+    else if (z < p.seepageElev) u = (1 - p.gradient) * p.gammaW;
+  }
+  return l.sat - u;
+}
+
+// Vertical effective stress at elevation z (below the side's surface), psf: the surcharge
+// and the weight of every piece between the elevations where the unit weight changes.
+double EffectiveStress(const Problem& p, const Side& s, bool right, double z) {
+  std::array<double, 24> cuts;
+  std::size_t n = 0;
+  cuts[n++] = s.surface;
+  cuts[n++] = z;
+  cuts[n++] = s.water;
+  for (std::size_t i = 0; i + 1 < s.layers.size(); ++i) cuts[n++] = s.layers[i].bottom;
+  if (p.gradient > 0) {
+    cuts[n++] = p.seepageElev;
+    cuts[n++] = std::min(p.left.water, p.left.surface);
+    cuts[n++] = SeepageBottom(p);
+  }
+  std::sort(cuts.begin(), cuts.begin() + static_cast<std::ptrdiff_t>(n), std::greater<double>());
   double q = s.surcharge;
-  double upper = s.surface;
-  for (std::size_t i = 0; i < s.layers.size() && upper > z; ++i) {
-    const Layer& l = s.layers[i];
-    const double bottom = i + 1 < s.layers.size() ? std::max(l.bottom, z) : z;
-    if (bottom >= upper) continue;
-    // The part above the water weighs its moist weight, the part below it is buoyant.
-    const double dryBottom = std::max(bottom, std::min(upper, s.water));
-    q += (upper - dryBottom) * l.moist;
-    q += (dryBottom - bottom) * (l.sat - gammaW);
-    upper = bottom;
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    const double hi = std::min(cuts[i], s.surface), lo = std::max(cuts[i + 1], z);
+    if (hi > lo) q += (hi - lo) * UnitWeight(p, s, right, (hi + lo) / 2);
   }
   return q;
 }
 
-double Active(const Side& s, double z, double fs, double gammaW) {
+double Active(const Problem& p, bool right, double z, double fs) {
+  const Side& s = right ? p.right : p.left;
   if (z >= s.surface) return 0;
   const Layer& l = LayerAt(s, z);
   const double ka = RankineKa(Developed(l.phi, fs));
-  return std::max(0.0, ka * EffectiveStress(s, z, gammaW) - 2 * (l.c / fs) * std::sqrt(ka));
+  return std::max(0.0, ka * EffectiveStress(p, s, right, z) - 2 * (l.c / fs) * std::sqrt(ka));
 }
 
-double Passive(const Side& s, double z, double fs, double gammaW) {
+double Passive(const Problem& p, bool right, double z, double fs) {
+  const Side& s = right ? p.right : p.left;
   if (z >= s.surface) return 0;
   const Layer& l = LayerAt(s, z);
   const double kp = RankineKp(Developed(l.phi, fs));
-  return kp * EffectiveStress(s, z, gammaW) + 2 * (l.c / fs) * std::sqrt(kp);
+  return kp * EffectiveStress(p, s, right, z) + 2 * (l.c / fs) * std::sqrt(kp);
 }
 
-// Right-side water pressure minus left-side water pressure.
+// Right-side water pressure minus left-side water pressure; with seepage each face loses
+// the head spent along the path down to the point, and below the flow's bottom the two
+// faces balance.
 double NetWater(const Problem& p, double z) {
   auto head = [&](double w) { return w == kNoWater ? 0.0 : std::max(0.0, w - z); };
-  return p.gammaW * (head(p.right.water) - head(p.left.water));
+  double net = p.gammaW * (head(p.right.water) - head(p.left.water));
+  if (p.gradient > 0) {
+    if (z <= SeepageBottom(p)) return 0;
+    const double x = std::min(p.left.water, p.left.surface);
+    net -= p.gammaW * p.gradient * (std::max(0.0, p.seepageElev - z) + std::max(0.0, x - z));
+  }
+  return net;
 }
 
 // Net pressure on the wall, positive towards the excavated (left) side: the main diagram
 // (right active against left passive) and the reversed one (right passive against left
 // active).
 double NetA(const Problem& p, double z) {
-  return Active(p.right, z, p.fsA, p.gammaW) - Passive(p.left, z, p.fsP, p.gammaW) + NetWater(p, z);
+  return Active(p, true, z, p.fsA) - Passive(p, false, z, p.fsP) + NetWater(p, z);
 }
 double NetP(const Problem& p, double z) {
-  return Passive(p.right, z, p.fsP, p.gammaW) - Active(p.left, z, p.fsA, p.gammaW) + NetWater(p, z);
+  return Passive(p, true, z, p.fsP) - Active(p, false, z, p.fsA) + NetWater(p, z);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -436,8 +477,12 @@ std::string InputFile(const Problem& p, const std::optional<Analysis>& analysis 
   t += "\nSURFACE RIGHTSIDE 1 0 " + Num(p.right.surface) + "\n";
   t += "SURFACE LEFTSIDE 1 0 " + Num(p.left.surface) + "\n";
   t += SoilLines("RIGHTSIDE", p.right) + SoilLines("LEFTSIDE", p.left);
-  if (p.hasWater())
-    t += "WATER ELEVATIONS " + Num(p.gammaW) + " " + Num(p.right.water) + " " + Num(p.left.water) + "\n";
+  if (p.hasWater()) {
+    t += "WATER ELEVATIONS " + Num(p.gammaW) + " " + Num(p.right.water) + " " + Num(p.left.water);
+    if (p.automaticGradient) t += " " + Num(p.seepageElev) + " AUTOMATIC";
+    else if (p.gradient > 0) t += " " + Num(p.seepageElev) + " " + Num(p.gradient);
+    t += "\n";
+  }
   if (p.right.surcharge > 0 || p.left.surcharge > 0)
     t += "VERTICAL UNIFORM " + Num(p.right.surcharge) + " " + Num(p.left.surcharge) + "\n";
   if (!p.lineLoads.empty()) {
@@ -851,4 +896,100 @@ TEST_F(EngineeringChecks, AnchoredAnalysis) {
   EXPECT_GE(fs[1], fixed.lo);
   EXPECT_LE(fs[1], fixed.hi);
   EXPECT_GT(free.lo, fixed.hi);
+}
+
+namespace {
+
+// The largest gradient a design may try: below 1, not so large that the seepage bottom
+// would rise to the left ground or water, and not so large that upward flow would float
+// the lightest soil in front of the wall.
+double GradientLimit(const Problem& p) {
+  const double x = std::min(p.left.water, p.left.surface);
+  const double dH = p.right.water - p.left.water;
+  double limit = 0.9999;
+  if (p.seepageElev > x) limit = std::min(limit, dH / (p.seepageElev - x));
+  double lightest = 100000;
+  for (const Layer& l : p.left.layers) lightest = std::min(lightest, l.sat);
+  return std::min(limit, lightest / p.gammaW - 1);
+}
+
+// A design whose seepage gradient follows its tip, g = dH / (SE + x - 2 tip): the design is
+// repeated with the gradient of the last tip until two successive tips agree within 0.1 ft.
+template <class Design>
+auto WithSeepagePasses(Problem p, double firstGradient, const Design& design, double& gradient) {
+  const double x = std::min(p.left.water, p.left.surface);
+  const double dH = p.right.water - p.left.water;
+  p.gradient = firstGradient;
+  auto r = design(p);
+  for (int pass = 0; pass < 30; ++pass) {
+    p.gradient = std::min(GradientLimit(p), dH / (p.seepageElev + x - 2 * r.tip));
+    const auto next = design(p);
+    const bool settled = std::abs(next.tip - r.tip) <= 0.1;
+    r = next;
+    if (settled) break;
+  }
+  gradient = p.gradient;
+  return r;
+}
+
+Problem SeepageWall(double top, double rightWater, double leftWater, double seepageElev) {
+  Problem p;
+  p.top = top;
+  p.right.surface = top;
+  p.left.surface = 0;
+  p.right.layers = p.left.layers = {{120, 110, 32, 0, 0}};
+  p.right.water = rightWater;
+  p.left.water = leftWater;
+  p.seepageElev = seepageElev;
+  p.fsA = 1.0;
+  p.fsP = 1.5;
+  return p;
+}
+
+}  // namespace
+
+// Water 8 ft up behind a cantilever and at the dredge line in front, flowing under the wall
+// from elevation 8: with a given gradient the design is one pass; with the automatic one it
+// follows its tip.
+TEST_F(EngineeringChecks, CantileverWithSeepage) {
+  Problem given = SeepageWall(10, 8, 0, 8);
+  given.title = "CANTILEVER, SEEPAGE, GRADIENT 0.25";
+  given.gradient = 0.25;
+  ASSERT_NEAR(SeepageBottom(given), -12, 1e-12);
+  // At the flow's bottom the net water pressure has run out.
+  EXPECT_NEAR(NetWater(given, -12 + 1e-9), 0, 1e-6);
+  ExpectCantilever(Solve("seepage-given", InputFile(given)), DesignCantilever(given));
+
+  Problem automatic = SeepageWall(10, 8, 0, 8);
+  automatic.title = "CANTILEVER, SEEPAGE, AUTOMATIC GRADIENT";
+  automatic.automaticGradient = true;
+  double gradient = 0;
+  const CantileverResult expected =
+      WithSeepagePasses(automatic, 0.0001, [](const Problem& q) { return DesignCantilever(q); }, gradient);
+  const SolveRun run = Solve("seepage-automatic", InputFile(automatic));
+  ExpectCantilever(run, expected);
+  const auto g = SummaryValues(run.report, "SEEPAGE GRADIENT");
+  ASSERT_EQ(g.size(), 1u) << Tail(run.report);
+  EXPECT_NEAR(g[0], gradient, 0.00015);
+}
+
+// An anchored wall with 14 ft of head: each method follows its own tip, the fixed earth
+// method starting from the gradient the free earth method ended with.
+TEST_F(EngineeringChecks, AnchoredWithSeepage) {
+  Problem p = SeepageWall(20, 16, 2, 16);
+  p.title = "ANCHORED, SEEPAGE, AUTOMATIC GRADIENT";
+  p.anchored = true;
+  p.anchor = 18;
+  p.automaticGradient = true;
+  double gFree = 0, gFixed = 0;
+  const AnchoredResult free =
+      WithSeepagePasses(p, 0.0001, [](const Problem& q) { return DesignFreeEarth(q); }, gFree);
+  const AnchoredResult fixed =
+      WithSeepagePasses(p, gFree, [](const Problem& q) { return DesignFixedEarth(q); }, gFixed);
+  const SolveRun run = Solve("anchored-seepage", InputFile(p));
+  ExpectAnchored(run, free, fixed);
+  const auto g = SummaryValues(run.report, "SEEPAGE GRADIENT");
+  ASSERT_EQ(g.size(), 2u) << Tail(run.report);
+  EXPECT_NEAR(g[0], gFree, 0.00015);
+  EXPECT_NEAR(g[1], gFixed, 0.00015);
 }
