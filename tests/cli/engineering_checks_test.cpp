@@ -30,6 +30,7 @@
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -331,9 +332,18 @@ Extreme LargestMoment(const Moments& d, double top, double tip, double anchor, d
   return best;
 }
 
+// A designed wall as a beam: its load (net pressure and line loads) from the top down to
+// the tip, and the anchor force that holds it.
+struct Beam {
+  std::shared_ptr<const Moments> load;
+  double top = 0, tip = 0, anchor = 0, anchorForce = 0;
+  bool pinnedTip = false;  // free earth: the tip turns freely
+};
+
 struct CantileverResult {
   double tip = 0, pivot = 0;
   Extreme max;
+  Beam beam;
 };
 
 // Classical cantilever: for a trial tip t the pivot e balances the forces,
@@ -367,16 +377,33 @@ CantileverResult DesignCantilever(const Problem& p, bool tipOnly = false) {
   r.pivot = *pivotFor(r.tip);
   if (tipOnly) return r;
   const double e = r.pivot, nt = NetP(p, r.tip), ne = a(e), t = r.tip;
-  const Moments q([&](double z) { return z > e ? a(z) : ne + (nt - ne) * (e - z) / (e - t); },
-                  p.top, p.top - t + 1, p.lineLoads);
-  r.max = LargestMoment(q, p.top, r.tip, p.top, 0);
+  auto q = std::make_shared<Moments>(
+      [p, e, ne, nt, t](double z) { return z > e ? NetA(p, z) : ne + (nt - ne) * (e - z) / (e - t); },
+      p.top, p.top - t + 1, p.lineLoads);
+  r.max = LargestMoment(*q, p.top, r.tip, p.top, 0);
+  r.beam.load = q;
+  r.beam.top = r.beam.anchor = p.top;
+  r.beam.tip = r.tip;
   return r;
 }
 
 struct AnchoredResult {
   double tip = 0, anchorForce = 0;
   Extreme max;
+  Beam beam;
 };
+
+Beam AnchoredBeam(const Problem& p, const AnchoredResult& r, bool pinnedTip) {
+  Beam b;
+  b.load = std::make_shared<Moments>([p](double z) { return NetA(p, z); }, p.top,
+                                     p.top - r.tip + 1, p.lineLoads);
+  b.top = p.top;
+  b.tip = r.tip;
+  b.anchor = p.anchor;
+  b.anchorForce = r.anchorForce;
+  b.pinnedTip = pinnedTip;
+  return b;
+}
 
 // Free earth: the moment of the net active diagram about the anchor vanishes at the tip.
 AnchoredResult DesignFreeEarth(const Problem& p, bool tipOnly = false) {
@@ -390,6 +417,7 @@ AnchoredResult DesignFreeEarth(const Problem& p, bool tipOnly = false) {
   r.anchorForce = a.Above(0, r.tip);
   if (tipOnly) return r;
   r.max = LargestMoment(a, p.top, r.tip, p.anchor, r.anchorForce);
+  r.beam = AnchoredBeam(p, r, true);
   return r;
 }
 
@@ -419,6 +447,7 @@ AnchoredResult DesignFixedEarth(const Problem& p, bool tipOnly = false) {
   r.anchorForce = anchorForceFor(r.tip);
   if (tipOnly) return r;
   r.max = LargestMoment(a, p.top, r.tip, A, r.anchorForce);
+  r.beam = AnchoredBeam(p, r, false);
   return r;
 }
 
@@ -992,4 +1021,150 @@ TEST_F(EngineeringChecks, AnchoredWithSeepage) {
   ASSERT_EQ(g.size(), 2u) << Tail(run.report);
   EXPECT_NEAR(g[0], gFree, 0.00015);
   EXPECT_NEAR(g[1], gFixed, 0.00015);
+}
+
+namespace {
+
+// Deflection x EI (lb-ft^3) at z: the elastic line from a tip fixed in position and slope;
+// a tip that turns freely gets the rotation that brings the anchor to zero deflection.
+double Deflection(const Beam& b, double z) {
+  auto fromTip = [&](double at) {
+    return Integrate([&](double s) { return MomentAt(*b.load, s, b.anchor, b.anchorForce) * (at - s); },
+                     b.tip, at);
+  };
+  double y = fromTip(z);
+  if (b.pinnedTip) y -= fromTip(b.anchor) * (z - b.tip) / (b.anchor - b.tip);
+  return y;
+}
+
+struct ProfileRow {
+  double elev = 0;
+  char mark = ' ';
+  double moment = 0, shear = 0, deflection = 0, pressure = 0;
+};
+
+// The profile rows of the n-th complete results section.
+std::vector<ProfileRow> ProfileRows(const std::string& report, int n) {
+  std::size_t at = 0;
+  for (int i = 0; i < n; ++i) {
+    at = report.find("COMPLETE OF RESULTS", at);
+    if (at == std::string::npos) return {};
+    ++at;
+  }
+  at = report.find("(LB-FT)", at);
+  if (at == std::string::npos) return {};
+  std::istringstream lines(report.substr(report.find('\n', at) + 1));
+  std::vector<ProfileRow> rows;
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find_first_not_of(' ') == std::string::npos) break;
+    ProfileRow r;
+    if (line.size() > 14 && (line[14] == '+' || line[14] == '-')) {
+      r.mark = line[14];
+      line[14] = ' ';
+    }
+    std::istringstream values(line);
+    if (!(values >> r.elev >> r.moment >> r.shear >> r.deflection >> r.pressure)) break;
+    rows.push_back(r);
+  }
+  return rows;
+}
+
+// Every row of a profile against the beam: moment, shear, deflection and net pressure at
+// the printed elevation. The elevation is printed to 0.01 ft, so each value may be the
+// beam's anywhere within 0.005 ft of it (on the row's own side of a jump), and is printed
+// to five digits (moments, deflections) or to the pound (shear).
+void ExpectProfile(const std::vector<ProfileRow>& rows, const Beam& b, double deflectionFactor) {
+  ASSERT_GT(rows.size(), 10u);
+  EXPECT_NEAR(rows.front().elev, b.top, 0.005);
+  EXPECT_NEAR(rows.back().elev, b.tip, 0.005);
+  const double mScale = 1e-4 * std::abs(LargestMoment(*b.load, b.top, b.tip, b.anchor, b.anchorForce).moment);
+  double yScale = 0;
+  for (const ProfileRow& r : rows) yScale = std::max(yScale, std::abs(r.deflection));
+  yScale *= 2e-4;
+  for (const ProfileRow& r : rows) {
+    SCOPED_TRACE("elevation " + std::to_string(r.elev) + r.mark);
+    const double hi = std::min(b.top, r.mark == '-' ? r.elev - 1e-7 : r.elev + 0.005);
+    const double lo = std::max(b.tip, r.mark == '+' ? r.elev + 1e-7 : r.elev - 0.005);
+    // The beam's values sampled across the interval; a kink between two samples (the
+    // pivot, a zero point) is allowed for by the largest step between neighbours.
+    auto within = [&](double printed, const std::function<double(double)>& f, double tol,
+                      int samples = 3) {
+      double least = f(lo), most = least, previous = least, step = 0;
+      for (int i = 1; i < samples; ++i) {
+        const double v = f(lo + (hi - lo) * i / (samples - 1));
+        least = std::min(least, v);
+        most = std::max(most, v);
+        step = std::max(step, std::abs(v - previous));
+        previous = v;
+      }
+      if (samples > 3) tol += step;
+      return printed >= least - tol && printed <= most + tol;
+    };
+    EXPECT_TRUE(within(r.moment, [&](double z) { return MomentAt(*b.load, z, b.anchor, b.anchorForce); },
+                       mScale + 0.5))
+        << "moment " << r.moment << " beam " << MomentAt(*b.load, r.elev, b.anchor, b.anchorForce);
+    EXPECT_TRUE(within(r.shear, [&](double z) { return ShearAt(*b.load, z, b.anchor, b.anchorForce); }, 1.0, 11))
+        << "shear " << r.shear << " beam " << ShearAt(*b.load, r.elev, b.anchor, b.anchorForce);
+    EXPECT_TRUE(within(r.deflection, [&](double z) { return deflectionFactor * Deflection(b, z); },
+                       yScale + 1e-6))
+        << "deflection " << r.deflection << " beam " << deflectionFactor * Deflection(b, r.elev);
+    EXPECT_TRUE(within(r.pressure, [&](double z) { return (*b.load)(z); }, 0.01, 41))
+        << "net pressure " << r.pressure << " beam " << (*b.load)(r.elev);
+  }
+}
+
+}  // namespace
+
+// The complete results down the wall: every printed moment, shear, scaled deflection and
+// net pressure of a cantilever and of both anchored methods is the beam's.
+TEST_F(EngineeringChecks, ResultProfiles) {
+  Problem cantilever = UniformSand(10, 1.0, 1.5);
+  cantilever.title = "PROFILE, CANTILEVER WITH A LINE LOAD";
+  cantilever.lineLoads = {{8, 500}};
+  SolveRun run = Solve("profile-cantilever", InputFile(cantilever));
+  ASSERT_EQ(run.status, 0) << run.output;
+  {
+    SCOPED_TRACE("cantilever");
+    ExpectProfile(ProfileRows(run.report, 1), DesignCantilever(cantilever).beam, 1728);
+  }
+
+  Problem anchored = UniformSand(20, 1.0, 1.5);
+  anchored.title = "PROFILE, ANCHORED WALL";
+  anchored.anchored = true;
+  anchored.anchor = 18;
+  anchored.right.surcharge = 200;
+  run = Solve("profile-anchored", InputFile(anchored));
+  ASSERT_EQ(run.status, 0) << run.output;
+  {
+    SCOPED_TRACE("free earth");
+    ExpectProfile(ProfileRows(run.report, 1), DesignFreeEarth(anchored).beam, 1728);
+  }
+  {
+    SCOPED_TRACE("fixed earth");
+    ExpectProfile(ProfileRows(run.report, 2), DesignFixedEarth(anchored).beam, 1728);
+  }
+}
+
+// A wall whose bottom is where the design at 1.0 / 1.0 puts the tip is found at once with
+// a factor of 1.00, and its beam is that design's: deflections then come in inches,
+// 1728 y / (E I) with E in psi and I in in^4 per ft.
+TEST_F(EngineeringChecks, AnalysisAtTheDesignTipGivesDeflectionsInInches) {
+  Problem p = UniformSand(10, 1.0, 1.0);
+  p.title = "CANTILEVER ANALYSIS AT THE DESIGN TIP";
+  const CantileverResult design = DesignCantilever(p);
+  const double bottom = std::round(design.tip * 100) / 100;
+  ASSERT_LT(std::abs(bottom - design.tip), 0.1);
+  const SolveRun run = Solve("analysis-at-one", InputFile(p, Analysis{bottom, std::nullopt}));
+  ASSERT_EQ(run.status, 0) << run.output;
+  const auto fs = SummaryValues(run.report, "FACTOR OF SAFETY");
+  ASSERT_EQ(fs.size(), 1u) << Tail(run.report);
+  EXPECT_EQ(fs[0], 1.00);
+  const double inches = 1728 / (29e6 * 38.3);
+  const auto defl = SummaryValues(run.report, "MAXIMUM DEFLECTION (IN.)");
+  ASSERT_EQ(defl.size(), 1u) << Tail(run.report);
+  const double top = inches * Deflection(design.beam, p.top);
+  EXPECT_NEAR(defl[0], top, 0.002 * std::abs(top));
+  ExpectProfile(ProfileRows(run.report, 1), design.beam, inches);
 }
