@@ -8,7 +8,9 @@
 #include "model/problem_data.h"
 #include "platform/files.h"
 #include "platform/services.h"
+#include "model/main_menus.h"
 #include "pressures/pressures.h"
+#include "wall/solve_flow.h"
 #include "wall/wall.h"
 
 namespace files = platform::files;
@@ -153,24 +155,25 @@ Step WriteInputFile(const Options& options) {
   return Step::Continue;
 }
 
-Step SolveInitialPressures(const Options& options) {
-  PrepareSolution();
+Step SolveProblem(const Options& options) {
+  // The flow of the main window's Solve, review buttons and result notice, so the two
+  // cannot drift apart; the wedge-method chooser is answered from the command line, and
+  // the pile sections step of an anchored wall takes the default sections.
+  MainCalls.showWedgeChooser = [&options] { ChooseWedgeMethod(options.wedgeMethod.c_str()); };
+  StartSolution();
+  if (MainMenus.soilOutVisible) {  // the interim review of a design
+    if (options.discontinue) {
+      DiscontinueSolution();
+      MainCalls.showWedgeChooser = nullptr;
+      return Step::Finished;
+    }
+    ContinueSolution();
+  }
+  MainCalls.showWedgeChooser = nullptr;
   if (AbortRun != 0) return Step::Aborted;
-  // The wedge-method chooser, answered from the command line.
-  for (int side = 1; side <= 2; ++side) {
-    if (PressureMethod(side) == "W") PressureMethod(side) = options.wedgeMethod;
-  }
-  if (RunMode != "D") return Step::Continue;
-  {
-    platform::BusyPointer busy;
-    ComputeInitialPressures();
-    if (AbortRun == 0) WriteSoilPressureReport();
-  }
-  if (AbortRun != 0) return Step::Aborted;
-  if (options.discontinue) {
-    AbortRun = 2;
-    return Step::Finished;
-  }
+  // The results writers leave the report open: it is complete only once every line
+  // reached the file.
+  if (!files::CloseAllChecked()) return CannotWrite(CurrentOutputFile);
   return Step::Continue;
 }
 
@@ -183,8 +186,7 @@ int RunSolveFile(const Options& options) {
   Step s = OpenInputFile(options);
   if (s == Step::Continue) s = WriteNewReport(options);
   if (s == Step::Continue) s = WriteInputFile(options);
-  if (s == Step::Continue) s = SolveInitialPressures(options);
-  if (s == Step::Continue) s = RunMode == "D" ? ContinueDesign(options) : RunAnalysis(options);
+  if (s == Step::Continue) s = SolveProblem(options);
   if (s == Step::Continue && AbortRun != 0) s = Step::Aborted;
   return ExitStatus(s);
 }

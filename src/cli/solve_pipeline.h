@@ -29,16 +29,11 @@ Step WriteNewReport(const Options& options);
 // --write-input: the problem as an input data file.
 Step WriteInputFile(const Options& options);
 
-// Solve: the solution set-up, the wedge-method choice, and in design the initial
-// pressures and the soil pressure section; --discontinue then ends the run at the
-// interim review.
-Step SolveInitialPressures(const Options& options);
-
-// Continue after the interim review of a design: the wall design (rotation check,
-// design routine, beam, results files) and the results section of the report.
-Step ContinueDesign(const Options& options);
-// Solve in analysis mode: the factor-of-safety search and the results section.
-Step RunAnalysis(const Options& options);
+// Solve as the main window runs it: the solution set-up, the wedge-method choice, and in
+// design the initial pressures and the soil pressure section, then Continue (the design,
+// the results and the moment reduction of an anchored wall) or, with --discontinue,
+// Discontinue; in analysis the factor-of-safety search and the results.
+Step SolveProblem(const Options& options);
 
 // Runs every step; the exit status: 0 success, 1 AbortRun (or a question answered No),
 // 2 unreadable input or an output file that cannot be written.
