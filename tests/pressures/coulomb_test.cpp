@@ -248,6 +248,44 @@ TEST_F(CoulombTest, CoulombSideClearsAStaleWedgeFootnote) {
   EXPECT_EQ(WedgeMarkActive(2, 20), "");
 }
 
+// Seepage with a given gradient i = 0.2 from the right water (6) around the tip to the
+// left ground (x = 0): the seepage bottom is (6 + 0 - 6 / 0.2) / 2 = -12. Down the right
+// face the flow adds i gw to the submerged weight, up the left face it takes i gw off;
+// below the bottom both sides are plainly submerged.
+TEST_F(CoulombTest, SeepageMakesTheRightSoilHeavierAndTheLeftSoilLighter) {
+  WallTopElev = 10;
+  SurfaceElev(1, 1) = 10;
+  WaterDataType = "E";
+  WaterElev(1) = 6;
+  WaterElev(2) = 0;
+  SeepageOption = "G";
+  SeepageElev = 6;
+  SeepageGradient(1) = SeepageGradient(2) = 0.2;
+  PrepareSolution();
+  ASSERT_DOUBLE_EQ(SeepageBottomElev(1), -12);
+  ComputeCoulombPressures(1, 1);
+  ComputeCoulombPressures(2, 1);
+  ASSERT_EQ(AbortRun, 0);
+  const double gw = 62.4, i = 0.2;
+  auto rightStress = [&](double z) {
+    double q = 100 * (10 - std::max(z, 6.0));                       // moist above the water
+    q += (120 - (1 - i) * gw) * (6 - std::max(std::min(z, 6.0), -12.0));  // downward flow
+    q += (120 - gw) * std::max(0.0, -12 - z);                       // below the bottom
+    return q;
+  };
+  auto leftStress = [&](double z) {
+    return (120 - (1 + i) * gw) * (0 - std::max(z, -12.0)) + (120 - gw) * std::max(0.0, -12 - z);
+  };
+  for (double z : {8.0, 6.0, 3.0, 0.0, -5.0, -12.0, -20.0}) {
+    const int p = PointAt(z);
+    EXPECT_NEAR(ActivePressure(1, p, 2), rightStress(z) / 3, 1e-6) << z;
+    if (z <= 0) {
+      EXPECT_NEAR(ActivePressure(2, p, 2), leftStress(z) / 3, 1e-6) << z;
+      EXPECT_NEAR(PassivePressure(2, p, 2), leftStress(z) * 3, 1e-6) << z;
+    }
+  }
+}
+
 TEST_F(CoulombTest, SeepageTooStrongForTheLeftSoilStops) {
   SandLayer(2, 1, 30, 0, 0, 100, 100);
   WaterDataType = "E";
