@@ -16,7 +16,12 @@
 //   deflection at the anchor zero, and the tip lies where the moment at the tip vanishes;
 // - analysis: the factor of safety divides tan(phi) and c (both sides; on active and
 //   passive strength with one factor, on passive strength only with the active factor
-//   given), and is the one whose design tip meets the given wall bottom within 0.1 ft.
+//   given), and is the one whose design tip meets the given wall bottom within 0.1 ft;
+// - seepage: the head is lost evenly along the path down the right face and up the left
+//   one, and a design with the automatic gradient repeats with the gradient of its tip;
+// - vertical surcharges: a uniform load adds to the vertical stress; line loads take
+//   Terzaghi's rigid-wall forms and strips Boussinesq's, seen by the wall at its one-foot
+//   grid points and linearly between them.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -57,6 +62,11 @@ struct Side {
   std::vector<Layer> layers;   // top down
   double water = kNoWater;     // water elevation, ft
   double surcharge = 0;        // uniform vertical load on the surface, psf
+  std::vector<std::pair<double, double>> lineSurcharges;  // distance from the wall (ft), plf
+  struct Strip {
+    double from, to, q;  // ft from the wall, psf
+  };
+  std::vector<Strip> strips;
 };
 
 struct Problem {
@@ -132,12 +142,16 @@ double EffectiveStress(const Problem& p, const Side& s, bool right, double z) {
   return q;
 }
 
+double LineSurchargePressure(const Problem& p, const Side& s, double z);
+
+// Earth pressures on the wall, with the pressure of the side's line loads added to both.
 double Active(const Problem& p, bool right, double z, double fs) {
   const Side& s = right ? p.right : p.left;
   if (z >= s.surface) return 0;
   const Layer& l = LayerAt(s, z);
   const double ka = RankineKa(Developed(l.phi, fs));
-  return std::max(0.0, ka * EffectiveStress(p, s, right, z) - 2 * (l.c / fs) * std::sqrt(ka));
+  return std::max(0.0, ka * EffectiveStress(p, s, right, z) - 2 * (l.c / fs) * std::sqrt(ka)) +
+         LineSurchargePressure(p, s, z);
 }
 
 double Passive(const Problem& p, bool right, double z, double fs) {
@@ -145,7 +159,8 @@ double Passive(const Problem& p, bool right, double z, double fs) {
   if (z >= s.surface) return 0;
   const Layer& l = LayerAt(s, z);
   const double kp = RankineKp(Developed(l.phi, fs));
-  return kp * EffectiveStress(p, s, right, z) + 2 * (l.c / fs) * std::sqrt(kp);
+  return kp * EffectiveStress(p, s, right, z) + 2 * (l.c / fs) * std::sqrt(kp) +
+         LineSurchargePressure(p, s, z);
 }
 
 // Right-side water pressure minus left-side water pressure; with seepage each face loses
@@ -160,6 +175,44 @@ double NetWater(const Problem& p, double z) {
     net -= p.gammaW * p.gradient * (std::max(0.0, p.seepageElev - z) + std::max(0.0, x - z));
   }
   return net;
+}
+
+// Horizontal pressure on the wall from vertical line loads behind it (Terzaghi's forms for
+// a rigid wall): with H the height of the right ground above the left one, a load close to
+// the wall (x <= 0.4 H) gives 0.203 (Q / H) n / (0.16 + n^2)^2 with n = z / H; a farther one
+// (or no retained height) the doubled Boussinesq value (4 Q / pi) x^2 z / (x^2 + z^2)^2.
+// A strip load q takes Boussinesq's elastic value (q / pi) (beta - sin(beta) cos(2 alpha)),
+// beta the angle the strip subtends at the point and alpha the angle of its bisector from
+// the vertical.
+double LineSurchargeCurve(const Problem& p, const Side& s, double z) {
+  const double depth = s.surface - z;
+  if (depth <= 0) return 0;
+  const double H = &s == &p.right ? p.right.surface - p.left.surface : 0;
+  double sum = 0;
+  for (const auto& [x, Q] : s.lineSurcharges) {
+    if (H > 0 && x / H <= 0.4) {
+      const double n = depth / H;
+      sum += 0.203 * (Q / H) * n / std::pow(0.16 + n * n, 2);
+    } else {
+      sum += 4 * Q / kPi * x * x * depth / std::pow(x * x + depth * depth, 2);
+    }
+  }
+  for (const Side::Strip& st : s.strips) {
+    const double near = std::atan(st.from / depth), far = std::atan(st.to / depth);
+    const double beta = far - near, alpha = (near + far) / 2;
+    sum += st.q / kPi * (beta - std::sin(beta) * std::cos(2 * alpha));
+  }
+  return sum;
+}
+
+// The wall sees every diagram at its elevation grid, points one foot apart from the wall
+// top, and linearly between them; so it sees the curve of the line loads (the problems
+// here have every other breakpoint on that lattice).
+double LineSurchargePressure(const Problem& p, const Side& s, double z) {
+  if ((s.lineSurcharges.empty() && s.strips.empty()) || z >= s.surface) return 0;
+  const double above = p.top - std::floor(p.top - z), below = above - 1;
+  const double w = above - z;
+  return (1 - w) * LineSurchargeCurve(p, s, above) + w * LineSurchargeCurve(p, s, below);
 }
 
 // Net pressure on the wall, positive towards the excavated (left) side: the main diagram
@@ -512,8 +565,18 @@ std::string InputFile(const Problem& p, const std::optional<Analysis>& analysis 
     else if (p.gradient > 0) t += " " + Num(p.seepageElev) + " " + Num(p.gradient);
     t += "\n";
   }
+  if (!p.right.lineSurcharges.empty()) {
+    t += "VERTICAL LINE RIGHTSIDE " + std::to_string(p.right.lineSurcharges.size());
+    for (const auto& [x, load] : p.right.lineSurcharges) t += " " + Num(x) + " " + Num(load);
+    t += "\n";
+  }
   if (p.right.surcharge > 0 || p.left.surcharge > 0)
     t += "VERTICAL UNIFORM " + Num(p.right.surcharge) + " " + Num(p.left.surcharge) + "\n";
+  for (std::size_t i = 0; i < p.right.strips.size(); ++i) {
+    const Side::Strip& st = p.right.strips[i];
+    if (i == 0) t += "VERTICAL STRIP RIGHTSIDE " + std::to_string(p.right.strips.size()) + " ";
+    t += Num(st.from) + " " + Num(st.to) + " " + Num(st.q) + "\n";
+  }
   if (!p.lineLoads.empty()) {
     t += "HORIZONTAL LINE " + std::to_string(p.lineLoads.size());
     for (const auto& [e, load] : p.lineLoads) t += " " + Num(e) + " " + Num(load);
@@ -718,6 +781,17 @@ std::vector<CantileverCase> CantileverCases() {
   surcharge.title = "SAND, UNIFORM SURCHARGE 300 PSF BEHIND";
   surcharge.right.surcharge = 300;
   cases.push_back({"surcharge", surcharge});
+
+  // Vertical line loads behind the wall, one near it (0.3 H) and one farther (0.6 H).
+  Problem vertical = UniformSand(10, 1.0, 1.5);
+  vertical.title = "SAND, VERTICAL LINE LOADS AT 3 FT AND 6 FT";
+  vertical.right.lineSurcharges = {{3, 1000}, {6, 800}};
+  cases.push_back({"vertical-line-loads", vertical});
+
+  Problem strip = UniformSand(10, 1.0, 1.5);
+  strip.title = "SAND, STRIP LOAD 500 PSF FROM 4 FT TO 9 FT";
+  strip.right.strips = {{4, 9, 500}};
+  cases.push_back({"strip-load", strip});
 
   Problem lineLoad = UniformSand(10, 1.0, 1.5);
   lineLoad.title = "SAND, HORIZONTAL LINE LOAD 500 PLF AT 8 FT";
