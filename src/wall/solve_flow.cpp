@@ -84,7 +84,9 @@ void ContinueSolution() {
   RunDesign();
   if (AbortRun == 0) {
     WriteResultsReport();
-    if (WallType == "A") RunRoweMomentReduction();
+    // Reading a results file back can fail inside the results report; the reduction
+    // needs the free earth results it would have read.
+    if (WallType == "A" && AbortRun == 0) RunRoweMomentReduction();
   }
   if (AbortRun != 0) MainMenus.doneCaption = kSolutionAborted;
   showNotice();
