@@ -31,6 +31,10 @@ TEST_F(CantileverDesign, MeetsTheConventionalMethodInSand) {
     sand.Kp = RankineKp(30, c.fsPassive);
     sand.Apply();
     CheckWallRotation();
+    // A wedge mark far below the pivot, to see that it moves with its point.
+    const int marked = NumGridPoints - 3;
+    const double markedElev = GridElev(marked);
+    WedgeMarkPassive(1, marked) = "*";
     const Expected want = ConventionalCantilever(sand);
     const int gridBefore = NumGridPoints;
 
@@ -45,6 +49,16 @@ TEST_F(CantileverDesign, MeetsTheConventionalMethodInSand) {
     // The moved tip point carries the side pressures of the tip itself.
     EXPECT_NEAR(PassivePressure(1, TipIndex(1), 2), sand.PassiveRight(TipElev(1)), 1e-6);
     EXPECT_NEAR(ActivePressure(2, TipIndex(1), 1), sand.ActiveLeft(TipElev(1)), 1e-6);
+    // The pivot point was inserted: the reversed diagram and the marks moved with the
+    // grid, so every point keeps the values of its own elevation.
+    for (int i = 2; i <= NumGridPoints - 2; ++i) {
+      if (i == TipIndex(1)) continue;
+      EXPECT_NEAR(NetPressureP(i, 2), sand.NetP(GridElev(i)), 1e-6) << i;
+      EXPECT_NEAR(PassivePressure(2, i, 1), sand.PassiveLeft(GridElev(i)), 1e-6) << i;
+    }
+    EXPECT_EQ(GridElev(marked + 1), markedElev);
+    EXPECT_EQ(WedgeMarkPassive(1, marked + 1), "*");
+    EXPECT_EQ(WedgeMarkPassive(1, marked), "");
 
     SolveWallBeam(0, TipIndex(1), 2, 1);
     ExtractResultProfiles(1);

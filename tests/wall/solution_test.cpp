@@ -6,6 +6,8 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "closed_forms.h"
 #include "model/problem.h"
@@ -212,6 +214,44 @@ TEST_F(WallSolution, SmallFactorOfSafety) {
   EXPECT_EQ(services.boxes.boxes()[0].buttons, 0);
   // The last factor tried was the fifth step down from 1.0, which is still 0.2.
   EXPECT_NEAR(FSPassiveUsed(1, 1, 1), 0.2, 1e-12);
+}
+
+}  // namespace
+
+namespace {
+
+// Answers Yes to every question and records the titles.
+struct AlwaysYes : platform::MessageBoxes {
+  std::vector<std::string> titles, texts;
+  platform::Answer show(std::string_view text, int, std::string_view title) override {
+    titles.emplace_back(title);
+    texts.emplace_back(text);
+    return platform::Answer::Yes;
+  }
+};
+
+TEST_F(WallSolution, ASearchThatNeverBracketsTheBottomGivesUp) {
+  // Soil given by coefficients carries no strength to factor: the tip never moves, and
+  // the search raising the factor (Yes to every question) stops as inconsistent.
+  SandProblem("C", "A", 10, 0, 0, 0);
+  for (int side = 1; side <= 2; ++side) {
+    SoilDataType(side) = "C";
+    LayerKa(side, 1) = 1.0 / 3.0;
+    LayerKp(side, 1) = 3.0;
+  }
+  WallBottomElev = -14;
+  PrepareSolution();
+  AlwaysYes yes;
+  platform::services().messageBoxes = &yes;
+  RunSafetyFactorAnalysis();
+  platform::services().messageBoxes = &services.boxes;
+  EXPECT_EQ(AbortRun, 1);
+  ASSERT_FALSE(yes.titles.empty());
+  EXPECT_EQ(yes.titles.back(), "INCONSISTENT RESULTS");
+  EXPECT_EQ(yes.texts.back(),
+            "Inconsistent results have been encountered\nduring attempt to analyze\n\n     CANTILEVER WALL\n\n"
+            "     Unable to continue.");
+  for (std::size_t i = 0; i + 1 < yes.titles.size(); ++i) EXPECT_EQ(yes.titles[i], "LARGE FACTOR OF SAFETY");
 }
 
 }  // namespace
