@@ -82,7 +82,8 @@ void BM_Design(benchmark::State& state, const char* name) {
     quiet.Clean();
     cli::OpenInputFile(options);
     cli::WriteNewReport(options);
-    cli::SolveInitialPressures(options);
+    PrepareSolution();
+    ComputeInitialPressures();
     state.ResumeTiming();
     RunDesign();
     if (AbortRun != 0) break;
