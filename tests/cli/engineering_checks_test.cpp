@@ -55,7 +55,13 @@ constexpr double kNoWater = -1.0e9;  // a water elevation below everything: dry 
 struct Layer {
   double sat, moist, phi, c;  // pcf, pcf, degrees, psf
   double bottom;              // ft; ignored for the last layer
+  double delta = 0;           // wall friction, degrees
 };
+
+// How a side's earth pressure coefficients come about: Coulomb's (Rankine's without wall
+// friction) or the wedge method with its fixed failure surface or its sweep of trial
+// angles.
+enum class Wedge { None, Fixed, Sweep };
 
 struct Side {
   double surface = 0;          // ground at the wall, ft
@@ -76,6 +82,7 @@ struct Problem {
   Side right, left;
   double gammaW = 62.4;
   double fsA = 1.0, fsP = 1.0;  // factors of safety on active and passive strength
+  Wedge wedge = Wedge::None;    // a wedge problem gives both grounds a far second point
   std::vector<std::pair<double, double>> lineLoads;  // horizontal: elevation (ft), plf
   double seepageElev = 0, gradient = 0;  // seepage under the wall: none when gradient is 0
   bool automaticGradient = false;        // the design sets the gradient from its tip
@@ -89,6 +96,42 @@ double Developed(double phiDeg, double fs) {
 }
 double RankineKa(double phi) { return (1 - std::sin(phi)) / (1 + std::sin(phi)); }
 double RankineKp(double phi) { return (1 + std::sin(phi)) / (1 - std::sin(phi)); }
+
+// A planar wedge behind a vertical wall under level ground, its failure line theta from the
+// vertical (alpha = 90 deg - theta from the horizontal), base friction phi, wall friction
+// delta: weight gamma H^2 tan(theta) / 2, and from the triangle of forces the wall force
+// W sin(alpha -+ phi) / cos(alpha -+ phi -+ delta) (active -, passive +). Its horizontal
+// component over gamma H^2 / 2 is the coefficient of that trial.
+double WedgeCoefficient(double theta, double phi, double delta, bool active) {
+  const double alpha = kPi / 2 - theta, s = active ? -1 : 1;
+  return std::tan(theta) * std::sin(alpha + s * phi) / std::cos(alpha + s * phi + s * delta) *
+         std::cos(delta);
+}
+
+// The coefficients the wedge method finds in a uniform soil under level ground: the fixed
+// surface draws its line at 45 deg -+ phi / 2 from the vertical; the sweep tries 23, 25,
+// ... 87 degrees and keeps the largest active and the smallest positive passive force.
+double WedgeK(Wedge wedge, double phi, double delta, bool active) {
+  const double deg = kPi / 180;
+  if (wedge == Wedge::Fixed)
+    return WedgeCoefficient(kPi / 4 + (active ? -phi : phi) / 2, phi, delta, active);
+  double best = active ? -1e30 : 1e30;
+  for (int t = 23; t <= 87; t += 2) {
+    const double k = WedgeCoefficient(t * deg, phi, delta, active);
+    if (active) best = std::max(best, k);
+    else if (k > 0 && std::cos(kPi / 2 - t * deg + phi + delta) > 0) best = std::min(best, k);
+  }
+  return best;
+}
+
+double CoefficientKa(const Problem& p, const Layer& l, double fs) {
+  const double phi = Developed(l.phi, fs), delta = Developed(l.delta, fs);
+  return p.wedge == Wedge::None ? RankineKa(phi) : WedgeK(p.wedge, phi, delta, true);
+}
+double CoefficientKp(const Problem& p, const Layer& l, double fs) {
+  const double phi = Developed(l.phi, fs), delta = Developed(l.delta, fs);
+  return p.wedge == Wedge::None ? RankineKp(phi) : WedgeK(p.wedge, phi, delta, false);
+}
 
 const Layer& LayerAt(const Side& s, double z) {
   for (std::size_t i = 0; i + 1 < s.layers.size(); ++i)
@@ -149,7 +192,7 @@ double Active(const Problem& p, bool right, double z, double fs) {
   const Side& s = right ? p.right : p.left;
   if (z >= s.surface) return 0;
   const Layer& l = LayerAt(s, z);
-  const double ka = RankineKa(Developed(l.phi, fs));
+  const double ka = CoefficientKa(p, l, fs);
   return std::max(0.0, ka * EffectiveStress(p, s, right, z) - 2 * (l.c / fs) * std::sqrt(ka)) +
          LineSurchargePressure(p, s, z);
 }
@@ -158,7 +201,7 @@ double Passive(const Problem& p, bool right, double z, double fs) {
   const Side& s = right ? p.right : p.left;
   if (z >= s.surface) return 0;
   const Layer& l = LayerAt(s, z);
-  const double kp = RankineKp(Developed(l.phi, fs));
+  const double kp = CoefficientKp(p, l, fs);
   return kp * EffectiveStress(p, s, right, z) + 2 * (l.c / fs) * std::sqrt(kp) +
          LineSurchargePressure(p, s, z);
 }
@@ -532,7 +575,7 @@ std::string SoilLines(const char* word, const Side& s) {
   std::string t = std::string("SOIL ") + word + " STRENGTHS " + std::to_string(s.layers.size()) + "\n";
   for (std::size_t i = 0; i < s.layers.size(); ++i) {
     const Layer& l = s.layers[i];
-    t += "  " + Num(l.sat) + " " + Num(l.moist) + " " + Num(l.phi) + " " + Num(l.c) + " 0 0";
+    t += "  " + Num(l.sat) + " " + Num(l.moist) + " " + Num(l.phi) + " " + Num(l.c) + " " + Num(l.delta) + " 0";
     if (i + 1 < s.layers.size()) t += " " + Num(l.bottom) + " 0";
     t += "\n";
   }
@@ -556,8 +599,14 @@ std::string InputFile(const Problem& p, const std::optional<Analysis>& analysis 
   t += "\nWALL " + Num(p.top);
   if (p.anchored) t += " " + Num(p.anchor);
   if (analysis) t += " " + Num(analysis->bottom) + " 29E6 38.3";
-  t += "\nSURFACE RIGHTSIDE 1 0 " + Num(p.right.surface) + "\n";
-  t += "SURFACE LEFTSIDE 1 0 " + Num(p.left.surface) + "\n";
+  if (p.wedge == Wedge::None) {
+    t += "\nSURFACE RIGHTSIDE 1 0 " + Num(p.right.surface) + "\n";
+    t += "SURFACE LEFTSIDE 1 0 " + Num(p.left.surface) + "\n";
+  } else {
+    // A second, far point of the same level ground makes the side a wedge side.
+    t += "\nSURFACE RIGHTSIDE 2 0 " + Num(p.right.surface) + "\n  1000 " + Num(p.right.surface) + "\n";
+    t += "SURFACE LEFTSIDE 2 0 " + Num(p.left.surface) + "\n  1000 " + Num(p.left.surface) + "\n";
+  }
   t += SoilLines("RIGHTSIDE", p.right) + SoilLines("LEFTSIDE", p.left);
   if (p.hasWater()) {
     t += "WATER ELEVATIONS " + Num(p.gammaW) + " " + Num(p.right.water) + " " + Num(p.left.water);
@@ -621,16 +670,17 @@ class EngineeringChecks : public ::testing::Test {
   }
 
   // Runs solve_file on `input` (a file's text) and keeps what it printed and wrote.
-  SolveRun Solve(const std::string& name, const std::string& input) const {
+  SolveRun Solve(const std::string& name, const std::string& input,
+                 const std::string& options = "") const {
     const fs::path in = dir_ / (name + ".dat"), out = dir_ / (name + ".out");
     std::ofstream(in, std::ios::binary) << input;
-    return SolvePath(in, out);
+    return SolvePath(in, out, options);
   }
 
-  SolveRun SolvePath(const fs::path& in, const fs::path& out) const {
+  SolveRun SolvePath(const fs::path& in, const fs::path& out, const std::string& options = "") const {
     // Results files go to TEMP; keep them inside the test's folder.
     const std::string cmd = "TEMP=" + Quote(dir_.string()) + " timeout 60 " +
-                            Quote(QUELDAR_SOLVE_FILE) + " " + Quote(in.string()) + " " +
+                            Quote(QUELDAR_SOLVE_FILE) + " " + options + " " + Quote(in.string()) + " " +
                             Quote(out.string()) + " 2>/dev/null";
     SolveRun run;
     FILE* pipe = popen(cmd.c_str(), "r");
@@ -1241,4 +1291,31 @@ TEST_F(EngineeringChecks, AnalysisAtTheDesignTipGivesDeflectionsInInches) {
   const double top = inches * Deflection(design.beam, p.top);
   EXPECT_NEAR(defl[0], top, 0.002 * std::abs(top));
   ExpectProfile(ProfileRows(run.report, 1), design.beam, inches);
+}
+
+// Level sand on both sides given by two surface points, so both sides go to the wedge
+// method: with the fixed surface and with the sweep of trial angles, with and without wall
+// friction, a cantilever and an anchored wall come out as the planar wedges of those angles
+// say.
+TEST_F(EngineeringChecks, WedgeMethodOnLevelGround) {
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    for (const double delta : {0.0, 12.0}) {
+      const std::string method = wedge == Wedge::Fixed ? "fixed" : "sweep";
+      const std::string name = "wedge-" + method + "-" + std::to_string(static_cast<int>(delta));
+      SCOPED_TRACE(name);
+      Problem c = UniformSand(10, 1.0, 1.5);
+      c.wedge = wedge;
+      c.right.layers = c.left.layers = {{100, 100, 30, 0, 0, delta}};
+      c.title = "WEDGE " + method + " CANTILEVER, WALL FRICTION " + Num(delta);
+      ExpectCantilever(Solve(name, InputFile(c), "--wedge-method " + method), DesignCantilever(c));
+
+      Problem a = c;
+      a.title = "WEDGE " + method + " ANCHORED, WALL FRICTION " + Num(delta);
+      a.top = a.right.surface = 20;
+      a.anchored = true;
+      a.anchor = 18;
+      ExpectAnchored(Solve(name + "-anchored", InputFile(a), "--wedge-method " + method),
+                     DesignFreeEarth(a), DesignFixedEarth(a));
+    }
+  }
 }
