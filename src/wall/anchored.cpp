@@ -6,7 +6,6 @@
 #include <cmath>
 #include <string>
 
-#include "model/problem.h"
 #include "model/problem_data.h"
 #include "platform/services.h"
 #include "pressures/pressures.h"
@@ -60,12 +59,7 @@ PassResult SeepagePass(int m, SeepageState& st, int& AnchorIndex) {
     }
   }
   st.previousTip = tip;
-  const double L = MinOf(WaterElev(2), SurfaceElev(2, 1));
-  const double dH = WaterElev(1) - WaterElev(2);
-  double g = dH / (SeepageElev + L - 2 * tip);
-  if (!(g <= SeepageGradientLimit)) g = SeepageGradientLimit;
-  SeepageGradient(m) = g;
-  SeepageBottomElev(m) = (SeepageElev + L - dH / g) / 2;
+  SetSeepageForTip(m, tip);
   RunWallPressurePass(m, true, false);
   if (AbortRun != 0) return PassResult::Failed;
   NetMomentAbove = NetMomentAbove - (WallTopElev - AnchorElev) * NetForceAbove;

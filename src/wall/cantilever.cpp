@@ -5,7 +5,6 @@
 #include <cmath>
 #include <string>
 
-#include "model/problem.h"
 #include "model/problem_data.h"
 #include "platform/services.h"
 #include "pressures/pressures.h"
@@ -205,7 +204,6 @@ void FinishDesign(Pivot pv) {
 
 void DesignCantileverWall() {
   const bool seepagePasses = WaterDataType == "E" && SeepageOption == "A" && RunMode != "A";
-  const double L = MinOf(WaterElev(2), SurfaceElev(2, 1));
   int pass = 0;
   double previousTip = 0;
   double prevF = 0;
@@ -340,11 +338,7 @@ void DesignCantileverWall() {
       }
     }
     previousTip = TipElev(1);
-    const double dH = WaterElev(1) - WaterElev(2);
-    double g = dH / (SeepageElev + L - 2 * TipElev(1));
-    if (!(g <= SeepageGradientLimit)) g = SeepageGradientLimit;
-    SeepageGradient(1) = g;
-    SeepageBottomElev(1) = (SeepageElev + L - dH / g) / 2;
+    SetSeepageForTip(1, TipElev(1));
     RunWallPressurePass(1, true, false);
     if (AbortRun != 0) return;
     NetMomentAbove = NetMomentAbove - (WallTopElev - GridElev(ZeroPressIndex)) * NetForceAbove;

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "model/problem.h"
 #include "platform/text.h"
 #include "pressures/pressures.h"
 #include "wall/wall_internal.h"
@@ -28,3 +29,12 @@ void RunWallPressurePass(int Method, bool rebuildZones, bool clearMarks) {
 std::string FormatElev(double value) { return platform::text::Format(value, "####0.00"); }
 
 bool IsUsable(double value) { return std::isfinite(value); }
+
+void SetSeepageForTip(int m, double tip) {
+  const double L = MinOf(WaterElev(2), SurfaceElev(2, 1));
+  const double dH = WaterElev(1) - WaterElev(2);
+  double g = dH / (SeepageElev + L - 2 * tip);
+  if (!(g <= SeepageGradientLimit)) g = SeepageGradientLimit;
+  SeepageGradient(m) = g;
+  if (g > 0) SeepageBottomElev(m) = (SeepageElev + L - dH / g) / 2;
+}

@@ -21,3 +21,9 @@ inline constexpr int kMaxRefinementPasses = 200;
 
 // The driver's rotation message ("IMPROPER WALL ROTATION") for the wall type; AbortRun = 1.
 void ShowWallRotationFailure();
+
+// The seepage gradient and bottom of method m that follow a design tip: the gradient of
+// the path from the seepage elevation down to the tip and up to the left water or
+// ground, lowered to the limit. Without a positive gradient (no head difference) there
+// is no flow to end anywhere, and the bottom is left as it was.
+void SetSeepageForTip(int m, double tip);

@@ -1,0 +1,97 @@
+// The seepage passes of the designs: each accepted tip sets the method's gradient and
+// recomputes the pressures; a recomputed wall that turns the wrong way ends the design
+// with the routine's rotation message.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "model/problem.h"
+#include "model/problem_data.h"
+#include "platform/script_doubles.h"
+#include "pressures/pressures.h"
+#include "rankine_fixture.h"
+#include "wall/wall.h"
+
+namespace {
+
+// The problem the seepage passes recompute: water at the ground on both sides, no head
+// difference, and no soil retained above the left ground. Its pressures push nothing.
+void LevelGroundProblem(double top, double anchor) {
+  WallTopElev = top;
+  AnchorElev = anchor;
+  RunMode = "D";
+  for (int side = 1; side <= 2; ++side) {
+    NumSurfacePoints(side) = 1;
+    SurfaceDist(side, 1) = 0;
+    SurfaceElev(side, 1) = 0;
+    SoilDataType(side) = "S";
+    PressureMethod(side) = "C";
+    NumSoilLayers(side) = 1;
+    LayerPhi(side, 1) = 30;
+    LayerWallFriction(side, 1) = LayerCohesion(side, 1) = LayerAdhesion(side, 1) = 0;
+    LayerMoistUnitWeight(side, 1) = LayerSatUnitWeight(side, 1) = 120;
+    LayerBottomSlope(side, 1) = 0;
+    for (int m = 1; m <= 2; ++m) FSActiveUsed(side, 1, m) = FSPassiveUsed(side, 1, m) = 1;
+    NumLineLoads(side) = NumUniformLoads(side) = NumStripLoads(side) = 0;
+    NumRampLoads(side) = NumTriangularLoads(side) = NumVariablePoints(side) = 0;
+  }
+  WaterDataType = "E";
+  SeepageOption = "A";
+  WaterUnitWeight = 62.4;
+  WaterElev(1) = WaterElev(2) = 0;
+  SeepageElev = 0;
+  SeepageGradientLimit = 0.5;
+  SeepageBottomElev(1) = SeepageBottomElev(2) = -1000;
+}
+
+class SeepagePass : public ::testing::Test {
+ protected:
+  void SetUp() override { InitPassiveCoefficientTables(); }
+  platform::ScopedServices services;
+};
+
+TEST_F(SeepagePass, CantileverRotationAfterARecomputation) {
+  RankineSand sand;
+  sand.Apply();  // the first pass: a wall in sand
+  CheckWallRotation();
+  LevelGroundProblem(10, 0);  // what the seepage pass recomputes
+  services.boxes.expect(platform::Answer::OK);
+  DesignCantileverWall();
+  EXPECT_EQ(AbortRun, 1);
+  ASSERT_EQ(services.boxes.boxes().size(), 1u);
+  EXPECT_EQ(services.boxes.boxes()[0].title, "QUELDAR");
+  EXPECT_EQ(services.boxes.boxes()[0].text,
+            "CONDITIONS ENCOUNTERED WHERE IMPENDING ROTATION OF\nCANTILEVER WALL IS CLOCKWISE.  OR DRIVING FORCES OF THE\n"
+            "RETAINED SOIL ABOVE THE LEFT SIDE SURFACE ARE ZERO.\n\n     UNABLE TO CONTINUE.");
+  // No head difference: the gradient is 0 and the bottom is left as it was.
+  EXPECT_EQ(SeepageGradient(1), 0);
+  EXPECT_EQ(SeepageBottomElev(1), -1000);
+}
+
+TEST_F(SeepagePass, AnchoredRotationAfterARecomputation) {
+  for (int m = 1; m <= 2; ++m) {
+    SCOPED_TRACE(m);
+    RankineSand sand;
+    sand.top = 20;
+    sand.anchor = 18;
+    sand.Apply();
+    CheckWallRotation();
+    int anchorIndex = 0;
+    FindAnchorIndex(anchorIndex);
+    LevelGroundProblem(20, 18);
+    services.boxes.clear();
+    services.boxes.expect(platform::Answer::OK);
+    if (m == 1)
+      DesignFreeEarthWall(anchorIndex);
+    else
+      DesignFixedEarthWall(anchorIndex);
+    EXPECT_EQ(AbortRun, 1);
+    ASSERT_EQ(services.boxes.boxes().size(), 1u);
+    EXPECT_EQ(services.boxes.boxes()[0].text,
+              "CONDITIONS ENCOUNTERED WHERE ANCHORED WALL TENDS\nTO ROTATE COUNTERCLOCKWISE ABOUT ANCHOR OR\n"
+              "ANCHOR FORCE IS COMPRESSION.\n\n     UNABLE TO CONTINUE.");
+  }
+}
+
+}  // namespace
