@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "model/problem_data.h"
 #include "model/temp_files.h"
@@ -39,8 +38,8 @@ void ResultsFileFailure(const std::string& name, const std::string& what) {
   AbortRun = 1;
 }
 
-bool& MarkIsStar(std::array<bool, kMarks>& star, int block, int side, int point) {
-  return star[static_cast<std::size_t>(block * 2 * kPoints + (side - 1) * kPoints + (point - 1))];
+std::size_t MarkSlot(int block, int side, int point) {
+  return static_cast<std::size_t>(block * 2 * kPoints + (side - 1) * kPoints + (point - 1));
 }
 
 // Everything a results file holds, read into scratch first so a damaged file leaves the
@@ -93,7 +92,7 @@ void WriteResultsFile(int Method) {
         // A mark is "*" or nothing; anything else would break the layout.
         const char star = '*';
         ok = ok && files::PutBytes(ResultsFileNum, &star, 1);
-        MarkIsStar(w.star, block, side, p) = true;
+        w.star[MarkSlot(block, side, p)] = true;
         ++w.numStars;
       }
     ++block;
@@ -141,7 +140,7 @@ void ReadResultsFile(int Method) {
   for (int block = 0; block < 2; ++block)
     for (int side = 1; side <= 2; ++side)
       for (int p = 1; p <= kPoints; ++p) {
-        if (!w.star[static_cast<std::size_t>(block * 2 * kPoints + (side - 1) * kPoints + (p - 1))])
+        if (!w.star[MarkSlot(block, side, p)])
           continue;
         char byte = 0;
         ok = ok && files::GetBytes(ResultsFileNum, &byte, 1);
@@ -173,7 +172,7 @@ void ReadResultsFile(int Method) {
     for (int side = 1; side <= 2; ++side)
       for (int p = 1; p <= kPoints; ++p)
         (*marks)(side, p) =
-            w.star[static_cast<std::size_t>(block * 2 * kPoints + (side - 1) * kPoints + (p - 1))] ? "*" : "";
+            w.star[MarkSlot(block, side, p)] ? "*" : "";
     ++block;
   }
   at = 0;
