@@ -6,6 +6,7 @@
 #include "model/input_file.h"
 #include "model/problem.h"
 #include "model/problem_data.h"
+#include "model/working_files.h"
 #include "platform/files.h"
 #include "platform/services.h"
 #include "model/main_menus.h"
@@ -188,6 +189,11 @@ int RunSolveFile(const Options& options) {
   if (s == Step::Continue) s = WriteInputFile(options);
   if (s == Step::Continue) s = SolveProblem(options);
   if (s == Step::Continue && AbortRun != 0) s = Step::Aborted;
+  // The end of the run is the program's exit: the results files in the temporary
+  // folder go, as File > Exit deletes them; the report stays where it was asked for.
+  const std::string report = CurrentOutputFile;
+  DeleteTempFiles();
+  CurrentOutputFile = report;
   return ExitStatus(s);
 }
 
