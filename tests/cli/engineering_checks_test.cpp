@@ -35,10 +35,12 @@
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <map>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -84,6 +86,7 @@ struct Problem {
   double fsA = 1.0, fsP = 1.0;  // factors of safety on active and passive strength
   Wedge wedge = Wedge::None;    // a wedge problem gives both grounds a far second point
   std::vector<std::pair<double, double>> lineLoads;  // horizontal: elevation (ft), plf
+  std::vector<std::pair<double, double>> distributed;  // horizontal: elevation (ft), psf, falling
   double seepageElev = 0, gradient = 0;  // seepage under the wall: none when gradient is 0
   bool automaticGradient = false;        // the design sets the gradient from its tip
   bool hasWater() const { return right.water != kNoWater || left.water != kNoWater; }
@@ -124,13 +127,34 @@ double WedgeK(Wedge wedge, double phi, double delta, bool active) {
   return best;
 }
 
+// Coulomb's coefficient with wall friction: the extreme planar wedge, found by a golden
+// section search over the angle (the largest active, the smallest passive force).
+double CoulombK(double phi, double delta, bool active) {
+  if (delta == 0) return active ? RankineKa(phi) : RankineKp(phi);
+  static std::map<std::tuple<double, double, bool>, double> known;
+  const auto key = std::make_tuple(phi, delta, active);
+  if (const auto it = known.find(key); it != known.end()) return it->second;
+  const double sign = active ? -1 : 1;
+  auto f = [&](double theta) { return sign * WedgeCoefficient(theta, phi, delta, active); };
+  // The passive force is finite only while alpha + phi + delta stays below 90 degrees.
+  double a = active ? 1e-6 : phi + delta + 1e-6, b = kPi / 2 - 1e-6;
+  const double g = (std::sqrt(5.0) - 1) / 2;
+  double c = b - g * (b - a), d = a + g * (b - a);
+  for (int i = 0; i < 200; ++i) {
+    if (f(c) < f(d)) b = d; else a = c;
+    c = b - g * (b - a);
+    d = a + g * (b - a);
+  }
+  return known[key] = sign * f((a + b) / 2);
+}
+
 double CoefficientKa(const Problem& p, const Layer& l, double fs) {
   const double phi = Developed(l.phi, fs), delta = Developed(l.delta, fs);
-  return p.wedge == Wedge::None ? RankineKa(phi) : WedgeK(p.wedge, phi, delta, true);
+  return p.wedge == Wedge::None ? CoulombK(phi, delta, true) : WedgeK(p.wedge, phi, delta, true);
 }
 double CoefficientKp(const Problem& p, const Layer& l, double fs) {
   const double phi = Developed(l.phi, fs), delta = Developed(l.delta, fs);
-  return p.wedge == Wedge::None ? RankineKp(phi) : WedgeK(p.wedge, phi, delta, false);
+  return p.wedge == Wedge::None ? CoulombK(phi, delta, false) : WedgeK(p.wedge, phi, delta, false);
 }
 
 const Layer& LayerAt(const Side& s, double z) {
@@ -261,11 +285,21 @@ double LineSurchargePressure(const Problem& p, const Side& s, double z) {
 // Net pressure on the wall, positive towards the excavated (left) side: the main diagram
 // (right active against left passive) and the reversed one (right passive against left
 // active).
+// A horizontal load spread down the wall, linear between its points and nothing outside.
+double Distributed(const Problem& p, double z) {
+  for (std::size_t i = 0; i + 1 < p.distributed.size(); ++i) {
+    const auto [e1, q1] = p.distributed[i];
+    const auto [e2, q2] = p.distributed[i + 1];
+    if (z <= e1 && z >= e2) return q1 + (q2 - q1) * (e1 - z) / (e1 - e2);
+  }
+  return 0;
+}
+
 double NetA(const Problem& p, double z) {
-  return Active(p, true, z, p.fsA) - Passive(p, false, z, p.fsP) + NetWater(p, z);
+  return Active(p, true, z, p.fsA) - Passive(p, false, z, p.fsP) + NetWater(p, z) + Distributed(p, z);
 }
 double NetP(const Problem& p, double z) {
-  return Passive(p, true, z, p.fsP) - Active(p, false, z, p.fsA) + NetWater(p, z);
+  return Passive(p, true, z, p.fsP) - Active(p, false, z, p.fsA) + NetWater(p, z) + Distributed(p, z);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -631,6 +665,11 @@ std::string InputFile(const Problem& p, const std::optional<Analysis>& analysis 
     for (const auto& [e, load] : p.lineLoads) t += " " + Num(e) + " " + Num(load);
     t += "\n";
   }
+  for (std::size_t i = 0; i < p.distributed.size(); ++i) {
+    if (i == 0) t += "HORIZONTAL DISTRIBUTED " + std::to_string(p.distributed.size());
+    t += " " + Num(p.distributed[i].first) + " " + Num(p.distributed[i].second);
+    if (i >= 1) t += "\n";
+  }
   return t + "FINISHED\n";
 }
 
@@ -842,6 +881,26 @@ std::vector<CantileverCase> CantileverCases() {
   strip.title = "SAND, STRIP LOAD 500 PSF FROM 4 FT TO 9 FT";
   strip.right.strips = {{4, 9, 500}};
   cases.push_back({"strip-load", strip});
+
+  // Wall friction of 10 degrees on both sides: Coulomb's planar wedges.
+  Problem friction = UniformSand(10, 1.0, 1.5);
+  friction.title = "SAND, WALL FRICTION 10 DEG";
+  friction.right.layers = friction.left.layers = {{100, 100, 30, 0, 0, 10}};
+  cases.push_back({"wall-friction", friction});
+
+  // Water 6 ft up behind the wall and at the dredge line in front, no seepage.
+  Problem head = UniformSand(10, 1.0, 1.5);
+  head.title = "SAND, WATER 6 FT BEHIND, 0 IN FRONT";
+  head.right.layers = head.left.layers = {{122, 108, 31, 0, 0}};
+  head.right.water = 6;
+  head.left.water = 0;
+  cases.push_back({"water-head", head});
+
+  // A horizontal load spread over the upper wall, 150 psf at 9 ft falling to 30 at 3 ft.
+  Problem spread = UniformSand(10, 1.0, 1.5);
+  spread.title = "SAND, HORIZONTAL DISTRIBUTED LOAD";
+  spread.distributed = {{9, 150}, {5, 90}, {3, 30}};
+  cases.push_back({"distributed", spread});
 
   Problem lineLoad = UniformSand(10, 1.0, 1.5);
   lineLoad.title = "SAND, HORIZONTAL LINE LOAD 500 PLF AT 8 FT";
