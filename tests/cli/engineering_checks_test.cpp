@@ -58,6 +58,7 @@ struct Layer {
   double sat, moist, phi, c;  // pcf, pcf, degrees, psf
   double bottom;              // ft; ignored for the last layer
   double delta = 0;           // wall friction, degrees
+  double ka = 0, kp = 0;      // given coefficients (a side of coefficient soil)
 };
 
 // How a side's earth pressure coefficients come about: Coulomb's (Rankine's without wall
@@ -70,6 +71,7 @@ struct Side {
   std::vector<Layer> layers;   // top down
   double water = kNoWater;     // water elevation, ft
   double surcharge = 0;        // uniform vertical load on the surface, psf
+  bool coefficients = false;   // soil given by Ka and Kp, which no factor of safety reduces
   std::vector<std::pair<double, double>> lineSurcharges;  // distance from the wall (ft), plf
   struct Strip {
     double from, to, q;  // ft from the wall, psf
@@ -216,7 +218,7 @@ double Active(const Problem& p, bool right, double z, double fs) {
   const Side& s = right ? p.right : p.left;
   if (z >= s.surface) return 0;
   const Layer& l = LayerAt(s, z);
-  const double ka = CoefficientKa(p, l, fs);
+  const double ka = s.coefficients ? l.ka : CoefficientKa(p, l, fs);
   return std::max(0.0, ka * EffectiveStress(p, s, right, z) - 2 * (l.c / fs) * std::sqrt(ka)) +
          LineSurchargePressure(p, s, z);
 }
@@ -225,7 +227,7 @@ double Passive(const Problem& p, bool right, double z, double fs) {
   const Side& s = right ? p.right : p.left;
   if (z >= s.surface) return 0;
   const Layer& l = LayerAt(s, z);
-  const double kp = CoefficientKp(p, l, fs);
+  const double kp = s.coefficients ? l.kp : CoefficientKp(p, l, fs);
   return kp * EffectiveStress(p, s, right, z) + 2 * (l.c / fs) * std::sqrt(kp) +
          LineSurchargePressure(p, s, z);
 }
@@ -606,11 +608,18 @@ std::string Num(double v) {
 }
 
 std::string SoilLines(const char* word, const Side& s) {
-  std::string t = std::string("SOIL ") + word + " STRENGTHS " + std::to_string(s.layers.size()) + "\n";
+  std::string t = std::string("SOIL ") + word + (s.coefficients ? " COEFFICIENTS " : " STRENGTHS ") +
+                  std::to_string(s.layers.size()) + "\n";
   for (std::size_t i = 0; i < s.layers.size(); ++i) {
     const Layer& l = s.layers[i];
-    t += "  " + Num(l.sat) + " " + Num(l.moist) + " " + Num(l.phi) + " " + Num(l.c) + " " + Num(l.delta) + " 0";
-    if (i + 1 < s.layers.size()) t += " " + Num(l.bottom) + " 0";
+    if (s.coefficients) {
+      t += "  " + Num(l.sat) + " " + Num(l.moist) + " " + Num(l.ka) + " " + Num(l.kp);
+      if (i + 1 < s.layers.size()) t += " " + Num(l.bottom);
+    } else {
+      t += "  " + Num(l.sat) + " " + Num(l.moist) + " " + Num(l.phi) + " " + Num(l.c) + " " +
+           Num(l.delta) + " 0";
+      if (i + 1 < s.layers.size()) t += " " + Num(l.bottom) + " 0";
+    }
     t += "\n";
   }
   return t;
@@ -1377,4 +1386,60 @@ TEST_F(EngineeringChecks, WedgeMethodOnLevelGround) {
                      DesignFreeEarth(a), DesignFixedEarth(a));
     }
   }
+}
+
+// More grounds and supports, each designed and checked as above: water above the wall top,
+// an anchor at the top, retained ground below the wall top, surcharges on both sides, a
+// c-phi soil whose active pressure is cut off near the surface, and soils given by their
+// coefficients (which no factor of safety reduces).
+TEST_F(EngineeringChecks, MoreGroundsAndSupports) {
+  auto check = [&](const char* name, Problem p) {
+    SCOPED_TRACE(name);
+    p.title = name;
+    if (p.anchored) {
+      ExpectAnchored(Solve(name, InputFile(p)), DesignFreeEarth(p), DesignFixedEarth(p));
+    } else {
+      ExpectCantilever(Solve(name, InputFile(p)), DesignCantilever(p));
+    }
+  };
+  Problem flood = UniformSand(10, 1, 1.5);
+  flood.right.layers = flood.left.layers = {{120, 110, 30, 0, 0}};
+  flood.right.water = 12;
+  flood.left.water = 2;
+  check("WATER 2 FT OVER THE WALL TOP", flood);
+
+  Problem topAnchor = UniformSand(20, 1, 1.5);
+  topAnchor.anchored = true;
+  topAnchor.anchor = 20;
+  check("ANCHOR AT THE TOP", topAnchor);
+
+  Problem low = UniformSand(20, 1, 1.5);
+  low.anchored = true;
+  low.anchor = 17;
+  low.right.surface = 16;
+  check("ANCHORED, GROUND 4 FT BELOW THE TOP", low);
+
+  Problem lowCantilever = UniformSand(12, 1, 1.5);
+  lowCantilever.right.surface = 10;
+  check("CANTILEVER, GROUND 2 FT BELOW THE TOP", lowCantilever);
+
+  Problem bothLoaded = UniformSand(10, 1, 1.5);
+  bothLoaded.right.surcharge = 100;
+  bothLoaded.left.surcharge = 200;
+  check("UNIFORM LOADS ON BOTH SIDES", bothLoaded);
+
+  Problem cphi = UniformSand(10, 1, 1.5);
+  cphi.right.layers = cphi.left.layers = {{115, 115, 25, 100, 0}};
+  check("C-PHI SOIL", cphi);
+
+  Problem coefficients = UniformSand(10, 1, 1.5);
+  coefficients.right.coefficients = coefficients.left.coefficients = true;
+  coefficients.right.layers = coefficients.left.layers = {{120, 110, 0, 0, 0, 0, 0.3, 3.5}};
+  check("COEFFICIENTS", coefficients);
+
+  Problem coefficientsAnchored = coefficients;
+  coefficientsAnchored.top = coefficientsAnchored.right.surface = 20;
+  coefficientsAnchored.anchored = true;
+  coefficientsAnchored.anchor = 18;
+  check("COEFFICIENTS, ANCHORED", coefficientsAnchored);
 }
