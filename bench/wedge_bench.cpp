@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "model/problem.h"
+#include "model/working_files.h"
 #include "model/problem_data.h"
 #include "platform/script_doubles.h"
 #include "pressures/pressures.h"
@@ -149,6 +150,10 @@ void BM_SweepAnalysis(benchmark::State& state) {
     LayeredProblem("A");
     Prepare("S");
     RunSafetyFactorAnalysis();
+    // The analysis writes a results file per method; leave none behind in TEMP.
+    state.PauseTiming();
+    DeleteTempFiles();
+    state.ResumeTiming();
     if (AbortRun != 0) break;
   }
   Check(state);
