@@ -1443,3 +1443,153 @@ TEST_F(EngineeringChecks, MoreGroundsAndSupports) {
   coefficientsAnchored.anchor = 18;
   check("COEFFICIENTS, ANCHORED", coefficientsAnchored);
 }
+
+namespace {
+
+// Whether a printed value is f somewhere in [lo, hi] (the printed elevation's rounding),
+// within tol; f is sampled at 41 points, a kink between samples (an extreme of the
+// diagram) being allowed for by the largest step between neighbours.
+bool PrintedWithin(double printed, const std::function<double(double)>& f, double lo, double hi,
+                   double tol) {
+  double least = f(lo), most = least, previous = least, step = 0;
+  for (int i = 1; i <= 40; ++i) {
+    const double v = f(lo + (hi - lo) * i / 40);
+    least = std::min(least, v);
+    most = std::max(most, v);
+    step = std::max(step, std::abs(v - previous));
+    previous = v;
+  }
+  return printed >= least - tol - step && printed <= most + tol + step;
+}
+
+struct PressureRow {
+  double elev = 0;
+  char mark = ' ';
+  double water = 0, leftPassive = 0, leftActive = 0, rightActive = 0, rightPassive = 0;
+};
+
+// The rows of the water and soil pressure table of the n-th complete results section.
+std::vector<PressureRow> PressureRows(const std::string& report, int n) {
+  std::size_t at = 0;
+  for (int i = 0; i < n; ++i) {
+    at = report.find("III.--WATER AND SOIL PRESSURES", at);
+    if (at == std::string::npos) return {};
+    ++at;
+  }
+  at = report.find("(FT)", at);
+  if (at == std::string::npos) return {};
+  std::istringstream lines(report.substr(report.find('\n', at) + 1));
+  std::vector<PressureRow> rows;
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find_first_not_of(' ') == std::string::npos) break;
+    PressureRow r;
+    if (line.size() > 10 && (line[10] == '+' || line[10] == '-')) {
+      r.mark = line[10];
+      line[10] = ' ';
+    }
+    std::istringstream values(line);
+    if (!(values >> r.elev >> r.water >> r.leftPassive >> r.leftActive >> r.rightActive >> r.rightPassive))
+      break;
+    rows.push_back(r);
+  }
+  return rows;
+}
+
+}  // namespace
+
+// The water and soil pressures the report lists down to the tip are the problem's own:
+// effective stresses through two layers, a water table and a surcharge, each side's
+// Rankine pressure at its factor of safety, and the net water pressure.
+TEST_F(EngineeringChecks, PressureTableOfTheResults) {
+  Problem p;
+  p.title = "PRESSURES, TWO LAYERS, WATER, SURCHARGE";
+  p.top = 12;
+  p.right.surface = 12;
+  p.left.surface = 0;
+  p.right.layers = {{118, 108, 29, 0, 4}, {125, 120, 34, 0, 0}};
+  p.left.layers = {{125, 120, 34, 0, 0}};
+  p.right.water = 6;
+  p.left.water = 0;
+  p.right.surcharge = 200;
+  p.fsA = 1.0;
+  p.fsP = 1.5;
+  const CantileverResult design = DesignCantilever(p);
+  const SolveRun run = Solve("pressure-table", InputFile(p));
+  ASSERT_EQ(run.status, 0) << run.output;
+  const std::vector<PressureRow> rows = PressureRows(run.report, 1);
+  ASSERT_GT(rows.size(), 20u) << Tail(run.report);
+  // The table ends with the first grid point below the tip.
+  EXPECT_LT(rows.back().elev, design.tip);
+  EXPECT_GT(rows[rows.size() - 2].elev, design.tip - 0.005);
+  for (const PressureRow& r : rows) {
+    SCOPED_TRACE("elevation " + std::to_string(r.elev) + r.mark);
+    const double hi = r.mark == '-' ? r.elev - 1e-7 : r.elev + 0.005;
+    const double lo = r.mark == '+' ? r.elev + 1e-7 : r.elev - 0.005;
+    // Printed to the pound per square foot at an elevation printed to 0.01 ft.
+    auto expect = [&](double printed, const std::function<double(double)>& f, const char* what) {
+      EXPECT_TRUE(PrintedWithin(printed, f, lo, std::min(hi, p.top), 0.5))
+          << what << " printed " << printed << " expected about " << f(r.elev);
+    };
+    expect(r.water, [&](double z) { return NetWater(p, z); }, "net water");
+    expect(r.leftPassive, [&](double z) { return Passive(p, false, z, p.fsP); }, "left passive");
+    expect(r.leftActive, [&](double z) { return Active(p, false, z, p.fsA); }, "left active");
+    expect(r.rightActive, [&](double z) { return Active(p, true, z, p.fsA); }, "right active");
+    expect(r.rightPassive, [&](double z) { return Passive(p, true, z, p.fsP); }, "right passive");
+  }
+}
+
+// The soil pressure section written before the design: every row's net water, side and net
+// pressures, the net diagrams being right active - left passive + water and right passive -
+// left active + water.
+TEST_F(EngineeringChecks, SoilPressureSection) {
+  Problem p;
+  p.title = "SOIL PRESSURES, TWO LAYERS, WATER, SURCHARGE";
+  p.top = 12;
+  p.right.surface = 12;
+  p.left.surface = 0;
+  p.right.layers = {{118, 108, 29, 0, 4}, {125, 120, 34, 0, 0}};
+  p.left.layers = {{125, 120, 34, 0, 0}};
+  p.right.water = 6;
+  p.left.water = 0;
+  p.right.surcharge = 200;
+  p.fsA = 1.0;
+  p.fsP = 1.5;
+  const SolveRun run = Solve("soil-pressures", InputFile(p));
+  ASSERT_EQ(run.status, 0) << run.output;
+  const auto section = run.report.find("SOIL PRESSURES FOR");
+  ASSERT_NE(section, std::string::npos);
+  std::istringstream lines(run.report.substr(run.report.find("(FT)", section)));
+  std::string line;
+  std::getline(lines, line);
+  int rows = 0;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find_first_not_of(' ') == std::string::npos) break;
+    char mark = ' ';
+    if (line.size() > 7 && (line[7] == '+' || line[7] == '-')) {
+      mark = line[7];
+      line[7] = ' ';
+    }
+    std::istringstream values(line);
+    double z, water, lp, la, na, np, ra, rp;
+    ASSERT_TRUE(values >> z >> water >> lp >> la >> na >> np >> ra >> rp) << line;
+    ++rows;
+    SCOPED_TRACE(line);
+    // Elevations to 0.1 ft, pressures to 0.1 psf.
+    const double hi = mark == '-' ? z - 1e-7 : std::min(p.top, z + 0.05);
+    const double lo = mark == '+' ? z + 1e-7 : z - 0.05;
+    auto expect = [&](double printed, const std::function<double(double)>& f) {
+      EXPECT_TRUE(PrintedWithin(printed, f, lo, hi, 0.05)) << printed << " expected about " << f(z);
+    };
+    expect(water, [&](double e) { return NetWater(p, e); });
+    expect(lp, [&](double e) { return Passive(p, false, e, p.fsP); });
+    expect(la, [&](double e) { return Active(p, false, e, p.fsA); });
+    expect(na, [&](double e) { return NetA(p, e); });
+    expect(np, [&](double e) { return NetP(p, e); });
+    expect(ra, [&](double e) { return Active(p, true, e, p.fsA); });
+    expect(rp, [&](double e) { return Passive(p, true, e, p.fsP); });
+  }
+  EXPECT_GT(rows, 40);
+}
