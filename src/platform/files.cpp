@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -206,6 +207,14 @@ bool GetInt16(int fileNum, std::int16_t& v) {
 bool Exists(const std::string& path) {
   std::error_code ec;
   return !path.empty() && fs::exists(path, ec);
+}
+
+bool CreateNew(const std::string& path) {
+  if (path.empty()) return false;
+  // "x": exclusive creation, failing on a name that exists.
+  std::FILE* f = std::fopen(path.c_str(), "wbx");
+  if (!f) return false;
+  return std::fclose(f) == 0;
 }
 
 long long FileLen(const std::string& path) {

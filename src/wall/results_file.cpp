@@ -58,17 +58,24 @@ Contents gScratch;
 void WriteResultsFile(int Method) {
   ResultsFileNum = files::FreeFile();
   const std::string folder = files::TempFolder();
+  // The smallest free number, claimed by creating the file: another run writing into the
+  // same folder at the same moment then takes the next number instead of this file.
+  bool claimed = false;
   for (int n = 0;; ++n) {
     ResultsFileNames(Method) =
         files::JoinPath(folder, "ZZ" + std::to_string(Method) + std::to_string(n));
-    if (!files::Exists(ResultsFileNames(Method))) break;
+    if (files::CreateNew(ResultsFileNames(Method))) {
+      claimed = true;
+      break;
+    }
+    if (!files::Exists(ResultsFileNames(Method))) break;  // the folder takes no new file
   }
   const std::string name = ResultsFileNames(Method);
-  AddTempFileName(name);
+  if (claimed) AddTempFileName(name);
 
   WrittenFile& w = gWritten[static_cast<std::size_t>(Method)];
   w = WrittenFile{};
-  if (!files::Open(name, files::Mode::Binary, ResultsFileNum)) {
+  if (!claimed || !files::Open(name, files::Mode::Binary, ResultsFileNum)) {
     ResultsFileFailure(name, "COULD NOT BE CREATED.");
     return;
   }

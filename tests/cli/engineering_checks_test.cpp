@@ -1593,3 +1593,43 @@ TEST_F(EngineeringChecks, SoilPressureSection) {
   }
   EXPECT_GT(rows, 40);
 }
+
+// Runs sharing one temporary folder (two windows of the program, or scripts solving in
+// parallel) each report their own wall: every run's results files are its own.
+TEST_F(EngineeringChecks, ConcurrentRunsKeepTheirOwnResults) {
+  constexpr int kRuns = 16;
+  std::vector<Problem> problems;
+  std::string script;
+  for (int i = 0; i < kRuns; ++i) {
+    Problem p = UniformSand(12 + i % 8, 1.0, 1.5);
+    p.title = "CONCURRENT " + std::to_string(i);
+    p.anchored = true;
+    p.anchor = p.top - 2;
+    problems.push_back(p);
+    const fs::path in = dir_ / ("run" + std::to_string(i) + ".dat");
+    std::ofstream(in, std::ios::binary) << InputFile(p);
+    script += "(timeout 60 " + Quote(QUELDAR_SOLVE_FILE) + " " + Quote(in.string()) + " " +
+              Quote((dir_ / ("run" + std::to_string(i) + ".out")).string()) + " >/dev/null 2>&1; echo $? > " +
+              Quote((dir_ / ("run" + std::to_string(i) + ".rc")).string()) + ") &\n";
+  }
+  script += "wait\n";
+  const std::string cmd = "cd " + Quote(dir_.string()) + " && TEMP=" + Quote(dir_.string()) +
+                          " sh -c " + Quote(script);
+  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  for (int i = 0; i < kRuns; ++i) {
+    SCOPED_TRACE("run " + std::to_string(i));
+    SolveRun run;
+    run.status = std::stoi(ReadBytes(dir_ / ("run" + std::to_string(i) + ".rc")));
+    run.report = ReadBytes(dir_ / ("run" + std::to_string(i) + ".out"));
+    const AnchoredResult free = DesignFreeEarth(problems[i], true);
+    const AnchoredResult fixed = DesignFixedEarth(problems[i], true);
+    ASSERT_EQ(run.status, 0);
+    // Each method's complete results run from this wall's top down to its own tip.
+    for (int method = 1; method <= 2; ++method) {
+      const std::vector<ProfileRow> rows = ProfileRows(run.report, method);
+      ASSERT_GT(rows.size(), 5u);
+      EXPECT_NEAR(rows.front().elev, problems[i].top, 0.005);
+      EXPECT_NEAR(rows.back().elev, method == 1 ? free.tip : fixed.tip, kTipTol);
+    }
+  }
+}
