@@ -39,6 +39,9 @@ void ChooseWedgeMethod(const char* Code) {
 
 void StartSolution() {
   menusOffWhileSolving();
+  // The moment reduction belongs to the solution that made it: a problem edited and solved
+  // again (an analysis makes none) must not offer the earlier wall's curves.
+  RoweSoilType = 0;
   PrepareSolution();
   if (AbortRun != 0) {
     // The preparation refused the data (it said why): nothing can be computed.

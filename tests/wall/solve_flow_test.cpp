@@ -209,3 +209,17 @@ TEST_F(SolveFlow, TheResultNoticeEnablesTheViewsOfTheWallSolved) {
     EXPECT_FALSE(MainMenus.solveMenu);
   }
 }
+
+TEST_F(SolveFlow, AnAnalysisAfterAReducedDesignDoesNotOfferTheDesignsReductionCurves) {
+  // A sand design left a reduction behind; the problem is then turned into an analysis
+  // without a reset (as the keyboard entry does). The analysis makes no reduction, so the
+  // curves it would offer belong to the earlier wall.
+  open(problem("CONTROL ANCHORED ANALYSIS", "WALL 10 8 -12 29E6 100"));
+  RoweSoilType = 1;
+  StartSolution();
+  ASSERT_EQ(AbortRun, 0);
+  EXPECT_EQ(RoweSoilType, 0);
+  CloseResultNotice();
+  EXPECT_TRUE(MainMenus.viewItem[4] && MainMenus.viewItem[5]);
+  EXPECT_FALSE(MainMenus.viewItem[6]);
+}
