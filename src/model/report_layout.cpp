@@ -12,15 +12,19 @@ ReportSection ReportSection::Current() { return ReportSection(OutFileNum); }
 ReportSection ReportSection::Append() {
   files::CloseAll();
   OutFileNum = files::FreeFile();
-  files::Open(CurrentOutputFile, files::Mode::Append, OutFileNum);
-  return ReportSection(OutFileNum);
+  const bool opened = files::Open(CurrentOutputFile, files::Mode::Append, OutFileNum);
+  return ReportSection(OutFileNum, opened);
 }
 
 void ReportSection::line(const Line& l) { line(l.str()); }
 
 void ReportSection::line(std::string_view s) {
   // Only a line that reached the file counts.
-  if (files::PrintLine(fileNum_, s)) ++count_;
+  if (files::PrintLine(fileNum_, s)) {
+    ++count_;
+  } else {
+    failed_ = true;
+  }
 }
 
 void ReportSection::blank(int n) {
@@ -29,7 +33,14 @@ void ReportSection::blank(int n) {
 
 void ReportSection::SetOutputLineCount() const { OutputLineCount = count_; }
 
-void ReportSection::AddToOutputLineCount() const { OutputLineCount += count_; }
+void ReportSection::AddToOutputLineCount() const {
+  OutputLineCount += count_;
+  if (!failed_) return;
+  platform::MsgBox("File:  " + CurrentOutputFile + "  cannot be written." + NewLine + NewLine +
+                       "     Unable to continue.",
+                   48, "FILE ERROR");
+  AbortRun = 1;
+}
 
 void WriteReportBanner(ReportSection& out, int P, int Q, int D, int T) {
   const auto now = platform::Now();

@@ -37,13 +37,16 @@ class ReportSection {
   long count() const { return count_; }
   // The input section starts the report: OutputLineCount := count.
   void SetOutputLineCount() const;
-  // Every later section: OutputLineCount += count.
+  // Every later section: OutputLineCount += count. When the report could not be opened
+  // or a line could not be written, it says so and sets AbortRun = 1: a report that
+  // silently lacks a section must never pass for a complete solution.
   void AddToOutputLineCount() const;
 
  private:
-  explicit ReportSection(int fileNum) : fileNum_(fileNum) {}
+  explicit ReportSection(int fileNum, bool opened = true) : fileNum_(fileNum), failed_(!opened) {}
   int fileNum_;
   long count_ = 0;
+  bool failed_ = false;
 };
 
 // Banner: program line at indent P, second line at indent Q, date at indent D and the

@@ -326,3 +326,23 @@ TEST_F(InputEchoTest, AnAppendedSectionAddsExactlyItsLines) {
   EXPECT_EQ(all[first.size() + 9], sp(5) + "HEADING");
   EXPECT_EQ(all.back(), sp(7) + "'EVERY SURCHARGE KIND ");
 }
+
+// A later section that cannot reach the report (its folder gone, the disk full) says so
+// and ends the run, rather than leaving a report that silently lacks the section while
+// the solution is announced complete.
+TEST_F(InputEchoTest, ALaterSectionThatCannotBeWrittenSaysSoAndEndsTheRun) {
+  Echo(kSimpleProblem);
+  const long before = OutputLineCount;
+  CurrentOutputFile = PathOf("gone") + "/report.out";  // a folder that does not exist
+  services.boxes.expect("FILE ERROR", platform::Answer::OK);
+  AbortRun = 0;
+  ReportSection out = ReportSection::Append();
+  WriteReportBanner(out, 2, 28, 2, 63);
+  out.AddToOutputLineCount();
+  ASSERT_EQ(services.boxes.boxes().size(), 1u);
+  EXPECT_EQ(services.boxes.boxes()[0].text,
+            "File:  " + CurrentOutputFile + "  cannot be written.\n\n     Unable to continue.");
+  EXPECT_EQ(services.boxes.boxes()[0].buttons, 48);
+  EXPECT_EQ(AbortRun, 1);
+  EXPECT_EQ(OutputLineCount, before);
+}
