@@ -151,7 +151,18 @@ void WalkRisingBottom(const WedgeFigure& s, double E, double xe, double B, Wedge
   out.Clear();
   out.Append(0, MinOf(E, s.Y(1)));
   // The last point of the closed source is the wall end of its bottom: never walked.
-  for (int j = 2; j <= c - 1 && s.X(j) < xe; ++j) ClipStep(s, j, E, out);
+  int j = 2;
+  for (; j <= c - 1 && s.X(j) < xe; ++j) ClipStep(s, j, E, out);
+  // The upper edge over xe may still rise through E before xe (ground below the level
+  // near the wall): that crossing bounds the figure as well, or the figure would take in
+  // the corner of dry soil between it and (xe, E).
+  if (j <= c - 1 && s.X(j) > s.X(j - 1) && s.Y(j - 1) < E) {
+    const double slope = (s.Y(j) - s.Y(j - 1)) / (s.X(j) - s.X(j - 1));
+    if (slope > 0) {
+      const double xc = s.X(j - 1) + (E - s.Y(j - 1)) / slope;
+      if (xc < xe) out.Append(xc, E);
+    }
+  }
   out.Append(xe, E);
   out.Append(0, B);
 }

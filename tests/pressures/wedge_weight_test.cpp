@@ -90,6 +90,29 @@ TEST_F(WedgeWeightTest, FallingBottomUnderWaterWeighsOnlyTheSoilBelowIt) {
               (Area(wedge2) - Area(below2)) * 100 + Area(below2) * (120 - kGw), 1e-6);
 }
 
+// Ground under water at the wall, rising out of it, over a layer bottom that rises through
+// the water farther out: the water figure follows the ground up to the water, then the
+// water level, and only then drops to the bottom.
+TEST_F(WedgeWeightTest, GroundRisingOutOfTheWaterAboveARisingBottom) {
+  Surface(2, {{0, 0}, {10, 5}, {40, 5}});
+  Layers(2, {{-2, 0.3}});
+  LayerMoistUnitWeight(2, 2) = 110;
+  LayerSatUnitWeight(2, 2) = 125;
+  WaterDataType = "E";
+  WaterElev(2) = 1;
+  BuildWedgeGeometry(2);
+  ASSERT_EQ(WedgeWaterLineCode(2, 1), 2);
+  ExpectFigure(WedgeWaterLine(2, 1), {{0, 0}, {2, 1}, {10, 1}, {0, -2}}, "water line 1");
+  // The slice from the wall to 10 ft over the line from (0, -10) to (10, -3): layer 1 is
+  // (0, 0), (10, 5), (10, 1), (0, -2), of which the triangle (2, 1), (10, 5), (10, 1) lies
+  // above the water; layer 2 lies between its top and the line, all of it under water.
+  const double dry1 = Area({{2, 1}, {10, 5}, {10, 1}});
+  const double wet1 = Area({{0, 0}, {10, 5}, {10, 1}, {0, -2}}) - dry1;
+  const double wet2 = Area({{0, -2}, {10, 1}, {10, -3}, {0, -10}});
+  EXPECT_NEAR(Weigh(2, 0, -10, 10, -3, 2),
+              dry1 * 100 + wet1 * (120 - kGw) + wet2 * (125 - kGw), 1e-9);
+}
+
 TEST_F(WedgeWeightTest, SliceBeyondTheFiguresIsACalculationError) {
   Surface(1, {{0, 10}, {20, 10}, {40, 0}});
   Layers(1, {{5, 0}});
