@@ -72,6 +72,7 @@ struct Side {
   double water = kNoWater;     // water elevation, ft
   double surcharge = 0;        // uniform vertical load on the surface, psf
   bool coefficients = false;   // soil given by Ka and Kp, which no factor of safety reduces
+  double slope = 0;            // wedge problems: the ground rises at this angle (degrees)
   std::vector<std::pair<double, double>> lineSurcharges;  // distance from the wall (ft), plf
   struct Strip {
     double from, to, q;  // ft from the wall, psf
@@ -102,27 +103,30 @@ double Developed(double phiDeg, double fs) {
 double RankineKa(double phi) { return (1 - std::sin(phi)) / (1 + std::sin(phi)); }
 double RankineKp(double phi) { return (1 + std::sin(phi)) / (1 - std::sin(phi)); }
 
-// A planar wedge behind a vertical wall under level ground, its failure line theta from the
-// vertical (alpha = 90 deg - theta from the horizontal), base friction phi, wall friction
-// delta: weight gamma H^2 tan(theta) / 2, and from the triangle of forces the wall force
-// W sin(alpha -+ phi) / cos(alpha -+ phi -+ delta) (active -, passive +). Its horizontal
-// component over gamma H^2 / 2 is the coefficient of that trial.
-double WedgeCoefficient(double theta, double phi, double delta, bool active) {
+// A planar wedge behind a vertical wall under ground rising at beta from the wall, its
+// failure line theta from the vertical (alpha = 90 deg - theta from the horizontal), base
+// friction phi, wall friction delta: the line leaves the ground sin(theta) H / (cos(theta) -
+// sin(theta) tan(beta)) from the wall, so the wedge weighs gamma H^2 / 2 times that over
+// H, and from the triangle of forces the wall force is W sin(alpha -+ phi) /
+// cos(alpha -+ phi -+ delta) (active -, passive +). Its horizontal component over
+// gamma H^2 / 2 is the coefficient of that trial.
+double WedgeCoefficient(double theta, double phi, double delta, bool active, double beta = 0) {
   const double alpha = kPi / 2 - theta, s = active ? -1 : 1;
-  return std::tan(theta) * std::sin(alpha + s * phi) / std::cos(alpha + s * phi + s * delta) *
-         std::cos(delta);
+  const double reach = std::sin(theta) / (std::cos(theta) - std::sin(theta) * std::tan(beta));
+  return reach * std::sin(alpha + s * phi) / std::cos(alpha + s * phi + s * delta) * std::cos(delta);
 }
 
-// The coefficients the wedge method finds in a uniform soil under level ground: the fixed
+// The coefficients the wedge method finds in a uniform soil under plane ground: the fixed
 // surface draws its line at 45 deg -+ phi / 2 from the vertical; the sweep tries 23, 25,
-// ... 87 degrees and keeps the largest active and the smallest positive passive force.
-double WedgeK(Wedge wedge, double phi, double delta, bool active) {
+// ... 87 degrees, short of 2 degrees below the ground's slope, and keeps the largest active
+// and the smallest positive passive force.
+double WedgeK(Wedge wedge, double phi, double delta, bool active, double beta = 0) {
   const double deg = kPi / 180;
   if (wedge == Wedge::Fixed)
-    return WedgeCoefficient(kPi / 4 + (active ? -phi : phi) / 2, phi, delta, active);
+    return WedgeCoefficient(kPi / 4 + (active ? -phi : phi) / 2, phi, delta, active, beta);
   double best = active ? -1e30 : 1e30;
-  for (int t = 23; t <= 87; t += 2) {
-    const double k = WedgeCoefficient(t * deg, phi, delta, active);
+  for (int t = 23; t <= 87 && t * deg < kPi / 2 - beta - 2 * deg; t += 2) {
+    const double k = WedgeCoefficient(t * deg, phi, delta, active, beta);
     if (active) best = std::max(best, k);
     else if (k > 0 && std::cos(kPi / 2 - t * deg + phi + delta) > 0) best = std::min(best, k);
   }
@@ -150,13 +154,15 @@ double CoulombK(double phi, double delta, bool active) {
   return known[key] = sign * f((a + b) / 2);
 }
 
-double CoefficientKa(const Problem& p, const Layer& l, double fs) {
+double CoefficientKa(const Problem& p, const Side& s, const Layer& l, double fs) {
   const double phi = Developed(l.phi, fs), delta = Developed(l.delta, fs);
-  return p.wedge == Wedge::None ? CoulombK(phi, delta, true) : WedgeK(p.wedge, phi, delta, true);
+  return p.wedge == Wedge::None ? CoulombK(phi, delta, true)
+                                : WedgeK(p.wedge, phi, delta, true, s.slope * kPi / 180);
 }
-double CoefficientKp(const Problem& p, const Layer& l, double fs) {
+double CoefficientKp(const Problem& p, const Side& s, const Layer& l, double fs) {
   const double phi = Developed(l.phi, fs), delta = Developed(l.delta, fs);
-  return p.wedge == Wedge::None ? CoulombK(phi, delta, false) : WedgeK(p.wedge, phi, delta, false);
+  return p.wedge == Wedge::None ? CoulombK(phi, delta, false)
+                                : WedgeK(p.wedge, phi, delta, false, s.slope * kPi / 180);
 }
 
 const Layer& LayerAt(const Side& s, double z) {
@@ -218,7 +224,7 @@ double Active(const Problem& p, bool right, double z, double fs) {
   const Side& s = right ? p.right : p.left;
   if (z >= s.surface) return 0;
   const Layer& l = LayerAt(s, z);
-  const double ka = s.coefficients ? l.ka : CoefficientKa(p, l, fs);
+  const double ka = s.coefficients ? l.ka : CoefficientKa(p, s, l, fs);
   return std::max(0.0, ka * EffectiveStress(p, s, right, z) - 2 * (l.c / fs) * std::sqrt(ka)) +
          LineSurchargePressure(p, s, z);
 }
@@ -227,7 +233,7 @@ double Passive(const Problem& p, bool right, double z, double fs) {
   const Side& s = right ? p.right : p.left;
   if (z >= s.surface) return 0;
   const Layer& l = LayerAt(s, z);
-  const double kp = s.coefficients ? l.kp : CoefficientKp(p, l, fs);
+  const double kp = s.coefficients ? l.kp : CoefficientKp(p, s, l, fs);
   return kp * EffectiveStress(p, s, right, z) + 2 * (l.c / fs) * std::sqrt(kp) +
          LineSurchargePressure(p, s, z);
 }
@@ -647,8 +653,9 @@ std::string InputFile(const Problem& p, const std::optional<Analysis>& analysis 
     t += "SURFACE LEFTSIDE 1 0 " + Num(p.left.surface) + "\n";
   } else {
     // A second, far point of the same level ground makes the side a wedge side.
-    t += "\nSURFACE RIGHTSIDE 2 0 " + Num(p.right.surface) + "\n  1000 " + Num(p.right.surface) + "\n";
-    t += "SURFACE LEFTSIDE 2 0 " + Num(p.left.surface) + "\n  1000 " + Num(p.left.surface) + "\n";
+    auto far = [](const Side& s) { return Num(s.surface + 1000 * std::tan(s.slope * kPi / 180)); };
+    t += "\nSURFACE RIGHTSIDE 2 0 " + Num(p.right.surface) + "\n  1000 " + far(p.right) + "\n";
+    t += "SURFACE LEFTSIDE 2 0 " + Num(p.left.surface) + "\n  1000 " + far(p.left) + "\n";
   }
   t += SoilLines("RIGHTSIDE", p.right) + SoilLines("LEFTSIDE", p.left);
   if (p.hasWater()) {
@@ -1361,24 +1368,27 @@ TEST_F(EngineeringChecks, AnalysisAtTheDesignTipGivesDeflectionsInInches) {
   ExpectProfile(ProfileRows(run.report, 1), design.beam, inches);
 }
 
-// Level sand on both sides given by two surface points, so both sides go to the wedge
-// method: with the fixed surface and with the sweep of trial angles, with and without wall
-// friction, a cantilever and an anchored wall come out as the planar wedges of those angles
-// say.
-TEST_F(EngineeringChecks, WedgeMethodOnLevelGround) {
-  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+// Sand on both sides given by two surface points, so both sides go to the wedge method:
+// with the fixed surface and with the sweep of trial angles, with and without wall
+// friction, level or rising behind the wall, a cantilever and an anchored wall come out as
+// the planar wedges of those angles say.
+TEST_F(EngineeringChecks, WedgeMethodOnPlaneGround) {
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep})
+  for (const double slope : {0.0, 10.0}) {
     for (const double delta : {0.0, 12.0}) {
       const std::string method = wedge == Wedge::Fixed ? "fixed" : "sweep";
-      const std::string name = "wedge-" + method + "-" + std::to_string(static_cast<int>(delta));
+      const std::string name = "wedge-" + method + "-" + std::to_string(static_cast<int>(delta)) +
+                               "-" + std::to_string(static_cast<int>(slope));
       SCOPED_TRACE(name);
       Problem c = UniformSand(10, 1.0, 1.5);
       c.wedge = wedge;
+      c.right.slope = slope;
       c.right.layers = c.left.layers = {{100, 100, 30, 0, 0, delta}};
-      c.title = "WEDGE " + method + " CANTILEVER, WALL FRICTION " + Num(delta);
+      c.title = "WEDGE " + method + " CANTILEVER, WALL FRICTION " + Num(delta) + ", SLOPE " + Num(slope);
       ExpectCantilever(Solve(name, InputFile(c), "--wedge-method " + method), DesignCantilever(c));
 
       Problem a = c;
-      a.title = "WEDGE " + method + " ANCHORED, WALL FRICTION " + Num(delta);
+      a.title = "WEDGE " + method + " ANCHORED, WALL FRICTION " + Num(delta) + ", SLOPE " + Num(slope);
       a.top = a.right.surface = 20;
       a.anchored = true;
       a.anchor = 18;
