@@ -1,6 +1,7 @@
 #include "model/working_files.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "model/help_menu.h"
@@ -125,6 +126,16 @@ void openFailed() {
   ResetInputData();
 }
 
+// A folder named relative to where the program started keeps naming that folder after it
+// has become the current directory.
+std::string absoluteFolder(const std::string& dir) {
+  const std::filesystem::path given(dir);
+  if (given.is_absolute()) return dir;
+  std::string full = (std::filesystem::path(files::CurrentDir()) / given).lexically_normal().string();
+  if (full.size() > 1 && full.back() == '/') full.pop_back();
+  return full;
+}
+
 void writeInputToFile() {
   std::string target = "FILE";
   WriteInputData(target);
@@ -142,7 +153,7 @@ bool InitTempFolderFrom(platform::FileDialogState& Dialog, const std::vector<std
   TempDir.clear();
   for (const std::string& dir : folders) {
     if (files::IsWritableFolder(dir)) {
-      TempDir = dir;
+      TempDir = absoluteFolder(dir);
       break;
     }
   }

@@ -357,3 +357,30 @@ TEST(TempFolder, FallsBackToTmpdirAndEndsWhenNothingCanBeWritten) {
   EXPECT_FALSE(InitTempFolderFrom(d, {"", "/no/such/folder", "/proc"}));
   EXPECT_TRUE(services.boxes.done());
 }
+
+TEST(TempFolder, ARelativeFolderIsTakenFromWhereTheProgramStarted) {
+  // TEMP=scratch given relative to the folder the program starts in: the temporary files
+  // and the results files must land in that folder, although it becomes the current one.
+  platform::ScopedServices services;
+  const std::string saveTemp = std::getenv("TEMP") ? std::getenv("TEMP") : "";
+  std::error_code ec;
+  fs::path startDir = fs::current_path(ec);  // an earlier test may have removed it
+  if (ec) startDir = fs::temp_directory_path();
+  std::string pattern = (fs::temp_directory_path() / "queldar-rel-XXXXXX").string();
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  const fs::path base = pattern;
+  fs::create_directories(base / "scratch");
+  fs::current_path(base);
+  ::setenv("TEMP", "scratch", 1);
+  platform::FileDialogState d;
+  ASSERT_TRUE(InitTempFolder(d));
+  const std::string expected = (base / "scratch").string();
+  EXPECT_EQ(TempFolderPath(), expected);
+  EXPECT_EQ(platform::files::CurrentDir(), expected);
+  EXPECT_EQ(d.initDir, expected);
+  EXPECT_EQ(platform::files::TempFolder(), expected);
+  EXPECT_EQ(NextTempFileName(".ooo"), (base / "scratch" / "TEMP0.ooo").string());
+  fs::current_path(startDir);
+  if (saveTemp.empty()) ::unsetenv("TEMP"); else ::setenv("TEMP", saveTemp.c_str(), 1);
+  fs::remove_all(base);
+}
