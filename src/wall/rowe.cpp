@@ -104,7 +104,10 @@ void RoweAverageStrength(double& Cohesion, double& Adhesion) {
   double top = SurfaceElev(2, 1);
   int L = 1;
   for (; L < n && LayerBottomElev(2, L) > TipElev(1); ++L) {
+    // A layer whose bottom is at or above the left surface was dredged away in front of
+    // the wall: it has no thickness in the embedment, never a negative one.
     const double bottom = LayerBottomElev(2, L);
+    if (bottom >= top) continue;
     cSum += (top - bottom) * LayerCohesion(2, L) / FSPassiveUsed(2, L, 1);
     aSum += (top - bottom) * LayerAdhesion(2, L);
     top = bottom;

@@ -837,4 +837,30 @@ TEST_F(RoweReduction, AverageStrengthOverTheEmbedment) {
   EXPECT_NEAR(a, 200, 1e-9);
 }
 
+TEST_F(RoweReduction, AverageStrengthLeavesOutLayersDredgedAwayInFrontOfTheWall) {
+  // The layers are given for both sides, and the left side is dredged to -8, below the
+  // bottom of layer 1 (-2) and of layer 2 (-8 exactly): at the wall the embedment is layer 3
+  // down to -14, then layer 4 to the tip at -20. The average is over those two only.
+  SoilDataType(2) = "S";
+  NumSoilLayers(2) = 4;
+  const double c[] = {300, 500, 1200, 2000}, adh[] = {100, 150, 400, 800}, fs[] = {1, 1, 2, 2.5};
+  const double bottom[] = {-2, -8, -14, -200000};
+  for (int L = 1; L <= 4; ++L) {
+    LayerCohesion(2, L) = c[L - 1];
+    LayerAdhesion(2, L) = adh[L - 1];
+    FSPassiveUsed(2, L, 1) = fs[L - 1];
+    LayerBottomElev(2, L) = bottom[L - 1];
+  }
+  double cohesion = 0, adhesion = 0;
+  RoweAverageStrength(cohesion, adhesion);
+  EXPECT_NEAR(cohesion, (6 * 1200 / 2.0 + 6 * 2000 / 2.5) / 12, 1e-9);
+  EXPECT_NEAR(adhesion, (6 * 400.0 + 6 * 800.0) / 12, 1e-9);
+
+  // The tip inside the first layer that reaches below the left surface.
+  TipElev(1) = -10;
+  RoweAverageStrength(cohesion, adhesion);
+  EXPECT_NEAR(cohesion, 1200 / 2.0, 1e-9);
+  EXPECT_NEAR(adhesion, 400, 1e-9);
+}
+
 }  // namespace
