@@ -88,6 +88,7 @@ struct Problem {
   double gammaW = 62.4;
   double fsA = 1.0, fsP = 1.0;  // factors of safety on active and passive strength
   Wedge wedge = Wedge::None;    // a wedge problem gives both grounds a far second point
+  bool averagedBelowDredge = false;  // see BelowDredge
   std::vector<std::pair<double, double>> lineLoads;  // horizontal: elevation (ft), plf
   std::vector<std::pair<double, double>> distributed;  // horizontal: elevation (ft), psf, falling
   double seepageElev = 0, gradient = 0;  // seepage under the wall: none when gradient is 0
@@ -303,12 +304,27 @@ double Distributed(const Problem& p, double z) {
   return 0;
 }
 
-double NetA(const Problem& p, double z) {
+double SoilNetA(const Problem& p, double z) {
   return Active(p, true, z, p.fsA) - Passive(p, false, z, p.fsP) + NetWater(p, z) + Distributed(p, z);
 }
-double NetP(const Problem& p, double z) {
+double SoilNetP(const Problem& p, double z) {
   return Passive(p, true, z, p.fsP) - Active(p, false, z, p.fsA) + NetWater(p, z) + Distributed(p, z);
 }
+
+// Below the dredge line the wall's net diagrams carry no jumps: at each of its grid points
+// (one foot apart from the top in these problems) a jump is replaced by the mean of its two
+// sides, and the diagram runs linearly between the points. Problems with a layer boundary
+// below the dredge line see their diagram so.
+double BelowDredge(const Problem& p, double z, double (*net)(const Problem&, double)) {
+  if (!p.averagedBelowDredge || z >= p.dredge()) return net(p, z);
+  const double above = p.top - std::floor(p.top - z), below = above - 1, w = above - z;
+  auto node = [&](double g) { return (net(p, g + 1e-9) + net(p, g - 1e-9)) / 2; };
+  const double top = above >= p.dredge() ? net(p, above - 1e-9) : node(above);
+  return (1 - w) * top + w * node(below);
+}
+
+double NetA(const Problem& p, double z) { return BelowDredge(p, z, SoilNetA); }
+double NetP(const Problem& p, double z) { return BelowDredge(p, z, SoilNetP); }
 
 // ---------------------------------------------------------------------------------------
 // Numerics: quadrature and root finding
@@ -1642,4 +1658,20 @@ TEST_F(EngineeringChecks, ConcurrentRunsKeepTheirOwnResults) {
       EXPECT_NEAR(rows.back().elev, method == 1 ? free.tip : fixed.tip, kTipTol);
     }
   }
+}
+
+// Sand over denser sand on both sides, the boundary 4 ft below the dredge line: the jump of
+// both net diagrams there is averaged at its grid point, as the wall's method takes it.
+TEST_F(EngineeringChecks, LayerBoundaryBelowTheDredgeLine) {
+  Problem c = UniformSand(10, 1.0, 1.5);
+  c.title = "LAYER BOUNDARY 4 FT BELOW THE DREDGE LINE";
+  c.right.layers = c.left.layers = {{110, 110, 30, 0, -4}, {125, 125, 38, 0, 0}};
+  c.averagedBelowDredge = true;
+  ExpectCantilever(Solve("boundary-below", InputFile(c)), DesignCantilever(c));
+  Problem a = c;
+  a.title = "ANCHORED, LAYER BOUNDARY BELOW THE DREDGE LINE";
+  a.top = a.right.surface = 20;
+  a.anchored = true;
+  a.anchor = 18;
+  ExpectAnchored(Solve("boundary-below-anchored", InputFile(a)), DesignFreeEarth(a), DesignFixedEarth(a));
 }
