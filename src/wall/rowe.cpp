@@ -72,9 +72,10 @@ double RoweOverburden() {
   int L = 1;
   for (int p = 1; p <= NumGridPoints; ++p) {
     if (GridElev(p) > SurfaceElev(1, 1)) continue;
-    // A layer bottom on the grid starts the next layer; the last layer has no bottom to
-    // pass, so the index stays on it.
-    if (L < lastLayer && std::fabs(GridElev(p) - LayerBottomElev(1, L)) <= 0.0001) ++L;
+    // A layer bottom on the grid starts the next layer, and a layer whose bottom lies above
+    // the point (above the right surface) is not there at all; the last layer has no bottom
+    // to pass, so the index stays on it.
+    while (L < lastLayer && LayerBottomElev(1, L) >= GridElev(p) - 0.0001) ++L;
     double unitWeight = LayerMoistUnitWeight(1, L);
     double waterWeight = 0;
     if (WaterDataType == "E" && GridElev(p) <= WaterElev(1)) {

@@ -809,6 +809,22 @@ TEST_F(RoweReduction, OverburdenLayerIndexStaysOnTheLastLayer) {
   EXPECT_NEAR(RoweOverburden(), 28 * 120.0, 1e-9);
 }
 
+TEST_F(RoweReduction, OverburdenStartsInTheLayerFoundAtTheRightSurface) {
+  // Layers given for both sides: layer 1 ends at 24, above the wall top and the right
+  // surface (20), so the retained soil at the wall is layer 2 down to 0, then layer 3.
+  NumSoilLayers(1) = 3;
+  LayerMoistUnitWeight(1, 1) = 150;
+  LayerBottomElev(1, 1) = 24;
+  LayerMoistUnitWeight(1, 2) = 100;
+  LayerBottomElev(1, 2) = 0;
+  LayerMoistUnitWeight(1, 3) = 120;
+  LayerBottomElev(1, 3) = -200000;
+  const double grid[] = {20, 10, 0, -8, -20};
+  NumGridPoints = 5;
+  for (int p = 1; p <= 5; ++p) GridElev(p) = grid[p - 1];
+  EXPECT_NEAR(RoweOverburden(), 20 * 100.0 + 8 * 120.0, 1e-9);
+}
+
 TEST_F(RoweReduction, AverageStrengthOverTheEmbedment) {
   // Left surface -8, tip -20: layer 1 to -12 (c 900, a 200, FS 1.5), layer 2 to -30 (c
   // 1200, a 400, FS 2), layer 3 not reached.
