@@ -147,6 +147,12 @@ void DIRADERU::Form_Load() {
   syncMenus();
 }
 
+void DIRADERU::showEvent(QShowEvent* e) {
+  platform::Form::showEvent(e);
+  // The window has no default button: Enter clicks the panel button that has the focus.
+  for (QPushButton* b : {cmdOK, cmdVuOutFile, cmdPlotPres, cmdContinue, cmdDiscontinue}) b->setAutoDefault(true);
+}
+
 void DIRADERU::centrePanels() {
   place(fraSoilOut, (ScaleWidth() - 4995) / 2, (ScaleHeight() - 3735) / 2, 4995, 3735);
   place(panDone, (ScaleWidth() - 6135) / 2, (ScaleHeight() - 1455) / 2, 6135, 1455);

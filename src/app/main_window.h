@@ -42,6 +42,9 @@ class DIRADERU : public platform::Form {
   // Seconds the splash stays before the acknowledgement (tests set 0).
   static inline double splashSeconds = 3.0;
 
+ protected:
+  void showEvent(QShowEvent* e) override;
+
  private:
   void endProgram();
   void centrePanels();

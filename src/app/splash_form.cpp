@@ -129,7 +129,18 @@ void splash_form::ShowDisclaimer() {
   connect(okbutton[1], &QPushButton::clicked, this, [this] { okbutton_Click(1); });
   okbutton[1]->show();
   setCancelButton(okbutton[1]);
+  declineTakesEnterWhenFocused();
   okbutton[0]->setFocus();
+}
+
+void splash_form::showEvent(QShowEvent* e) {
+  platform::Form::showEvent(e);
+  declineTakesEnterWhenFocused();
+}
+
+// ACCEPT takes Enter unless DECLINE has the focus: Enter on a focused DECLINE declines.
+void splash_form::declineTakesEnterWhenFocused() {
+  if (okbutton[1]) okbutton[1]->setAutoDefault(true);
 }
 
 void splash_form::okbutton_Click(int Index) {

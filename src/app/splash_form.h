@@ -32,7 +32,11 @@ class splash_form : public platform::Form {
   static const char* const kDisclaimer1;
   static const char* const kDisclaimer2;
 
+ protected:
+  void showEvent(QShowEvent* e) override;
+
  private:
+  void declineTakesEnterWhenFocused();
   Mode mode_;
   bool acknowledging_ = false;
   platform::Panel* Panel3D1 = nullptr;

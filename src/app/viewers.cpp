@@ -123,6 +123,12 @@ void WEDGMETH::Form_Load() {
   panWedgMeth->show();
 }
 
+void WEDGMETH::showEvent(QShowEvent* e) {
+  platform::Form::showEvent(e);
+  // No default button: Enter chooses the method whose button has the focus.
+  for (const char* name : {"cmdSweep", "cmdFixed"}) control<QPushButton>(name)->setAutoDefault(true);
+}
+
 void WEDGMETH::cmdFixed_Click() {
   ChooseWedgeMethod("F");
   unload();

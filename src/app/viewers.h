@@ -58,6 +58,9 @@ class WEDGMETH : public platform::Form {
   void cmdFixed_Click();
   void cmdSweep_Click();
 
+ protected:
+  void showEvent(QShowEvent* e) override;
+
  private:
   platform::Panel* panWedgMeth = nullptr;
 };

@@ -290,3 +290,52 @@ TEST_F(AppTest, ViewersShowTheFilesWithinTheirLimits) {
     platform::ShowModal<VUINECHO>();
   }
 }
+
+// Enter acts on the button that has the focus, as a click would; where a window has a
+// default button it takes Enter only while no other button has the focus.
+TEST_F(MenuStates, EnterPressesTheFocusedButtonOfTheReviewAndOfTheNotice) {
+  start();
+  open(user("cantilever.dat", problem("CONTROL CANTILEVER DESIGN", "WALL 10")));
+  window->mnuSolveItem_Click(0);
+  ASSERT_TRUE(widget("fraSoilOut")->isVisible());
+  runner.on("VUINECHO", [](platform::Form& f) { static_cast<VUINECHO&>(f).mnuFinished_Click(); });
+  QTest::keyClick(widget("cmdVuOutFile"), Qt::Key_Return);
+  EXPECT_EQ(runner.pending(), 0);
+  QTest::keyClick(widget("cmdContinue"), Qt::Key_Return);
+  ASSERT_TRUE(widget("panDone")->isVisible());
+  QTest::keyClick(widget("cmdOK"), Qt::Key_Return);
+  EXPECT_FALSE(widget("panDone")->isVisible());
+  EXPECT_TRUE(topOn("mnuFile"));
+}
+
+TEST_F(AppTest, EnterAcceptsUnlessDeclineHasTheFocus) {
+  runner.on("splash_form", [](platform::Form& f) { QTest::keyClick(&f, Qt::Key_Return); });
+  window = std::make_unique<DIRADERU>();
+  window->load();
+  EXPECT_EQ(DisclaimerAnswer, 1);
+  EXPECT_FALSE(window->endRequested());
+  window.reset();
+  runner.on("splash_form", [](platform::Form& f) {
+    auto* decline = f.control<QPushButton>("okbutton1");
+    ASSERT_NE(decline, nullptr);
+    decline->setFocus();
+    QTest::keyClick(decline, Qt::Key_Return);
+  });
+  window = std::make_unique<DIRADERU>();
+  window->load();
+  EXPECT_EQ(DisclaimerAnswer, -1);
+  EXPECT_TRUE(window->endRequested());
+}
+
+TEST_F(AppTest, EnterOnAWedgeMethodButtonChoosesIt) {
+  for (const char* button : {"cmdFixed", "cmdSweep"}) {
+    PressureMethod(1) = "W";
+    PressureMethod(2) = "C";
+    runner.on("WEDGMETH", [button](platform::Form& f) {
+      QTest::keyClick(f.control<QPushButton>(button), Qt::Key_Return);
+      EXPECT_TRUE(f.isUnloaded());
+    });
+    platform::ShowModal<WEDGMETH>();
+    EXPECT_EQ(PressureMethod(1), std::string(button) == "cmdFixed" ? "F" : "S");
+  }
+}
