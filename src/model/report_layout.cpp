@@ -34,8 +34,11 @@ void ReportSection::blank(int n) {
 void ReportSection::SetOutputLineCount() const { OutputLineCount = count_; }
 
 void ReportSection::AddToOutputLineCount() const {
-  OutputLineCount += count_;
-  if (!failed_) return;
+  // A full disk shows only when the buffered lines are pushed to the file.
+  if (!failed_ && files::Flush(fileNum_)) {
+    OutputLineCount += count_;
+    return;
+  }
   platform::MsgBox("File:  " + CurrentOutputFile + "  cannot be written." + NewLine + NewLine +
                        "     Unable to continue.",
                    48, "FILE ERROR");

@@ -38,8 +38,8 @@ class ReportSection {
   // The input section starts the report: OutputLineCount := count.
   void SetOutputLineCount() const;
   // Every later section: OutputLineCount += count. When the report could not be opened
-  // or a line could not be written, it says so and sets AbortRun = 1: a report that
-  // silently lacks a section must never pass for a complete solution.
+  // or its lines could not be written, it says so and sets AbortRun = 1 instead: a
+  // report that silently lacks a section must never pass for a complete solution.
   void AddToOutputLineCount() const;
 
  private:

@@ -114,6 +114,16 @@ bool CloseChecked(int fileNum) {
 
 void Close(int fileNum) { CloseChecked(fileNum); }
 
+bool Flush(int fileNum) {
+  OpenFile* f = find(fileNum);
+  if (!f) return false;
+  if (f->mode != Mode::Input) {
+    f->stream.flush();
+    if (!f->stream.good()) f->failed = true;
+  }
+  return !f->failed;
+}
+
 bool CloseAllChecked() {
   bool ok = true;
   while (!table().empty()) ok = CloseChecked(table().begin()->first) && ok;

@@ -19,6 +19,8 @@ void CloseAll();
 // The same, reporting whether every pending write and the flush succeeded.
 bool CloseChecked(int fileNum);
 bool CloseAllChecked();
+// Pushes pending writes to the file; false when any write since it was opened failed.
+bool Flush(int fileNum);
 bool LineInput(int fileNum, std::string& line);      // false at end of file or on error
 bool Eof(int fileNum);
 bool PrintLine(int fileNum, std::string_view line);  // line + CR LF; false on a write error

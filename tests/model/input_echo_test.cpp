@@ -333,16 +333,23 @@ TEST_F(InputEchoTest, AnAppendedSectionAddsExactlyItsLines) {
 TEST_F(InputEchoTest, ALaterSectionThatCannotBeWrittenSaysSoAndEndsTheRun) {
   Echo(kSimpleProblem);
   const long before = OutputLineCount;
-  CurrentOutputFile = PathOf("gone") + "/report.out";  // a folder that does not exist
-  services.boxes.expect("FILE ERROR", platform::Answer::OK);
-  AbortRun = 0;
-  ReportSection out = ReportSection::Append();
-  WriteReportBanner(out, 2, 28, 2, 63);
-  out.AddToOutputLineCount();
-  ASSERT_EQ(services.boxes.boxes().size(), 1u);
-  EXPECT_EQ(services.boxes.boxes()[0].text,
-            "File:  " + CurrentOutputFile + "  cannot be written.\n\n     Unable to continue.");
-  EXPECT_EQ(services.boxes.boxes()[0].buttons, 48);
-  EXPECT_EQ(AbortRun, 1);
+  // A folder that does not exist, and a disk that is full (a short section fails only
+  // when the report is flushed).
+  for (const std::string& report : {PathOf("gone") + "/report.out", std::string("/dev/full")}) {
+    SCOPED_TRACE(report);
+    CurrentOutputFile = report;
+    services.boxes.clear();
+    services.boxes.expect("FILE ERROR", platform::Answer::OK);
+    AbortRun = 0;
+    ReportSection out = ReportSection::Append();
+    WriteReportBanner(out, 2, 28, 2, 63);
+    out.AddToOutputLineCount();
+    ASSERT_EQ(services.boxes.boxes().size(), 1u);
+    EXPECT_EQ(services.boxes.boxes()[0].text,
+              "File:  " + report + "  cannot be written.\n\n     Unable to continue.");
+    EXPECT_EQ(services.boxes.boxes()[0].buttons, 48);
+    EXPECT_EQ(AbortRun, 1);
+    platform::files::CloseAll();
+  }
   EXPECT_EQ(OutputLineCount, before);
 }
