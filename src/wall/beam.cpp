@@ -11,17 +11,6 @@
 
 namespace {
 
-// Working storage of the elimination: one row per degree of freedom, the band from
-// three columns left to three columns right of the diagonal.
-constexpr int kMaxDof = 602;
-constexpr int kHalfBand = 3;
-struct BandSystem {
-  double a[kMaxDof + 1][2 * kHalfBand + 1];
-  double rhs[kMaxDof + 1];
-  double& at(int row, int col) { return a[row][col - row + kHalfBand]; }
-};
-BandSystem gSystem;
-
 void BeamFailure(const std::string& firstLine) {
   platform::MsgBox(firstLine + NewLine + "FOR THE WALL AS A BEAM." + NewLine + NewLine +
                    "     UNABLE TO CONTINUE.");
@@ -32,109 +21,147 @@ double NodeElev(int node, int tipNode, int Method) {
   return node == tipNode ? TipElev(Method) : GridElev(node);
 }
 
+// Shear, moment, rotation and deflection (times EI) at one place of the beam; s runs
+// down from the top, dV/ds = p, dM/ds = V, dtheta/ds = M, dy/ds = theta.
+struct BeamState {
+  double V = 0, M = 0, theta = 0, y = 0;
+};
+
+// The state at the bottom of an element of length h under a pressure running linearly
+// from p1 at its top to p2 at its bottom: the exact integrals.
+BeamState AcrossElement(const BeamState& top, double h, double p1, double p2) {
+  const double dp = p2 - p1, h2 = h * h, h3 = h2 * h, h4 = h3 * h;
+  BeamState b;
+  b.y = top.y + top.theta * h + top.M * h2 / 2 + top.V * h3 / 6 + p1 * h4 / 24 + dp * h4 / 120;
+  b.theta = top.theta + top.M * h + top.V * h2 / 2 + p1 * h3 / 6 + dp * h3 / 24;
+  b.M = top.M + top.V * h + p1 * h2 / 2 + dp * h2 / 6;
+  b.V = top.V + p1 * h + dp * h / 2;
+  return b;
+}
+
 }  // namespace
 
+// The Hermite beam elements with consistent loads give the exact elastic line at their
+// nodes, so the nodal values are found here by integrating that line element by element
+// from the top, with the top's deflection and rotation and the anchor's reaction fixed by
+// the supports. Solving the assembled stiffness equations instead loses every digit
+// when two nodes lie a hair apart (a point inserted next to a grid point): the short
+// element's stiffness swamps the rest of the equations.
 void SolveWallBeam(int AnchorIndex, int TipNode, int ToeCode, int Method) {
   const int n = TipNode;
   if (n < 2 || n > NumGridPoints) {
     BeamFailure("NO ELEMENTS BETWEEN THE TOP AND THE TIP OF THE WALL");
     return;
   }
-  const int ndof = 2 * n;
+  const bool anchored = AnchorIndex >= 1 && AnchorIndex <= n - 1;
 
-  // 1. Fixed-end loads of the linearly varying net pressure on each element.
+  // Element lengths and end pressures; nodal line loads.
+  static double h[302], p1[302], p2[302], load[302];
   for (int i = 1; i <= n - 1; ++i) {
-    const double h = NodeElev(i, n, Method) - NodeElev(i + 1, n, Method);
-    const double p1 = NetPressureA(i, 1);
-    const double p2 = (i == n - 1) ? ToePressure(Method) : NetPressureA(i + 1, 2);
-    BeamResults(i, 1) = -(7 * p1 + 3 * p2) * h / 20;
-    BeamResults(i, 2) = -(3 * p1 + 2 * p2) * h * h / 60;
-    BeamResults(i, 3) = -(3 * p1 + 7 * p2) * h / 20;
-    BeamResults(i, 4) = +(2 * p1 + 3 * p2) * h * h / 60;
-  }
-
-  // 2-3. Assembly. Degrees of freedom: y of node i is 2i - 1, theta is 2i.
-  BandSystem& s = gSystem;
-  for (int r = 1; r <= ndof; ++r) {
-    for (double& v : s.a[r]) v = 0;
-    s.rhs[r] = 0;
-  }
-  for (int i = 1; i <= n - 1; ++i) {
-    const double h = NodeElev(i, n, Method) - NodeElev(i + 1, n, Method);
-    const double k1 = 12 / (h * h * h), k2 = 6 / (h * h), k3 = 4 / h, k4 = 2 / h;
-    const double k[4][4] = {{k1, k2, -k1, k2}, {k2, k3, -k2, k4}, {-k1, -k2, k1, -k2}, {k2, k4, -k2, k3}};
-    const int dof[4] = {2 * i - 1, 2 * i, 2 * i + 1, 2 * i + 2};
-    for (int r = 0; r < 4; ++r)
-      for (int c = 0; c < 4; ++c) s.at(dof[r], dof[c]) += k[r][c];
-  }
-  for (int i = 1; i <= n; ++i) {
-    double force = 0, moment = 0;
-    if (i > 1) {
-      force -= BeamResults(i - 1, 3);
-      moment -= BeamResults(i - 1, 4);
-    }
-    if (i < n) {
-      force -= BeamResults(i, 1);
-      moment -= BeamResults(i, 2);
-    }
-    for (int j = 1; j <= NumHorizLineLoads; ++j)
-      if (std::fabs(HorizLineElev(j) - GridElev(i)) < 0.0001) force += HorizLineLoad(j);
-    s.rhs[2 * i - 1] = force;
-    s.rhs[2 * i] = moment;
-  }
-
-  // 4. Supports: the force equation of a held node becomes y = 0.
-  auto holdDof = [&](int dof) {
-    for (int c = dof - kHalfBand; c <= dof + kHalfBand; ++c)
-      if (c >= 1 && c <= ndof) s.at(dof, c) = 0;
-    s.at(dof, dof) = 1;
-    s.rhs[dof] = 0;
-  };
-  if (AnchorIndex >= 1 && AnchorIndex <= n - 1) holdDof(2 * AnchorIndex - 1);
-  holdDof(2 * n - 1);
-  if (ToeCode == 2) holdDof(2 * n);
-
-  // 5. Elimination without pivoting, then back substitution.
-  for (int r = 1; r <= ndof; ++r) {
-    const double pivot = s.at(r, r);
-    if (pivot == 0 || !std::isfinite(pivot)) {
+    h[i] = NodeElev(i, n, Method) - NodeElev(i + 1, n, Method);
+    p1[i] = NetPressureA(i, 1);
+    p2[i] = (i == n - 1) ? ToePressure(Method) : NetPressureA(i + 1, 2);
+    if (!(h[i] > 0) || !std::isfinite(h[i]) || !std::isfinite(p1[i]) || !std::isfinite(p2[i])) {
       BeamFailure("ZERO PIVOT IN THE STIFFNESS EQUATIONS");
       return;
     }
-    for (int below = r + 1; below <= std::min(ndof, r + kHalfBand); ++below) {
-      const double f = s.at(below, r) / pivot;
-      if (f == 0) continue;
-      for (int c = r; c <= std::min(ndof, r + kHalfBand); ++c) s.at(below, c) -= f * s.at(r, c);
-      s.rhs[below] -= f * s.rhs[r];
-    }
-  }
-  double x[kMaxDof + 1] = {};
-  for (int r = ndof; r >= 1; --r) {
-    double v = s.rhs[r];
-    for (int c = r + 1; c <= std::min(ndof, r + kHalfBand); ++c) v -= s.at(r, c) * x[c];
-    x[r] = v / s.at(r, r);
   }
   for (int i = 1; i <= n; ++i) {
-    if (!std::isfinite(x[2 * i - 1]) || !std::isfinite(x[2 * i])) {
+    load[i] = 0;
+    for (int j = 1; j <= NumHorizLineLoads; ++j)
+      if (std::fabs(HorizLineElev(j) - GridElev(i)) < 0.0001) load[i] += HorizLineLoad(j);
+  }
+
+  // The free top has no shear and no moment. The unknowns: the top's deflection and
+  // rotation and, at the anchor, the jump of the shear (its line load less the
+  // reaction); a held node's own line load goes into its reaction.
+  auto run = [&](double y0, double theta0, double jump, BeamState* nodes) {
+    BeamState s;
+    s.y = y0;
+    s.theta = theta0;
+    for (int i = 1; i <= n; ++i) {
+      if (nodes) nodes[i] = s;  // just above node i
+      if (i == n) break;
+      s.V += (anchored && i == AnchorIndex) ? jump : load[i];
+      s = AcrossElement(s, h[i], p1[i], p2[i]);
+    }
+    return s;
+  };
+  // What the supports ask for, as functions of the unknowns: y at the anchor, y at the
+  // tip, then theta at a fixed tip or M at a pinned one.
+  static BeamState nodes[302];
+  auto conditions = [&](double y0, double theta0, double jump, double c[3]) {
+    const BeamState tip = run(y0, theta0, jump, nodes);
+    int k = 0;
+    if (anchored) c[k++] = nodes[AnchorIndex].y;
+    c[k++] = tip.y;
+    c[k++] = ToeCode == 2 ? tip.theta : tip.M;
+    return k;
+  };
+  double base[3], col[3][3];
+  const int neq = conditions(0, 0, 0, base);
+  const int nunk = anchored ? 3 : 2;
+  if (neq != nunk) {
+    BeamFailure("ZERO PIVOT IN THE STIFFNESS EQUATIONS");
+    return;
+  }
+  for (int u = 0; u < nunk; ++u) {
+    double c[3];
+    conditions(u == 0 ? 1 : 0, u == 1 ? 1 : 0, u == 2 ? 1 : 0, c);
+    for (int e = 0; e < neq; ++e) col[e][u] = c[e] - base[e];
+  }
+  // The supports' equations, by elimination with row pivoting.
+  double a[3][4];
+  for (int e = 0; e < neq; ++e) {
+    for (int u = 0; u < nunk; ++u) a[e][u] = col[e][u];
+    a[e][nunk] = -base[e];
+  }
+  for (int c = 0; c < nunk; ++c) {
+    int best = c;
+    for (int r = c + 1; r < neq; ++r)
+      if (std::fabs(a[r][c]) > std::fabs(a[best][c])) best = r;
+    for (int k = 0; k <= nunk; ++k) std::swap(a[c][k], a[best][k]);
+    if (a[c][c] == 0 || !std::isfinite(a[c][c])) {
+      BeamFailure("ZERO PIVOT IN THE STIFFNESS EQUATIONS");
+      return;
+    }
+    for (int r = c + 1; r < neq; ++r) {
+      const double f = a[r][c] / a[c][c];
+      for (int k = c; k <= nunk; ++k) a[r][k] -= f * a[c][k];
+    }
+  }
+  double x[3] = {0, 0, 0};
+  for (int c = nunk - 1; c >= 0; --c) {
+    double v = a[c][nunk];
+    for (int k = c + 1; k < nunk; ++k) v -= a[c][k] * x[k];
+    x[c] = v / a[c][c];
+  }
+
+  // The solution at every node, and each element's end forces: (1) force and (2) moment
+  // at the top node, (3) force and (4) moment at the bottom node, as the nodes apply them.
+  const BeamState tip = run(x[0], x[1], x[2], nodes);
+  nodes[n] = tip;
+  for (int i = 1; i <= n; ++i) {
+    if (!std::isfinite(nodes[i].y) || !std::isfinite(nodes[i].theta) || !std::isfinite(nodes[i].V) ||
+        !std::isfinite(nodes[i].M)) {
       BeamFailure("INVALID DEFLECTIONS IN THE STIFFNESS EQUATIONS");
       return;
     }
-    BeamDeflection(i, 1) = x[2 * i - 1];
-    BeamDeflection(i, 2) = x[2 * i];
   }
-
-  // 6. End forces: stiffness times the element's displacements plus the fixed-end loads.
+  for (int i = 1; i <= n; ++i) {
+    BeamDeflection(i, 1) = nodes[i].y;
+    BeamDeflection(i, 2) = nodes[i].theta;
+  }
+  // The held degrees of freedom are zero exactly, as the supports make them.
+  if (anchored) BeamDeflection(AnchorIndex, 1) = 0;
+  BeamDeflection(n, 1) = 0;
+  if (ToeCode == 2) BeamDeflection(n, 2) = 0;
   for (int i = 1; i <= n - 1; ++i) {
-    const double h = NodeElev(i, n, Method) - NodeElev(i + 1, n, Method);
-    const double k1 = 12 / (h * h * h), k2 = 6 / (h * h), k3 = 4 / h, k4 = 2 / h;
-    const double k[4][4] = {{k1, k2, -k1, k2}, {k2, k3, -k2, k4}, {-k1, -k2, k1, -k2}, {k2, k4, -k2, k3}};
-    const double d[4] = {BeamDeflection(i, 1), BeamDeflection(i, 2), BeamDeflection(i + 1, 1),
-                         BeamDeflection(i + 1, 2)};
-    for (int r = 0; r < 4; ++r) {
-      double v = 0;
-      for (int c = 0; c < 4; ++c) v += k[r][c] * d[c];
-      BeamResults(i, r + 1) += v;
-    }
+    const double shearBelow = nodes[i].V + ((anchored && i == AnchorIndex) ? x[2] : load[i]);
+    BeamResults(i, 1) = shearBelow;
+    BeamResults(i, 2) = -nodes[i].M;
+    BeamResults(i, 3) = -nodes[i + 1].V;
+    BeamResults(i, 4) = nodes[i + 1].M;
   }
 }
 

@@ -137,6 +137,56 @@ TEST(WallBeam, AnalysisDeflectionIsInInches) {
   RunMode = "D";
 }
 
+TEST(WallBeam, GridPointsAHairApartDoNotSpoilTheSolution) {
+  // A point inserted a hair below a grid point (a zero crossing, a pivot) makes an
+  // element far stiffer than the rest. Anchored at the top, loaded by a triangle rising
+  // from 0 there to w0 at the toe, the beam must still give the closed forms:
+  //   pinned toe (free earth):  R = w0 L / 6,  theta(0) = 7 w0 L^3 / 360
+  //   fixed toe (fixed earth):  R = w0 L / 10, theta(0) = w0 L^3 / 120
+  // with, at depth d below the anchor, V = w0 d^2 / (2L) - R, M = w0 d^3 / (6L) - R d and
+  // y = w0 d^5 / (120 L) - R d^3 / 6 + theta(0) d (EI = 1).
+  const double L = 40, w0 = 600;
+  for (double gap : {1e-3, 1e-5, 1e-7}) {
+    for (int toeCode : {1, 2}) {
+      const int method = toeCode;
+      int n = 0;
+      for (int i = 0; i <= L; ++i) {
+        GridElev(++n) = -i;
+        if (i == 25) GridElev(++n) = -(i + gap);
+      }
+      NumGridPoints = n;
+      for (int i = 1; i <= n; ++i) NetPressureA(i, 1) = NetPressureA(i, 2) = w0 * -GridElev(i) / L;
+      TipElev(method) = -L;
+      ToePressure(method) = w0;
+      TipIndex(method) = n;
+      NumHorizLineLoads = 0;
+      RunMode = "D";
+      AbortRun = 0;
+      SolveWallBeam(1, n, toeCode, method);
+      ASSERT_EQ(AbortRun, 0);
+      ExtractResultProfiles(method);
+      SCOPED_TRACE(testing::Message() << "gap " << gap << " toe code " << toeCode);
+      const double R = toeCode == 1 ? w0 * L / 6 : w0 * L / 10;
+      const double theta0 = toeCode == 1 ? 7 * w0 * L * L * L / 360 : w0 * L * L * L / 120;
+      // Only the anchor makes the shear jump: one doubled point.
+      ASSERT_EQ(TipIndex(method), n);
+      for (int k = 1; k <= n; ++k) {
+        const double d = -ResultElev(k);
+        const double V = w0 * d * d / (2 * L) - R, M = w0 * d * d * d / (6 * L) - R * d;
+        const double y = w0 * std::pow(d, 5) / (120 * L) - R * d * d * d / 6 + theta0 * d;
+        if (k < n) EXPECT_NEAR(ResultMoment(k), M, 1e-6 * w0 * L * L) << k;
+        if (k < n || toeCode == 2) EXPECT_NEAR(ResultShear(k), V, 1e-6 * w0 * L) << k;
+        EXPECT_NEAR(ResultDeflection(k), 1728 * y, 1e-6 * 1728 * w0 * L * L * L * L) << k;
+      }
+      if (toeCode == 1) {
+        // Largest moment w0 L^2 / (9 sqrt 3) at L / sqrt 3 below the anchor.
+        EXPECT_NEAR(MaxMoment(1, 1), -w0 * L * L / (9 * std::sqrt(3.0)), 1e-6 * w0 * L * L);
+        EXPECT_NEAR(MaxMoment(1, 2), -L / std::sqrt(3.0), 1e-4);
+      }
+    }
+  }
+}
+
 TEST(WallBeam, CalculationErrors) {
   platform::ScopedServices services;
   // A profile that would need more than 301 points is refused before anything is
