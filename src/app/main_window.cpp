@@ -205,8 +205,10 @@ void DIRADERU::mnuViewItem_Click(int Index) {
     case 4:
     case 5:
       ChoiceIndex = Index == 4 ? 1 : 2;
+      AbortRun = 0;  // only this read's outcome counts here
       ReadResultsFile(ChoiceIndex);
-      ShowWindowOrNotice(nullptr);
+      // A read that failed has said so and restored nothing: no window over stale arrays.
+      if (AbortRun == 0) ShowWindowOrNotice(nullptr);
       break;
     default: ShowWindowOrNotice(nullptr); break;  // plots and curves: not built yet
   }

@@ -5,6 +5,7 @@
 #include "app/viewers.h"
 #include "app_fixture.h"
 #include "pressures/pressure_data.h"
+#include "wall/wall_data.h"
 
 using platform::Answer;
 
@@ -338,4 +339,24 @@ TEST_F(AppTest, EnterOnAWedgeMethodButtonChoosesIt) {
     platform::ShowModal<WEDGMETH>();
     EXPECT_EQ(PressureMethod(1), std::string(button) == "cmdFixed" ? "F" : "S");
   }
+}
+
+TEST_F(MenuStates, AResultsFileThatCannotBeReadBackOpensNoResultWindow) {
+  // The free earth and fixed earth windows plot what was read back; after a failed read
+  // only the read's own message is shown, never a window over the earlier arrays.
+  start();
+  open(user("anchored.dat", problem("CONTROL ANCHORED DESIGN", "WALL 10 8")));
+  window->mnuSolveItem_Click(0);
+  box("QUELDAR", Answer::OK, "This window is not available yet.");  // the pile sections
+  window->cmdContinue_Click();
+  window->cmdOK_Click();
+  ASSERT_EQ(AbortRun, 0);
+  ASSERT_TRUE(item("mnuViewItem", 5)->isEnabled());
+  fs::remove(ResultsFileNames(2));
+  box("RESULTS FILE ERROR", Answer::OK, "IS MISSING.");
+  window->mnuViewItem_Click(5);
+  EXPECT_TRUE(boxes.script.empty());
+  // The free earth file is still sound: its window comes.
+  box("QUELDAR", Answer::OK, "This window is not available yet.");
+  window->mnuViewItem_Click(4);
 }
