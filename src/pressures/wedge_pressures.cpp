@@ -13,16 +13,16 @@ namespace {
 
 using namespace wedge;
 
-void SurfaceValues(int Side, int Method, int p0) {
-  const double fsa = FSActiveUsed(Side, 1, Method);
-  const double fsp = FSPassiveUsed(Side, 1, Method);
+void SurfaceValues(int Side, int Method, int p0, int Ls) {
+  const double fsa = FSActiveUsed(Side, Ls, Method);
+  const double fsp = FSPassiveUsed(Side, Ls, Method);
   if (!(fsa > 0) || !(fsp > 0)) FailFactorOfSafety();
   const double beta =
       std::atan((WedgeSurfaceY(Side, 2) - WedgeSurfaceY(Side, 1)) / WedgeSurfaceX(Side, 2));
   // Wall friction is taken as given here: unlike phi and c it is not reduced.
-  const double delta = LayerWallFriction(Side, 1) * kDegToRad;
-  const double phi = LayerPhi(Side, 1) * kDegToRad;
-  const double c = LayerCohesion(Side, 1);
+  const double delta = LayerWallFriction(Side, Ls) * kDegToRad;
+  const double phi = LayerPhi(Side, Ls) * kDegToRad;
+  const double c = LayerCohesion(Side, Ls);
   // A uniform load that is not given carries nothing, whatever an earlier problem left.
   const double q = NumUniformLoads(Side) != 0 ? UniformLoad(Side) : 0;
 
@@ -130,7 +130,12 @@ void SidePressures(int Side, int Method) {
   for (int p = 1; p <= p0; ++p) {
     for (int k = 1; k <= 2; ++k) ActivePressure(Side, p, k) = PassivePressure(Side, p, k) = 0;
   }
-  if (LayerCohesion(Side, 1) > 0.0001 || NumUniformLoads(Side) != 0) SurfaceValues(Side, Method, p0);
+  // The soil at the surface: a lower ground may lie beneath the bottoms of the upper
+  // layers (the retained side's layers given for the whole height, then dredged), and
+  // soil that is not there has no strength to give.
+  int Ls = 1;
+  while (Ls < NumSoilLayers(Side) && !(LayerBottomElev(Side, Ls) < zs - 0.0001)) ++Ls;
+  if (LayerCohesion(Side, Ls) > 0.0001 || NumUniformLoads(Side) != 0) SurfaceValues(Side, Method, p0, Ls);
 
   // Mean pressure of each interval below the surface point, placed at its middle.
   auto h = [&](int i) { return GridElev(i) - GridElev(i + 1); };

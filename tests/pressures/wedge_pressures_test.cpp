@@ -213,5 +213,49 @@ TEST_F(WedgePressuresTest, LayersAboveTheGroundAtTheWallChangeNothing) {
   }
 }
 
+
+// Ground dredged below the bottom of the upper layer (or down to it): the surface values
+// come from the soil that is there. Coulomb values by hand, level ground, no wall
+// friction: clay (phi 0) Kp = Ka = 1, sand phi 30 Kp = 3, Ka = 1/3.
+struct DredgedCase {
+  double upperBottom;        // elevation of the upper layer's bottom; the ground is at 0
+  double upperPhi, upperC;   // the layer that is not there
+  double lowerPhi, lowerC;   // the soil at the surface
+  double q;                  // uniform load
+  double wantA, wantP;       // surface point, just below
+};
+
+TEST_F(WedgePressuresTest, SurfaceValuesComeFromTheSoilAtTheGround) {
+  for (DredgedCase dc : {DredgedCase{5, 30, 0, 0, 500, 0, 0, 2 * 500.0},
+                         DredgedCase{5, 0, 800, 30, 0, 200, 200 / 3.0, 3 * 200.0},
+                         DredgedCase{0, 0, 800, 30, 0, 200, 200 / 3.0, 3 * 200.0}}) {
+    SCOPED_TRACE(dc.upperBottom);
+    SCOPED_TRACE(dc.upperC);
+    for (const char* method : {"F", "S"}) {
+      SCOPED_TRACE(method);
+      SetUp();
+      Layers(1, {{dc.upperBottom, 0}});
+      SandLayer(1, 1, dc.upperPhi, 0, dc.upperC, 100, 120);
+      SandLayer(1, 2, dc.lowerPhi, 0, dc.lowerC, 100, 120);
+      LayerBottomElev(1, 1) = dc.upperBottom;
+      NumUniformLoads(1) = dc.q > 0 ? 1 : 0;
+      UniformLoad(1) = dc.q;
+      RightSide(method);
+      ASSERT_EQ(AbortRun, 0);
+      EXPECT_NEAR(A(0, 1), dc.wantA, 1e-9);
+      EXPECT_NEAR(P(0, 1), dc.wantP, 1e-9);
+      EXPECT_EQ(A(0, 2), 0);
+      EXPECT_EQ(P(0, 2), 0);
+    }
+  }
+  // Below the surface the clay of the first case pushes back by its own strength only:
+  // forces 50 d^2 + 2 c d passive, pressure 100 d + 1000 (fixed surface, exact).
+  SetUp();
+  Layers(1, {{5, 0}});
+  SandLayer(1, 2, 0, 0, 500, 100, 120);
+  RightSide("F");
+  for (double d : {1.0, 6.0}) EXPECT_NEAR(P(-d, 2), 100 * d + 1000, 1e-6) << d;
+}
+
 }  // namespace
 }  // namespace pressures_test
