@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "wedge_fixture.h"
 
@@ -44,6 +46,58 @@ TEST_F(WedgeForcesTest, FixedSurfaceGivesTheRankineForcesOfDrySand) {
     EXPECT_NEAR(WedgePassiveForce(p, 1), 100 * H * H / 2 * 3, 1e-7 * H * H) << H;
   }
   EXPECT_EQ(WedgeNoSolution(1, 1), 0);
+}
+
+// Under water and seepage the Rankine line still carries Ka (Kp) times the integral of
+// the effective vertical stress down to the tip, whatever the unit weights on the way:
+// the wedge's weight is that integral over the line's cotangent. Right side: water at -3,
+// seepage from -4 down to the seepage bottom; left side: water at -6, seepage down to the
+// same bottom.
+TEST_F(WedgeForcesTest, FixedSurfaceUnderWaterAndSeepageGivesTheRankineForces) {
+  for (int side = 1; side <= 2; ++side) {
+    SetUp();
+    WaterDataType = "E";
+    WaterElev(1) = -3;
+    WaterElev(2) = -6;
+    SeepageOption = "G";
+    SeepageElev = -4;
+    SeepageGradient(1) = 0.25;
+    WallBottomElev = -30;
+    PrepareSolution();
+    ASSERT_EQ(AbortRun, 0);
+    const double i = SeepageGradient(1), sb = SeepageBottomElev(1), w = WaterElev(side);
+    ASSERT_GT(i, 0.0001);
+    ASSERT_LT(sb, -8);
+    ASSERT_GT(sb, -30);
+    PressureMethod(side) = "F";
+    ComputeFixedWedgeForces(side, 1);
+    ASSERT_EQ(AbortRun, 0);
+    // Effective unit weight just below an elevation.
+    auto unit = [&](double y) {
+      if (y >= w) return 100.0;
+      const bool seeping = (side == 2 || y < SeepageElev) && y >= sb;
+      return 120 - (seeping ? (1 - (3 - 2 * side) * i) : 1.0) * 62.4;
+    };
+    for (double H : {2.5, 5.5, 12.5, 25.5}) {
+      // Trapezoids of the effective stress between its breaks.
+      std::vector<double> breaks = {0};
+      for (double e : {w, SeepageElev, sb}) {
+        if (e < 0 && e > -H) breaks.push_back(e);
+      }
+      breaks.push_back(-H);
+      std::sort(breaks.begin(), breaks.end(), std::greater<double>());
+      double sv = 0, integral = 0;
+      for (std::size_t k = 1; k < breaks.size(); ++k) {
+        const double h = breaks[k - 1] - breaks[k], next = sv + unit(breaks[k - 1] - 1e-9) * h;
+        integral += (sv + next) / 2 * h;
+        sv = next;
+      }
+      const int q = PointAt(-H + 0.5);  // the tip halfway between -H + 0.5 and -H - 0.5
+      ASSERT_NEAR((GridElev(q) + GridElev(q + 1)) / 2, -H, 1e-12);
+      EXPECT_NEAR(WedgeMidpointForce(q, 1), integral / 3, 1e-9 * integral) << side << " " << H;
+      EXPECT_NEAR(WedgeMidpointForce(q, 2), integral * 3, 1e-9 * integral) << side << " " << H;
+    }
+  }
 }
 
 TEST_F(WedgeForcesTest, SweepFindsTheExtremesAmongItsTwoDegreeTrials) {
