@@ -66,7 +66,7 @@ void VUINECHO::Form_Load() {
   copyMainWindowGeometry();
   fitText();
   files::CloseAll();  // the solve flow may have left the report open
-  setCaption(CurrentOutputFile);
+  setWindowTitle(platform::fromPath(CurrentOutputFile));  // a name as the file system has it
   long long n = files::FileLen(CurrentOutputFile);
   if (n > kReportViewLimit) {
     platform::MsgBox("The current output file: " + CurrentOutputFile + NewLine +
@@ -85,7 +85,7 @@ VUINPTFL::VUINPTFL() : TextViewer("VUINPTFL", "txtINPTFILE") {}
 
 void VUINPTFL::Form_Load() {
   copyMainWindowGeometry();
-  setCaption(CurrentInputFile);
+  setWindowTitle(platform::fromPath(CurrentInputFile));
   fitText();
   files::Close(InFileNum);
   std::string bytes;

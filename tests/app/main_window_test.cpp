@@ -269,6 +269,22 @@ TEST_F(AppTest, TheWedgeChooserCannotBeLeftWithoutAChoice) {
   }
 }
 
+TEST_F(AppTest, ViewerCaptionsShowTheFileNameAsTheFileSystemHasIt) {
+  fs::create_directories(dir / "user" / "gr\xC3\xBCn");
+  CurrentInputFile = user("gr\xC3\xBCn/w\xC3\xA4nde.dat", "'A\r\n");
+  CurrentOutputFile = user("gr\xC3\xBCn/w\xC3\xA4nde.out", "REPORT\r\n");
+  for (const std::string* name : {&CurrentInputFile, &CurrentOutputFile}) {
+    const QString expected = QString::fromUtf8(name->c_str());
+    const char* form = name == &CurrentInputFile ? "VUINPTFL" : "VUINECHO";
+    runner.on(form, [expected](platform::Form& f) {
+      EXPECT_EQ(f.windowTitle(), expected);
+      static_cast<TextViewer&>(f).mnuFinished_Click();
+    });
+  }
+  platform::ShowModal<VUINPTFL>();
+  platform::ShowModal<VUINECHO>();
+}
+
 TEST_F(AppTest, ViewersShowTheFilesWithinTheirLimits) {
   EXPECT_EQ(InputViewerText(""), "");
   EXPECT_EQ(InputViewerText("AB\n"), "AB");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringDecoder>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,17 @@ inline QString fromPath(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 inline std::string toPath(const QString& s) { return s.toStdString(); }
+
+// A message that may hold a file name beside the program's Latin-1 text: bytes that are
+// valid UTF-8 with some character beyond ASCII are a name as the file system writes it
+// and read as UTF-8; anything else is Latin-1.
+inline QString fromText(std::string_view s) {
+  bool beyondAscii = false;
+  for (const char c : s) beyondAscii = beyondAscii || static_cast<unsigned char>(c) >= 0x80;
+  if (!beyondAscii) return fromLatin1(s);
+  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  QString decoded = utf8.decode(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
+  return utf8.hasError() ? fromLatin1(s) : decoded;
+}
 
 }  // namespace platform

@@ -12,8 +12,8 @@ void QtMessageBoxes::configure(QMessageBox& box, std::string_view text, int butt
                                std::string_view title) {
   // Plain text always: "0 < gradient < 1." must not be read as markup.
   box.setTextFormat(Qt::PlainText);
-  box.setText(fromLatin1(text));
-  box.setWindowTitle(fromLatin1(title.empty() ? std::string_view(kProgramTitle) : title));
+  box.setText(fromText(text));
+  box.setWindowTitle(fromText(title.empty() ? std::string_view(kProgramTitle) : title));
   const int kind = buttons & 7;
   const int icon = buttons & 0x70;
   switch (icon) {

@@ -64,6 +64,26 @@ TEST(QtMessageBoxes, CodesGiveButtonsIconsDefaultsAndEscape) {
   EXPECT_EQ(box.windowTitle(), "INVALID DATA");
 }
 
+TEST(QtMessageBoxes, FileNamesInTheFileSystemsEncodingReadAsWrittenBesideLatin1Texts) {
+  // Names of files come as the file system has them (UTF-8); the program's own texts and
+  // lines read from input files are Latin-1. Both must read as the user wrote them.
+  struct Case {
+    std::string bytes;
+    QString shown;
+  };
+  const Case cases[] = {
+      {"Input file processed: /home/j\xC3\xBCrgen/w\xC3\xA4nde.dat", QString::fromUtf8("Input file processed: /home/j\xC3\xBCrgen/w\xC3\xA4nde.dat")},
+      {"'W\xC4NDE AM KAI", QString::fromLatin1("'W\xC4NDE AM KAI")},
+      {"DO YOU WANT TO SAVE CURRENT INPUT DATA?", "DO YOU WANT TO SAVE CURRENT INPUT DATA?"},
+  };
+  for (const Case& c : cases) {
+    QMessageBox box;
+    QtMessageBoxes::configure(box, c.bytes, 0, "DATA ERROR IN INPUT FILE: /tmp/gr\xC3\xBCn.dat");
+    EXPECT_EQ(box.text(), c.shown);
+    EXPECT_EQ(box.windowTitle(), QString::fromUtf8("DATA ERROR IN INPUT FILE: /tmp/gr\xC3\xBCn.dat"));
+  }
+}
+
 TEST(QtMessageBoxes, EscAnswersNoOrCancelAndEnterTheFirstButton) {
   QtMessageBoxes boxes;
   struct Case {
