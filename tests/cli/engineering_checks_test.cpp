@@ -386,7 +386,7 @@ std::optional<double> FirstRootBelow(const Fn& f, double from, double limit, dou
 constexpr double kTiny = 1e-9;
 
 // The moments of a pressure diagram above an elevation, integral(z..top) f(s) s^n ds for
-// n = 0..3, tabulated once on nodes 0.02 ft apart so that every force and moment of the
+// n = 0..3, tabulated once on nodes 0.05 ft apart so that every force and moment of the
 // searches below costs one short quadrature; concentrated loads add load x e^n.
 class Moments {
  public:
@@ -413,7 +413,7 @@ class Moments {
   double operator()(double z) const { return f_(z); }
 
  private:
-  static constexpr double kStep = 0.02;
+  static constexpr double kStep = 0.05;
   // The four moments over [lo, hi] (either order) by 5-point Gauss-Legendre.
   std::array<double, 4> Piece(double lo, double hi) const {
     static const double x[5] = {-0.9061798459386640, -0.5384693101056831, 0.0,
@@ -1674,4 +1674,51 @@ TEST_F(EngineeringChecks, LayerBoundaryBelowTheDredgeLine) {
   a.anchored = true;
   a.anchor = 18;
   ExpectAnchored(Solve("boundary-below-anchored", InputFile(a)), DesignFreeEarth(a), DesignFixedEarth(a));
+}
+
+// An analysis with the automatic gradient takes the seepage path down to the given bottom,
+// g = dH / (SE + x - 2 bottom), and keeps it for every trial factor; and an anchored
+// analysis with the active factor given searches the passive factor alone.
+TEST_F(EngineeringChecks, AnalysisWithSeepageAndWithTheActiveFactorGiven) {
+  Problem seep = SeepageWall(10, 8, 0, 8);
+  seep.title = "CANTILEVER ANALYSIS, AUTOMATIC SEEPAGE";
+  seep.automaticGradient = true;
+  const double bottom = -16;
+  auto tipFor = [&](double f) {
+    Problem q = seep;
+    q.fsA = q.fsP = f;
+    q.gradient = (q.right.water - q.left.water) / (q.seepageElev + 0 - 2 * bottom);
+    return DesignCantilever(q, true).tip;
+  };
+  SolveRun run = Solve("analysis-seepage", InputFile(seep, Analysis{bottom, std::nullopt}));
+  ASSERT_EQ(run.status, 0) << run.output;
+  auto fs = SummaryValues(run.report, "FACTOR OF SAFETY");
+  ASSERT_EQ(fs.size(), 1u) << Tail(run.report);
+  Band band = AcceptedFactors(tipFor, bottom);
+  ASSERT_GT(band.lo, 0.6);
+  ASSERT_LT(band.hi, 3.0);
+  EXPECT_GE(fs[0], band.lo);
+  EXPECT_LE(fs[0], band.hi);
+  const auto g = SummaryValues(run.report, "SEEPAGE GRADIENT");
+  ASSERT_EQ(g.size(), 1u) << Tail(run.report);
+  EXPECT_NEAR(g[0], 8.0 / (8 + 32), 0.00005);
+
+  auto anchored = [](double f) {
+    Problem p = UniformSand(20, 1.0, f);
+    p.anchored = true;
+    p.anchor = 18;
+    return p;
+  };
+  Problem p = anchored(1);
+  p.title = "ANCHORED ANALYSIS, PASSIVE FACTOR";
+  run = Solve("anchored-analysis-2", InputFile(p, Analysis{-11, 1.0}));
+  ASSERT_EQ(run.status, 0) << run.output;
+  fs = SummaryValues(run.report, "PASSIVE FACTOR OF SAFETY");
+  ASSERT_EQ(fs.size(), 2u) << Tail(run.report);
+  const Band free = AcceptedFactors([&](double f) { return DesignFreeEarth(anchored(f), true).tip; }, -11);
+  const Band fixed = AcceptedFactors([&](double f) { return DesignFixedEarth(anchored(f), true).tip; }, -11);
+  EXPECT_GE(fs[0], free.lo);
+  EXPECT_LE(fs[0], free.hi);
+  EXPECT_GE(fs[1], fixed.lo);
+  EXPECT_LE(fs[1], fixed.hi);
 }
