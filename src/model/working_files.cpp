@@ -235,8 +235,11 @@ void SaveOutputDataAs() { saveCurrentAs(false, OutputFileName, CurrentOutputFile
 void DeleteTempFiles() {
   files::CloseAll();
   for (int i = 1; i <= TempFileCount; ++i) {
-    const std::string& name = TempFileNames(i);
+    std::string& name = TempFileNames(i);
     if (!name.empty() && files::Exists(name)) files::Kill(name);
+    // Forgotten once deleted: a file made under that name afterwards, by another run
+    // sharing the temporary folder, is not ours to delete again.
+    name.clear();
   }
   for (int m = 1; m <= 3; ++m) deleteIfListed(ResultsFileNames(m));
   CurrentOutputFile = "";

@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -219,12 +220,13 @@ bool Exists(const std::string& path) {
   return !path.empty() && fs::exists(path, ec);
 }
 
-bool CreateNew(const std::string& path) {
-  if (path.empty()) return false;
+NewFile CreateNew(const std::string& path) {
+  if (path.empty()) return NewFile::Failed;
   // "x": exclusive creation, failing on a name that exists.
+  errno = 0;
   std::FILE* f = std::fopen(path.c_str(), "wbx");
-  if (!f) return false;
-  return std::fclose(f) == 0;
+  if (!f) return errno == EEXIST ? NewFile::Taken : NewFile::Failed;
+  return std::fclose(f) == 0 ? NewFile::Created : NewFile::Failed;
 }
 
 long long FileLen(const std::string& path) {

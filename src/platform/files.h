@@ -35,10 +35,10 @@ bool PutInt16(int fileNum, std::int16_t v);
 bool GetInt16(int fileNum, std::int16_t& v);
 
 bool Exists(const std::string& path);
-// Creates an empty file under a name nobody holds yet: false when the name exists (or the
-// file cannot be made). The test and the creation are one step, so two programs sharing a
-// folder never both get the same name.
-bool CreateNew(const std::string& path);
+// Creates an empty file under a name nobody holds yet. The test and the creation are one
+// step, so two programs sharing a folder never both get the same name.
+enum class NewFile { Created, Taken, Failed };  // Taken: the name exists already
+NewFile CreateNew(const std::string& path);
 long long FileLen(const std::string& path);          // -1 when missing
 bool Kill(const std::string& path);
 std::string JoinPath(const std::string& dir, const std::string& name);

@@ -60,16 +60,13 @@ void WriteResultsFile(int Method) {
   const std::string folder = files::TempFolder();
   // The smallest free number, claimed by creating the file: another run writing into the
   // same folder at the same moment then takes the next number instead of this file.
-  bool claimed = false;
-  for (int n = 0;; ++n) {
+  files::NewFile got = files::NewFile::Taken;
+  for (int n = 0; got == files::NewFile::Taken; ++n) {
     ResultsFileNames(Method) =
         files::JoinPath(folder, "ZZ" + std::to_string(Method) + std::to_string(n));
-    if (files::CreateNew(ResultsFileNames(Method))) {
-      claimed = true;
-      break;
-    }
-    if (!files::Exists(ResultsFileNames(Method))) break;  // the folder takes no new file
+    got = files::CreateNew(ResultsFileNames(Method));
   }
+  const bool claimed = got == files::NewFile::Created;
   const std::string name = ResultsFileNames(Method);
   if (claimed) AddTempFileName(name);
 

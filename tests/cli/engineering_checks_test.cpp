@@ -1635,7 +1635,7 @@ TEST_F(EngineeringChecks, ConcurrentRunsKeepTheirOwnResults) {
     const fs::path in = dir_ / ("run" + std::to_string(i) + ".dat");
     std::ofstream(in, std::ios::binary) << InputFile(p);
     script += "(timeout 60 " + Quote(QUELDAR_SOLVE_FILE) + " " + Quote(in.string()) + " " +
-              Quote((dir_ / ("run" + std::to_string(i) + ".out")).string()) + " >/dev/null 2>&1; echo $? > " +
+              Quote((dir_ / ("run" + std::to_string(i) + ".out")).string()) + " > " + Quote((dir_ / ("run" + std::to_string(i) + ".log")).string()) + " 2>&1; echo $? > " +
               Quote((dir_ / ("run" + std::to_string(i) + ".rc")).string()) + ") &\n";
   }
   script += "wait\n";
@@ -1649,7 +1649,7 @@ TEST_F(EngineeringChecks, ConcurrentRunsKeepTheirOwnResults) {
     run.report = ReadBytes(dir_ / ("run" + std::to_string(i) + ".out"));
     const AnchoredResult free = DesignFreeEarth(problems[i], true);
     const AnchoredResult fixed = DesignFixedEarth(problems[i], true);
-    ASSERT_EQ(run.status, 0);
+    ASSERT_EQ(run.status, 0) << ReadBytes(dir_ / ("run" + std::to_string(i) + ".log"));
     // Each method's complete results run from this wall's top down to its own tip.
     for (int method = 1; method <= 2; ++method) {
       const std::vector<ProfileRow> rows = ProfileRows(run.report, method);
