@@ -153,6 +153,15 @@ void DIRADERU::showEvent(QShowEvent* e) {
   for (QPushButton* b : {cmdOK, cmdVuOutFile, cmdPlotPres, cmdContinue, cmdDiscontinue}) b->setAutoDefault(true);
 }
 
+void DIRADERU::resizeEvent(QResizeEvent* e) {
+  platform::Form::resizeEvent(e);
+  // A window made larger or smaller by the user keeps its picture and panels fitted.
+  if (isLoaded() && Image1) {
+    place(Image1, 0, 0, ScaleWidth(), ScaleHeight());
+    centrePanels();
+  }
+}
+
 void DIRADERU::centrePanels() {
   place(fraSoilOut, (ScaleWidth() - 4995) / 2, (ScaleHeight() - 3735) / 2, 4995, 3735);
   place(panDone, (ScaleWidth() - 6135) / 2, (ScaleHeight() - 1455) / 2, 6135, 1455);

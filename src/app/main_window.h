@@ -44,6 +44,7 @@ class DIRADERU : public platform::Form {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
 
  private:
   void endProgram();

@@ -376,3 +376,15 @@ TEST_F(MenuStates, AResultsFileThatCannotBeReadBackOpensNoResultWindow) {
   box("QUELDAR", Answer::OK, "This window is not available yet.");
   window->mnuViewItem_Click(4);
 }
+
+TEST_F(MenuStates, AResizedMainWindowKeepsItsPictureAndPanelsFitted) {
+  start();
+  window->resize(window->width() + 300, window->height() + 200);
+  const QWidget* client = window->client();
+  EXPECT_EQ(widget("Image1")->geometry(), QRect(QPoint(0, 0), client->size()));
+  for (const char* panel : {"fraSoilOut", "panDone"}) {
+    const QRect g = widget(panel)->geometry();
+    EXPECT_LE(std::abs(g.center().x() - client->width() / 2), 2) << panel;
+    EXPECT_LE(std::abs(g.center().y() - client->height() / 2), 2) << panel;
+  }
+}
