@@ -257,5 +257,63 @@ TEST_F(WedgePressuresTest, SurfaceValuesComeFromTheSoilAtTheGround) {
   for (double d : {1.0, 6.0}) EXPECT_NEAR(P(-d, 2), 100 * d + 1000, 1e-6) << d;
 }
 
+
+// Dry sand (phi 30) over a denser sand (phi 40) from 5 ft down, level ground, no wall
+// friction. Failure lines at the Rankine angle of each layer meet only Rankine stresses,
+// so the fixed surface gives the layered Rankine pressures exactly: Ka g z and Kp g z of
+// the layer holding the point, with a jump at the boundary. The sweep's tips above the
+// boundary see only the upper sand, whose 2 degree trials give tan 29 tan 31 g z and
+// tan 59 tan 61 g z down to the boundary.
+TEST_F(WedgePressuresTest, EachLayerKeepsItsOwnPressuresDownToABoundary) {
+  auto ka = [](double phi) { return std::pow(std::tan((45 - phi / 2) * kDeg), 2); };
+  auto kp = [](double phi) { return std::pow(std::tan((45 + phi / 2) * kDeg), 2); };
+  auto layered = [&] {
+    Layers(1, {{-5, 0}});
+    LayerPhi(1, 2) = 40;
+  };
+  layered();
+  RightSide("F");
+  ASSERT_EQ(AbortRun, 0);
+  struct Row {
+    double d;
+    int k;
+    double phi;
+  };
+  for (Row r : {Row{1, 2, 30}, Row{4, 1, 30}, Row{4, 2, 30}, Row{5, 2, 30}, Row{5, 1, 40},
+                Row{6, 2, 40}, Row{9, 1, 40}}) {
+    EXPECT_NEAR(A(-r.d, r.k), ka(r.phi) * 100 * r.d, 1e-6) << r.d << " k " << r.k;
+    EXPECT_NEAR(P(-r.d, r.k), kp(r.phi) * 100 * r.d, 1e-6) << r.d << " k " << r.k;
+  }
+
+  SetUp();
+  layered();
+  RightSide("S");
+  ASSERT_EQ(AbortRun, 0);
+  const double kas = std::tan(29 * kDeg) * std::tan(31 * kDeg);
+  const double kps = std::tan(59 * kDeg) * std::tan(61 * kDeg);
+  for (double d : {1.0, 4.0, 5.0}) {
+    EXPECT_NEAR(A(-d, 2), kas * 100 * d, 1e-6 * 100 * d) << d;
+    EXPECT_NEAR(P(-d, 2), kps * 100 * d, 1e-6 * 300 * d) << d;
+  }
+  // The denser sand below pushes less and resists more.
+  EXPECT_LT(A(-5, 1), A(-5, 2));
+  EXPECT_GT(P(-5, 1), P(-5, 2));
+
+  // A denser band one grid interval thick (one fixed-surface tip) between the two: the
+  // sand above keeps its exact pressures down to the band, and the sand below has them
+  // again two feet under the band (Rankine: Ka1 of the stress, the band's weight included).
+  SetUp();
+  Layers(1, {{-5, 0}, {-6, 0}});
+  LayerPhi(1, 2) = 40;
+  RightSide("F");
+  ASSERT_EQ(AbortRun, 0);
+  for (double d : {1.0, 4.0, 5.0}) EXPECT_NEAR(A(-d, 2), ka(30) * 100 * d, 1e-6) << d;
+  for (double d : {8.0, 12.0}) {
+    EXPECT_NEAR(A(-d, 2), ka(30) * 100 * d, 1e-6) << d;
+    EXPECT_NEAR(P(-d, 2), kp(30) * 100 * d, 1e-6) << d;
+  }
+  EXPECT_LT(A(-5, 1), A(-5, 2));
+}
+
 }  // namespace
 }  // namespace pressures_test
