@@ -223,3 +223,26 @@ TEST_F(SolveFlow, AnAnalysisAfterAReducedDesignDoesNotOfferTheDesignsReductionCu
   EXPECT_TRUE(MainMenus.viewItem[4] && MainMenus.viewItem[5]);
   EXPECT_FALSE(MainMenus.viewItem[6]);
 }
+
+TEST_F(SolveFlow, ANetPressureFailureGoesStraightToTheAbortedNoticeWithTheInputSectionOnly) {
+  // A left side too weak for any passive resistance: the net active pressure never
+  // changes sign.
+  std::string text = problem("CONTROL CANTILEVER DESIGN", "WALL 10");
+  const std::string left = "SOIL LEFTSIDE STRENGTHS 1\n120 110 30 0 0 0\n";
+  text.replace(text.find(left), left.size(), "SOIL LEFTSIDE COEFFICIENTS 1\n120 110 0.2 0.2\n");
+  open(text);
+  const std::string echo = bytesOf(CurrentOutputFile);
+  boxes.script.push_back({"INVALID NET ACTIVE PRESSURE DISTRIBUTION", Answer::OK, ""});
+  StartSolution();
+  EXPECT_EQ(AbortRun, 2);
+  EXPECT_FALSE(MainMenus.soilOutVisible);
+  EXPECT_TRUE(MainMenus.doneVisible);
+  EXPECT_EQ(MainMenus.doneCaption, "SOLUTION ABORTED DUE TO CALCULATION ERRORS");
+  EXPECT_FALSE(MainMenus.fileMenu || MainMenus.editMenu || MainMenus.viewMenu || MainMenus.solveMenu);
+  CloseResultNotice();
+  EXPECT_TRUE(MainMenus.fileMenu && MainMenus.editMenu && MainMenus.viewMenu && MainMenus.image1Visible);
+  for (int i = 3; i <= 6; ++i) EXPECT_FALSE(MainMenus.viewItem[i]) << i;
+  EXPECT_FALSE(MainMenus.solveMenu);
+  platform::files::CloseAll();
+  EXPECT_EQ(bytesOf(CurrentOutputFile), echo);
+}
