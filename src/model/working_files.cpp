@@ -71,7 +71,8 @@ void saveCurrentAs(bool input, std::string& chosen, std::string& current) {
     CMDialog1.fileName = "";
     if (chosen.empty()) return;
     SetDialogDirFromFileName(CMDialog1, chosen);
-    if (input ? IsTempInputName(chosen) : IsTempOutputName(chosen)) {
+    // Any file of the list is refused too: a saved copy there would be deleted on Exit.
+    if ((input ? IsTempInputName(chosen) : IsTempOutputName(chosen)) || IsListedTempFile(chosen)) {
       MsgBox("File:  " + chosen + "  is a temporary file in use." + NewLine +
                  (input ? "Please choose another file name for saving input data."
                         : "Please choose another file name for saving output data."),

@@ -384,3 +384,26 @@ TEST(TempFolder, ARelativeFolderIsTakenFromWhereTheProgramStarted) {
   if (saveTemp.empty()) ::unsetenv("TEMP"); else ::setenv("TEMP", saveTemp.c_str(), 1);
   fs::remove_all(base);
 }
+
+TEST_F(WorkingFiles, SavingOntoAListedTemporaryFileIsRefused) {
+  // The save dialog starts in the temporary folder: a click on one of the program's own
+  // files there must not make it the saved copy, which Exit would then delete.
+  openGood(user("wall.dat"));
+  const std::string tempReport = CurrentOutputFile;
+  std::ofstream(temp("ZZ11")) << "results";
+  AddTempFileName(temp("ZZ11"));
+  const std::string good = (dir / "user" / "kept.out").string();
+  dialogs.names = {temp("ZZ11"), good};
+  box("QUELDAR", Answer::OK, "File:  " + temp("ZZ11") + "  is a temporary file in use.");
+  SaveOutputDataAs();
+  EXPECT_EQ(CurrentOutputFile, good);
+  EXPECT_EQ(bytesOf(temp("ZZ11")), "results");
+  // Input data onto the report's temporary file.
+  const std::string input = CurrentInputFile;
+  dialogs.names = {tempReport, ""};
+  std::ofstream(tempReport) << "x";
+  box("QUELDAR", Answer::OK, "Please choose another file name for saving input data.");
+  SaveInputDataAs();
+  EXPECT_EQ(InputFileName, "");
+  EXPECT_EQ(CurrentInputFile, input);
+}
