@@ -88,10 +88,6 @@ double WallForce(double s, const SliceFactors& f, double D, double W, double C, 
 // point (BuildWedgeGeometry uses kFarDistance).
 void BuildFigures(int side, double far);
 
-// The layer that holds the wall at an elevation strictly between layer boundaries: the
-// first whose bottom at the wall is not above it, never past the last.
-int LayerAt(int side, double elev);
-
 // The internal searches; they report trouble by throwing Fault.
 void FixedForces(int side, int method);
 void SweepForces(int side, int method);

@@ -188,43 +188,25 @@ void FixedForces(int Side, int Method) {
 
   // Nodes: the tips halfway between grid points, and the surface itself with no force.
   auto e = [&](int q) { return q < p0 ? GridElev(p0) : (GridElev(q) + GridElev(q + 1)) / 2; };
-  // A point takes its force from the tips of its own layer only (the layer above, for a
-  // point on a boundary): the force of a tip in another soil follows another curve, and
-  // a curve through both would carry one soil's pressures into the other.
-  auto layer = [&](int q) { return LayerAt(Side, e(q < p0 ? p0 : q)); };
   for (int k = 1; k <= 2; ++k) {
     auto F = [&](int q) { return q < p0 ? 0.0 : WedgeMidpointForce(q, k); };
     auto Q = [&](double z, int a) { return Quadratic(z, e(a), F(a), e(a + 1), F(a + 1), e(a + 2), F(a + 2)); };
     for (int p = p0 + 1; p <= N; ++p) {
       const double z = GridElev(p);
-      const int Lp = layer(p - 1);
-      auto own = [&](int q) { return q >= p0 - 1 && q <= N - 1 && layer(q) == Lp; };
-      auto ownWindow = [&](int a) { return own(a) && own(a + 1) && own(a + 2); };
       double v;
       if (N - p0 < 3) {
         // Too few tips for a quadratic: the straight line through the nearest two.
         const int a = std::max(p0 - 1, std::min(p - 2, N - 2));
         v = F(a) + (F(a + 1) - F(a)) * (z - e(a)) / (e(a + 1) - e(a));
-      } else if (p <= N - 2 && ownWindow(p - 2) && ownWindow(p - 1)) {
+      } else if (p <= N - 2) {
         v = (Q(z, p - 2) + Q(z, p - 1)) / 2;
-      } else if (p <= N - 2 && ownWindow(p - 1)) {
-        v = Q(z, p - 1);
-      } else if (p <= N - 1 && ownWindow(p - 2)) {
+        if (k == 1 && F(p - 1) < 0 && F(p) < 0 && v > 0) {
+          v = ((z - e(p)) * F(p - 1) + (e(p - 1) - z) * F(p)) / (e(p - 1) - e(p));
+        }
+      } else if (p == N - 1) {
         v = Q(z, p - 2);
-      } else if (ownWindow(p - 3)) {
-        v = Q(z, p - 3);
       } else {
-        // A layer of one or two tips: the straight line through them, or through its one
-        // tip and the force already found at the point above.
-        int lo = p - 1, hi = p - 1;
-        while (own(lo - 1)) --lo;
-        while (own(hi + 1)) ++hi;
-        double e1 = GridElev(p - 1), f1 = p - 1 == p0 ? 0.0 : (k == 1 ? WedgeActiveForce(p - 1, Side) : WedgePassiveForce(p - 1, Side));
-        if (hi > lo) e1 = e(lo), f1 = F(lo);
-        v = f1 + (F(hi) - f1) * (z - e1) / (e(hi) - e1);
-      }
-      if (k == 1 && p <= N - 2 && own(p) && F(p - 1) < 0 && F(p) < 0 && v > 0) {
-        v = ((z - e(p)) * F(p - 1) + (e(p - 1) - z) * F(p)) / (e(p - 1) - e(p));
+        v = Q(z, p - 3);
       }
       if (k == 1) {
         WedgeActiveForce(p, Side) = v;

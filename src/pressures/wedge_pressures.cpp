@@ -160,44 +160,11 @@ void SidePressures(int Side, int Method) {
     ActivePressure(Side, N, 1) = PassivePressure(Side, N, 1) = 0;
   }
 
-  // A layer boundary: the soil above it and the soil below it each keep their own
-  // pressures down to it and up to it, as they do on a Coulomb side. A value mixed from
-  // both would carry the lower layer's forces into the upper one (a sand's pressure
-  // drawn to nothing by a clay below it). Each side's value is the straight line
-  // through that layer's two nearest interval means, or its one mean.
-  auto layerOf = [&](int i) { return LayerAt(Side, GridElev(i) - h(i) / 2); };
-  for (int i = p0 + 1; i <= N - 1; ++i) {
-    if (layerOf(i - 1) == layerOf(i)) continue;
-    double aa = a(i - 1), ba = b(i - 1);
-    if (i - 2 >= p0 && layerOf(i - 2) == layerOf(i - 1)) {
-      const double w = (h(i - 2) + 2 * h(i - 1)) / (h(i - 2) + h(i - 1));
-      aa = a(i - 2) + (a(i - 1) - a(i - 2)) * w;
-      ba = b(i - 2) + (b(i - 1) - b(i - 2)) * w;
-    }
-    double ab = a(i), bb = b(i);
-    if (i + 1 <= N - 1 && layerOf(i + 1) == layerOf(i)) {
-      const double w = h(i) / (h(i) + h(i + 1));
-      ab = a(i) + (a(i) - a(i + 1)) * w;
-      bb = b(i) + (b(i) - b(i + 1)) * w;
-    }
-    ActivePressure(Side, i, 2) = aa;
-    PassivePressure(Side, i, 2) = ba;
-    ActivePressure(Side, i, 1) = ab;
-    PassivePressure(Side, i, 1) = bb;
-  }
-
   if (!CutOffActive(Side, p0)) return;
   PassiveFloor(Side, Method, p0);
 }
 
 }  // namespace
-
-int wedge::LayerAt(int side, double elev) {
-  const int nl = NumSoilLayers(side);
-  int L = 1;
-  while (L < nl && elev < LayerBottomElev(side, L)) ++L;
-  return L;
-}
 
 void ComputeWedgePressures(int Side, int Method) {
   WedgeNoSolution(Method, Side) = 0;
