@@ -27,18 +27,49 @@ namespace {
 
 DIRADERU* theMainWindow = nullptr;
 
-// Paints what is pending but takes no input, until the deadline on a monotonic clock.
-void waitShowingOnly(double seconds) {
-  QElapsedTimer timer;
-  timer.start();
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  while (timer.elapsed() < static_cast<qint64>(seconds * 1000.0)) {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-    QThread::msleep(10);
+}  // namespace
+
+namespace {
+
+// Swallows the user's input: keys, clicks, wheel and touch.
+class InputDropper : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    switch (e->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::Shortcut:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+        return true;
+      default:
+        return QObject::eventFilter(watched, e);
+    }
   }
-}
+};
 
 }  // namespace
+
+void SplashWait(double seconds) {
+  InputDropper dropper;
+  qApp->installEventFilter(&dropper);
+  QElapsedTimer timer;
+  timer.start();
+  QCoreApplication::processEvents();
+  while (timer.elapsed() < static_cast<qint64>(seconds * 1000.0)) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(10);
+  }
+  // What came in during the last pass goes the same way.
+  QCoreApplication::processEvents();
+  qApp->removeEventFilter(&dropper);
+}
 
 DIRADERU* MainWindow() { return theMainWindow; }
 
@@ -125,7 +156,7 @@ void DIRADERU::Form_Load() {
     splash->load();
     splash->show();
     splash->repaint();
-    waitShowingOnly(splashSeconds);
+    SplashWait(splashSeconds);
     splash->ShowDisclaimer();
     platform::RunModal(*splash);
     if (DisclaimerAnswer != 1) {

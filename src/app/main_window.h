@@ -62,6 +62,11 @@ class DIRADERU : public platform::Form {
   bool reviewShown_ = false;
 };
 
+// The splash's wait: what is pending is painted, the user's input is dropped (not kept
+// for later, where it would answer the acknowledgement unseen), until the deadline on a
+// monotonic clock.
+void SplashWait(double seconds);
+
 // The main window, while it exists: the other windows take their size and place from it.
 DIRADERU* MainWindow();
 

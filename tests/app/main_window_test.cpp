@@ -1,4 +1,6 @@
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
 
 #include "app/splash_form.h"
@@ -387,4 +389,20 @@ TEST_F(MenuStates, AResizedMainWindowKeepsItsPictureAndPanelsFitted) {
     EXPECT_LE(std::abs(g.center().x() - client->width() / 2), 2) << panel;
     EXPECT_LE(std::abs(g.center().y() - client->height() / 2), 2) << panel;
   }
+}
+
+TEST(SplashWaitTest, InputThatArrivesDuringTheWaitIsDroppedNotKeptForLater) {
+  // A key pressed while the splash is up, before the acknowledgement is shown, must not
+  // reach any window afterwards (Enter would accept the acknowledgement unseen).
+  QLineEdit box;
+  box.show();
+  QCoreApplication::postEvent(&box, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+  QCoreApplication::postEvent(&box, new QKeyEvent(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a"));
+  SplashWait(0.05);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(box.text(), "");
+  // Afterwards input is taken again.
+  QCoreApplication::postEvent(&box, new QKeyEvent(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, "b"));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(box.text(), "b");
 }
