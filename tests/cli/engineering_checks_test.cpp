@@ -1842,3 +1842,72 @@ TEST_F(EngineeringChecks, RandomWallsAgreeWithTheStatics) {
     }
   }
 }
+
+// The example problems shipped with the program, solved as a user would solve them: their
+// summaries agree with the statics.
+TEST_F(EngineeringChecks, ExamplesAgreeWithTheStatics) {
+  const fs::path examples = fs::path(QUELDAR_SOURCE_DIR) / "examples";
+  auto solve = [&](const char* name) {
+    return SolvePath(examples / (std::string(name) + ".dat"), dir_ / (std::string(name) + ".out"));
+  };
+  {
+    SCOPED_TRACE("cantilever-sand");
+    ExpectCantilever(solve("cantilever-sand"), DesignCantilever(UniformSand(10, 1.0, 1.5)));
+  }
+  Problem anchored = UniformSand(20, 1.0, 1.5);
+  anchored.anchored = true;
+  anchored.anchor = 18;
+  {
+    SCOPED_TRACE("anchored-sand");
+    ExpectAnchored(solve("anchored-sand"), DesignFreeEarth(anchored), DesignFixedEarth(anchored));
+  }
+  {
+    SCOPED_TRACE("cantilever-analysis-sand");
+    const SolveRun run = solve("cantilever-analysis-sand");
+    ASSERT_EQ(run.status, 0) << run.output;
+    const auto fs = SummaryValues(run.report, "PASSIVE FACTOR OF SAFETY");
+    ASSERT_EQ(fs.size(), 1u) << Tail(run.report);
+    const Band band = AcceptedFactors(
+        [](double f) { return DesignCantilever(UniformSand(10, 1.0, f), true).tip; }, -13);
+    EXPECT_GE(fs[0], band.lo);
+    EXPECT_LE(fs[0], band.hi);
+  }
+  {
+    SCOPED_TRACE("anchored-analysis-sand");
+    const SolveRun run = solve("anchored-analysis-sand");
+    ASSERT_EQ(run.status, 0) << run.output;
+    const auto fs = SummaryValues(run.report, "FACTOR OF SAFETY");
+    ASSERT_EQ(fs.size(), 2u) << Tail(run.report);
+    auto wall = [&](double f) {
+      Problem p = anchored;
+      p.fsA = p.fsP = f;
+      return p;
+    };
+    const Band free = AcceptedFactors([&](double f) { return DesignFreeEarth(wall(f), true).tip; }, -14);
+    const Band fixed = AcceptedFactors([&](double f) { return DesignFixedEarth(wall(f), true).tip; }, -14);
+    EXPECT_GE(fs[0], free.lo);
+    EXPECT_LE(fs[0], free.hi);
+    EXPECT_GE(fs[1], fixed.lo);
+    EXPECT_LE(fs[1], fixed.hi);
+  }
+  {
+    // Retained soil by coefficients (which no factor reduces) with a line load 3 ft behind
+    // an 8 ft wall, embedment sand by strengths; the passive factor is searched.
+    SCOPED_TRACE("cantilever-analysis-coefficients");
+    auto wall = [](double f) {
+      Problem p = UniformSand(8, 1.0, f);
+      p.right.coefficients = true;
+      p.right.layers = {{120, 110, 0, 0, 0, 0, 0.333, 3.0}};
+      p.left.layers = {{120, 110, 30, 0, 0}};
+      p.right.lineSurcharges = {{3, 1000}};
+      return p;
+    };
+    const SolveRun run = solve("cantilever-analysis-coefficients");
+    ASSERT_EQ(run.status, 0) << run.output;
+    const auto fs = SummaryValues(run.report, "PASSIVE FACTOR OF SAFETY");
+    ASSERT_EQ(fs.size(), 1u) << Tail(run.report);
+    const Band band = AcceptedFactors([&](double f) { return DesignCantilever(wall(f), true).tip; }, -12);
+    EXPECT_GE(fs[0], band.lo);
+    EXPECT_LE(fs[0], band.hi);
+  }
+}
