@@ -50,9 +50,6 @@ void showDialog(bool saveAs, const char* title, const char* filter) {
   }
 }
 
-void deleteIfListed(const std::string& name) {
-  if (IsListedTempFile(name) && files::Exists(name)) files::Kill(name);
-}
 
 void fileErrorMessage(const std::string& name, const std::string& what) {
   MsgBox("File:  " + name + "  " + what + NewLine + NewLine + "     Unable to continue.", 48,
@@ -94,7 +91,7 @@ void saveCurrentAs(bool input, std::string& chosen, std::string& current) {
     chosen = "";
     return;
   }
-  deleteIfListed(current);
+  DeleteListedTempFile(current);
   current = chosen;
 }
 
@@ -218,7 +215,7 @@ void PromptSaveOutputData() {
       }
     } else {
       files::CloseAll();
-      if (!CurrentOutputFile.empty()) deleteIfListed(CurrentOutputFile);
+      if (!CurrentOutputFile.empty()) DeleteListedTempFile(CurrentOutputFile);
       CurrentOutputFile = "";
       return;
     }
@@ -242,7 +239,7 @@ void DeleteTempFiles() {
     // sharing the temporary folder, is not ours to delete again.
     name.clear();
   }
-  for (int m = 1; m <= 3; ++m) deleteIfListed(ResultsFileNames(m));
+  for (int m = 1; m <= 3; ++m) DeleteListedTempFile(ResultsFileNames(m));
   CurrentOutputFile = "";
   CurrentInputFile = "";
   QuitHelp();
@@ -389,7 +386,7 @@ void EditInputData() {
         }
       } else {
         files::CloseAll();
-        deleteIfListed(CurrentOutputFile);
+        DeleteListedTempFile(CurrentOutputFile);
         CurrentOutputFile = "";
         break;
       }

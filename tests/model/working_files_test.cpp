@@ -389,7 +389,6 @@ TEST_F(WorkingFiles, SavingOntoAListedTemporaryFileIsRefused) {
   // The save dialog starts in the temporary folder: a click on one of the program's own
   // files there must not make it the saved copy, which Exit would then delete.
   openGood(user("wall.dat"));
-  const std::string tempReport = CurrentOutputFile;
   std::ofstream(temp("ZZ11")) << "results";
   AddTempFileName(temp("ZZ11"));
   const std::string good = (dir / "user" / "kept.out").string();
@@ -398,12 +397,24 @@ TEST_F(WorkingFiles, SavingOntoAListedTemporaryFileIsRefused) {
   SaveOutputDataAs();
   EXPECT_EQ(CurrentOutputFile, good);
   EXPECT_EQ(bytesOf(temp("ZZ11")), "results");
-  // Input data onto the report's temporary file.
+  // Input data onto a listed file whose name does not end in .iii.
   const std::string input = CurrentInputFile;
-  dialogs.names = {tempReport, ""};
-  std::ofstream(tempReport) << "x";
+  dialogs.names = {temp("ZZ11"), ""};
   box("QUELDAR", Answer::OK, "Please choose another file name for saving input data.");
   SaveInputDataAs();
   EXPECT_EQ(InputFileName, "");
   EXPECT_EQ(CurrentInputFile, input);
+}
+
+TEST_F(WorkingFiles, ATemporaryFileDeletedBySavingIsNotOursToDeleteAgain) {
+  // The temporary report goes as soon as it is saved under a name; another run sharing the
+  // temporary folder may then take the freed name, and our Exit must leave its file alone.
+  openGood(user("wall.dat"));
+  const std::string tempReport = CurrentOutputFile;
+  dialogs.names = {(dir / "user" / "kept.out").string()};
+  SaveItem(1);
+  ASSERT_FALSE(fs::exists(tempReport));
+  std::ofstream(tempReport) << "another run's report";
+  FileExit();
+  EXPECT_EQ(bytesOf(tempReport), "another run's report");
 }
