@@ -342,16 +342,16 @@ double NetP(const Problem& p, double z) { return BelowDredge(p, z, SoilNetP); }
 using Fn = std::function<double(double)>;
 
 // Integral of f from lo to hi (any order), 5-point Gauss-Legendre on pieces of at most
-// 0.1 ft: exact for the piecewise-linear diagrams up to their kinks, and far below a
+// `piece` ft: exact for the piecewise-linear diagrams up to their kinks, and far below a
 // pound at a kink.
-double Integrate(const Fn& f, double lo, double hi) {
+double Integrate(const Fn& f, double lo, double hi, double piece = 0.1) {
   if (lo == hi) return 0;
-  if (lo > hi) return -Integrate(f, hi, lo);
+  if (lo > hi) return -Integrate(f, hi, lo, piece);
   static const double x[5] = {-0.9061798459386640, -0.5384693101056831, 0.0,
                               0.5384693101056831, 0.9061798459386640};
   static const double w[5] = {0.2369268850561891, 0.4786286704993665, 0.5688888888888889,
                               0.4786286704993665, 0.2369268850561891};
-  const int n = std::max(1, static_cast<int>(std::ceil((hi - lo) / 0.1)));
+  const int n = std::max(1, static_cast<int>(std::ceil((hi - lo) / piece)));
   const double h = (hi - lo) / n;
   double sum = 0;
   for (int i = 0; i < n; ++i) {
@@ -1120,14 +1120,22 @@ namespace {
 // design tip for a trial factor and goes down as the factor grows.
 double FactorForTip(const std::function<double(double)>& tipFor, double bottom, double offset) {
   const Fn miss = [&](double f) { return tipFor(f) - (bottom + offset); };
-  double a = 0.5, b = 4.0, fa = miss(a);
-  while (b - a > 1e-5) {  // a factor to far better than the report's 0.01
-    const double m = (a + b) / 2, fm = miss(m);
+  // Regula falsi with the Illinois step, to a factor far finer than the report's 0.01.
+  double a = 0.5, b = 4.0, fa = miss(a), fb = miss(b);
+  int side = 0;
+  for (int i = 0; i < 100 && b - a > 1e-5; ++i) {
+    const double m = (a * fb - b * fa) / (fb - fa), fm = miss(m);
+    if (std::abs(fm) < 1e-7) return m;
     if ((fm > 0) == (fa > 0)) {
       a = m;
       fa = fm;
+      if (side == -1) fb /= 2;
+      side = -1;
     } else {
       b = m;
+      fb = fm;
+      if (side == 1) fa /= 2;
+      side = 1;
     }
   }
   return (a + b) / 2;
@@ -1298,9 +1306,10 @@ namespace {
 // Deflection x EI (lb-ft^3) at z: the elastic line from a tip fixed in position and slope;
 // a tip that turns freely gets the rotation that brings the anchor to zero deflection.
 double Deflection(const Beam& b, double z) {
+  // The moment is smooth (a cubic between the diagram's kinks), so pieces of half a foot.
   auto fromTip = [&](double at) {
     return Integrate([&](double s) { return MomentAt(*b.load, s, b.anchor, b.anchorForce) * (at - s); },
-                     b.tip, at);
+                     b.tip, at, 0.5);
   };
   double y = fromTip(z);
   if (b.pinnedTip) y -= fromTip(b.anchor) * (z - b.tip) / (b.anchor - b.tip);
