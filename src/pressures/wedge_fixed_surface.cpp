@@ -62,11 +62,23 @@ void ExitOnSurface(int side, double X1, double Y1, double m, double& x, double& 
   FailNoGround();
 }
 
+// Whether the line from (X1, Y1) with slope m passes through the bottom line of layer k
+// strictly beyond X1 and before the exit xExit: rising above it (dir +1) or sinking below
+// it (dir -1). Lines of the same slope never cross; a crossing within a rounding
+// difference of either end counts as none.
+bool ThroughBoundary(int side, int k, double X1, double Y1, double m, double xExit, int dir,
+                     double& xc) {
+  const double Bc = LayerBottomElev(side, k);
+  const double bc = LayerBottomSlope(side, k);
+  if (dir > 0 ? !(m > bc) : !(m < bc)) return false;
+  xc = ((Bc - Y1) + m * X1) / (m - bc);
+  return xc > X1 + kSamePoint && xc < xExit - kSamePoint;
+}
+
 // Horizontal force on the wall of the failure line from a tip at (0, zm) that starts
 // in layer L, with the mean wall friction delta and the wall adhesion Ad.
 double FailureLineForce(const Line& l, double zm, int L, double delta, double Ad) {
   const int nl = NumSoilLayers(l.side);
-  auto xt = [&](int layer) { return WedgeLayerTopX(l.side, layer, 2); };
 
   FixedWedgeScratch.clear();
   int S = L;
@@ -86,34 +98,25 @@ double FailureLineForce(const Line& l, double zm, int L, double delta, double Ad
     double x = 0, y = 0;
     ExitOnSurface(l.side, X1, Y1, m, x, y);
 
-    bool last = false;
+    // The piece leaves its layer where it passes through the layer's top or bottom line
+    // under the ground, before it reaches the ground; otherwise it runs to the ground.
+    // (Where a boundary meets the ground nearer the wall than the exit, the piece has
+    // passed through it; this also holds for a boundary that lies above the ground at
+    // the wall and passes below it farther out.)
+    bool last = true;
     int d = 0;
-    int boundary = 0;  // layer whose bottom line the piece crosses
-    if (nl == 1) {
-      last = true;
-    } else if (S == 1) {
-      if (x <= xt(2) + kSamePoint) {
-        last = true;
-      } else {
-        d = +1, boundary = 1;
-      }
-    } else if (x < xt(S) - kSamePoint) {
-      d = -1, boundary = S - 1;
-    } else if (std::fabs(x - xt(S)) <= kSamePoint || S == nl || x <= xt(S + 1) + kSamePoint) {
-      last = true;
-    } else {
-      d = +1, boundary = S;
+    double xc = 0;
+    double xUp = 0, xDown = 0;
+    const bool up = S > 1 && ThroughBoundary(l.side, S - 1, X1, Y1, m, x, +1, xUp);
+    const bool down = S < nl && ThroughBoundary(l.side, S, X1, Y1, m, x, -1, xDown);
+    if (up && (!down || xUp <= xDown)) {
+      last = false, d = -1, xc = xUp;
+    } else if (down) {
+      last = false, d = +1, xc = xDown;
     }
     if (!last) {
-      const double Bc = LayerBottomElev(l.side, boundary);
-      const double bc = LayerBottomSlope(l.side, boundary);
-      if (m == bc) {
-        // Lines of the same slope never cross: the piece runs on to the ground.
-        last = true;
-      } else {
-        x = ((Bc - Y1) + m * X1) / (m - bc);
-        y = Y1 + m * (x - X1);
-      }
+      x = xc;
+      y = Y1 + m * (x - X1);
     }
 
     const double X2 = x, Y2 = y;

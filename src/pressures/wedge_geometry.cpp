@@ -272,6 +272,25 @@ void BuildSurfaceAndFirstTop(int Side, double far) {
   surf.MaxX = surf.LargestX();
 }
 
+// First point j >= 2 of a polyline that lies above the line Y = B + b X; 0 when none.
+int FirstAbove(const WedgeFigure& f, double B, double b) {
+  for (int j = 2; j <= f.Count(); ++j) {
+    if (AgainstLine(f, j, B, b) > 0) return j;
+  }
+  return 0;
+}
+
+// Where the segment from point j - 1 (at or below the line Y = B + b X) to point j (above
+// it) rises through the line.
+Point RisingThrough(const WedgeFigure& f, int j, double B, double b) {
+  const double x0 = f.X(j - 1), y0 = f.Y(j - 1), x1 = f.X(j), y1 = f.Y(j);
+  if (!(x1 > x0)) return {x0, B + b * x0};
+  const double s = (y1 - y0) / (x1 - x0);
+  if (s == b) return {x0, y0};
+  const double x = std::clamp((y0 - s * x0 - B) / (b - s), x0, x1);
+  return {x, B + b * x};
+}
+
 // The top of layer L (2 .. last): the bottom line of layer L - 1 until it meets the
 // ground surface, then the ground surface.
 void BuildLowerTop(int Side, int L) {
@@ -282,6 +301,37 @@ void BuildLowerTop(int Side, int L) {
   const double xf = first.X(T);
   WedgeFigure& top = WedgeLayerTop(Side, L);
   top.Clear();
+
+  // A ground below the line at the wall (a lower ground given the layers of the retained
+  // side): the layer reaches up to the ground, all the way out when the line never comes
+  // down under the ground, or until the ground rises through the line (a berm), and only
+  // then lies under the line.
+  if (first.Y(1) < Bp) {
+    const int ja = FirstAbove(first, Bp, bp);
+    if (ja == 0) {
+      for (int j = 1; j <= T; ++j) top.Append(first.X(j), first.Y(j));
+      return;
+    }
+    for (int j = 1; j < ja; ++j) top.Append(first.X(j), first.Y(j));
+    const Point c = RisingThrough(first, ja, Bp, bp);
+    if (c.x > first.X(ja - 1)) top.Append(c.x, c.y);
+    for (int j = ja + 1; j <= T; ++j) {
+      const int where = AgainstLine(first, j, Bp, bp);
+      if (where < 0) {
+        const Point m = MeetingPoint(first, j, Bp, bp, true);
+        top.Append(m.x, m.y);
+        for (int k = j; k <= T; ++k) top.Append(first.X(k), first.Y(k));
+        return;
+      }
+      if (where == 0) {
+        for (int k = j; k <= T; ++k) top.Append(first.X(k), first.Y(k));
+        return;
+      }
+    }
+    top.Append(xf, Bp + bp * xf);
+    return;
+  }
+
   top.Append(0, Bp);
   top.Append(xf, Bp + bp * xf);
   for (int j = 2; j <= T; ++j) {
@@ -308,11 +358,25 @@ void CloseLayer(int Side, int L) {
   WedgeFigure& f = WedgeLayerTop(Side, L);
   const double B = LayerBottomElev(Side, L);
   const double b = LayerBottomSlope(Side, L);
+  int j0 = 2;
+  // A top below the bottom line at the wall that rises above it farther out: the layer
+  // holds nothing nearer the wall, where its figure runs along its bottom line (no area)
+  // up to where the top passes that line.
+  const int ja = f.Y(1) < B ? FirstAbove(f, B, b) : 0;
+  if (ja != 0) {
+    WedgeFigure g;
+    g.Append(0, B);
+    const Point c = RisingThrough(f, ja, B, b);
+    if (c.x > 0) g.Append(c.x, c.y);
+    for (int j = ja; j <= f.Count(); ++j) g.Append(f.X(j), f.Y(j));
+    j0 = g.Count() - (f.Count() - ja);
+    f = g;
+  }
   const int n = f.Count();
-  for (int j = 2; j <= n; ++j) {
+  for (int j = j0; j <= n; ++j) {
     const int where = AgainstLine(f, j, B, b);
     if (where < 0) {
-      const Point m = MeetingPoint(f, j, B, b, j > 2 || AgainstLine(f, 1, B, b) > 0);
+      const Point m = MeetingPoint(f, j, B, b, j > 2 || ja != 0 || AgainstLine(f, 1, B, b) > 0);
       f.Put(j, m.x, m.y);
       f.Put(j + 1, 0, B);
       f.SetCount(j + 1);

@@ -93,12 +93,22 @@ Trial Sweep::Run(double theta) const {
           break;
         }
         tip = 3;
-      } else if (Bk > z) {
-        if (Same(xe, xk)) break;
-        if (xe < xk) ++nUp;
       } else {
-        if (xe <= xk || Same(xe, xk)) break;
-        ++nDown;
+        // A boundary above the tip is crossed where the line rises through it, one below
+        // the tip where it rises through the line, in either case under the ground, before
+        // the exit. (Where it meets the ground relative to the exit tells the same for a
+        // boundary that lies under the ground at the wall; this also holds for one that
+        // lies above the ground at the wall and passes below it farther out.)
+        const double bk = LayerBottomSlope(side, k);
+        const bool rising = Bk > z ? m > bk : m < bk;
+        if (!rising) continue;
+        const double xc = (Bk - z) / (m - bk);
+        if (!(xc > kSamePoint && xc < xe - kSamePoint)) continue;
+        if (Bk > z) {
+          ++nUp;
+        } else {
+          ++nDown;
+        }
       }
     }
   }

@@ -100,6 +100,32 @@ TEST_F(WedgeForcesTest, FixedSurfaceUnderWaterAndSeepageGivesTheRankineForces) {
   }
 }
 
+// A berm before the wall rises through the bottom of the sand that lies on the clay
+// farther out. Near the wall the clay reaches up to the ground: the fixed-surface lines
+// from tips in it leave the ground in the clay (at 45 degrees, phi being 0) and weigh
+// and resist as the clay alone. Passive line from the tip at -0.5: to (1, 0.5) on the
+// berm's slope; wedge 0.25 ft2; P = W + 2 c x 1 ft rise + adhesion x 0.5 ft of wall.
+TEST_F(WedgeForcesTest, BermRisingThroughTheSandBottomAheadOfTheWall) {
+  Surface(1, {{0, 0}, {20, 10}, {60, 10}});
+  Layers(1, {{5, 0}});
+  SandLayer(1, 1, 32, 0, 0, 110, 125);
+  LayerBottomElev(1, 1) = 5;
+  SandLayer(1, 2, 0, 0, 600, 105, 118);
+  LayerAdhesion(1, 2) = 200;
+  for (const char* method : {"F", "S"}) {
+    SCOPED_TRACE(method);
+    Forces(method);
+    ASSERT_EQ(AbortRun, 0);
+    ASSERT_TRUE(boxes.shown.empty());
+    if (std::string(method) == "F") {
+      const int q = PointAt(0);
+      EXPECT_NEAR(WedgeMidpointForce(q, 2), 105 * 0.25 + 2 * 600 * 1 + 200 * 0.5, 1e-9);
+      // Active: W - 2 c x rise - adhesion, the line from (0, -0.5) to (1, 0.5) again.
+      EXPECT_NEAR(WedgeMidpointForce(q, 1), 105 * 0.25 - 2 * 600 * 1 - 200 * 0.5, 1e-9);
+    }
+  }
+}
+
 TEST_F(WedgeForcesTest, SweepFindsTheExtremesAmongItsTwoDegreeTrials) {
   Forces("S");
   ASSERT_EQ(AbortRun, 0);

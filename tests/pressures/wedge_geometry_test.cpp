@@ -128,10 +128,7 @@ TEST_F(WedgeGeometryTest, LayersAboveTheGroundAtTheWallHoldNoSoil) {
   BuildWedgeGeometry(2);
   EXPECT_EQ(Area(PointsOf(WedgeLayerTop(2, 1))), 0);
   EXPECT_EQ(WedgeLayerTop(2, 1).MaxX, 0);
-  const Pts top2 = PointsOf(WedgeLayerTop(2, 2));
-  ASSERT_GE(top2.size(), 3u);
-  EXPECT_EQ(top2[1], std::make_pair(0.0, -5.0));
-  EXPECT_EQ(top2[2], std::make_pair(10.0, -5.0));
+  ExpectFigure(WedgeLayerTop(2, 2), {{0, -5}, {10, -5}, {200010, -5}}, "top of layer 2");
 }
 
 TEST(WedgeFigureTest, FiguresGrowBeyondFortyNinePointsAndRefuseReadsPastTheEnd) {

@@ -113,6 +113,35 @@ TEST_F(WedgeWeightTest, GroundRisingOutOfTheWaterAboveARisingBottom) {
               dry1 * 100 + wet1 * (120 - kGw) + wet2 * (125 - kGw), 1e-9);
 }
 
+// A lower left ground under water, given the retained side's three layers: the upper
+// layer lies wholly above the ground (and its bottom above the water), so the soil at
+// the wall is the middle layer, under water from the ground down.
+TEST_F(WedgeWeightTest, LayerAboveTheGroundDoesNotKeepTheWaterOutOfTheLayerBelow) {
+  Surface(2, {{0, 0}, {30, 0}});
+  Layers(2, {{5, 0}, {-20, 0}});
+  LayerMoistUnitWeight(2, 2) = 110;
+  LayerSatUnitWeight(2, 2) = 125;
+  WaterDataType = "E";
+  WaterElev(2) = 3;
+  BuildWedgeGeometry(2);
+  // The triangle between the ground and the line from (0, -10) to (10, 0).
+  EXPECT_NEAR(Weigh(2, 0, -10, 10, 0, 2), 50 * (125 - kGw), 1e-9);
+}
+
+// A berm before the wall rises through the bottom of the upper layer: near the wall the
+// lower layer reaches up to the ground.
+TEST_F(WedgeWeightTest, BermRisingThroughTheBottomOfTheUpperLayer) {
+  Surface(2, {{0, 0}, {20, 10}, {60, 10}});
+  Layers(2, {{5, 0}});
+  LayerMoistUnitWeight(2, 2) = 110;
+  BuildWedgeGeometry(2);
+  // Slice from the wall to 16 ft over the line from (0, -4) to (16, 4): the lower layer
+  // below the ground and below 5, the upper layer above 5 (the ground passes 5 at 10 ft).
+  const double upper = Area({{10, 5}, {16, 8}, {16, 5}});
+  const double lower = Area({{0, 0}, {10, 5}, {16, 5}, {16, 4}, {0, -4}});
+  EXPECT_NEAR(Weigh(2, 0, -4, 16, 4, 2), upper * 100 + lower * 110, 1e-9);
+}
+
 TEST_F(WedgeWeightTest, SliceBeyondTheFiguresIsACalculationError) {
   Surface(1, {{0, 10}, {20, 10}, {40, 0}});
   Layers(1, {{5, 0}});
