@@ -1522,6 +1522,18 @@ TEST_F(EngineeringChecks, MoreGroundsAndSupports) {
   cphi.right.layers = cphi.left.layers = {{115, 115, 25, 100, 0}};
   check("C-PHI SOIL", cphi);
 
+  // Clay on both sides: a tension crack 2c / gamma deep behind the wall, and below the
+  // dredge line a constant net pressure gamma H - 2 c - 2 c / FSp, pushing back.
+  Problem clay = UniformSand(12, 1, 1.5);
+  clay.right.layers = clay.left.layers = {{115, 110, 0, 500, 0}};
+  check("CLAY ON BOTH SIDES", clay);
+  Problem clayAnchored = clay;
+  clayAnchored.right.layers = clayAnchored.left.layers = {{115, 110, 0, 600, 0}};
+  clayAnchored.top = clayAnchored.right.surface = 16;
+  clayAnchored.anchored = true;
+  clayAnchored.anchor = 14;
+  check("ANCHORED, CLAY ON BOTH SIDES", clayAnchored);
+
   Problem coefficients = UniformSand(10, 1, 1.5);
   coefficients.right.coefficients = coefficients.left.coefficients = true;
   coefficients.right.layers = coefficients.left.layers = {{120, 110, 0, 0, 0, 0, 0.3, 3.5}};
