@@ -97,7 +97,18 @@ void saveCurrentAs(bool input, std::string& chosen, std::string& current) {
 
 // Opens a new file in the temporary folder for output, lists it and runs the writer.
 bool writeNewTemp(const char* extension, std::string& current, int& fileNum, void (*writer)()) {
-  const std::string name = NextTempFileName(extension);
+  // The first free TEMPn, claimed by creating it: a name held by anything at all (another
+  // run's file, a link) is passed over, never written through.
+  std::string name;
+  files::NewFile got = files::NewFile::Taken;
+  for (long n = 0; got == files::NewFile::Taken; ++n) {
+    name = files::JoinPath(TempDir, "TEMP" + std::to_string(n) + extension);
+    got = files::CreateNew(name);
+  }
+  if (got != files::NewFile::Created) {
+    fileErrorMessage(name, "cannot be created.");
+    return false;
+  }
   current = name;
   AddTempFileName(name);
   fileNum = files::FreeFile();

@@ -418,3 +418,17 @@ TEST_F(WorkingFiles, ATemporaryFileDeletedBySavingIsNotOursToDeleteAgain) {
   FileExit();
   EXPECT_EQ(bytesOf(tempReport), "another run's report");
 }
+
+TEST_F(WorkingFiles, ATemporaryNameIsClaimedByCreatingItNeverWrittenThroughWhatHoldsIt) {
+  // In a shared temporary folder a name may be held by something that does not look like
+  // a file, such as a link to nowhere; writing there would write into the file it names.
+  const std::string elsewhere = (dir / "user" / "not-yours.txt").string();
+  fs::create_symlink(elsewhere, temp("TEMP0.ooo"));
+  openGood(user("wall.dat"));
+  EXPECT_EQ(CurrentOutputFile, temp("TEMP1.ooo"));
+  EXPECT_FALSE(fs::exists(elsewhere));
+  EXPECT_TRUE(fs::is_symlink(temp("TEMP0.ooo")));
+  box("SAVE OUTPUT DATA?", Answer::No);
+  FileExit();
+  EXPECT_TRUE(fs::is_symlink(temp("TEMP0.ooo")));
+}
