@@ -1,8 +1,8 @@
 // Slice weights against an independent reckoning: the slice (ground above, failure line
 // below) is clipped by every layer bottom, the water level, the seepage elevation and the
 // bottom of the seepage path as half-planes, and each piece's area is weighed with its unit
-// weight. Random slices over grounds and layer bottoms that rise, fall, pinch out and dip
-// under the water cover the clip walks of every figure code.
+// weight. Random slices over grounds and layer bottoms that rise, fall, pinch out, dip
+// under the water or start above the ground cover the clip walks of every figure code.
 #include <random>
 
 #include "wedge_fixture.h"
@@ -105,6 +105,10 @@ TEST_F(WedgeWeightClippingTest, SliceWeightsEqualTheClippedAreas) {
       // falling and rising bottoms cut by all three levels
       {{{0, 10}, {100, 10}}, {{4, -0.1}, {-10, 0}}, 3, 2, 0, true},
       {{{0, 10}, {100, 10}}, {{-4, 0.2}, {-10, 0}}, 2, 0, -2, true},
+      // a berm rising through the bottom of the upper layer, water over the ground
+      {{{0, 0}, {20, 10}, {60, 10}}, {{5, 0}, {-8, -0.02}}, 3, 2, -4, true},
+      // an upper layer wholly above a lower ground under water
+      {{{0, 3.5}, {20, 3.5}}, {{7, 0.035}, {-5.4, -0.004}}, 6.5, 5.2, -0.15, true},
   };
   std::mt19937 rng(2026);
   std::uniform_real_distribution<double> u(0, 1);
