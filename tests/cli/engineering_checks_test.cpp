@@ -24,7 +24,6 @@
 //   grid points and linearly between them.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <array>
@@ -44,7 +43,10 @@
 #include <tuple>
 #include <vector>
 
+#include "support/solve_file_runner.h"
+
 namespace fs = std::filesystem;
+using support::ShellQuote;
 
 namespace {
 
@@ -719,36 +721,13 @@ struct SolveRun {
   std::string output, report;
 };
 
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
 // The end of a report, for failure messages.
 std::string Tail(const std::string& report) {
   return report.size() > 2500 ? report.substr(report.size() - 2500) : report;
 }
 
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-class EngineeringChecks : public ::testing::Test {
+class EngineeringChecks : public support::ScratchDirTest {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "queldar-eng-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
   // Runs solve_file on `input` (a file's text) and keeps what it printed and wrote.
   SolveRun Solve(const std::string& name, const std::string& input,
                  const std::string& options = "") const {
@@ -758,23 +737,15 @@ class EngineeringChecks : public ::testing::Test {
   }
 
   SolveRun SolvePath(const fs::path& in, const fs::path& out, const std::string& options = "") const {
+    std::vector<std::string> args;
+    std::istringstream words(options);
+    for (std::string word; words >> word;) args.push_back(word);
+    args.push_back(in.string());
+    args.push_back(out.string());
     // Results files go to TEMP; keep them inside the test's folder.
-    const std::string cmd = "TEMP=" + Quote(dir_.string()) + " timeout 60 " +
-                            Quote(QUELDAR_SOLVE_FILE) + " " + options + " " + Quote(in.string()) + " " +
-                            Quote(out.string()) + " 2>/dev/null";
-    SolveRun run;
-    FILE* pipe = popen(cmd.c_str(), "r");
-    if (!pipe) return run;
-    char buf[4096];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) run.output.append(buf, n);
-    const int raw = pclose(pipe);
-    if (WIFEXITED(raw)) run.status = WEXITSTATUS(raw);
-    run.report = ReadBytes(out);
-    return run;
+    const support::SolveFileRun run = support::RunSolveFile(args, dir_);
+    return {run.status, run.output, ReadBytes(out)};
   }
-
-  fs::path dir_;
 };
 
 // The values after the colon of the first summary line that starts with `label` (after
@@ -1710,13 +1681,13 @@ TEST_F(EngineeringChecks, ConcurrentRunsKeepTheirOwnResults) {
     problems.push_back(p);
     const fs::path in = dir_ / ("run" + std::to_string(i) + ".dat");
     std::ofstream(in, std::ios::binary) << InputFile(p);
-    script += "(timeout 60 " + Quote(QUELDAR_SOLVE_FILE) + " " + Quote(in.string()) + " " +
-              Quote((dir_ / ("run" + std::to_string(i) + ".out")).string()) + " > " + Quote((dir_ / ("run" + std::to_string(i) + ".log")).string()) + " 2>&1; echo $? > " +
-              Quote((dir_ / ("run" + std::to_string(i) + ".rc")).string()) + ") &\n";
+    script += "(timeout 60 " + ShellQuote(QUELDAR_SOLVE_FILE) + " " + ShellQuote(in.string()) + " " +
+              ShellQuote((dir_ / ("run" + std::to_string(i) + ".out")).string()) + " > " + ShellQuote((dir_ / ("run" + std::to_string(i) + ".log")).string()) + " 2>&1; echo $? > " +
+              ShellQuote((dir_ / ("run" + std::to_string(i) + ".rc")).string()) + ") &\n";
   }
   script += "wait\n";
-  const std::string cmd = "cd " + Quote(dir_.string()) + " && TEMP=" + Quote(dir_.string()) +
-                          " sh -c " + Quote(script);
+  const std::string cmd = "cd " + ShellQuote(dir_.string()) + " && TEMP=" + ShellQuote(dir_.string()) +
+                          " sh -c " + ShellQuote(script);
   ASSERT_EQ(std::system(cmd.c_str()), 0);
   for (int i = 0; i < kRuns; ++i) {
     SCOPED_TRACE("run " + std::to_string(i));

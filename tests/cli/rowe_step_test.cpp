@@ -1,33 +1,23 @@
 // solve_file ends an anchored design with Rowe's moment reduction, taking the default
 // pile sections; a cantilever design has no such section.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "support/solve_file_runner.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-int Solve(const fs::path& input, const fs::path& report) {
-  const std::string cmd = "timeout 60 '" + std::string(QUELDAR_SOLVE_FILE) + "' '" +
-                          input.string() + "' '" + report.string() + "' >/dev/null 2>&1";
-  const int raw = std::system(cmd.c_str());
-  return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-}
+class SolveFileRowe : public support::ScratchDirTest {
+ protected:
+  static int Solve(const fs::path& input, const fs::path& report) {
+    return support::RunSolveFile({input.string(), report.string()}).status;
+  }
+};
 
 const char* const kClayWall =
     "'ANCHORED WALL, SAND RETAINED, CLAY BELOW THE DREDGE LINE\n"
@@ -51,12 +41,10 @@ const char* const kCantilever =
     "120 110 30 0 0 0\n"
     "FINISHED\n";
 
-TEST(SolveFileRowe, AnchoredDesignsEndWithTheReductionSection) {
-  char pattern[] = "/tmp/queldar-rowe-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const fs::path dir = pattern;
-  std::ofstream(dir / "clay.dat", std::ios::binary) << kClayWall;
-  std::ofstream(dir / "cantilever.dat", std::ios::binary) << kCantilever;
+TEST_F(SolveFileRowe, AnchoredDesignsEndWithTheReductionSection) {
+  const fs::path dir = dir_;
+  WriteFile("clay.dat", kClayWall);
+  WriteFile("cantilever.dat", kCantilever);
 
   const std::string blanks5 = "\r\n\r\n\r\n\r\n\r\n";
   {
@@ -96,8 +84,6 @@ TEST(SolveFileRowe, AnchoredDesignsEndWithTheReductionSection) {
     ASSERT_EQ(Solve(dir / "cantilever.dat", report), 0);
     EXPECT_EQ(ReadBytes(report).find("PRELIMINARY DESIGN DATA FOR"), std::string::npos);
   }
-  std::error_code ec;
-  fs::remove_all(dir, ec);
 }
 
 }  // namespace

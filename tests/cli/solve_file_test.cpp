@@ -2,76 +2,23 @@
 // what it writes and its exit status.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/solve_file_runner.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct RunResult {
-  int status = -1;     // exit status; -1 when it did not exit normally (a crash)
-  std::string output;  // standard output
-};
+using RunResult = support::SolveFileRun;
 
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-class SolveFileTest : public ::testing::Test {
+class SolveFileTest : public support::ScratchDirTest {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "queldar-cli-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
-  std::string WriteFile(const std::string& name, const std::string& bytes) const {
-    const std::string path = PathOf(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-
-  static std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
-
-  // Runs solve_file with the arguments; a run that takes a minute counts as a hang.
-  static RunResult Solve(const std::vector<std::string>& args) {
-    std::string cmd = "timeout 60 " + Quote(QUELDAR_SOLVE_FILE);
-    for (const auto& a : args) cmd += " " + Quote(a);
-    cmd += " 2>/dev/null";
-    RunResult run;
-    FILE* pipe = popen(cmd.c_str(), "r");
-    if (!pipe) return run;
-    char buf[4096];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) run.output.append(buf, n);
-    const int raw = pclose(pipe);
-    if (WIFEXITED(raw)) run.status = WEXITSTATUS(raw);
-    return run;
-  }
-
-  fs::path dir_;
+  static RunResult Solve(const std::vector<std::string>& args) { return support::RunSolveFile(args); }
 };
 
 const char* const kProblem =
