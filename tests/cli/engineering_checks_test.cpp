@@ -1421,8 +1421,9 @@ TEST_F(EngineeringChecks, AnalysisAtTheDesignTipGivesDeflectionsInInches) {
 
 // Sand on both sides given by two surface points, so both sides go to the wedge method:
 // with the fixed surface and with the sweep of trial angles, with and without wall
-// friction, level or rising behind the wall, a cantilever and an anchored wall come out as
-// the planar wedges of those angles say.
+// friction, level or rising behind the wall, under a uniform load behind it (which weighs
+// on every wedge in proportion to its width, as the soil does), a cantilever and an
+// anchored wall come out as the planar wedges of those angles say.
 TEST_F(EngineeringChecks, WedgeMethodOnPlaneGround) {
   for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep})
   for (const double slope : {0.0, 10.0}) {
@@ -1434,6 +1435,7 @@ TEST_F(EngineeringChecks, WedgeMethodOnPlaneGround) {
       Problem c = UniformSand(10, 1.0, 1.5);
       c.wedge = wedge;
       c.right.slope = slope;
+      c.right.surcharge = 300;
       c.right.layers = c.left.layers = {{100, 100, 30, 0, 0, delta}};
       c.title = "WEDGE " + method + " CANTILEVER, WALL FRICTION " + Num(delta) + ", SLOPE " + Num(slope);
       ExpectCantilever(Solve(name, InputFile(c), "--wedge-method " + method), DesignCantilever(c));
