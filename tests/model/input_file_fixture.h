@@ -15,33 +15,13 @@
 #include "model/problem_data.h"
 #include "platform/files.h"
 #include "platform/script_doubles.h"
+#include "support/scratch_dir.h"
 
-class InputFileTest : public ::testing::Test {
+class InputFileTest : public support::ScratchDirTest {
  protected:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "queldar-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
   void TearDown() override {
     platform::files::CloseAll();
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
-
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
-  std::string WriteFile(const std::string& name, const std::string& bytes) const {
-    const std::string path = PathOf(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-
-  static std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    support::ScratchDirTest::TearDown();
   }
 
   // The file's lines, each of which must end in CR LF.
@@ -86,7 +66,6 @@ class InputFileTest : public ::testing::Test {
   }
 
   platform::ScopedServices services;
-  std::filesystem::path dir_;
 };
 
 // A valid cantilever design in sand; tests replace lines of it.

@@ -24,11 +24,9 @@ std::string EchoBytes() {
   EXPECT_TRUE(platform::files::Open(path, platform::files::Mode::Output, OutFileNum));
   WriteInputEcho();
   platform::files::Close(OutFileNum);
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
+  const std::string bytes = support::ReadBytes(path);
   std::filesystem::remove(path);
-  return ss.str();
+  return bytes;
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "model/main_menus.h"
 #include "model/problem.h"
@@ -15,6 +14,7 @@
 #include "platform/recording_canvas.h"
 #include "platform/text_printer.h"
 #include "scripted.h"
+#include "support/scratch_dir.h"
 
 namespace fs = std::filesystem;
 using platform::Answer;
@@ -33,12 +33,7 @@ const char* const kProblem =
     "120 110 30 0 0 0\n"
     "FINISHED\n";
 
-std::string bytesOf(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using support::ReadBytes;
 
 class WorkingFiles : public ::testing::Test {
  protected:
@@ -191,7 +186,7 @@ TEST_F(WorkingFiles, OpenFailuresEndInTheOpenFailedState) {
 TEST_F(WorkingFiles, SaveReportRefusesTemporaryNamesAsksToOverwriteAndCopiesEveryByte) {
   openGood(user("wall.dat"));
   const std::string tempReport = CurrentOutputFile;
-  const std::string original = bytesOf(tempReport);
+  const std::string original = ReadBytes(tempReport);
   const std::string existing = user("old.out", "old");
   const std::string target = (dir / "user" / "final.out").string();
   dialogs.names = {(dir / "user" / "x.OoO").string(), existing, target};
@@ -200,15 +195,15 @@ TEST_F(WorkingFiles, SaveReportRefusesTemporaryNamesAsksToOverwriteAndCopiesEver
   SaveItem(1);
   EXPECT_EQ(OutputSaved, 1);
   EXPECT_EQ(CurrentOutputFile, target);
-  EXPECT_EQ(bytesOf(target), original);
-  EXPECT_EQ(bytesOf(existing), "old");
+  EXPECT_EQ(ReadBytes(target), original);
+  EXPECT_EQ(ReadBytes(existing), "old");
   EXPECT_FALSE(fs::exists(tempReport));
   EXPECT_EQ(CMDialog1.initDir, (dir / "user").string());
   // Saving the saved report again copies it and keeps the first copy.
   const std::string second = (dir / "user" / "second.out").string();
   dialogs.names = {second};
   SaveItem(1);
-  EXPECT_EQ(bytesOf(second), original);
+  EXPECT_EQ(ReadBytes(second), original);
   EXPECT_TRUE(fs::exists(target));
   EXPECT_EQ(CurrentOutputFile, second);
 }
@@ -216,14 +211,14 @@ TEST_F(WorkingFiles, SaveReportRefusesTemporaryNamesAsksToOverwriteAndCopiesEver
 TEST_F(WorkingFiles, AFailedSaveKeepsTheTemporaryFileAndChangesNothing) {
   openGood(user("wall.dat"));
   const std::string tempReport = CurrentOutputFile;
-  const std::string original = bytesOf(tempReport);
+  const std::string original = ReadBytes(tempReport);
   dialogs.names = {(dir / "no" / "such" / "folder.out").string()};
   box("SAVE FAILED", Answer::OK, "Nothing was saved.");
   SaveItem(1);
   EXPECT_EQ(OutputSaved, 0);
   EXPECT_EQ(OutputFileName, "");
   EXPECT_EQ(CurrentOutputFile, tempReport);
-  EXPECT_EQ(bytesOf(tempReport), original);
+  EXPECT_EQ(ReadBytes(tempReport), original);
   // At Exit the prompt asks again after the failure; a good name then saves it.
   const std::string good = (dir / "user" / "good.out").string();
   dialogs.names = {(dir / "no" / "folder.out").string(), good};
@@ -231,7 +226,7 @@ TEST_F(WorkingFiles, AFailedSaveKeepsTheTemporaryFileAndChangesNothing) {
   box("SAVE FAILED", Answer::OK);
   box("SAVE OUTPUT DATA?", Answer::Yes);
   FileExit();
-  EXPECT_EQ(bytesOf(good), original);
+  EXPECT_EQ(ReadBytes(good), original);
   EXPECT_EQ(ended, 1);
 }
 
@@ -282,7 +277,7 @@ TEST_F(WorkingFiles, AnUnchangedEntryKeepsTheOpenedFileAndSavingNeverDeletesAUse
   SaveItem(0);
   EXPECT_EQ(CurrentInputFile, copy);
   EXPECT_TRUE(fs::exists(input));
-  EXPECT_EQ(bytesOf(copy), bytesOf(input));
+  EXPECT_EQ(ReadBytes(copy), ReadBytes(input));
 }
 
 TEST_F(WorkingFiles, AnAbandonedEntryDeletesTheListedFilesBeforeTheReset) {
@@ -396,7 +391,7 @@ TEST_F(WorkingFiles, SavingOntoAListedTemporaryFileIsRefused) {
   box("QUELDAR", Answer::OK, "File:  " + temp("ZZ11") + "  is a temporary file in use.");
   SaveOutputDataAs();
   EXPECT_EQ(CurrentOutputFile, good);
-  EXPECT_EQ(bytesOf(temp("ZZ11")), "results");
+  EXPECT_EQ(ReadBytes(temp("ZZ11")), "results");
   // Input data onto a listed file whose name does not end in .iii.
   const std::string input = CurrentInputFile;
   dialogs.names = {temp("ZZ11"), ""};
@@ -416,7 +411,7 @@ TEST_F(WorkingFiles, ATemporaryFileDeletedBySavingIsNotOursToDeleteAgain) {
   ASSERT_FALSE(fs::exists(tempReport));
   std::ofstream(tempReport) << "another run's report";
   FileExit();
-  EXPECT_EQ(bytesOf(tempReport), "another run's report");
+  EXPECT_EQ(ReadBytes(tempReport), "another run's report");
 }
 
 TEST_F(WorkingFiles, ATemporaryNameIsClaimedByCreatingItNeverWrittenThroughWhatHoldsIt) {
