@@ -1,11 +1,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "fixture.h"
 #include "platform/files.h"
 #include "platform/script_doubles.h"
+#include "support/scratch_dir.h"
 
 namespace pressures_test {
 namespace {
@@ -41,11 +41,8 @@ class ReportTest : public PressureTest {
   }
 
   std::vector<std::string> Lines() {
-    std::ifstream in(CurrentOutputFile, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
     std::vector<std::string> out;
-    std::string s = ss.str();
+    const std::string s = support::ReadBytes(CurrentOutputFile);
     std::size_t pos = 0;
     while (pos < s.size()) {
       const std::size_t e = s.find("\r\n", pos);

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "model/main_menus.h"
 #include "model/problem.h"
@@ -13,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/script_doubles.h"
 #include "pressures/pressure_data.h"
+#include "support/scratch_dir.h"
 #include "wall/solve_flow.h"
 
 namespace fs = std::filesystem;
@@ -27,12 +27,7 @@ std::string problem(const char* control, const char* wall, const char* rightSurf
          "SOIL LEFTSIDE STRENGTHS 1\n120 110 30 0 0 0\nFINISHED\n";
 }
 
-std::string bytesOf(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using support::ReadBytes;
 
 class SolveFlow : public ::testing::Test {
  protected:
@@ -94,10 +89,10 @@ TEST_F(SolveFlow, DesignStopsAtTheReviewWithTheSoilSectionWrittenAndThePointerBa
   EXPECT_EQ(services->pointer.codes().front(), 11);
   EXPECT_EQ(services->pointer.current(), 0);
   // Discontinue keeps the report as it stands: it ends with the soil pressure section.
-  const std::string before = bytesOf(CurrentOutputFile);
+  const std::string before = ReadBytes(CurrentOutputFile);
   DiscontinueSolution();
   EXPECT_EQ(AbortRun, 2);
-  EXPECT_EQ(bytesOf(CurrentOutputFile), before);
+  EXPECT_EQ(ReadBytes(CurrentOutputFile), before);
   EXPECT_TRUE(MainMenus.fileMenu && MainMenus.editMenu && MainMenus.viewMenu && MainMenus.image1Visible);
   EXPECT_FALSE(MainMenus.solveMenu || MainMenus.viewItem[3]);
 }
@@ -120,7 +115,7 @@ TEST_F(SolveFlow, ContinueWritesTheResultsAndOkEnablesTheCantileverView) {
 TEST_F(SolveFlow, TheWedgeChooserComesOnceBeforeAnyPressureAndAFailedPassWritesNoSoilSection) {
   open(problem("CONTROL CANTILEVER DESIGN", "WALL 10", "2 0 10\n20 12"));
   const long echoLines = OutputLineCount;
-  const std::string echo = bytesOf(CurrentOutputFile);
+  const std::string echo = ReadBytes(CurrentOutputFile);
   // Whatever the pressure pass reports is recorded, not scripted.
   struct Lenient : platform::MessageBoxes {
     int count = 0;
@@ -150,7 +145,7 @@ TEST_F(SolveFlow, TheWedgeChooserComesOnceBeforeAnyPressureAndAFailedPassWritesN
     EXPECT_TRUE(MainMenus.doneVisible);
     EXPECT_FALSE(MainMenus.soilOutVisible);
     EXPECT_EQ(OutputLineCount, echoLines);
-    EXPECT_EQ(bytesOf(CurrentOutputFile), echo);
+    EXPECT_EQ(ReadBytes(CurrentOutputFile), echo);
     CloseResultNotice();
     for (int i = 3; i <= 6; ++i) EXPECT_FALSE(MainMenus.viewItem[i]);
   } else {
@@ -231,7 +226,7 @@ TEST_F(SolveFlow, ANetPressureFailureGoesStraightToTheAbortedNoticeWithTheInputS
   const std::string left = "SOIL LEFTSIDE STRENGTHS 1\n120 110 30 0 0 0\n";
   text.replace(text.find(left), left.size(), "SOIL LEFTSIDE COEFFICIENTS 1\n120 110 0.2 0.2\n");
   open(text);
-  const std::string echo = bytesOf(CurrentOutputFile);
+  const std::string echo = ReadBytes(CurrentOutputFile);
   boxes.script.push_back({"INVALID NET ACTIVE PRESSURE DISTRIBUTION", Answer::OK, ""});
   StartSolution();
   EXPECT_EQ(AbortRun, 2);
@@ -244,5 +239,5 @@ TEST_F(SolveFlow, ANetPressureFailureGoesStraightToTheAbortedNoticeWithTheInputS
   for (int i = 3; i <= 6; ++i) EXPECT_FALSE(MainMenus.viewItem[i]) << i;
   EXPECT_FALSE(MainMenus.solveMenu);
   platform::files::CloseAll();
-  EXPECT_EQ(bytesOf(CurrentOutputFile), echo);
+  EXPECT_EQ(ReadBytes(CurrentOutputFile), echo);
 }

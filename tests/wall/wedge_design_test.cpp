@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "model/problem.h"
@@ -13,6 +12,7 @@
 #include "platform/script_doubles.h"
 #include "pressures/pressures.h"
 #include "scoped_temp.h"
+#include "support/scratch_dir.h"
 #include "wall/wall.h"
 
 namespace {
@@ -111,10 +111,7 @@ TEST_F(WedgeDesign, PointsWithoutAStandardSolutionAreMarkedInTheReports) {
   ASSERT_EQ(AbortRun, 0);
   WriteResultsReport();
 
-  std::ifstream in(CurrentOutputFile, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  const std::string text = ss.str();
+  const std::string text = support::ReadBytes(CurrentOutputFile);
   const std::string nl = "\r\n";
   // The soil pressure table: the right side's active value at 5 ft (517.5 psf) marked.
   EXPECT_NE(text.find("    5.0     0.0       0.0      0.0     517.5     500.0     517.5*    500.0" + nl),
