@@ -88,6 +88,14 @@ double WallForce(double s, const SliceFactors& f, double D, double W, double C, 
 // point (BuildWedgeGeometry uses kFarDistance).
 void BuildFigures(int side, double far);
 
+// The stretch [from, to] of distances over which the bottom line of layer k is the top
+// of layer k + 1 in the figures: from the wall, or from where a ground lying below it at
+// the wall rises through it, to where it first meets the ground from above (or the far
+// end). A boundary is crossed only there: where the line goes under the ground again
+// farther out, the figures give that soil to the layer below. from = to = -1 when the
+// line never lies under the ground.
+void BoundaryRun(int side, int k, double& from, double& to);
+
 // The internal searches; they report trouble by throwing Fault.
 void FixedForces(int side, int method);
 void SweepForces(int side, int method);

@@ -72,7 +72,10 @@ bool ThroughBoundary(int side, int k, double X1, double Y1, double m, double xEx
   const double bc = LayerBottomSlope(side, k);
   if (dir > 0 ? !(m > bc) : !(m < bc)) return false;
   xc = ((Bc - Y1) + m * X1) / (m - bc);
-  return xc > X1 + kSamePoint && xc < xExit - kSamePoint;
+  if (!(xc > X1 + kSamePoint && xc < xExit - kSamePoint)) return false;
+  double from = 0, to = 0;
+  BoundaryRun(side, k, from, to);
+  return xc >= from - kSamePoint && xc <= to + kSamePoint;
 }
 
 // Horizontal force on the wall of the failure line from a tip at (0, zm) that starts

@@ -455,6 +455,35 @@ void BuildWaterFigures(int Side, int L) {
 
 }  // namespace
 
+void wedge::BoundaryRun(int side, int k, double& from, double& to) {
+  const WedgeFigure& g = WedgeSurface(side);
+  const double B = LayerBottomElev(side, k);
+  const double b = LayerBottomSlope(side, k);
+  from = 0;
+  int j = 2;
+  if (g.Y(1) < B) {
+    const int ja = FirstAbove(g, B, b);
+    if (ja == 0) {
+      from = to = -1;  // never under the ground
+      return;
+    }
+    from = RisingThrough(g, ja, B, b).x;
+    j = ja + 1;
+  }
+  for (; j <= g.Count(); ++j) {
+    const int where = AgainstLine(g, j, B, b);
+    if (where < 0) {
+      to = MeetingPoint(g, j, B, b, true).x;
+      return;
+    }
+    if (where == 0) {
+      to = g.X(j);
+      return;
+    }
+  }
+  to = g.X(g.Count());
+}
+
 void BuildWedgeGeometry(int Side) { wedge::BuildFigures(Side, wedge::kFarDistance); }
 
 void wedge::BuildFigures(int Side, double far) {

@@ -2,6 +2,7 @@
 // degree steps from the vertical; the largest active and the smallest passive force over
 // the trials. A point whose search ends without passing an extreme is marked.
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "model/problem.h"
@@ -26,6 +27,7 @@ struct Sweep {
   double deltaA = 0, deltaP = 0, Aa = 0, Ap = 0;
   std::vector<Developed> active, passive;  // per layer, index 0 unused
   std::vector<double> xt;                  // xt[k]: where the top of layer k meets the ground
+  std::vector<std::pair<double, double>> runs;  // runs[k]: where bottom k bounds the layers
 
   // Active and passive force of one slice from the wall, (0, z) to (xe, ye), in layer L,
   // with weight plus surcharge W.
@@ -104,6 +106,8 @@ Trial Sweep::Run(double theta) const {
         if (!rising) continue;
         const double xc = (Bk - z) / (m - bk);
         if (!(xc > kSamePoint && xc < xe - kSamePoint)) continue;
+        const auto& run = runs[static_cast<std::size_t>(k)];
+        if (!(xc >= run.first - kSamePoint && xc <= run.second + kSamePoint)) continue;
         if (Bk > z) {
           ++nUp;
         } else {
@@ -211,6 +215,10 @@ void SweepForces(int Side, int Method) {
   s.active.resize(static_cast<std::size_t>(s.nl + 1));
   s.passive.resize(static_cast<std::size_t>(s.nl + 1));
   s.xt.assign(static_cast<std::size_t>(s.nl + 2), 0.0);
+  s.runs.assign(static_cast<std::size_t>(s.nl + 1), {0.0, 0.0});
+  for (int k = 1; k <= s.nl - 1; ++k) {
+    BoundaryRun(Side, k, s.runs[static_cast<std::size_t>(k)].first, s.runs[static_cast<std::size_t>(k)].second);
+  }
   for (int L = 1; L <= s.nl; ++L) {
     s.active[static_cast<std::size_t>(L)] = DevelopedStrength(Side, L, FSActiveUsed(Side, L, Method));
     s.passive[static_cast<std::size_t>(L)] = DevelopedStrength(Side, L, FSPassiveUsed(Side, L, Method));

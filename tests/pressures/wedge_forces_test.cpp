@@ -175,6 +175,34 @@ TEST_F(WedgeForcesTest, SlicesAtLayerBoundariesAddUpToTheOneLayerForces) {
   }
 }
 
+// A layer bottom that comes up to the ground on a slope and goes under the level ground
+// again beyond the toe: past the toe the soil counts as the layer below (its top is the
+// ground there), and lines from tips below pass that stretch of the bottom line without
+// a boundary. With one soil in all layers, the forces are those of one layer.
+TEST_F(WedgeForcesTest, BottomGoingUnderTheGroundAgainBeyondATerrace) {
+  Surface(1, {{0, 0}, {10, -5}, {40, -5}});
+  for (const char* method : {"F", "S"}) {
+    SCOPED_TRACE(method);
+    SetUp();
+    Surface(1, {{0, 0}, {10, -5}, {40, -5}});
+    Forces(method);
+    ASSERT_EQ(AbortRun, 0);
+    std::vector<double> fa, fp;
+    for (int p = 1; p <= NumGridPoints - 2; ++p) fa.push_back(WedgeActiveForce(p, 1)), fp.push_back(WedgePassiveForce(p, 1));
+    SetUp();
+    Surface(1, {{0, 0}, {10, -5}, {40, -5}});
+    Layers(1, {{-2, -0.25}, {-15, -0.3}});
+    Forces(method);
+    ASSERT_EQ(AbortRun, 0);
+    ASSERT_TRUE(boxes.shown.empty());
+    for (int p = 1; p <= NumGridPoints - 2; ++p) {
+      const double tol = 1e-9 * (1 + std::fabs(fp[static_cast<std::size_t>(p - 1)]));
+      EXPECT_NEAR(WedgeActiveForce(p, 1), fa[static_cast<std::size_t>(p - 1)], tol) << GridElev(p);
+      EXPECT_NEAR(WedgePassiveForce(p, 1), fp[static_cast<std::size_t>(p - 1)], tol) << GridElev(p);
+    }
+  }
+}
+
 // The lower layer is weaker; where it lies under the upper layer near the surface the
 // sweep cuts the lines into slices in both layers, with the tip's layer at the wall.
 TEST_F(WedgeForcesTest, SweepThroughTwoLayersMatchesASliceByHand) {
