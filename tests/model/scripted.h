@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/script_doubles.h"
 #include "platform/services.h"
 
 struct ScriptedBox {
@@ -31,12 +32,8 @@ struct ScriptedBoxes : platform::MessageBoxes {
     if (!next.textHas.empty()) {
       EXPECT_NE(std::string(text).find(next.textHas), std::string::npos) << "box: " << seen.back();
     }
-    const bool yesNo = buttons == 4 || buttons == 36;
-    const bool okCancel = buttons == 1 || buttons == 49;
-    const bool canGive = yesNo ? (next.answer == platform::Answer::Yes || next.answer == platform::Answer::No)
-                         : okCancel ? (next.answer == platform::Answer::OK || next.answer == platform::Answer::Cancel)
-                                    : next.answer == platform::Answer::OK;
-    EXPECT_TRUE(canGive) << "answer the buttons cannot give, box: " << seen.back();
+    EXPECT_TRUE(platform::ButtonsCanGive(buttons, next.answer))
+        << "answer the buttons cannot give, box: " << seen.back();
     return next.answer;
   }
 };
