@@ -1905,3 +1905,63 @@ TEST_F(EngineeringChecks, ExamplesAgreeWithTheStatics) {
     EXPECT_LE(fs[0], band.hi);
   }
 }
+
+// The moment reduction data of an anchored wall in sand follow from the free earth design:
+// the wall's height ratio and anchor ratio over its whole length H, each section's
+// flexibility log(H^4 / (E I)), and the ratio of its allowable moment (stress times section
+// modulus) to the free earth moment reduced by the coefficient shown.
+TEST_F(EngineeringChecks, MomentReductionDataFollowTheFreeEarthDesign) {
+  Problem p = UniformSand(20, 1.0, 1.5);
+  p.title = "MOMENT REDUCTION DATA";
+  p.anchored = true;
+  p.anchor = 18;
+  const AnchoredResult free = DesignFreeEarth(p);
+  const double H = p.top - free.tip;
+  const SolveRun run = Solve("rowe", InputFile(p));
+  ASSERT_EQ(run.status, 0) << run.output;
+  const auto section = run.report.find("PRELIMINARY DESIGN DATA FOR");
+  ASSERT_NE(section, std::string::npos) << Tail(run.report);
+  const std::string text = run.report.substr(section);
+  auto valueAfter = [&](const std::string& label) {
+    const auto at = text.find(label);
+    return at == std::string::npos ? std::nan("") : std::stod(text.substr(text.find('=', at) + 1));
+  };
+  EXPECT_NEAR(valueAfter("WALL HEIGHT RATIO (ALPHA)"), (p.top - p.dredge()) / H, 0.006);
+  EXPECT_NEAR(valueAfter("ANCHOR HEIGHT RATIO (BETA)"), (p.top - p.anchor) / H, 0.006);
+
+  // The section table, then the data table, row by row in the same order.
+  struct Pile {
+    std::string name;
+    double modulus, inertia, stress, e;
+  };
+  std::vector<Pile> piles;
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line) && line.find("NAME") == std::string::npos) {}
+  while (std::getline(lines, line)) {
+    std::istringstream in(line);
+    Pile pile;
+    if (in >> pile.name >> pile.modulus >> pile.inertia >> pile.stress >> pile.e) piles.push_back(pile);
+    else if (!piles.empty()) break;
+  }
+  ASSERT_GE(piles.size(), 5u) << text;
+  while (std::getline(lines, line) && line.find("LOOSE") == std::string::npos) {}
+  const double moment = std::abs(free.max.moment);
+  for (const Pile& pile : piles) {
+    SCOPED_TRACE(pile.name);
+    ASSERT_TRUE(std::getline(lines, line));
+    for (char& c : line) if (c == '*') c = ' ';
+    std::istringstream in(line);
+    std::string name;
+    double logRho, loose, dense, ratioLoose, ratioDense;
+    ASSERT_TRUE(in >> name >> logRho >> loose >> dense >> ratioLoose >> ratioDense) << line;
+    EXPECT_EQ(name, pile.name);
+    EXPECT_NEAR(logRho, std::log10(std::pow(H, 4) / (pile.e * pile.inertia)), 0.006);
+    const double allowable = pile.stress * pile.modulus / 12;  // lb-ft per ft
+    for (const auto& [coefficient, ratio] : {std::pair{loose, ratioLoose}, std::pair{dense, ratioDense}}) {
+      const double expected = allowable / (coefficient * moment);
+      // The coefficient is shown to 0.01, the ratio to 0.01.
+      EXPECT_NEAR(ratio, expected, expected * 0.005 / coefficient + 0.006);
+    }
+  }
+}
