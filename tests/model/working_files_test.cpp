@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "model/main_menus.h"
 #include "model/problem.h"
@@ -15,6 +16,7 @@
 #include "platform/text_printer.h"
 #include "scripted.h"
 #include "support/scratch_dir.h"
+#include "support/scoped_env.h"
 
 namespace fs = std::filesystem;
 using platform::Answer;
@@ -42,9 +44,7 @@ class WorkingFiles : public ::testing::Test {
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     dir = pattern;
     fs::create_directories(dir / "user");
-    oldTemp = std::getenv("TEMP") ? std::getenv("TEMP") : "";
-    hadTemp = std::getenv("TEMP") != nullptr;
-    ::setenv("TEMP", (" " + dir.string() + " ").c_str(), 1);  // trimmed
+    tempVar.emplace("TEMP", " " + dir.string() + " ");  // trimmed
     services_ = std::make_unique<platform::ScopedServices>();
     platform::Services& s = platform::services();
     s.messageBoxes = &boxes;
@@ -63,7 +63,7 @@ class WorkingFiles : public ::testing::Test {
     platform::files::CloseAll();
     MainCalls = MainWindowCalls{};
     services_.reset();
-    if (hadTemp) ::setenv("TEMP", oldTemp.c_str(), 1); else ::unsetenv("TEMP");
+    tempVar.reset();
     EXPECT_TRUE(boxes.script.empty()) << "boxes expected but not shown";
     EXPECT_TRUE(dialogs.names.empty()) << "dialogs expected but not shown";
     std::error_code ec;
@@ -94,8 +94,7 @@ class WorkingFiles : public ::testing::Test {
   }
 
   fs::path dir;
-  std::string oldTemp;
-  bool hadTemp = false;
+  std::optional<support::ScopedEnv> tempVar;
   std::unique_ptr<platform::ScopedServices> services_;
   ScriptedBoxes boxes;
   ScriptedDialogs dialogs;
@@ -334,18 +333,15 @@ TEST_F(WorkingFiles, PrintOutputPrintsTheWholeReportAndPrintInputTheListing) {
 
 TEST(TempFolder, FallsBackToTmpdirAndEndsWhenNothingCanBeWritten) {
   platform::ScopedServices services;
-  const std::string saveTemp = std::getenv("TEMP") ? std::getenv("TEMP") : "";
-  const std::string saveTmp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
   std::string pattern = (fs::temp_directory_path() / "queldar-tf-XXXXXX").string();
   ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  ::setenv("TEMP", "/no/such/folder", 1);
-  ::setenv("TMPDIR", pattern.c_str(), 1);
   platform::FileDialogState d;
-  EXPECT_TRUE(InitTempFolder(d));
-  EXPECT_EQ(TempFolderPath(), pattern);
-  EXPECT_EQ(platform::files::TempFolder(), pattern);  // results files go to the same folder
-  if (saveTemp.empty()) ::unsetenv("TEMP"); else ::setenv("TEMP", saveTemp.c_str(), 1);
-  if (saveTmp.empty()) ::unsetenv("TMPDIR"); else ::setenv("TMPDIR", saveTmp.c_str(), 1);
+  {
+    support::ScopedEnv temp("TEMP", "/no/such/folder"), tmpdir("TMPDIR", pattern);
+    EXPECT_TRUE(InitTempFolder(d));
+    EXPECT_EQ(TempFolderPath(), pattern);
+    EXPECT_EQ(platform::files::TempFolder(), pattern);  // results files go to the same folder
+  }
   fs::remove_all(pattern);
   // Nothing writable: a message, and the caller ends the program.
   services.boxes.expect("TEMPORARY FOLDER", Answer::OK);
@@ -357,7 +353,6 @@ TEST(TempFolder, ARelativeFolderIsTakenFromWhereTheProgramStarted) {
   // TEMP=scratch given relative to the folder the program starts in: the temporary files
   // and the results files must land in that folder, although it becomes the current one.
   platform::ScopedServices services;
-  const std::string saveTemp = std::getenv("TEMP") ? std::getenv("TEMP") : "";
   std::error_code ec;
   fs::path startDir = fs::current_path(ec);  // an earlier test may have removed it
   if (ec) startDir = fs::temp_directory_path();
@@ -366,7 +361,7 @@ TEST(TempFolder, ARelativeFolderIsTakenFromWhereTheProgramStarted) {
   const fs::path base = pattern;
   fs::create_directories(base / "scratch");
   fs::current_path(base);
-  ::setenv("TEMP", "scratch", 1);
+  support::ScopedEnv temp("TEMP", "scratch");
   platform::FileDialogState d;
   ASSERT_TRUE(InitTempFolder(d));
   const std::string expected = (base / "scratch").string();
@@ -376,7 +371,6 @@ TEST(TempFolder, ARelativeFolderIsTakenFromWhereTheProgramStarted) {
   EXPECT_EQ(platform::files::TempFolder(), expected);
   EXPECT_EQ(NextTempFileName(".ooo"), (base / "scratch" / "TEMP0.ooo").string());
   fs::current_path(startDir);
-  if (saveTemp.empty()) ::unsetenv("TEMP"); else ::setenv("TEMP", saveTemp.c_str(), 1);
   fs::remove_all(base);
 }
 

@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <string>
 
 #include <unistd.h>
 
 #include "platform/files.h"
+#include "support/scoped_env.h"
 
 namespace f = platform::files;
 namespace fs = std::filesystem;
@@ -39,22 +39,7 @@ class FilesTest : public ::testing::Test {
   fs::path dir_;
 };
 
-// Sets an environment variable for one scope and puts the old value back.
-class EnvVar {
- public:
-  EnvVar(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value) ::setenv(name, value, 1);
-    else ::unsetenv(name);
-  }
-  ~EnvVar() {
-    if (old_) ::setenv(name_, old_->c_str(), 1);
-    else ::unsetenv(name_);
-  }
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using support::ScopedEnv;
 
 }  // namespace
 
@@ -228,7 +213,7 @@ TEST_F(FilesTest, PathsAndFolders) {
   EXPECT_FALSE(f::ProgramFolder().empty());
 
   {
-    EnvVar e("QUELDAR_TEST_VAR", "abc");
+    ScopedEnv e("QUELDAR_TEST_VAR", "abc");
     EXPECT_EQ(f::Environ("QUELDAR_TEST_VAR"), "abc");
   }
   EXPECT_EQ(f::Environ("QUELDAR_TEST_VAR"), "");
@@ -236,18 +221,18 @@ TEST_F(FilesTest, PathsAndFolders) {
 
 TEST(TempFolder, TempTrimmedThenTmpdirThenTheSystemFolder) {
   {
-    EnvVar temp("TEMP", "  /data/tmp one  ");
-    EnvVar tmpdir("TMPDIR", "/other");
+    ScopedEnv temp("TEMP", "  /data/tmp one  ");
+    ScopedEnv tmpdir("TMPDIR", "/other");
     EXPECT_EQ(f::TempFolder(), "/data/tmp one");
   }
   {
-    EnvVar temp("TEMP", "   ");
-    EnvVar tmpdir("TMPDIR", "/other");
+    ScopedEnv temp("TEMP", "   ");
+    ScopedEnv tmpdir("TMPDIR", "/other");
     EXPECT_EQ(f::TempFolder(), "/other");
   }
   {
-    EnvVar temp("TEMP", nullptr);
-    EnvVar tmpdir("TMPDIR", nullptr);
+    ScopedEnv temp("TEMP", nullptr);
+    ScopedEnv tmpdir("TMPDIR", nullptr);
     EXPECT_EQ(f::TempFolder(), fs::temp_directory_path().string());
   }
 }
