@@ -1965,3 +1965,27 @@ TEST_F(EngineeringChecks, MomentReductionDataFollowTheFreeEarthDesign) {
     }
   }
 }
+
+// Ground falling away in front of the wall (10 degrees): the passive wedges lose weight
+// and the walls go deeper, by the same planar wedges.
+TEST_F(EngineeringChecks, WedgeMethodUnderGroundFallingInFront) {
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::Fixed ? "fixed" : "sweep";
+    SCOPED_TRACE(method);
+    Problem c = UniformSand(10, 1.0, 1.5);
+    c.wedge = wedge;
+    c.left.slope = -10;
+    c.title = "WEDGE " + method + " CANTILEVER, GROUND FALLING IN FRONT";
+    const CantileverResult cantilever = DesignCantilever(c);
+    EXPECT_LT(cantilever.tip, DesignCantilever([&] { Problem l = c; l.left.slope = 0; return l; }()).tip);
+    ExpectCantilever(Solve("falling-" + method, InputFile(c), "--wedge-method " + method), cantilever);
+
+    Problem a = c;
+    a.title = "WEDGE " + method + " ANCHORED, GROUND FALLING IN FRONT";
+    a.top = a.right.surface = 20;
+    a.anchored = true;
+    a.anchor = 18;
+    ExpectAnchored(Solve("falling-" + method + "-anchored", InputFile(a), "--wedge-method " + method),
+                   DesignFreeEarth(a), DesignFixedEarth(a));
+  }
+}
