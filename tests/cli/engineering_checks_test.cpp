@@ -1507,6 +1507,17 @@ TEST_F(EngineeringChecks, MoreGroundsAndSupports) {
   clayAnchored.anchor = 14;
   check("ANCHORED, CLAY ON BOTH SIDES", clayAnchored);
 
+  // Sand retained over clay, anchored: the clay's net pressure below the dredge line is
+  // constant, gamma_s H - 2 c - 2 c / FSp.
+  Problem sandOverClay = UniformSand(18, 1, 1.5);
+  sandOverClay.anchored = true;
+  sandOverClay.anchor = 15;
+  sandOverClay.right.layers = {{120, 115, 32, 0, 0}, {110, 105, 0, 1100, 0}};
+  sandOverClay.left.layers = {{110, 105, 0, 1100, 0}};
+  sandOverClay.right.water = 8;
+  sandOverClay.left.water = 0;
+  check("ANCHORED, SAND OVER CLAY, WATER", sandOverClay);
+
   Problem coefficients = UniformSand(10, 1, 1.5);
   coefficients.right.coefficients = coefficients.left.coefficients = true;
   coefficients.right.layers = coefficients.left.layers = {{120, 110, 0, 0, 0, 0, 0.3, 3.5}};
