@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "app/main_window.h"
 #include "model/main_menus.h"
@@ -22,6 +23,7 @@
 #include "platform/qt/modal_runner.h"
 #include "platform/script_doubles.h"
 #include "platform/recording_canvas.h"
+#include "support/scoped_env.h"
 
 namespace fs = std::filesystem;
 
@@ -33,9 +35,7 @@ class AppTest : public ::testing::Test {
     dir = pattern;
     fs::create_directories(dir / "user");
     startDir = fs::current_path();
-    hadTemp = std::getenv("TEMP") != nullptr;
-    if (hadTemp) oldTemp = std::getenv("TEMP");
-    ::setenv("TEMP", dir.c_str(), 1);
+    tempVar.emplace("TEMP", dir.string());
     services = std::make_unique<platform::ScopedServices>();
     InstallMainWindowHooks();
     platform::Services& s = platform::services();
@@ -53,7 +53,7 @@ class AppTest : public ::testing::Test {
     platform::files::CloseAll();
     services.reset();
     fs::current_path(startDir);
-    if (hadTemp) ::setenv("TEMP", oldTemp.c_str(), 1); else ::unsetenv("TEMP");
+    tempVar.reset();
     EXPECT_TRUE(boxes.script.empty()) << "boxes expected but not shown";
     EXPECT_TRUE(dialogs.names.empty()) << "dialogs expected but not shown";
     EXPECT_EQ(runner.pending(), 0) << "forms expected but not shown";
@@ -91,8 +91,7 @@ class AppTest : public ::testing::Test {
   }
 
   fs::path dir, startDir;
-  std::string oldTemp;
-  bool hadTemp = false;
+  std::optional<support::ScopedEnv> tempVar;
   std::unique_ptr<platform::ScopedServices> services;
   ScriptedBoxes boxes;
   ScriptedDialogs dialogs;

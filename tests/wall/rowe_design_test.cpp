@@ -18,6 +18,7 @@
 #include "platform/files.h"
 #include "platform/services.h"
 #include "pressures/pressures.h"
+#include "support/scoped_env.h"
 #include "wall/rowe.h"
 #include "wall/wall_internal.h"
 
@@ -54,8 +55,7 @@ TEST(RoweAfterDesign, FlexibilityNumbersOfTheFreeEarthSandWall) {
   const auto dir = std::filesystem::temp_directory_path() /
                    ("rowe_design_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
-  const std::string oldTemp = std::getenv("TEMP") ? std::getenv("TEMP") : "";
-  ::setenv("TEMP", dir.c_str(), 1);
+  const support::ScopedEnv temp("TEMP", dir.string());
 
   InitRoweTables();
   InitPassiveCoefficientTables();
@@ -124,7 +124,6 @@ TEST(RoweAfterDesign, FlexibilityNumbersOfTheFreeEarthSandWall) {
   }
   EXPECT_NEAR(RoweAlpha, 20 / H, 1e-3);
 
-  if (oldTemp.empty()) ::unsetenv("TEMP"); else ::setenv("TEMP", oldTemp.c_str(), 1);
   platform::files::CloseAll();
   std::error_code ec;
   std::filesystem::remove_all(dir, ec);

@@ -7,23 +7,23 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
+
+#include "support/scoped_env.h"
 
 class ScopedTempFolder {
  public:
   ScopedTempFolder() {
-    const char* old = std::getenv("TEMP");
-    hadTemp_ = old != nullptr;
-    if (old) oldTemp_ = old;
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     path_ = std::filesystem::path("/tmp") /
             ("queldar_wall_" + std::to_string(::getpid()) + "_" + (info ? info->name() : "x"));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
-    ::setenv("TEMP", path_.c_str(), 1);
+    tempVar_.emplace("TEMP", path_.string());
   }
   ~ScopedTempFolder() {
-    if (hadTemp_) ::setenv("TEMP", oldTemp_.c_str(), 1); else ::unsetenv("TEMP");
+    tempVar_.reset();
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
   }
@@ -31,6 +31,5 @@ class ScopedTempFolder {
 
  private:
   std::filesystem::path path_;
-  std::string oldTemp_;
-  bool hadTemp_ = false;
+  std::optional<support::ScopedEnv> tempVar_;
 };

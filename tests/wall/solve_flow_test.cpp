@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "model/main_menus.h"
 #include "model/problem.h"
@@ -12,6 +13,7 @@
 #include "platform/files.h"
 #include "platform/script_doubles.h"
 #include "pressures/pressure_data.h"
+#include "support/scoped_env.h"
 #include "support/scratch_dir.h"
 #include "wall/solve_flow.h"
 
@@ -35,10 +37,8 @@ class SolveFlow : public ::testing::Test {
     std::string pattern = (fs::temp_directory_path() / "queldar-sf-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     dir = pattern;
-    hadTemp = std::getenv("TEMP") != nullptr;
-    if (hadTemp) oldTemp = std::getenv("TEMP");
     startDir = fs::current_path();
-    ::setenv("TEMP", dir.c_str(), 1);
+    tempVar.emplace("TEMP", dir.string());
     services = std::make_unique<platform::ScopedServices>();
     platform::Services& s = platform::services();
     s.messageBoxes = &boxes;
@@ -54,7 +54,7 @@ class SolveFlow : public ::testing::Test {
     MainCalls = MainWindowCalls{};
     services.reset();
     fs::current_path(startDir);
-    if (hadTemp) ::setenv("TEMP", oldTemp.c_str(), 1); else ::unsetenv("TEMP");
+    tempVar.reset();
     EXPECT_TRUE(boxes.script.empty());
     std::error_code ec;
     fs::remove_all(dir, ec);
@@ -68,8 +68,7 @@ class SolveFlow : public ::testing::Test {
     ASSERT_EQ(AbortRun, 0);
   }
   fs::path dir, startDir;
-  std::string oldTemp;
-  bool hadTemp = false;
+  std::optional<support::ScopedEnv> tempVar;
   std::unique_ptr<platform::ScopedServices> services;
   ScriptedBoxes boxes;
   ScriptedDialogs dialogs;
