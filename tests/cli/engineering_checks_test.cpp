@@ -2000,3 +2000,20 @@ TEST_F(EngineeringChecks, WedgeMethodUnderGroundFallingInFront) {
                    DesignFreeEarth(a), DesignFixedEarth(a));
   }
 }
+// A horizontal load of 100 psf down the wall that ends below the dredge line, where its
+// end makes the net pressure jump (at a grid point 1, 2.5 or 3 ft down).
+TEST_F(EngineeringChecks, DistributedLoadEndingBelowTheDredgeLine) {
+  for (const double end : {-1.0, -2.5, -3.0}) {
+    Problem c = UniformSand(10, 1.0, 1.5);
+    c.title = "DISTRIBUTED LOAD DOWN TO " + Num(end);
+    c.distributed = {{9, 100}, {end, 100}};
+    SCOPED_TRACE(c.title);
+    ExpectCantilever(Solve("distributed", InputFile(c)), DesignCantilever(c));
+    Problem a = c;
+    a.top = a.right.surface = 20;
+    a.anchored = true;
+    a.anchor = 18;
+    a.distributed = {{19, 100}, {end, 100}};
+    ExpectAnchored(Solve("distributed-anchored", InputFile(a)), DesignFreeEarth(a), DesignFixedEarth(a));
+  }
+}
