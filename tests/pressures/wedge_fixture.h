@@ -1,5 +1,6 @@
 // Helpers for the wedge method tests: surfaces, layers and water of one side, a figure
-// compared point by point, and the area of a polygon by the shoelace rule.
+// compared point by point, and the area of a polygon by the shoelace rule and its part on
+// one side of a line.
 #pragma once
 
 #include <initializer_list>
@@ -59,6 +60,22 @@ inline double Area(const Pts& p) {
     s += a.first * b.second - b.first * a.second;
   }
   return std::fabs(s) / 2;
+}
+
+// The part of a polygon where keep(x, y) >= 0, keep being linear (Sutherland-Hodgman).
+template <class Keep>
+Pts Clip(const Pts& p, Keep keep) {
+  Pts out;
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    const auto a = p[i], b = p[(i + 1) % p.size()];
+    const double fa = keep(a.first, a.second), fb = keep(b.first, b.second);
+    if (fa >= 0) out.push_back(a);
+    if ((fa >= 0) != (fb >= 0)) {
+      const double t = fa / (fa - fb);
+      out.emplace_back(a.first + t * (b.first - a.first), a.second + t * (b.second - a.second));
+    }
+  }
+  return out;
 }
 
 class WedgeTest : public PressureTest {

@@ -14,22 +14,7 @@
 namespace pressures_test {
 namespace {
 
-using Poly = std::vector<std::pair<double, double>>;
-
-template <class Keep>
-Poly Clip(const Poly& p, Keep keep) {
-  Poly out;
-  for (std::size_t i = 0; i < p.size(); ++i) {
-    const auto a = p[i], b = p[(i + 1) % p.size()];
-    const double fa = keep(a.first, a.second), fb = keep(b.first, b.second);
-    if (fa >= 0) out.push_back(a);
-    if ((fa >= 0) != (fb >= 0)) {
-      const double t = fa / (fa - fb);
-      out.emplace_back(a.first + t * (b.first - a.first), a.second + t * (b.second - a.second));
-    }
-  }
-  return out;
-}
+using Poly = Pts;
 
 struct Ground {
   Pts surface, bottoms;
