@@ -256,28 +256,50 @@ void ExtractResultProfiles(int Method) {
   // Refine the largest moment to the point of zero shear inside its element. Skipped
   // (the grid maximum stands) whenever the closed form has no usable root.
   if (kStar == 1 || kStar >= last) return;
-  if (std::fabs(ResultElev(kStar - 1) - ResultElev(kStar)) <= 0.0001) return;
-  if (std::fabs(ResultElev(kStar + 1) - ResultElev(kStar)) < 0.0001) return;
   if (std::fabs(ResultShear(kStar)) <= 0.0001) return;
-  const int j = (ResultShear(kStar - 1) * ResultShear(kStar) < 0) ? kStar - 1 : kStar;
-  const double len = ResultElev(j) - ResultElev(j + 1);
-  if (!(len > 0)) return;
-  const double V = ResultShear(j), pj = ResultNetPressure(j), M = ResultMoment(j);
-  const double a = (ResultNetPressure(j + 1) - pj) / len / 2;
-  double d;
-  if (std::fabs(a) <= 0.0001) {
-    if (pj == 0) return;
-    d = -V / pj;
+  // The moment where the shear vanishes within the element from point j to j + 1, whose
+  // shear runs V(d) = V(j) + p(j) d + a d^2 with d down from j.
+  auto refineIn = [&](int j, double& moment, double& elev) {
+    const double len = ResultElev(j) - ResultElev(j + 1);
+    if (!(len > 0)) return false;
+    const double V = ResultShear(j), pj = ResultNetPressure(j), M = ResultMoment(j);
+    const double a = (ResultNetPressure(j + 1) - pj) / len / 2;
+    double d;
+    if (std::fabs(a) <= 0.0001) {
+      if (pj == 0) return false;
+      d = -V / pj;
+    } else {
+      const double disc = pj * pj - 4 * a * V;
+      if (!(disc >= 0)) return false;
+      d = (-pj - std::sqrt(disc)) / (2 * a);
+      if (!(0 < d && d < len)) d = (-pj + std::sqrt(disc)) / (2 * a);
+    }
+    if (!(0 < d && d < len)) return false;
+    const double pd = pj + 2 * a * d;
+    moment = M + V * d + d * d * (2 * pj + pd) / 6;
+    elev = ResultElev(j) - d;
+    return std::isfinite(moment);
+  };
+  const bool twinAbove = std::fabs(ResultElev(kStar - 1) - ResultElev(kStar)) <= 0.0001;
+  const bool twinBelow = std::fabs(ResultElev(kStar + 1) - ResultElev(kStar)) < 0.0001;
+  int candidates[2] = {0, 0};
+  if (!twinAbove && !twinBelow) {
+    candidates[0] = (ResultShear(kStar - 1) * ResultShear(kStar) < 0) ? kStar - 1 : kStar;
   } else {
-    const double disc = pj * pj - 4 * a * V;
-    if (!(disc >= 0)) return;
-    d = (-pj - std::sqrt(disc)) / (2 * a);
-    if (!(0 < d && d < len)) d = (-pj + std::sqrt(disc)) / (2 * a);
+    // A doubled point (a jump of the net pressure or of the shear) can still hold the
+    // largest nodal moment while the shear vanishes inside the element just above or
+    // just below the pair: look there instead of keeping the nodal value.
+    const int top = twinAbove ? kStar - 1 : kStar, bottom = twinBelow ? kStar + 1 : kStar;
+    if (top - 1 >= 1 && ResultShear(top - 1) * ResultShear(top) < 0) candidates[0] = top - 1;
+    if (bottom + 1 <= last && ResultShear(bottom) * ResultShear(bottom + 1) < 0) candidates[1] = bottom;
   }
-  if (!(0 < d && d < len)) return;
-  const double pd = pj + 2 * a * d;
-  const double refined = M + V * d + d * d * (2 * pj + pd) / 6;
-  if (!std::isfinite(refined)) return;
-  MaxMoment(m, 1) = refined;
-  MaxMoment(m, 2) = ResultElev(j) - d;
+  for (int j : candidates) {
+    double moment = 0, elev = 0;
+    if (j == 0 || !refineIn(j, moment, elev)) continue;
+    // A zero shear where the moment is smaller than the largest one found is a turn of
+    // the diagram the other way, not the maximum.
+    if (std::fabs(moment) < std::fabs(MaxMoment(m, 1))) continue;
+    MaxMoment(m, 1) = moment;
+    MaxMoment(m, 2) = elev;
+  }
 }

@@ -111,6 +111,36 @@ TEST(WallBeam, LargestMomentIsRefinedToZeroShear) {
   EXPECT_NEAR(MomentRange(2, 1), std::max(0.0, ResultMoment(2)), 1e-9);
 }
 
+TEST(WallBeam, LargestMomentNextToAPressureJumpIsRefinedInTheNeighbouringElement) {
+  // Anchored at the top, pinned at the toe 10 ft down, nodes every 2 ft; the net pressure
+  // is w1 down to 4 ft and w2 below, so the node at 4 ft is doubled. Statics:
+  // R = (4 w1 8 + 6 w2 3) / 10; V(d) = w d - R piecewise; M(d) = integral of V. Both
+  // cases put the largest nodal moment on the doubled node, with the zero shear inside
+  // the element above it (first case) or below it (second case).
+  struct Case {
+    double w1, w2;  // psf
+  };
+  const Case cases[] = {{1000, 200}, {1000, 500}};
+  for (const Case& c : cases) {
+    SetBeam(10, 5, [&](double z) { return -z < 4 ? c.w1 : c.w2; });
+    NetPressureA(3, 2) = c.w1;  // the node at 4 ft: w1 just above, w2 just below
+    SolveWallBeam(1, 6, 1, 1);
+    ASSERT_EQ(AbortRun, 0);
+    ExtractResultProfiles(1);
+    const double R = (4 * c.w1 * 8 + 6 * c.w2 * 3) / 10;
+    const double V4 = 4 * c.w1 - R;
+    // Zero shear above 4 ft when V(4) > 0, else below it.
+    const double d0 = V4 > 0 ? R / c.w1 : 4 - V4 / c.w2;
+    const double M0 = d0 <= 4 ? c.w1 * d0 * d0 / 2 - R * d0
+                              : c.w1 * 16 / 2 - R * 4 + V4 * (d0 - 4) + c.w2 * (d0 - 4) * (d0 - 4) / 2;
+    SCOPED_TRACE(testing::Message() << "w1 " << c.w1 << " w2 " << c.w2 << " zero shear at " << d0);
+    ASSERT_EQ(ResultElev(3), -4);
+    ASSERT_EQ(ResultElev(4), -4);
+    EXPECT_NEAR(MaxMoment(1, 1), M0, 1e-6 * std::fabs(M0));
+    EXPECT_NEAR(MaxMoment(1, 2), -d0, 1e-9);
+  }
+}
+
 TEST(WallBeam, RefinementIsSkippedWithoutARootInTheElement) {
   // No load on the span, a line load between: the shear is constant on each element,
   // so zero shear has no root; the grid maximum stands.
