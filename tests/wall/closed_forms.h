@@ -1,6 +1,7 @@
 // Closed forms and free bodies the design tests compare with, computed independently of
 // the program: the conventional cantilever quartic, moments about the anchor (free
-// earth), the elastic line of a wall fixed at its tip (fixed earth).
+// earth), the elastic line of a wall fixed at its tip (fixed earth); and the polynomial
+// through chart readings.
 #pragma once
 
 #include <algorithm>
@@ -111,6 +112,15 @@ inline FixedEarth IndependentFixedEarth(const RankineSand& s) {
   const double tip = Bisect([&](double t) { return solve(t, T); }, -30.0, s.dredge - s.ZeroDepth() - 0.5);
   solve(tip, T);
   return {tip, T};
+}
+
+// Value at x of the polynomial through (xs[k], ys[k]), by Neville's scheme.
+inline double Neville(const std::vector<double>& xs, std::vector<double> ys, double x) {
+  const std::size_t n = xs.size();
+  for (std::size_t m = 1; m < n; ++m)
+    for (std::size_t i = 0; i + m < n; ++i)
+      ys[i] = ((x - xs[i + m]) * ys[i] + (xs[i] - x) * ys[i + 1]) / (xs[i] - xs[i + m]);
+  return ys[0];
 }
 
 }  // namespace closed_forms

@@ -1,22 +1,16 @@
 // Rowe's charts: table rows, node values, the interpolation in alpha and log rho, and the
 // clay curves on both sides of Sn 1.5. Expected values are the chart readings themselves
-// or an independent Lagrange interpolation written here.
+// or an independent polynomial interpolation through them (Neville's, in closed_forms.h).
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "closed_forms.h"
 #include "wall/rowe.h"
 
 namespace {
 
-// Value at x of the polynomial through (xs[k], ys[k]), by Neville's scheme.
-double Neville(const std::vector<double>& xs, std::vector<double> ys, double x) {
-  const size_t n = xs.size();
-  for (size_t m = 1; m < n; ++m)
-    for (size_t i = 0; i + m < n; ++i)
-      ys[i] = ((x - xs[i + m]) * ys[i] + (xs[i] - x) * ys[i + 1]) / (xs[i] - xs[i + m]);
-  return ys[0];
-}
+using closed_forms::Neville;
 
 // Chart readings: LOOSE and DENSE at alpha 0.6 / 0.7 / 0.8, log rho -3.5 .. -1.5.
 const double kLoose[3][5] = {{0.894, 0.55, 0.344, 0.261, 0.261},

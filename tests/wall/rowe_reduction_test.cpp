@@ -18,6 +18,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "pressures/pressure_data.h"
+#include "closed_forms.h"
 #include "wall/rowe.h"
 
 namespace {
@@ -25,14 +26,7 @@ namespace {
 using platform::text::Format;
 using Lines = std::vector<std::string>;
 
-// Value at x of the polynomial through (xs[k], ys[k]), by Neville's scheme.
-double Neville(const std::vector<double>& xs, std::vector<double> ys, double x) {
-  const size_t n = xs.size();
-  for (size_t m = 1; m < n; ++m)
-    for (size_t i = 0; i + m < n; ++i)
-      ys[i] = ((x - xs[i + m]) * ys[i] + (xs[i] - x) * ys[i + 1]) / (xs[i] - xs[i + m]);
-  return ys[0];
-}
+using closed_forms::Neville;
 
 // An expected report line, its items placed at given columns (counted from 1).
 class Cols {
