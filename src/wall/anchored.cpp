@@ -37,6 +37,15 @@ void FailRotation() {
        NewLine + NewLine + "     UNABLE TO CONTINUE.");
 }
 
+// A tie rod holds the wall back and cannot push it: a design whose anchor would have to
+// push is no design, whatever the statics give. The analysis search judges its trials by
+// the tip alone, so only a design stops here.
+bool RefuseAnchorInCompression(int m) {
+  if (RunMode == "A" || !(AnchorForce(m) < 0)) return false;
+  FailRotation();
+  return true;
+}
+
 // Seepage that follows the tip. Returns true when the design is finished (no seepage
 // passes, or two tips agree), false after a failure or when the method must start again
 // on the recomputed pressures.
@@ -156,6 +165,7 @@ void DesignFreeEarthWall(int& AnchorIndex) {
     }
     AnchorForce(1) = F;
     const PassResult r = SeepagePass(1, st, AnchorIndex);
+    if (r == PassResult::Finished) RefuseAnchorInCompression(1);
     if (r != PassResult::Again) return;
   }
 }
@@ -269,6 +279,7 @@ void DesignFixedEarthWall(int& AnchorIndex) {
       }
     }
     const PassResult r = SeepagePass(2, st, AnchorIndex);
+    if (r == PassResult::Finished) RefuseAnchorInCompression(2);
     if (r != PassResult::Again) return;
   }
 }

@@ -113,6 +113,34 @@ TEST_F(SolveFileTest, AFailedPressurePassWritesNoSoilPressureSection) {
   EXPECT_EQ(ReadBytes(report).find("SOIL PRESSURES FOR"), std::string::npos);
 }
 
+// A horizontal load pulling the wall back toward its retained side, under a strong
+// embedment: both methods balance only with the anchor pushing the wall. A tie rod cannot
+// push, so the design stops rather than report a negative anchor force as a result.
+TEST_F(SolveFileTest, ADesignThatNeedsTheAnchorToPushStops) {
+  const std::string input = WriteFile("push.dat",
+                                      "'ANCHOR IN COMPRESSION\n"
+                                      "CONTROL ANCHORED DESIGN 0.84 1.35\n"
+                                      "WALL 11.8 9.7\n"
+                                      "SURFACE RIGHTSIDE 1 0 11.8\n"
+                                      "SURFACE LEFTSIDE 1 0 5.2\n"
+                                      "SOIL RIGHTSIDE STRENGTHS 1\n"
+                                      "111 109 39.6 0 0 0\n"
+                                      "SOIL LEFTSIDE STRENGTHS 1\n"
+                                      "113 103 22.9 995 0 0\n"
+                                      "WATER ELEVATIONS 62.4 2.8 1.3\n"
+                                      "HORIZONTAL LINE 1 9.5 -402\n"
+                                      "FINISHED\n");
+  const std::string report = PathOf("push.out");
+  const RunResult run = Solve({input, report});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("=== QUELDAR [0]\nCONDITIONS ENCOUNTERED WHERE ANCHORED WALL TENDS\n"
+                            "TO ROTATE COUNTERCLOCKWISE ABOUT ANCHOR OR\nANCHOR FORCE IS COMPRESSION.\n"
+                            "\n     UNABLE TO CONTINUE.\n==="),
+            std::string::npos)
+      << run.output;
+  EXPECT_EQ(ReadBytes(report).find("ANCHOR FORCE (LB)"), std::string::npos);
+}
+
 TEST_F(SolveFileTest, AnAnalysisSeepagePathOfNoLengthStops) {
   const std::string input = WriteFile("path.dat",
                                       "'ANALYSIS WITH THE LEFT WATER BELOW THE WALL BOTTOM\n"
