@@ -10,6 +10,7 @@
 #include "model/problem.h"
 #include "platform/services.h"
 #include "pressures/pressures.h"
+#include "support/soil_setup.h"
 
 namespace pressures_test {
 
@@ -28,17 +29,8 @@ struct RecordingBoxes : platform::MessageBoxes {
 
 inline constexpr double kDeg = 0.0174532925199433;
 
-// A uniform layer of strength soil on one side.
-inline void SandLayer(int side, int layer, double phi, double delta, double c, double moist,
-                      double sat) {
-  LayerPhi(side, layer) = phi;
-  LayerWallFriction(side, layer) = delta;
-  LayerCohesion(side, layer) = c;
-  LayerAdhesion(side, layer) = 0;
-  LayerMoistUnitWeight(side, layer) = moist;
-  LayerSatUnitWeight(side, layer) = sat;
-  LayerBottomSlope(side, layer) = 0;
-}
+using support::LevelGround;
+using support::SandLayer;
 
 class PressureTest : public ::testing::Test {
  protected:
@@ -61,9 +53,7 @@ class PressureTest : public ::testing::Test {
     AnchorElev = 0;
     WallBottomElev = 0;
     for (int side = 1; side <= 2; ++side) {
-      NumSurfacePoints(side) = 1;
-      SurfaceDist(side, 1) = 0;
-      SurfaceElev(side, 1) = 0;
+      LevelGround(side, 0);
       SoilDataType(side) = "S";
       NumSoilLayers(side) = 1;
       SandLayer(side, 1, 30, 0, 0, 100, 120);

@@ -19,6 +19,7 @@
 #include "platform/services.h"
 #include "pressures/pressures.h"
 #include "support/scoped_env.h"
+#include "support/soil_setup.h"
 #include "wall/rowe.h"
 #include "wall/wall_internal.h"
 
@@ -35,8 +36,7 @@ void SandWall() {
   WallTopElev = 20;
   AnchorElev = 18;
   for (int side = 1; side <= 2; ++side) {
-    NumSurfacePoints(side) = 1;
-    SurfaceDist(side, 1) = 0;
+    support::LevelGround(side, side == 1 ? 20 : 0);
     SoilDataType(side) = "S";
     NumSoilLayers(side) = 1;
     LayerSatUnitWeight(side, 1) = 100;
@@ -47,8 +47,6 @@ void SandWall() {
     LayerAdhesion(side, 1) = 0;
     LayerBottomElev(side, 1) = -200000;
   }
-  SurfaceElev(1, 1) = 20;
-  SurfaceElev(2, 1) = 0;
 }
 
 TEST(RoweAfterDesign, FlexibilityNumbersOfTheFreeEarthSandWall) {

@@ -11,6 +11,7 @@
 #include "platform/script_doubles.h"
 #include "pressures/pressures.h"
 #include "rankine_fixture.h"
+#include "support/soil_setup.h"
 #include "wall/wall.h"
 
 namespace {
@@ -22,16 +23,11 @@ void LevelGroundProblem(double top, double anchor) {
   AnchorElev = anchor;
   RunMode = "D";
   for (int side = 1; side <= 2; ++side) {
-    NumSurfacePoints(side) = 1;
-    SurfaceDist(side, 1) = 0;
-    SurfaceElev(side, 1) = 0;
+    support::LevelGround(side, 0);
     SoilDataType(side) = "S";
     PressureMethod(side) = "C";
     NumSoilLayers(side) = 1;
-    LayerPhi(side, 1) = 30;
-    LayerWallFriction(side, 1) = LayerCohesion(side, 1) = LayerAdhesion(side, 1) = 0;
-    LayerMoistUnitWeight(side, 1) = LayerSatUnitWeight(side, 1) = 120;
-    LayerBottomSlope(side, 1) = 0;
+    support::SandLayer(side, 1, 30, 0, 0, 120, 120);
     for (int m = 1; m <= 2; ++m) FSActiveUsed(side, 1, m) = FSPassiveUsed(side, 1, m) = 1;
     NumLineLoads(side) = NumUniformLoads(side) = NumStripLoads(side) = 0;
     NumRampLoads(side) = NumTriangularLoads(side) = NumVariablePoints(side) = 0;

@@ -16,6 +16,7 @@
 #include "pressures/pressures.h"
 #include "rankine_fixture.h"
 #include "scoped_temp.h"
+#include "support/soil_setup.h"
 #include "wall/wall.h"
 
 namespace {
@@ -41,18 +42,10 @@ void SandProblem(const char* wallType, const char* mode, double top, double anch
   WallModulusE = 29e6;
   WallInertia = 200;
   for (int side = 1; side <= 2; ++side) {
-    NumSurfacePoints(side) = 1;
-    SurfaceDist(side, 1) = 0;
-    SurfaceElev(side, 1) = side == 1 ? top : 0;
+    support::LevelGround(side, side == 1 ? top : 0);
     SoilDataType(side) = "S";
     NumSoilLayers(side) = 1;
-    LayerPhi(side, 1) = 30;
-    LayerWallFriction(side, 1) = 0;
-    LayerCohesion(side, 1) = 0;
-    LayerAdhesion(side, 1) = 0;
-    LayerMoistUnitWeight(side, 1) = 100;
-    LayerSatUnitWeight(side, 1) = 100;
-    LayerBottomSlope(side, 1) = 0;
+    support::SandLayer(side, 1, 30, 0, 0, 100, 100);
     LayerFSActive(side, 1) = LayerFSPassive(side, 1) = 0;
     SideFSActive(side) = SideFSPassive(side) = 0;
     for (int p = 1; p <= 301; ++p) WedgeMarkActive(side, p) = WedgeMarkPassive(side, p) = "";

@@ -13,6 +13,7 @@
 #include "pressures/pressures.h"
 #include "scoped_temp.h"
 #include "support/scratch_dir.h"
+#include "support/soil_setup.h"
 #include "wall/wall.h"
 
 namespace {
@@ -42,14 +43,8 @@ class WedgeDesign : public ::testing::Test {
       SoilDataType(side) = "S";
       SideFSActive(side) = SideFSPassive(side) = 0;
       NumSoilLayers(side) = 1;
-      LayerPhi(side, 1) = 30;
-      LayerWallFriction(side, 1) = 0;
-      LayerCohesion(side, 1) = 0;
-      LayerAdhesion(side, 1) = 0;
-      LayerMoistUnitWeight(side, 1) = 100;
-      LayerSatUnitWeight(side, 1) = 120;
+      support::SandLayer(side, 1, 30, 0, 0, 100, 120);
       LayerBottomElev(side, 1) = -200000;
-      LayerBottomSlope(side, 1) = 0;
       LayerFSActive(side, 1) = LayerFSPassive(side, 1) = 0;
     }
     WaterDataType = "";
