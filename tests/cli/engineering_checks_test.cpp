@@ -1293,27 +1293,43 @@ struct ProfileRow {
   double moment = 0, shear = 0, deflection = 0, pressure = 0;
 };
 
-// The profile rows of the n-th complete results section.
-std::vector<ProfileRow> ProfileRows(const std::string& report, int n) {
+// The lines of the table of the n-th section titled `section`: from the line after the
+// first one holding `headingEnd` down to the first blank line. A '+' or '-' at
+// `markColumn` (from 0), the side of a jump the row belongs to, is taken out of the line
+// and given beside it.
+std::vector<std::pair<char, std::string>> TableLines(const std::string& report, const std::string& section,
+                                                     int n, const std::string& headingEnd,
+                                                     std::size_t markColumn) {
   std::size_t at = 0;
   for (int i = 0; i < n; ++i) {
-    at = report.find("COMPLETE OF RESULTS", at);
+    at = report.find(section, at);
     if (at == std::string::npos) return {};
     ++at;
   }
-  at = report.find("(LB-FT)", at);
+  at = report.find(headingEnd, at);
   if (at == std::string::npos) return {};
   std::istringstream lines(report.substr(report.find('\n', at) + 1));
-  std::vector<ProfileRow> rows;
+  std::vector<std::pair<char, std::string>> rows;
   std::string line;
   while (std::getline(lines, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.find_first_not_of(' ') == std::string::npos) break;
-    ProfileRow r;
-    if (line.size() > 14 && (line[14] == '+' || line[14] == '-')) {
-      r.mark = line[14];
-      line[14] = ' ';
+    char mark = ' ';
+    if (line.size() > markColumn && (line[markColumn] == '+' || line[markColumn] == '-')) {
+      mark = line[markColumn];
+      line[markColumn] = ' ';
     }
+    rows.emplace_back(mark, line);
+  }
+  return rows;
+}
+
+// The profile rows of the n-th complete results section.
+std::vector<ProfileRow> ProfileRows(const std::string& report, int n) {
+  std::vector<ProfileRow> rows;
+  for (const auto& [mark, line] : TableLines(report, "COMPLETE OF RESULTS", n, "(LB-FT)", 14)) {
+    ProfileRow r;
+    r.mark = mark;
     std::istringstream values(line);
     if (!(values >> r.elev >> r.moment >> r.shear >> r.deflection >> r.pressure)) break;
     rows.push_back(r);
@@ -1556,25 +1572,10 @@ struct PressureRow {
 
 // The rows of the water and soil pressure table of the n-th complete results section.
 std::vector<PressureRow> PressureRows(const std::string& report, int n) {
-  std::size_t at = 0;
-  for (int i = 0; i < n; ++i) {
-    at = report.find("III.--WATER AND SOIL PRESSURES", at);
-    if (at == std::string::npos) return {};
-    ++at;
-  }
-  at = report.find("(FT)", at);
-  if (at == std::string::npos) return {};
-  std::istringstream lines(report.substr(report.find('\n', at) + 1));
   std::vector<PressureRow> rows;
-  std::string line;
-  while (std::getline(lines, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.find_first_not_of(' ') == std::string::npos) break;
+  for (const auto& [mark, line] : TableLines(report, "III.--WATER AND SOIL PRESSURES", n, "(FT)", 10)) {
     PressureRow r;
-    if (line.size() > 10 && (line[10] == '+' || line[10] == '-')) {
-      r.mark = line[10];
-      line[10] = ' ';
-    }
+    r.mark = mark;
     std::istringstream values(line);
     if (!(values >> r.elev >> r.water >> r.leftPassive >> r.leftActive >> r.rightActive >> r.rightPassive))
       break;
