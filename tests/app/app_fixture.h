@@ -24,15 +24,15 @@
 #include "platform/script_doubles.h"
 #include "platform/recording_canvas.h"
 #include "support/scoped_env.h"
+#include "support/scratch_dir.h"
 
 namespace fs = std::filesystem;
 
 class AppTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "queldar-app-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
+    dir = support::MakeScratchDir("queldar-app");
+    ASSERT_FALSE(dir.empty());
     fs::create_directories(dir / "user");
     startDir = fs::current_path();
     tempVar.emplace("TEMP", dir.string());

@@ -12,6 +12,7 @@
 #include "model/temp_files.h"
 #include "model/working_files.h"
 #include "platform/files.h"
+#include "support/scratch_dir.h"
 #include "wall/wall_data.h"
 
 namespace fs = std::filesystem;
@@ -19,9 +20,8 @@ namespace fs = std::filesystem;
 // A listed file is deleted once; a file another run makes later under the same name (the
 // smallest free results-file number comes free again) is left alone by a second deletion.
 TEST(SharedTempFolder, ADeletedNameIsNotDeletedAgain) {
-  std::string pattern = (fs::temp_directory_path() / "queldar-shared-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  const fs::path dir = pattern;
+  const fs::path dir = support::MakeScratchDir("queldar-shared");
+  ASSERT_FALSE(dir.empty());
   ResetInputData();
   const std::string name = (dir / "ZZ10").string();
   std::ofstream(name) << "ours";

@@ -40,9 +40,8 @@ using support::ReadBytes;
 class WorkingFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "queldar-wf-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
+    dir = support::MakeScratchDir("queldar-wf");
+    ASSERT_FALSE(dir.empty());
     fs::create_directories(dir / "user");
     tempVar.emplace("TEMP", " " + dir.string() + " ");  // trimmed
     services_ = std::make_unique<platform::ScopedServices>();
@@ -333,8 +332,8 @@ TEST_F(WorkingFiles, PrintOutputPrintsTheWholeReportAndPrintInputTheListing) {
 
 TEST(TempFolder, FallsBackToTmpdirAndEndsWhenNothingCanBeWritten) {
   platform::ScopedServices services;
-  std::string pattern = (fs::temp_directory_path() / "queldar-tf-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  const std::string pattern = support::MakeScratchDir("queldar-tf").string();
+  ASSERT_FALSE(pattern.empty());
   platform::FileDialogState d;
   {
     support::ScopedEnv temp("TEMP", "/no/such/folder"), tmpdir("TMPDIR", pattern);
@@ -356,9 +355,8 @@ TEST(TempFolder, ARelativeFolderIsTakenFromWhereTheProgramStarted) {
   std::error_code ec;
   fs::path startDir = fs::current_path(ec);  // an earlier test may have removed it
   if (ec) startDir = fs::temp_directory_path();
-  std::string pattern = (fs::temp_directory_path() / "queldar-rel-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  const fs::path base = pattern;
+  const fs::path base = support::MakeScratchDir("queldar-rel");
+  ASSERT_FALSE(base.empty());
   fs::create_directories(base / "scratch");
   fs::current_path(base);
   support::ScopedEnv temp("TEMP", "scratch");

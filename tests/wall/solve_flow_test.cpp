@@ -34,9 +34,8 @@ using support::ReadBytes;
 class SolveFlow : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "queldar-sf-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
+    dir = support::MakeScratchDir("queldar-sf");
+    ASSERT_FALSE(dir.empty());
     startDir = fs::current_path();
     tempVar.emplace("TEMP", dir.string());
     services = std::make_unique<platform::ScopedServices>();
