@@ -6,6 +6,7 @@
 #include "platform/file_copy.h"
 #include "platform/files.h"
 #include "scripted.h"
+#include "support/scratch_dir.h"
 
 #include <filesystem>
 #include <fstream>
@@ -56,8 +57,8 @@ TEST(HelpMenu, DispatchesContentsSearchAboutAndIgnoresTheSeparator) {
 }
 
 TEST(FileCopy, ReplacesTheTargetOnlyWithACompleteCopy) {
-  const fs::path dir = fs::temp_directory_path() / ("queldar-copy-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  const fs::path dir = support::MakeScratchDir("queldar-copy");
+  ASSERT_FALSE(dir.empty());
   const std::string src = (dir / "a.ooo").string(), dst = (dir / "b.out").string();
   std::string bytes;
   for (int i = 0; i < 5000; ++i) bytes += "line " + std::to_string(i) + "\r\n";
@@ -65,8 +66,7 @@ TEST(FileCopy, ReplacesTheTargetOnlyWithACompleteCopy) {
   std::ofstream(src, std::ios::binary) << bytes;
   std::ofstream(dst, std::ios::binary) << "old";
   ASSERT_TRUE(platform::files::CopyFileReplacing(src, dst));
-  std::ifstream in(dst, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes);
+  EXPECT_EQ(support::ReadBytes(dst), bytes);
   // A missing source or a target that cannot be made leaves everything as it was.
   EXPECT_FALSE(platform::files::CopyFileReplacing((dir / "missing").string(), dst));
   EXPECT_FALSE(platform::files::CopyFileReplacing(src, (dir / "no/such/dir/x").string()));

@@ -6,17 +6,16 @@
 #include <fstream>
 #include <string>
 
-#include <unistd.h>
 
 #include "platform/files.h"
+#include "support/scratch_dir.h"
 
 namespace f = platform::files;
 namespace fs = std::filesystem;
 
 TEST(FilesCreateNew, ClaimsAFreeNameOnlyOnce) {
-  const fs::path dir = fs::temp_directory_path() / ("queldar_create_new_" + std::to_string(::getpid()));
-  fs::remove_all(dir);
-  fs::create_directories(dir);
+  const fs::path dir = support::MakeScratchDir("queldar_create_new");
+  ASSERT_FALSE(dir.empty());
   const std::string name = (dir / "ZZ10").string();
   EXPECT_EQ(f::CreateNew(name), f::NewFile::Created);
   EXPECT_TRUE(fs::exists(name));

@@ -6,10 +6,10 @@
 #include <iterator>
 #include <string>
 
-#include <unistd.h>
 
 #include "platform/files.h"
 #include "support/scoped_env.h"
+#include "support/scratch_dir.h"
 
 namespace f = platform::files;
 namespace fs = std::filesystem;
@@ -19,20 +19,15 @@ namespace {
 class FilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() / ("queldar_files_" + std::to_string(::getpid()) + "_" + info->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    dir_ = support::MakeScratchDir("queldar_files");
+    ASSERT_FALSE(dir_.empty());
   }
   void TearDown() override {
     f::CloseAll();
     fs::remove_all(dir_);
   }
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
-  static std::string bytes(const std::string& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  static std::string bytes(const std::string& p) { return support::ReadBytes(p); }
   static void write(const std::string& p, const std::string& content) {
     std::ofstream(p, std::ios::binary) << content;
   }

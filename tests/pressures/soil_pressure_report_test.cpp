@@ -26,10 +26,8 @@ class ReportTest : public PressureTest {
   void SetUp() override {
     PressureTest::SetUp();
     platform::services().messageBoxes = &boxes;
-    dir = std::filesystem::temp_directory_path() /
-          ("queldar_report_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-           "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir);
+    dir = support::MakeScratchDir("queldar_report");
+    ASSERT_FALSE(dir.empty());
     CurrentOutputFile = (dir / "report.out").string();
     std::ofstream(CurrentOutputFile, std::ios::binary) << "INPUT SECTION\r\n";
     OutputLineCount = 1;

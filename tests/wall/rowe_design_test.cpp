@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
 
 #include "model/problem.h"
 #include "model/problem_data.h"
@@ -19,6 +18,7 @@
 #include "platform/services.h"
 #include "pressures/pressures.h"
 #include "support/scoped_env.h"
+#include "support/scratch_dir.h"
 #include "support/soil_setup.h"
 #include "wall/rowe.h"
 #include "wall/wall_internal.h"
@@ -50,9 +50,8 @@ void SandWall() {
 }
 
 TEST(RoweAfterDesign, FlexibilityNumbersOfTheFreeEarthSandWall) {
-  const auto dir = std::filesystem::temp_directory_path() /
-                   ("rowe_design_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
+  const auto dir = support::MakeScratchDir("rowe_design");
+  ASSERT_FALSE(dir.empty());
   const support::ScopedEnv temp("TEMP", dir.string());
 
   InitRoweTables();

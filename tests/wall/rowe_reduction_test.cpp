@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
 
 #include "model/problem.h"
 #include "model/problem_data.h"
@@ -18,6 +17,7 @@
 #include "platform/services.h"
 #include "platform/text.h"
 #include "pressures/pressure_data.h"
+#include "support/scratch_dir.h"
 #include "closed_forms.h"
 #include "wall/rowe.h"
 
@@ -59,10 +59,8 @@ class RoweReduction : public ::testing::Test {
   void SetUp() override {
     InitRoweTables();
     ResetInputData();
-    static int serial = 0;
-    dir_ = std::filesystem::temp_directory_path() /
-           ("rowe_test_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
-    std::filesystem::create_directories(dir_);
+    dir_ = support::MakeScratchDir("rowe_test");
+    ASSERT_FALSE(dir_.empty());
     CurrentOutputFile = (dir_ / "report.out").string();
     {
       std::ofstream f(CurrentOutputFile, std::ios::binary);
@@ -96,8 +94,7 @@ class RoweReduction : public ::testing::Test {
   void TearDown() override {
     platform::files::CloseAll();
     platform::services().hooks.showPileSections = nullptr;
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
+    support::RemoveScratchDir(dir_);
   }
 
   static void SandLeft() {

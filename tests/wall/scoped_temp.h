@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,21 +10,18 @@
 #include <string>
 
 #include "support/scoped_env.h"
+#include "support/scratch_dir.h"
 
 class ScopedTempFolder {
  public:
   ScopedTempFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::path("/tmp") /
-            ("queldar_wall_" + std::to_string(::getpid()) + "_" + (info ? info->name() : "x"));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-    tempVar_.emplace("TEMP", path_.string());
+    path_ = support::MakeScratchDir("queldar_wall");
+    if (path_.empty()) ADD_FAILURE() << "no scratch folder for TEMP";
+    else tempVar_.emplace("TEMP", path_.string());
   }
   ~ScopedTempFolder() {
     tempVar_.reset();
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
+    support::RemoveScratchDir(path_);
   }
   const std::filesystem::path& path() const { return path_; }
 
