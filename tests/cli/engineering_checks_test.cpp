@@ -1564,6 +1564,24 @@ bool PrintedWithin(double printed, const std::function<double(double)>& f, doubl
   return printed >= least - tol - step && printed <= most + tol + step;
 }
 
+// Two layers behind the wall, water above the dredge line and a surcharge: the pressures
+// of every kind at once.
+Problem TwoLayersWaterSurcharge(const std::string& title) {
+  Problem p;
+  p.title = title;
+  p.top = 12;
+  p.right.surface = 12;
+  p.left.surface = 0;
+  p.right.layers = {{118, 108, 29, 0, 4}, {125, 120, 34, 0, 0}};
+  p.left.layers = {{125, 120, 34, 0, 0}};
+  p.right.water = 6;
+  p.left.water = 0;
+  p.right.surcharge = 200;
+  p.fsA = 1.0;
+  p.fsP = 1.5;
+  return p;
+}
+
 struct PressureRow {
   double elev = 0;
   char mark = ' ';
@@ -1590,18 +1608,7 @@ std::vector<PressureRow> PressureRows(const std::string& report, int n) {
 // effective stresses through two layers, a water table and a surcharge, each side's
 // Rankine pressure at its factor of safety, and the net water pressure.
 TEST_F(EngineeringChecks, PressureTableOfTheResults) {
-  Problem p;
-  p.title = "PRESSURES, TWO LAYERS, WATER, SURCHARGE";
-  p.top = 12;
-  p.right.surface = 12;
-  p.left.surface = 0;
-  p.right.layers = {{118, 108, 29, 0, 4}, {125, 120, 34, 0, 0}};
-  p.left.layers = {{125, 120, 34, 0, 0}};
-  p.right.water = 6;
-  p.left.water = 0;
-  p.right.surcharge = 200;
-  p.fsA = 1.0;
-  p.fsP = 1.5;
+  const Problem p = TwoLayersWaterSurcharge("PRESSURES, TWO LAYERS, WATER, SURCHARGE");
   const CantileverResult design = DesignCantilever(p);
   const SolveRun run = Solve("pressure-table", InputFile(p));
   ASSERT_EQ(run.status, 0) << run.output;
@@ -1631,34 +1638,12 @@ TEST_F(EngineeringChecks, PressureTableOfTheResults) {
 // pressures, the net diagrams being right active - left passive + water and right passive -
 // left active + water.
 TEST_F(EngineeringChecks, SoilPressureSection) {
-  Problem p;
-  p.title = "SOIL PRESSURES, TWO LAYERS, WATER, SURCHARGE";
-  p.top = 12;
-  p.right.surface = 12;
-  p.left.surface = 0;
-  p.right.layers = {{118, 108, 29, 0, 4}, {125, 120, 34, 0, 0}};
-  p.left.layers = {{125, 120, 34, 0, 0}};
-  p.right.water = 6;
-  p.left.water = 0;
-  p.right.surcharge = 200;
-  p.fsA = 1.0;
-  p.fsP = 1.5;
+  const Problem p = TwoLayersWaterSurcharge("SOIL PRESSURES, TWO LAYERS, WATER, SURCHARGE");
   const SolveRun run = Solve("soil-pressures", InputFile(p));
   ASSERT_EQ(run.status, 0) << run.output;
-  const auto section = run.report.find("SOIL PRESSURES FOR");
-  ASSERT_NE(section, std::string::npos);
-  std::istringstream lines(run.report.substr(run.report.find("(FT)", section)));
-  std::string line;
-  std::getline(lines, line);
+  ASSERT_NE(run.report.find("SOIL PRESSURES FOR"), std::string::npos);
   int rows = 0;
-  while (std::getline(lines, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.find_first_not_of(' ') == std::string::npos) break;
-    char mark = ' ';
-    if (line.size() > 7 && (line[7] == '+' || line[7] == '-')) {
-      mark = line[7];
-      line[7] = ' ';
-    }
+  for (const auto& [mark, line] : TableLines(run.report, "SOIL PRESSURES FOR", 1, "(FT)", 7)) {
     std::istringstream values(line);
     double z, water, lp, la, na, np, ra, rp;
     ASSERT_TRUE(values >> z >> water >> lp >> la >> na >> np >> ra >> rp) << line;
