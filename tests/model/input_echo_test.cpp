@@ -11,15 +11,6 @@
 
 namespace {
 
-std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
-
-std::string Replace(std::string s, const std::string& from, const std::string& to) {
-  const auto at = s.find(from);
-  EXPECT_NE(at, std::string::npos) << from;
-  if (at != std::string::npos) s.replace(at, from.size(), to);
-  return s;
-}
-
 class InputEchoTest : public InputFileTest {
  protected:
   // Reads the text and writes the input section into a new report; returns its lines.

@@ -87,3 +87,14 @@ inline std::string SimpleProblemEndingWith(const std::string& extra) {
   s.erase(s.rfind("FINISHED\n"));
   return s + extra;
 }
+
+// The text with the first `from` replaced by `to`; a `from` it does not hold fails the test.
+inline std::string Replace(std::string s, const std::string& from, const std::string& to) {
+  const auto at = s.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  if (at != std::string::npos) s.replace(at, from.size(), to);
+  return s;
+}
+
+// n blanks.
+inline std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }

@@ -13,13 +13,6 @@ std::string DataErrorText(const std::string& section, const std::string& line) {
          "\nCurrent input line is:\n\n" + line + "\n\nUnable to continue.";
 }
 
-std::string Replace(std::string s, const std::string& from, const std::string& to) {
-  const auto at = s.find(from);
-  EXPECT_NE(at, std::string::npos) << from;
-  if (at != std::string::npos) s.replace(at, from.size(), to);
-  return s;
-}
-
 }  // namespace
 
 // ---- splitting a line into fields ----

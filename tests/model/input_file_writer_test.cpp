@@ -13,8 +13,6 @@
 
 namespace {
 
-std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
-
 // The input data section of the problem in memory, as the report file holds it.
 std::string EchoBytes() {
   const std::string path =
