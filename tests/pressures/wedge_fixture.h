@@ -62,6 +62,17 @@ inline double Area(const Pts& p) {
   return std::fabs(s) / 2;
 }
 
+// The height at x of the line through the points (x increasing), level beyond the last.
+inline double HeightAt(const Pts& pts, double x) {
+  for (std::size_t k = 1; k < pts.size(); ++k) {
+    if (x <= pts[k].first) {
+      const double t = (x - pts[k - 1].first) / (pts[k].first - pts[k - 1].first);
+      return pts[k - 1].second + t * (pts[k].second - pts[k - 1].second);
+    }
+  }
+  return pts.back().second;
+}
+
 // The part of a polygon where keep(x, y) >= 0, keep being linear (Sutherland-Hodgman).
 template <class Keep>
 Pts Clip(const Pts& p, Keep keep) {

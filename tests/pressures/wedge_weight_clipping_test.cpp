@@ -22,15 +22,7 @@ struct Ground {
   bool seepage;
 
   int Layers() const { return static_cast<int>(bottoms.size()) + 1; }
-  double SurfaceAt(double x) const {
-    for (std::size_t k = 1; k < surface.size(); ++k) {
-      if (x <= surface[k].first) {
-        const double t = (x - surface[k - 1].first) / (surface[k].first - surface[k - 1].first);
-        return surface[k - 1].second + t * (surface[k].second - surface[k - 1].second);
-      }
-    }
-    return surface.back().second;
-  }
+  double SurfaceAt(double x) const { return HeightAt(surface, x); }
   double BottomAt(int L, double x) const {
     if (L == Layers()) return -1e9;
     return bottoms[static_cast<std::size_t>(L - 1)].first + bottoms[static_cast<std::size_t>(L - 1)].second * x;
