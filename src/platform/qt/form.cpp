@@ -121,10 +121,31 @@ void Form::resizeEvent(QResizeEvent* e) {
   relayout();
 }
 
+void Form::setVisible(bool visible) {
+  if (visible && !isVisible()) {
+    for (QPushButton* b : findChildren<QPushButton*>())
+      if (!b->isDefault()) b->setAutoDefault(false);
+    applyTabOrder();
+    // Without a focus of its own, QDialog hands it to the default button whenever the
+    // first control in the tab order is another button; the form's first stop takes it.
+    if (!focusWidget())
+      if (QWidget* first = firstTabStop()) first->setFocus(Qt::TabFocusReason);
+  }
+  QDialog::setVisible(visible);
+}
+
+QWidget* Form::firstTabStop() const {
+  auto takesFocus = [this](QWidget* w) {
+    return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this);
+  };
+  for (const auto& entry : tabOrder_)
+    if (takesFocus(entry.second)) return entry.second;
+  for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+    if (isAncestorOf(w) && takesFocus(w)) return w;
+  return nullptr;
+}
+
 void Form::showEvent(QShowEvent* e) {
-  for (QPushButton* b : findChildren<QPushButton*>())
-    if (!b->isDefault()) b->setAutoDefault(false);
-  applyTabOrder();
   auto& forms = shownForms();
   if (std::find(forms.begin(), forms.end(), this) == forms.end()) forms.push_back(this);
   QDialog::showEvent(e);
@@ -369,9 +390,11 @@ void Form::setTabIndex(QWidget* w, int tabIndex) {
   for (auto& entry : tabOrder_)
     if (entry.second == w) {
       entry.first = tabIndex;
+      if (isVisible()) applyTabOrder();
       return;
     }
   tabOrder_.emplace_back(tabIndex, w);
+  if (isVisible()) applyTabOrder();
 }
 
 void Form::applyTabOrder() {

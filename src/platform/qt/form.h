@@ -137,7 +137,9 @@ class Form : public QDialog {
   // The button Esc clicks instead of making a close request.
   void setCancelButton(QPushButton* b) { cancelButton_ = b; }
 
-  // TabIndex: controls are chained in the order of their numbers when the form shows.
+  // TabIndex: controls are chained in the order of their numbers, when the form shows and
+  // again whenever a shown form renumbers one. A form shown with no focus set gives it to
+  // the lowest TabIndex that can take it.
   void setTabIndex(QWidget* w, int tabIndex);
   void applyTabOrder();
 
@@ -156,12 +158,16 @@ class Form : public QDialog {
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
 
+ public:
+  void setVisible(bool visible) override;
+
  public slots:
   void reject() override;  // Esc reaches onCloseRequest
   void done(int r) override;
 
  private:
   void relayout();
+  QWidget* firstTabStop() const;
   int menuBarHeight() const;
   QMenuBar* ensureMenuBar();
   int frameExtraWidth() const;

@@ -335,3 +335,54 @@ TEST(Controls, PrintingGuardPutsButtonsAndPointerBackOnEveryExit) {
   EXPECT_TRUE(f.cancel->isVisible());
   EXPECT_EQ(s.pointer.codes(), (std::vector<int>{11, 0}));
 }
+
+TEST(FormKeys, TheLowestTabIndexHasTheFocusWhenTheFormShows) {
+  // A default button elsewhere must not take the focus from the first stop, even when that
+  // stop is another button (QDialog would give it to the default button).
+  for (const char* first : {"cmdA", "txtA"}) {
+    SCOPED_TRACE(first);
+    Form f("KEYIN");
+    QPushButton* finished = f.addButton("cmdFinished", "&Finished", 100, 100, 900, 300);
+    QPushButton* button = f.addButton("cmdA", "&A", 100, 600, 900, 300);
+    QLineEdit* box = f.addTextBox("txtA", 100, 1100, 900, 300);
+    f.setDefaultButton(finished);
+    QWidget* firstStop = std::string(first) == "cmdA" ? static_cast<QWidget*>(button) : box;
+    QWidget* second = firstStop == button ? static_cast<QWidget*>(box) : button;
+    f.setTabIndex(finished, 2);
+    f.setTabIndex(second, 1);
+    f.setTabIndex(firstStop, 0);
+    f.show();
+    EXPECT_EQ(f.focusWidget(), firstStop);
+  }
+  // A focus the form set itself stays.
+  Form g("ABOUT");
+  QPushButton* ok = g.addButton("okbutton", "OK", 100, 100, 900, 300);
+  QPushButton* other = g.addButton("cmdOther", "Other", 100, 600, 900, 300);
+  g.setTabIndex(other, 0);
+  g.setTabIndex(ok, 1);
+  ok->setFocus();
+  g.show();
+  EXPECT_EQ(g.focusWidget(), ok);
+}
+
+TEST(FormKeys, RenumberingAShownFormReordersTheTabChain) {
+  Form f("LAYRDATA");
+  QLineEdit* a = f.addTextBox("txtA", 100, 100, 900, 300);
+  QLineEdit* b = f.addTextBox("txtB", 100, 600, 900, 300);
+  QLineEdit* c = f.addTextBox("txtC", 100, 1100, 900, 300);
+  f.setTabIndex(a, 0);
+  f.setTabIndex(b, 1);
+  f.setTabIndex(c, 2);
+  f.show();
+  // The next section numbers the same boxes the other way round.
+  f.setTabIndex(c, 0);
+  f.setTabIndex(b, 1);
+  f.setTabIndex(a, 2);
+  auto next = [](QWidget* w) {
+    QWidget* n = w->nextInFocusChain();
+    while (n != w && !(n->focusPolicy() & Qt::TabFocus)) n = n->nextInFocusChain();
+    return n;
+  };
+  EXPECT_EQ(next(c), b);
+  EXPECT_EQ(next(b), a);
+}
