@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/qt/latin1.h"
 
@@ -70,6 +71,15 @@ void PainterCanvas::applyPen(Rgb c) {
     case 4: pen.setStyle(Qt::DashDotDotLine); break;
     case 5: pen.setStyle(Qt::NoPen); break;
     default: pen.setStyle(Qt::SolidLine); break;
+  }
+  // Dashes are measured in pen widths. On paper a pen is DrawWidth x DPI / 600 device
+  // pixels, so a dash would be a fifth of a millimetre and the line would print as solid:
+  // stretch the pattern to the length it has on a 96-DPI screen.
+  const double stretch = dpiX_ / (96.0 * penScale_);
+  if (drawStyle_ >= 1 && drawStyle_ <= 4 && std::abs(stretch - 1.0) > 0.01) {
+    QList<qreal> pattern = pen.dashPattern();
+    for (qreal& step : pattern) step *= stretch;
+    pen.setDashPattern(pattern);
   }
   pen.setCapStyle(Qt::SquareCap);
   p_.setPen(pen);

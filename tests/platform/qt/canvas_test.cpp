@@ -150,3 +150,33 @@ TEST(RecordingCanvas, FakeMetricsMakeLabelPositionsHandComputable) {
   EXPECT_EQ(lines[0].color, (Rgb{255, 0, 0}));
   EXPECT_EQ(c.texts(), (std::vector<std::string>{s, "AB"}));
 }
+
+TEST(PainterCanvas, DashesKeepTheirScreenLengthOnPaper) {
+  // A 1200-DPI page, a pen of DrawWidth 1 (2 device pixels): the dashes must be about as
+  // long as on a 96-DPI screen (4 pixels = 1/24 inch), not 8 device pixels that print as
+  // a solid line.
+  auto firstDash = [](double dpi, double penScale) {
+    const int px = static_cast<int>(dpi) + 40;
+    QImage img(px, 40, QImage::Format_RGB32);
+    img.setDotsPerMeterX(static_cast<int>(dpi / 0.0254 + 0.5));
+    img.setDotsPerMeterY(static_cast<int>(dpi / 0.0254 + 0.5));
+    img.fill(Qt::white);
+    {
+      QPainter p(&img);
+      PainterCanvas c(p, dpi, dpi, penScale);
+      c.setDrawStyle(1);
+      c.line(0, 20 * 1440 / dpi, 1440, 20 * 1440 / dpi, kBlack);
+    }
+    int run = 0;
+    for (int x = 0; x < img.width(); ++x) {
+      if (dark(img, x, 20)) ++run;
+      else if (run > 0) return run;
+    }
+    return 0;  // no gap at all
+  };
+  const int screen = firstDash(96, 1.0);
+  EXPECT_GE(screen, 3);
+  EXPECT_LE(screen, 6);
+  const int paper = firstDash(1200, 2.0);
+  EXPECT_NEAR(paper / 1200.0, screen / 96.0, 2.0 / 96) << paper << " device pixels";
+}
