@@ -81,6 +81,21 @@ struct Side {
     double from, to, q;  // ft from the wall, psf
   };
   std::vector<Strip> strips;
+  // Loads varying linearly along the ground: a ramp rising from 0 at `from` to q at `to`
+  // and q beyond; triangles rising from 0 at `from` to q at `peak` and back to 0 at `to`;
+  // one load given at points (distance, psf), linear between them and 0 outside.
+  struct Ramp {
+    double from, to, q;
+  };
+  std::optional<Ramp> ramp;
+  struct Triangle {
+    double from, peak, to, q;
+  };
+  std::vector<Triangle> triangles;
+  std::vector<std::pair<double, double>> variable;
+  bool loadedSurface() const {
+    return !lineSurcharges.empty() || !strips.empty() || ramp || !triangles.empty() || !variable.empty();
+  }
 };
 
 struct Problem {
@@ -96,6 +111,7 @@ struct Problem {
   std::vector<std::pair<double, double>> distributed;  // horizontal: elevation (ft), psf, falling
   double seepageElev = 0, gradient = 0;  // seepage under the wall: none when gradient is 0
   bool automaticGradient = false;        // the design sets the gradient from its tip
+  std::vector<std::pair<double, double>> waterTable;  // net water pressure: elevation (ft), psf
   bool hasWater() const { return right.water != kNoWater || left.water != kNoWater; }
   double dredge() const { return std::min(right.surface, left.surface); }
 };
@@ -163,8 +179,48 @@ double CoefficientKa(const Problem& p, const Side& s, const Layer& l, double fs)
   return p.wedge == Wedge::None ? CoulombK(phi, delta, true)
                                 : WedgeK(p.wedge, phi, delta, true, s.slope * kPi / 180);
 }
+// Passive coefficient of a Coulomb side whose developed wall friction exceeds half the
+// developed friction angle, where the planar wedge overstates the passive resistance: the
+// tabulated coefficient at the friction angle (for wall friction equal to it), linear
+// between the tabulated angles, times a factor for the ratio of wall friction to friction
+// angle, linear between the tabulated ratios and between the tabulated angles (1 at 0
+// degrees).
+double TabulatedKp(double phi, double delta) {
+  static const double angle[22] = {0, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24,
+                                   26, 28, 30, 32, 34, 36, 38, 40, 42, 44, 45};
+  static const double kp[22] = {1.0, 1.33, 1.49, 1.65, 1.85, 2.09, 2.34, 2.67, 3.04, 3.44, 4.01,
+                                4.74, 5.52, 6.48, 7.73, 9.37, 11.53, 14.22, 17.13, 22.16, 28.84, 33.0};
+  static const double ratio[4] = {0.5, 0.6, 0.7, 1.0};
+  static const double factor[8][4] = {  // rows: 10, 15, ... 45 degrees
+      {0.946, 0.962, 0.978, 1.0}, {0.907, 0.934, 0.961, 1.0}, {0.862, 0.901, 0.939, 1.0},
+      {0.808, 0.860, 0.912, 1.0}, {0.746, 0.811, 0.878, 1.0}, {0.674, 0.752, 0.836, 1.0},
+      {0.592, 0.682, 0.783, 1.0}, {0.500, 0.600, 0.718, 1.0}};
+  const double deg = phi * 180 / kPi;
+  double tab = kp[21];
+  for (int k = 1; k < 22; ++k)
+    if (deg < angle[k]) {
+      tab = kp[k - 1] + (kp[k] - kp[k - 1]) * (deg - angle[k - 1]) / (angle[k] - angle[k - 1]);
+      break;
+    }
+  const double r = delta / phi;
+  const int j = r >= 0.7 ? 2 : r > 0.6 ? 1 : 0;
+  auto rowFactor = [&](int row) {  // row 0 is 10 degrees
+    return factor[row][j] + (factor[row][j + 1] - factor[row][j]) * (r - ratio[j]) / (ratio[j + 1] - ratio[j]);
+  };
+  double f;
+  if (deg <= 10) {
+    f = 1 + (rowFactor(0) - 1) * deg / 10;
+  } else {
+    const int row = std::min(6, static_cast<int>(deg / 5) - 2);  // the row at or below deg
+    f = rowFactor(row) + (rowFactor(row + 1) - rowFactor(row)) * (deg - 5 * (row + 2)) / 5;
+  }
+  return f * tab;
+}
+
 double CoefficientKp(const Problem& p, const Side& s, const Layer& l, double fs) {
   const double phi = Developed(l.phi, fs), delta = Developed(l.delta, fs);
+  // Horizontal component, as the planar wedge's coefficient is given.
+  if (p.wedge == Wedge::None && 2 * delta > phi) return TabulatedKp(phi, delta) * std::cos(delta);
   return p.wedge == Wedge::None ? CoulombK(phi, delta, false)
                                 : WedgeK(p.wedge, phi, delta, false, s.slope * kPi / 180);
 }
@@ -254,6 +310,14 @@ double Passive(const Problem& p, bool right, double z, double fs) {
 // the head spent along the path down to the point, and below the flow's bottom the two
 // faces balance.
 double NetWater(const Problem& p, double z) {
+  if (!p.waterTable.empty()) {  // a table of net pressures, linear between its points
+    const auto& t = p.waterTable;
+    if (z > t.front().first) return 0;
+    for (std::size_t i = 0; i + 1 < t.size(); ++i)
+      if (z >= t[i + 1].first)
+        return t[i].second + (t[i + 1].second - t[i].second) * (t[i].first - z) / (t[i].first - t[i + 1].first);
+    return t.back().second;
+  }
   auto head = [&](double w) { return w == kNoWater ? 0.0 : std::max(0.0, w - z); };
   double net = p.gammaW * (head(p.right.water) - head(p.left.water));
   if (p.gradient > 0) {
@@ -263,6 +327,9 @@ double NetWater(const Problem& p, double z) {
   }
   return net;
 }
+
+double Integrate(const std::function<double(double)>& f, double lo, double hi, double piece);
+std::string Num(double v);
 
 // Horizontal pressure on the wall from vertical line loads behind it (Terzaghi's forms for
 // a rigid wall): with H the height of the right ground above the left one, a load close to
@@ -289,6 +356,37 @@ double LineSurchargeCurve(const Problem& p, const Side& s, double z) {
     const double beta = far - near, alpha = (near + far) / 2;
     sum += st.q / kPi * (beta - std::sin(beta) * std::cos(2 * alpha));
   }
+  // A load q(x) varying along the ground: Boussinesq's horizontal stress of a line load,
+  // (2 dQ / pi) x^2 z / (x^2 + z^2)^2, summed over the load. With x = z tan(a) the element
+  // is (2 / pi) q(z tan a) sin^2(a) da, integrated here numerically piece by piece.
+  // The wall sees these at its grid points only, so each value is worked out once.
+  std::string key = Num(depth);
+  if (s.ramp) key += " r" + Num(s.ramp->from) + " " + Num(s.ramp->to) + " " + Num(s.ramp->q);
+  for (const Side::Triangle& t : s.triangles)
+    key += " t" + Num(t.from) + " " + Num(t.peak) + " " + Num(t.to) + " " + Num(t.q);
+  for (const auto& [x, q] : s.variable) key += " v" + Num(x) + " " + Num(q);
+  static std::map<std::string, double> known;
+  if (const auto it = known.find(key); it != known.end()) return sum + it->second;
+  const double lines = sum;
+  auto linear = [&](double x1, double q1, double x2, double q2) {
+    const double a1 = std::atan(x1 / depth), a2 = std::atan(x2 / depth);
+    return Integrate([&](double a) {
+      const double x = depth * std::tan(a);
+      return 2 / kPi * (q1 + (q2 - q1) * (x - x1) / (x2 - x1)) * std::pow(std::sin(a), 2);
+    }, a1, a2, 0.05);
+  };
+  if (s.ramp) {
+    const double end = std::atan(s.ramp->to / depth);
+    sum += Integrate([&](double a) { return 2 / kPi * s.ramp->q * std::pow(std::sin(a), 2); }, end, kPi / 2, 0.05);
+    if (s.ramp->to > s.ramp->from) sum += linear(s.ramp->from, 0, s.ramp->to, s.ramp->q);
+  }
+  for (const Side::Triangle& t : s.triangles) {
+    if (t.peak > t.from) sum += linear(t.from, 0, t.peak, t.q);
+    if (t.to > t.peak) sum += linear(t.peak, t.q, t.to, 0);
+  }
+  for (std::size_t i = 0; i + 1 < s.variable.size(); ++i)
+    sum += linear(s.variable[i].first, s.variable[i].second, s.variable[i + 1].first, s.variable[i + 1].second);
+  known[key] = sum - lines;
   return sum;
 }
 
@@ -296,7 +394,7 @@ double LineSurchargeCurve(const Problem& p, const Side& s, double z) {
 // top, and linearly between them; so it sees the curve of the line loads (the problems
 // here have every other breakpoint on that lattice).
 double LineSurchargePressure(const Problem& p, const Side& s, double z) {
-  if ((s.lineSurcharges.empty() && s.strips.empty()) || z >= s.surface) return 0;
+  if (!s.loadedSurface() || z >= s.surface) return 0;
   const double above = p.top - std::floor(p.top - z), below = above - 1;
   const double w = above - z;
   return (1 - w) * LineSurchargeCurve(p, s, above) + w * LineSurchargeCurve(p, s, below);
@@ -685,7 +783,12 @@ std::string InputFile(const Problem& p, const std::optional<Analysis>& analysis 
     t += "SURFACE LEFTSIDE 2 0 " + Num(p.left.surface) + "\n  1000 " + far(p.left) + "\n";
   }
   t += SoilLines("RIGHTSIDE", p.right) + SoilLines("LEFTSIDE", p.left);
-  if (p.hasWater()) {
+  if (!p.waterTable.empty()) {
+    t += "WATER PRESSURES " + std::to_string(p.waterTable.size());
+    for (std::size_t i = 0; i < p.waterTable.size(); ++i)
+      t += (i >= 2 ? "\n  " : " ") + Num(p.waterTable[i].first) + " " + Num(p.waterTable[i].second);
+    t += "\n";
+  } else if (p.hasWater()) {
     t += "WATER ELEVATIONS " + Num(p.gammaW) + " " + Num(p.right.water) + " " + Num(p.left.water);
     if (p.automaticGradient) t += " " + Num(p.seepageElev) + " AUTOMATIC";
     else if (p.gradient > 0) t += " " + Num(p.seepageElev) + " " + Num(p.gradient);
@@ -702,6 +805,18 @@ std::string InputFile(const Problem& p, const std::optional<Analysis>& analysis 
     const Side::Strip& st = p.right.strips[i];
     if (i == 0) t += "VERTICAL STRIP RIGHTSIDE " + std::to_string(p.right.strips.size()) + " ";
     t += Num(st.from) + " " + Num(st.to) + " " + Num(st.q) + "\n";
+  }
+  if (const auto& r = p.right.ramp)
+    t += "VERTICAL RAMP RIGHTSIDE " + Num(r->from) + " " + Num(r->to) + " " + Num(r->q) + "\n";
+  for (std::size_t i = 0; i < p.right.triangles.size(); ++i) {
+    const Side::Triangle& tr = p.right.triangles[i];
+    if (i == 0) t += "VERTICAL TRIANGULAR RIGHTSIDE " + std::to_string(p.right.triangles.size()) + " ";
+    t += Num(tr.from) + " " + Num(tr.peak) + " " + Num(tr.to) + " " + Num(tr.q) + "\n";
+  }
+  for (std::size_t i = 0; i < p.right.variable.size(); ++i) {
+    if (i == 0) t += "VERTICAL VARIABLE RIGHTSIDE " + std::to_string(p.right.variable.size());
+    t += (i >= 2 ? "  " : " ") + Num(p.right.variable[i].first) + " " + Num(p.right.variable[i].second);
+    if (i >= 1) t += "\n";
   }
   if (!p.lineLoads.empty()) {
     t += "HORIZONTAL LINE " + std::to_string(p.lineLoads.size());
@@ -2001,5 +2116,98 @@ TEST_F(EngineeringChecks, DistributedLoadEndingBelowTheDredgeLine) {
     a.anchor = 18;
     a.distributed = {{19, 100}, {end, 100}};
     ExpectAnchored(Solve("distributed-anchored", InputFile(a)), DesignFreeEarth(a), DesignFixedEarth(a));
+  }
+}
+
+namespace {
+
+// Every row of the water and soil pressure table of the n-th complete results section
+// against the problem's own pressures, printed to the pound at elevations printed to
+// 0.01 ft.
+void ExpectPressureTable(const SolveRun& run, const Problem& p, int n) {
+  const std::vector<PressureRow> rows = PressureRows(run.report, n);
+  ASSERT_GT(rows.size(), 10u) << Tail(run.report);
+  for (const PressureRow& r : rows) {
+    SCOPED_TRACE("elevation " + std::to_string(r.elev) + r.mark);
+    const double hi = std::min(p.top, r.mark == '-' ? r.elev - 1e-7 : r.elev + 0.005);
+    const double lo = r.mark == '+' ? r.elev + 1e-7 : r.elev - 0.005;
+    auto expect = [&](double printed, const std::function<double(double)>& f, const char* what) {
+      EXPECT_TRUE(PrintedWithin(printed, f, lo, hi, 0.5)) << what << " printed " << printed
+                                                          << " expected about " << f(r.elev);
+    };
+    expect(r.water, [&](double z) { return NetWater(p, z); }, "net water");
+    expect(r.leftPassive, [&](double z) { return Passive(p, false, z, p.fsP); }, "left passive");
+    expect(r.leftActive, [&](double z) { return Active(p, false, z, p.fsA); }, "left active");
+    expect(r.rightActive, [&](double z) { return Active(p, true, z, p.fsA); }, "right active");
+    expect(r.rightPassive, [&](double z) { return Passive(p, true, z, p.fsP); }, "right passive");
+  }
+}
+
+void ExpectDesign(const SolveRun& run, const Problem& p) {
+  if (p.anchored) {
+    ExpectAnchored(run, DesignFreeEarth(p), DesignFixedEarth(p));
+  } else {
+    ExpectCantilever(run, DesignCantilever(p));
+  }
+  {
+    SCOPED_TRACE("pressures of the first method");
+    ExpectPressureTable(run, p, 1);
+  }
+}
+
+}  // namespace
+
+// Loads varying along the ground behind the wall (a ramp, triangles, a load given at
+// points) push on it as the elastic half-space says, each the sum of Boussinesq's line
+// loads over the load; water given as a table of net pressures acts as given, linearly
+// between its points and at its last value below them, and leaves the soil at its moist
+// weight.
+TEST_F(EngineeringChecks, VaryingSurchargesAndAWaterPressureTable) {
+  Problem c = UniformSand(10, 1.0, 1.5);
+  c.title = "RAMP LOAD AND A WATER PRESSURE TABLE";
+  c.right.layers = c.left.layers = {{120, 110, 32, 0, 0}};
+  c.right.ramp = Side::Ramp{2, 8, 400};
+  c.waterTable = {{8, 0}, {2, 300}, {-4, 100}};
+  SCOPED_TRACE(InputFile(c));
+  ExpectDesign(Solve("ramp-water-table", InputFile(c)), c);
+
+  Problem a = UniformSand(20, 1.0, 1.5);
+  a.title = "TRIANGULAR AND VARIABLE LOADS, WATER PRESSURE TABLE";
+  a.anchored = true;
+  a.anchor = 18;
+  a.right.layers = a.left.layers = {{120, 110, 32, 0, 0}};
+  // The second triangle peaks at its end: only its rising part.
+  a.right.triangles = {{1, 4, 9, 500}, {10, 12, 12, 300}};
+  a.right.variable = {{0, 100}, {3, 300}, {10, 50}};
+  a.waterTable = {{15, 0}, {5, 624}, {-2, 800}};
+  SCOPED_TRACE(InputFile(a));
+  ExpectDesign(Solve("triangles-variable-water-table", InputFile(a)), a);
+}
+
+// Wall friction above half the friction angle: the passive coefficient comes from the
+// tabulated coefficients and their reduction for the ratio of the two angles, at each
+// side's developed angles (ratios in each column pair, a c-phi soil below 10 degrees, and
+// wall friction equal to the friction angle).
+TEST_F(EngineeringChecks, PassiveCoefficientTableForLargeWallFriction) {
+  struct Case {
+    const char* name;
+    double phi, c, delta, fsP;
+    bool anchored;
+  };
+  for (const Case& k : {Case{"table-30-20", 30, 0, 20, 1.5, false},
+                        Case{"table-33-25", 33, 0, 25, 1.2, true},
+                        Case{"table-36-36", 36, 0, 36, 1.0, false},
+                        Case{"table-12-10-c", 12, 60, 10, 1.5, false}}) {
+    SCOPED_TRACE(k.name);
+    Problem p = UniformSand(k.anchored ? 20 : 10, 1.0, k.fsP);
+    p.title = std::string("WALL FRICTION ABOVE HALF PHI ") + k.name;
+    p.right.layers = p.left.layers = {{115, 110, k.phi, k.c, 0, k.delta}};
+    if (k.anchored) {
+      p.anchored = true;
+      p.anchor = 18;
+    }
+    const double phiP = Developed(k.phi, k.fsP), deltaP = Developed(k.delta, k.fsP);
+    ASSERT_GT(2 * deltaP, phiP);
+    ExpectDesign(Solve(k.name, InputFile(p)), p);
   }
 }
