@@ -2211,3 +2211,142 @@ TEST_F(EngineeringChecks, PassiveCoefficientTableForLargeWallFriction) {
     ExpectDesign(Solve(k.name, InputFile(p)), p);
   }
 }
+
+namespace {
+
+// The value at x of the polynomial through the points (xs, ys) (Lagrange's form).
+double ThroughPoints(const std::vector<double>& xs, const std::vector<double>& ys, double x) {
+  double sum = 0;
+  for (std::size_t k = 0; k < xs.size(); ++k) {
+    double term = ys[k];
+    for (std::size_t j = 0; j < xs.size(); ++j)
+      if (j != k) term *= (x - xs[j]) / (xs[k] - xs[j]);
+    sum += term;
+  }
+  return sum;
+}
+
+// Rowe's reduction coefficient for a wall in clay, from his nine curves of the coefficient
+// against the stability number (three wall height ratios, three flexibility numbers): each
+// curve is the polynomial through its six points up to a stability number of 1.5 and
+// straight from there to 2.0, flat beyond; the three curves of one flexibility number are
+// joined by the parabola through their wall height ratios, and the three results by the
+// parabola through the flexibility numbers.
+double RoweClayCoefficient(double alpha, double stability, double logRho) {
+  static const double curve[9][6] = {
+      {0.906, 0.789, 0.75, 0.728, 0.711, 0.689},  {0.922, 0.811, 0.711, 0.6, 0.589, 0.55},
+      {0.894, 0.778, 0.678, 0.589, 0.539, 0.489}, {0.778, 0.711, 0.678, 0.656, 0.639, 0.622},
+      {0.678, 0.578, 0.544, 0.522, 0.506, 0.489}, {0.683, 0.556, 0.5, 0.472, 0.45, 0.45},
+      {0.678, 0.628, 0.611, 0.6, 0.589, 0.561},   {0.589, 0.533, 0.506, 0.489, 0.472, 0.467},
+      {0.506, 0.461, 0.45, 0.444, 0.433, 0.433}};
+  auto along = [&](int c) {
+    const double* v = curve[c];
+    if (stability >= 2.0) return v[5];
+    if (stability >= 1.5) return v[4] + (v[5] - v[4]) * (stability - 1.5) / 0.5;
+    return ThroughPoints({0.5, 0.75, 1.0, 1.25, 1.5, 2.0}, {v[0], v[1], v[2], v[3], v[4], v[5]}, stability);
+  };
+  std::vector<double> byRho;
+  for (int m = 0; m < 3; ++m)  // curves m, m + 3, m + 6 are alpha 0.8, 0.7, 0.6
+    byRho.push_back(ThroughPoints({0.8, 0.7, 0.6}, {along(m), along(m + 3), along(m + 6)}, alpha));
+  return ThroughPoints({-3.1, -2.6, -2.0}, byRho, logRho);
+}
+
+}  // namespace
+
+// An anchored wall retaining flooded sand in front of clay, tall enough that Rowe's clay
+// curves apply: the stability number is the clay's developed cohesion over the retained
+// side's effective overburden at the dredge line, and each default pile section's
+// flexibility number, reduction coefficient and reduced moment ratio follow from the free
+// earth design (a coefficient at the curves' nodes where the wall sits on them, between
+// them elsewhere).
+TEST_F(EngineeringChecks, ClayMomentReductionFollowsTheFreeEarthDesign) {
+  // The second clay puts the stability number on a node of the curves, 0.75.
+  for (const double c : {3600.0, 0.75 * 1.5 * 60 * (122 - 62.4)}) {
+    SCOPED_TRACE("cohesion " + Num(c));
+    Problem p;
+    p.title = "TALL ANCHORED WALL, FLOODED SAND OVER CLAY";
+    p.anchored = true;
+    p.top = 60;
+    p.anchor = 58;
+    p.right.surface = 60;
+    p.left.surface = 0;
+    p.right.layers = {{122, 115, 32, 0, 0}, {118, 118, 0, c, 0}};
+    p.left.layers = {{118, 118, 0, c, 0}};
+    p.right.water = 60;
+    p.left.water = 0;
+    p.fsA = 1.0;
+    p.fsP = 1.5;
+    const AnchoredResult free = DesignFreeEarth(p);
+    ASSERT_FALSE(std::isnan(free.tip));
+    const double H = p.top - free.tip;
+    const double alpha = (p.top - p.left.surface) / H, beta = (p.top - p.anchor) / H;
+    const double sigma = EffectiveStress(p, p.right, true, p.left.surface);
+    const double stability = c / p.fsP / sigma;
+    SCOPED_TRACE("alpha " + std::to_string(alpha) + " stability number " + std::to_string(stability));
+    ASSERT_GE(alpha, 0.6);
+    ASSERT_LE(alpha, 0.8);
+    ASSERT_GE(stability, 0.5);
+    ASSERT_LE(stability, 2.5);
+
+    const SolveRun run = Solve("rowe-clay-" + Num(c), InputFile(p));
+    ASSERT_EQ(run.status, 0) << run.output;
+    const auto section = run.report.find("FREE EARTH DESIGN IN CLAY");
+    ASSERT_NE(section, std::string::npos) << Tail(run.report);
+    const std::string text = run.report.substr(section);
+    auto valueAfter = [&](const std::string& label) {
+      const auto at = text.find(label);
+      return at == std::string::npos ? std::nan("") : std::stod(text.substr(text.find('=', at) + 1));
+    };
+    EXPECT_NEAR(valueAfter("WALL HEIGHT RATIO (ALPHA)"), alpha, 0.006);
+    EXPECT_NEAR(valueAfter("ANCHOR HEIGHT RATIO (BETA)"), beta, 0.006);
+    EXPECT_NEAR(valueAfter("STABILITY NUMBER"), stability, 0.006);
+
+    struct Pile {
+      std::string name;
+      double modulus, inertia, stress, e;
+    };
+    std::vector<Pile> piles;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line) && line.find("NAME") == std::string::npos) {}
+    while (std::getline(lines, line)) {
+      std::istringstream in(line);
+      Pile pile;
+      if (in >> pile.name >> pile.modulus >> pile.inertia >> pile.stress >> pile.e) piles.push_back(pile);
+      else if (!piles.empty()) break;
+    }
+    ASSERT_GE(piles.size(), 5u) << text;
+    while (std::getline(lines, line) && line.find("LOG(H^4/EI)") == std::string::npos) {}
+    const double moment = std::abs(free.max.moment);
+    int inRange = 0, outOfRange = 0;
+    for (const Pile& pile : piles) {
+      SCOPED_TRACE(pile.name);
+      ASSERT_TRUE(std::getline(lines, line));
+      const bool marked = line.find("(***)") != std::string::npos;
+      if (marked) line.replace(line.find("1.0 (***)"), 9, "");
+      std::istringstream in(line);
+      std::string name;
+      double logRho, coefficient = 1, ratio;
+      ASSERT_TRUE(marked ? static_cast<bool>(in >> name >> logRho >> ratio)
+                         : static_cast<bool>(in >> name >> logRho >> coefficient >> ratio)) << line;
+      EXPECT_EQ(name, pile.name);
+      const double x = std::log10(std::pow(H, 4) / (pile.e * pile.inertia));
+      EXPECT_NEAR(logRho, x, 0.006);
+      const double allowable = pile.stress * pile.modulus / 12 / moment;
+      if (std::abs(x + 3.1) < 0.005 || std::abs(x + 2.0) < 0.005) continue;  // at an end of the range
+      if (x < -3.1 || x > -2.0) {
+        ++outOfRange;
+        EXPECT_TRUE(marked) << line;
+        EXPECT_NEAR(ratio, allowable, 0.003 * allowable + 0.006);
+      } else {
+        ++inRange;
+        const double expected = RoweClayCoefficient(alpha, stability, x);
+        EXPECT_FALSE(marked) << line;
+        EXPECT_NEAR(coefficient, expected, 0.008);
+        EXPECT_NEAR(ratio, allowable / expected, 0.004 * allowable / expected + 0.006);
+      }
+    }
+    EXPECT_GT(inRange, 0);
+    EXPECT_GT(outOfRange, 0);
+  }
+}
