@@ -139,7 +139,7 @@ QWidget* Form::firstTabStop() const {
     return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this);
   };
   for (const auto& entry : tabOrder_)
-    if (takesFocus(entry.second)) return entry.second;
+    if (entry.second && takesFocus(entry.second)) return entry.second;
   for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
     if (isAncestorOf(w) && takesFocus(w)) return w;
   return nullptr;
@@ -387,21 +387,27 @@ void Form::setDefaultButton(QPushButton* def) {
 }
 
 void Form::setTabIndex(QWidget* w, int tabIndex) {
-  for (auto& entry : tabOrder_)
-    if (entry.second == w) {
-      entry.first = tabIndex;
-      if (isVisible()) applyTabOrder();
-      return;
-    }
-  tabOrder_.emplace_back(tabIndex, w);
+  tabOrder_.erase(std::remove_if(tabOrder_.begin(), tabOrder_.end(),
+                                 [w](const auto& e) { return !e.second || e.second == w; }),
+                  tabOrder_.end());
+  if (loaded_ || isVisible()) {
+    const auto place = static_cast<std::size_t>(std::clamp<int>(tabIndex, 0, static_cast<int>(tabOrder_.size())));
+    tabOrder_.insert(tabOrder_.begin() + static_cast<std::ptrdiff_t>(place), {tabIndex, w});
+  } else {
+    const auto after = std::find_if(tabOrder_.begin(), tabOrder_.end(),
+                                    [tabIndex](const auto& e) { return e.first > tabIndex; });
+    tabOrder_.insert(after, {tabIndex, w});
+  }
   if (isVisible()) applyTabOrder();
 }
 
 void Form::applyTabOrder() {
-  std::stable_sort(tabOrder_.begin(), tabOrder_.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tabOrder_.size(); ++i)
-    QWidget::setTabOrder(tabOrder_[i - 1].second, tabOrder_[i].second);
+  QWidget* previous = nullptr;
+  for (const auto& entry : tabOrder_) {
+    if (!entry.second) continue;
+    if (previous) QWidget::setTabOrder(previous, entry.second);
+    previous = entry.second;
+  }
 }
 
 // ---- modal showing ----

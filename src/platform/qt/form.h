@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <map>
@@ -137,9 +138,11 @@ class Form : public QDialog {
   // The button Esc clicks instead of making a close request.
   void setCancelButton(QPushButton* b) { cancelButton_ = b; }
 
-  // TabIndex: controls are chained in the order of their numbers, when the form shows and
-  // again whenever a shown form renumbers one. A form shown with no focus set gives it to
-  // the lowest TabIndex that can take it.
+  // TabIndex. While the form is built, controls take their places by their numbers (the
+  // designed order). From Load on, a number is a place in that order: the control moves
+  // there and the ones from that place on move one further, as the original runtime
+  // renumbers. The chain is applied when the form shows and at once on a shown form. A
+  // form shown with no focus set gives it to the first control in the order that can take it.
   void setTabIndex(QWidget* w, int tabIndex);
   void applyTabOrder();
 
@@ -177,7 +180,8 @@ class Form : public QDialog {
   QMenuBar* menuBar_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
   std::map<QString, MenuArray> menus_;
-  std::vector<std::pair<int, QWidget*>> tabOrder_;
+  // The tab order, first stop first, each with the number it was designed with.
+  std::vector<std::pair<int, QPointer<QWidget>>> tabOrder_;
   bool loaded_ = false;
   bool unloaded_ = false;
   bool unloading_ = false;

@@ -386,3 +386,43 @@ TEST(FormKeys, RenumberingAShownFormReordersTheTabChain) {
   EXPECT_EQ(next(c), b);
   EXPECT_EQ(next(b), a);
 }
+
+TEST(FormKeys, ATabIndexSetAtRunTimeMovesTheControlAndPushesTheOthersOn) {
+  // The designed order, then a Load that numbers the boxes of one type from 0 as the
+  // entry windows do: the others move up behind them, as when the original runtime
+  // renumbers, instead of sharing numbers with them.
+  class Entry : public Form {
+   public:
+    Entry() : Form("SURCHCON") {
+      a1 = addTextBox("txtA1", 100, 100, 900, 300);
+      cancel = addButton("cmdCancel", "&Cancel", 100, 600, 900, 300);
+      b1 = addTextBox("txtB1", 100, 1100, 900, 300);
+      b2 = addTextBox("txtB2", 100, 1600, 900, 300);
+      finished = addButton("cmdFinished", "&Finished", 100, 2100, 900, 300);
+      setTabIndex(a1, 0);
+      setTabIndex(cancel, 1);
+      setTabIndex(b1, 2);
+      setTabIndex(b2, 3);
+      setTabIndex(finished, 4);
+    }
+    void Form_Load() override {
+      a1->hide();
+      setTabIndex(b1, 0);
+      setTabIndex(b2, 1);
+      setTabIndex(finished, 2);
+    }
+    QWidget *a1, *cancel, *b1, *b2, *finished;
+  };
+  Entry f;
+  f.load();
+  f.show();
+  auto next = [](QWidget* w) {
+    QWidget* n = w->nextInFocusChain();
+    while (n != w && !((n->focusPolicy() & Qt::TabFocus) && n->isVisible())) n = n->nextInFocusChain();
+    return n;
+  };
+  EXPECT_EQ(f.focusWidget(), f.b1);
+  EXPECT_EQ(next(f.b1), f.b2);
+  EXPECT_EQ(next(f.b2), f.finished);
+  EXPECT_EQ(next(f.finished), f.cancel);
+}
