@@ -62,6 +62,7 @@ struct Layer {
   double bottom;              // ft; ignored for the last layer
   double delta = 0;           // wall friction, degrees
   double ka = 0, kp = 0;      // given coefficients (a side of coefficient soil)
+  double adhesion = 0;        // psf, between the wall and the soil
 };
 
 // How a side's earth pressure coefficients come about: Coulomb's (Rankine's without wall
@@ -93,8 +94,25 @@ struct Side {
   };
   std::vector<Triangle> triangles;
   std::vector<std::pair<double, double>> variable;
+  std::vector<std::pair<double, double>> ground;  // wedge sides: ground points beyond the wall
   bool loadedSurface() const {
     return !lineSurcharges.empty() || !strips.empty() || ramp || !triangles.empty() || !variable.empty();
+  }
+};
+
+// A wedge side's pressures at its grid points, worked out once for each problem (a copy
+// of a problem, which may be changed, works them out afresh).
+struct WedgeDiagram {
+  std::vector<double> active, passive;
+};
+struct WedgeDiagramCache {
+  std::shared_ptr<std::map<std::string, WedgeDiagram>> diagrams =
+      std::make_shared<std::map<std::string, WedgeDiagram>>();
+  WedgeDiagramCache() = default;
+  WedgeDiagramCache(const WedgeDiagramCache&) : WedgeDiagramCache() {}
+  WedgeDiagramCache& operator=(const WedgeDiagramCache&) {
+    diagrams = std::make_shared<std::map<std::string, WedgeDiagram>>();
+    return *this;
   }
 };
 
@@ -112,6 +130,11 @@ struct Problem {
   double seepageElev = 0, gradient = 0;  // seepage under the wall: none when gradient is 0
   bool automaticGradient = false;        // the design sets the gradient from its tip
   std::vector<std::pair<double, double>> waterTable;  // net water pressure: elevation (ft), psf
+  // Both sides' pressures follow the wedge method on the wall's one-foot grid: wedge
+  // problems of one soil per side whose pressures are not those of plane ground (cohesion,
+  // adhesion, broken ground, surface loads).
+  bool wedgeGrid = false;
+  WedgeDiagramCache wedgeDiagrams;
   bool hasWater() const { return right.water != kNoWater || left.water != kNoWater; }
   double dredge() const { return std::min(right.surface, left.surface); }
 };
@@ -286,7 +309,10 @@ double CoulombHorizontal(const Problem& p, const Side& s, const Layer& l, double
   return s.coefficients || p.wedge != Wedge::None ? 1.0 : std::cos(Developed(l.delta, fs));
 }
 
+double WedgeGridPressure(const Problem& p, bool right, double z, bool active);
+
 double Active(const Problem& p, bool right, double z, double fs) {
+  if (p.wedgeGrid) return WedgeGridPressure(p, right, z, true);
   const Side& s = right ? p.right : p.left;
   if (z >= s.surface) return 0;
   const Layer& l = LayerAt(s, z);
@@ -297,6 +323,7 @@ double Active(const Problem& p, bool right, double z, double fs) {
 }
 
 double Passive(const Problem& p, bool right, double z, double fs) {
+  if (p.wedgeGrid) return WedgeGridPressure(p, right, z, false);
   const Side& s = right ? p.right : p.left;
   if (z >= s.surface) return 0;
   const Layer& l = LayerAt(s, z);
@@ -748,7 +775,7 @@ std::string SoilLines(const char* word, const Side& s) {
       if (i + 1 < s.layers.size()) t += " " + Num(l.bottom);
     } else {
       t += "  " + Num(l.sat) + " " + Num(l.moist) + " " + Num(l.phi) + " " + Num(l.c) + " " +
-           Num(l.delta) + " 0";
+           Num(l.delta) + " " + Num(l.adhesion);
       if (i + 1 < s.layers.size()) t += " " + Num(l.bottom) + " 0";
     }
     t += "\n";
@@ -779,8 +806,13 @@ std::string InputFile(const Problem& p, const std::optional<Analysis>& analysis 
   } else {
     // A second, far point of the same level ground makes the side a wedge side.
     auto far = [](const Side& s) { return Num(s.surface + 1000 * std::tan(s.slope * kPi / 180)); };
-    t += "\nSURFACE RIGHTSIDE 2 0 " + Num(p.right.surface) + "\n  1000 " + far(p.right) + "\n";
-    t += "SURFACE LEFTSIDE 2 0 " + Num(p.left.surface) + "\n  1000 " + far(p.left) + "\n";
+    auto surface = [&](const char* word, const Side& s) {
+      if (s.ground.empty()) return std::string("SURFACE ") + word + " 2 0 " + Num(s.surface) + "\n  1000 " + far(s) + "\n";
+      std::string line = std::string("SURFACE ") + word + " " + std::to_string(s.ground.size() + 1) + " 0 " + Num(s.surface) + "\n";
+      for (const auto& [x, y] : s.ground) line += "  " + Num(x) + " " + Num(y) + "\n";
+      return line;
+    };
+    t += "\n" + surface("RIGHTSIDE", p.right) + surface("LEFTSIDE", p.left);
   }
   t += SoilLines("RIGHTSIDE", p.right) + SoilLines("LEFTSIDE", p.left);
   if (!p.waterTable.empty()) {
@@ -2348,5 +2380,269 @@ TEST_F(EngineeringChecks, ClayMomentReductionFollowsTheFreeEarthDesign) {
     }
     EXPECT_GT(inRange, 0);
     EXPECT_GT(outOfRange, 0);
+  }
+}
+
+namespace {
+
+// ---------------------------------------------------------------------------------------
+// Wedge sides of one soil under any ground, with cohesion, adhesion and surface loads
+// ---------------------------------------------------------------------------------------
+
+// The ground of a wedge side from the wall outward, level far beyond its last point.
+std::vector<std::pair<double, double>> GroundLine(const Side& s) {
+  std::vector<std::pair<double, double>> g = {{0, s.surface}};
+  for (const auto& pt : s.ground) g.push_back(pt);
+  if (s.ground.empty()) g.push_back({1000, s.surface + 1000 * std::tan(s.slope * kPi / 180)});
+  g.push_back({g.back().first + 200000, g.back().second});
+  return g;
+}
+
+// Intensity (psf) at x of the loads spread along the ground (strips, ramp, triangles, the
+// load given at points).
+double GroundLoad(const Side& s, double x) {
+  double q = 0;
+  for (const Side::Strip& st : s.strips)
+    if (x >= st.from && x <= st.to) q += st.q;
+  if (s.ramp && x > s.ramp->from)
+    q += x >= s.ramp->to ? s.ramp->q : s.ramp->q * (x - s.ramp->from) / (s.ramp->to - s.ramp->from);
+  for (const Side::Triangle& t : s.triangles) {
+    if (x > t.from && x < t.peak) q += t.q * (x - t.from) / (t.peak - t.from);
+    else if (x >= t.peak && x < t.to) q += t.q * (t.to - x) / (t.to - t.peak);
+  }
+  for (std::size_t i = 0; i + 1 < s.variable.size(); ++i) {
+    const auto [x1, q1] = s.variable[i];
+    const auto [x2, q2] = s.variable[i + 1];
+    if (x >= x1 && x < x2) q += q1 + (q2 - q1) * (x - x1) / (x2 - x1);
+  }
+  return q;
+}
+
+// Everything the ground carries from the wall out to x: the uniform load, the line loads
+// nearer than x and the integral of the spread loads, each piece between their kinks a
+// trapezoid.
+double LoadUpTo(const Side& s, double x) {
+  double sum = s.surcharge * x;
+  for (const auto& [d, load] : s.lineSurcharges)
+    if (d < x) sum += load;
+  std::vector<double> cuts = {0, x};
+  for (const Side::Strip& st : s.strips) cuts.insert(cuts.end(), {st.from, st.to});
+  if (s.ramp) cuts.insert(cuts.end(), {s.ramp->from, s.ramp->to});
+  for (const Side::Triangle& t : s.triangles) cuts.insert(cuts.end(), {t.from, t.peak, t.to});
+  for (const auto& pt : s.variable) cuts.push_back(pt.first);
+  std::sort(cuts.begin(), cuts.end());
+  for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+    const double a = std::max(0.0, cuts[i]), b = std::min(x, cuts[i + 1]);
+    if (b > a) sum += (b - a) * GroundLoad(s, (a + b) / 2);  // linear between the cuts
+  }
+  return sum;
+}
+
+// Horizontal force on the wall of the wedge cut off by a straight failure line from the
+// wall at `depth` below the side's ground, rising at alpha from the horizontal to where it
+// leaves the ground. The wedge is held by its weight and load, the wall's push at the
+// developed wall friction and the wall's adhesion (both against the wedge's movement:
+// up the wall for the active wedge, down it for the passive one), and on the failure line
+// a normal force with friction and the developed cohesion against the movement. Forces
+// in x (away from the wall) and y balance; nullopt when they cannot.
+std::optional<double> PlanarWedge(const Side& s, const std::vector<std::pair<double, double>>& g,
+                                  double depth, double alpha, double fs, bool active) {
+  const Layer& l = s.layers.front();
+  const double tip = s.surface - depth, m = std::tan(alpha);
+  // Where the line leaves the ground, and the wedge as a polygon for its area.
+  std::vector<std::pair<double, double>> wedge = {{0, tip}, g[0]};
+  double xe = 0, ye = 0;
+  for (std::size_t j = 1; j < g.size(); ++j) {
+    if (tip + m * g[j].first >= g[j].second) {
+      const double ss = (g[j].second - g[j - 1].second) / (g[j].first - g[j - 1].first);
+      xe = (g[j - 1].second - ss * g[j - 1].first - tip) / (m - ss);
+      ye = tip + m * xe;
+      break;
+    }
+    wedge.push_back(g[j]);
+  }
+  wedge.push_back({xe, ye});
+  double area = 0;
+  for (std::size_t i = 0; i < wedge.size(); ++i) {
+    const auto& [x1, y1] = wedge[i];
+    const auto& [x2, y2] = wedge[(i + 1) % wedge.size()];
+    area += x1 * y2 - x2 * y1;
+  }
+  const double W = l.moist * std::abs(area) / 2 + LoadUpTo(s, xe);
+  const double tanPhi = std::tan(l.phi * kPi / 180) / fs, delta = Developed(l.delta, fs);
+  const double C = l.c / fs * std::hypot(xe, ye - tip), Ad = l.adhesion / fs * depth;
+  const double sa = std::sin(alpha), ca = std::cos(alpha), sd = std::sin(delta), cd = std::cos(delta);
+  // Unknowns: the wall force P and the normal force N on the failure line.
+  double a11, a12, a21, a22, b1, b2;
+  if (active) {  // the wedge slides down towards the wall
+    a11 = cd, a12 = tanPhi * ca - sa, b1 = -C * ca;
+    a21 = sd, a22 = ca + tanPhi * sa, b2 = W - Ad - C * sa;
+  } else {  // the wedge is pushed up and away
+    a11 = cd, a12 = -sa - tanPhi * ca, b1 = C * ca;
+    a21 = -sd, a22 = ca - tanPhi * sa, b2 = W + Ad + C * sa;
+  }
+  const double det = a11 * a22 - a12 * a21;
+  if (std::abs(det) < 1e-12) return std::nullopt;
+  return (b1 * a22 - a12 * b2) / det * cd;
+}
+
+// The forces the wedge method finds for tips at the grid points 1 .. n ft below a side's
+// ground (index 0 the ground itself, no force), active at the active factor and passive
+// at the passive one. The fixed surface draws its line at 45 deg -+ phi / 2 from tips
+// halfway between the points and brings the forces to the points by the mean of the two
+// parabolas through the neighbouring tips (the ground counting as a tip without force).
+// The sweep tries lines 23, 25, ... degrees from the vertical, the last one 2 degrees short
+// of the steepest sight of the ground from the tip, and keeps the largest active and the
+// smallest positive passive force, stopping once both lie behind it unless the ground
+// carries loads other than a uniform one; an active force of 0 or less counts as none.
+struct WedgeForceSet {
+  std::vector<double> active, passive;
+};
+
+WedgeForceSet WedgeForces(const Problem& p, const Side& s, int n) {
+  WedgeForceSet r{std::vector<double>(static_cast<std::size_t>(n) + 1, 0.0),
+                  std::vector<double>(static_cast<std::size_t>(n) + 1, 0.0)};
+  const double deg = kPi / 180;
+  const auto g = GroundLine(s);
+  if (p.wedge == Wedge::Fixed) {
+    for (const bool active : {true, false}) {
+      const double fs = active ? p.fsA : p.fsP, phi = Developed(s.layers.front().phi, fs);
+      const double alpha = kPi / 4 + (active ? phi : -phi) / 2;
+      std::vector<double> mid(static_cast<std::size_t>(n) + 2);
+      for (int j = 0; j <= n + 1; ++j)
+        mid[static_cast<std::size_t>(j)] = PlanarWedge(s, g, j + 0.5, alpha, fs, active).value();
+      auto depthOf = [](int j) { return j < 0 ? 0.0 : j + 0.5; };
+      auto forceOf = [&](int j) { return j < 0 ? 0.0 : mid[static_cast<std::size_t>(j)]; };
+      auto parabola = [&](int a, double x) {
+        return ThroughPoints({depthOf(a), depthOf(a + 1), depthOf(a + 2)},
+                             {forceOf(a), forceOf(a + 1), forceOf(a + 2)}, x);
+      };
+      for (int k = 1; k <= n; ++k) {
+        double f = (parabola(k - 2, k) + parabola(k - 1, k)) / 2;
+        if (active && forceOf(k - 1) < 0 && forceOf(k) < 0 && f > 0) f = (forceOf(k - 1) + forceOf(k)) / 2;
+        (active ? r.active : r.passive)[static_cast<std::size_t>(k)] = f;
+      }
+    }
+    return r;
+  }
+  for (int k = 1; k <= n; ++k) {
+    const double tip = s.surface - k;
+    double limit = 0;
+    for (std::size_t j = 1; j < g.size(); ++j)
+      limit = std::max(limit, kPi / 2 - std::atan((g[j].second - tip) / g[j].first));
+    limit -= 2 * deg;
+    double most = -100000, least = 0;
+    bool anyPassive = false, activePast = false, passivePast = false;
+    for (double theta = 23 * deg;; theta += 2 * deg) {
+      const bool last = theta > limit;
+      const double alpha = kPi / 2 - (last ? limit : theta);
+      const double pa = PlanarWedge(s, g, k, alpha, p.fsA, true).value_or(-100000);
+      const auto pp = PlanarWedge(s, g, k, alpha, p.fsP, false);
+      activePast = pa <= most;
+      if (!activePast) most = pa;
+      if (pp && *pp >= 0.0001) {
+        passivePast = anyPassive && *pp > least;
+        if (!passivePast) least = *pp;
+        anyPassive = true;
+      }
+      if (last || (activePast && passivePast && !s.loadedSurface())) break;
+    }
+    r.active[static_cast<std::size_t>(k)] = std::max(0.0, most);
+    r.passive[static_cast<std::size_t>(k)] = least;
+  }
+  return r;
+}
+
+// Coulomb's coefficients of a wall under the ground's first slope, the soil's developed
+// friction and its whole wall friction, which give the pressure at the ground when the
+// soil has cohesion or the ground a uniform load.
+double SurfacePressure(const Side& s, double fs, bool active) {
+  const Layer& l = s.layers.front();
+  if (l.c <= 0.0001 && s.surcharge == 0) return 0;
+  const auto g = GroundLine(s);
+  const double beta = std::atan((g[1].second - g[0].second) / g[1].first);
+  const double phi = Developed(l.phi, fs), delta = l.delta * kPi / 180;
+  if (active) {
+    const double b = beta > 0 && beta > phi ? phi : beta;
+    const double r = std::sqrt(std::sin(delta + phi) * std::sin(phi - b) / (std::cos(b) * std::cos(delta)));
+    const double ka = std::pow(std::cos(phi) / (1 + r), 2) / std::cos(delta);
+    return std::max(0.0, ka * s.surcharge - 2 * l.c / fs * std::sqrt(ka));
+  }
+  const double b = beta < -phi ? -phi : beta;
+  const double r = std::sqrt(std::sin(delta + phi) * std::sin(phi + b) / (std::cos(b) * std::cos(delta)));
+  const double kp = std::pow(std::cos(phi) / (1 - r), 2) / std::cos(delta);
+  return 2 * l.c / fs * std::sqrt(kp) + kp * s.surcharge;
+}
+
+// The pressure diagrams of a wedge side at its grid points (index k, k ft below its
+// ground): the mean pressure of each foot is its force difference, the pressure at a point
+// the mean of the feet on either side; the ground point takes Coulomb's value; the passive
+// pressure is never less than the vertical effective stress.
+const WedgeDiagram& WedgeDiagramOf(const Problem& p, const Side& s) {
+  auto& cache = *p.wedgeDiagrams.diagrams;
+  const std::string key = (&s == &p.right ? "R" : "L") + Num(p.fsA) + " " + Num(p.fsP);
+  if (const auto it = cache.find(key); it != cache.end()) return it->second;
+  constexpr int n = 80;  // deeper than any tip of these walls
+  const WedgeForceSet f = WedgeForces(p, s, n + 1);
+  WedgeDiagram d{std::vector<double>(n + 1), std::vector<double>(n + 1)};
+  d.active[0] = SurfacePressure(s, p.fsA, true);
+  d.passive[0] = SurfacePressure(s, p.fsP, false);
+  for (std::size_t k = 1; k <= n; ++k) {
+    d.active[k] = (f.active[k + 1] - f.active[k - 1]) / 2;
+    d.passive[k] = std::max((f.passive[k + 1] - f.passive[k - 1]) / 2,
+                            s.surcharge + s.layers.front().moist * static_cast<double>(k));
+  }
+  return cache[key] = d;
+}
+
+// A wedge side's pressure at z: linear between the grid points, the active one cut off at
+// zero where it turns negative.
+double WedgeGridPressure(const Problem& p, bool right, double z, bool active) {
+  const Side& s = right ? p.right : p.left;
+  const double depth = s.surface - z;
+  if (depth <= 0) return 0;
+  const WedgeDiagram& d = WedgeDiagramOf(p, s);
+  const auto& v = active ? d.active : d.passive;
+  const double k = std::min(std::floor(depth), static_cast<double>(v.size() - 2)), w = depth - k;
+  const double value = (1 - w) * v[static_cast<std::size_t>(k)] + w * v[static_cast<std::size_t>(k) + 1];
+  return active ? std::max(0.0, value) : value;
+}
+
+}  // namespace
+
+// Wedge sides of a c-phi soil with adhesion on the wall, the retained ground rising in a
+// bench behind the wall and carrying strip, line, ramp and spread loads: the forces of the
+// planar wedges (fixed surface and sweep) made into pressures on the grid, and the walls
+// designed on them.
+TEST_F(EngineeringChecks, WedgeSidesWithCohesionAdhesionBrokenGroundAndLoads) {
+  const Layer soil{120, 115, 28, 100, 0, 14, 0, 0, 60};
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::Fixed ? "F" : "S";
+    SCOPED_TRACE(method);
+    Problem c = UniformSand(10, 1.0, 1.5);
+    c.title = "WEDGE " + method + ", C-PHI WITH ADHESION, BENCH, STRIP, LINE AND SPREAD LOADS";
+    c.wedge = wedge;
+    c.wedgeGrid = true;
+    c.right.layers = c.left.layers = {soil};
+    c.right.ground = {{5, 11}, {12, 11}};
+    c.right.strips = {{3, 7, 200}};
+    c.right.lineSurcharges = {{4.5, 500}};
+    c.right.variable = {{8, 0}, {14, 300}, {20, 300}};
+    {
+      SCOPED_TRACE(InputFile(c));
+      ExpectDesign(Solve("wedge-cphi-" + method, InputFile(c), "--wedge " + method), c);
+    }
+    Problem a = UniformSand(20, 1.0, 1.5);
+    a.title = "WEDGE " + method + " ANCHORED, C-PHI WITH ADHESION, RISING GROUND, RAMP, UNIFORM LOAD";
+    a.anchored = true;
+    a.anchor = 18;
+    a.wedge = wedge;
+    a.wedgeGrid = true;
+    a.right.layers = a.left.layers = {soil};
+    a.right.ground = {{4, 21}, {30, 21}};
+    a.right.ramp = Side::Ramp{2, 10, 300};
+    a.right.surcharge = 100;
+    SCOPED_TRACE(InputFile(a));
+    ExpectDesign(Solve("wedge-cphi-anchored-" + method, InputFile(a), "--wedge " + method), a);
   }
 }
