@@ -2445,7 +2445,50 @@ double LoadUpTo(const Side& s, double x) {
 // up the wall for the active wedge, down it for the passive one), and on the failure line
 // a normal force with friction and the developed cohesion against the movement. Forces
 // in x (away from the wall) and y balance; nullopt when they cannot.
-std::optional<double> PlanarWedge(const Side& s, const std::vector<std::pair<double, double>>& g,
+// Twice the signed area of a polygon.
+double DoubleArea(const std::vector<std::pair<double, double>>& poly) {
+  double sum = 0;
+  for (std::size_t i = 0; i < poly.size(); ++i) {
+    const auto& [x1, y1] = poly[i];
+    const auto& [x2, y2] = poly[(i + 1) % poly.size()];
+    sum += x1 * y2 - x2 * y1;
+  }
+  return sum;
+}
+
+// The area of the part of a polygon that lies at or below the level e.
+double AreaBelow(const std::vector<std::pair<double, double>>& poly, double e) {
+  std::vector<std::pair<double, double>> below;
+  for (std::size_t i = 0; i < poly.size(); ++i) {
+    const auto a = poly[i], b = poly[(i + 1) % poly.size()];
+    if (a.second <= e) below.push_back(a);
+    if ((a.second <= e) != (b.second <= e)) {
+      const double t = (e - a.second) / (b.second - a.second);
+      below.push_back({a.first + t * (b.first - a.first), e});
+    }
+  }
+  return below.size() < 3 ? 0.0 : std::abs(DoubleArea(below)) / 2;
+}
+
+// The weight of a wedge of the side's soil: moist above the side's water, buoyant below
+// it, and with seepage lightened (left side, upward flow) or weighed down (right side,
+// downward flow, below the seepage elevation) by the gradient down to the flow's bottom.
+double WedgeWeight(const Problem& p, const Side& s, const std::vector<std::pair<double, double>>& wedge) {
+  const Layer& l = s.layers.front();
+  const double whole = std::abs(DoubleArea(wedge)) / 2;
+  if (s.water == kNoWater) return l.moist * whole;
+  const double wet = AreaBelow(wedge, s.water);
+  double w = l.moist * (whole - wet) + (l.sat - p.gammaW) * wet;
+  if (p.gradient > 0) {
+    const bool right = &s == &p.right;
+    const double top = right ? std::min(s.water, p.seepageElev) : s.water, bottom = SeepageBottom(p);
+    if (top > bottom)
+      w += (right ? 1 : -1) * p.gradient * p.gammaW * (AreaBelow(wedge, top) - AreaBelow(wedge, bottom));
+  }
+  return w;
+}
+
+std::optional<double> PlanarWedge(const Problem& p, const Side& s, const std::vector<std::pair<double, double>>& g,
                                   double depth, double alpha, double fs, bool active) {
   const Layer& l = s.layers.front();
   const double tip = s.surface - depth, m = std::tan(alpha);
@@ -2462,13 +2505,7 @@ std::optional<double> PlanarWedge(const Side& s, const std::vector<std::pair<dou
     wedge.push_back(g[j]);
   }
   wedge.push_back({xe, ye});
-  double area = 0;
-  for (std::size_t i = 0; i < wedge.size(); ++i) {
-    const auto& [x1, y1] = wedge[i];
-    const auto& [x2, y2] = wedge[(i + 1) % wedge.size()];
-    area += x1 * y2 - x2 * y1;
-  }
-  const double W = l.moist * std::abs(area) / 2 + LoadUpTo(s, xe);
+  const double W = WedgeWeight(p, s, wedge) + LoadUpTo(s, xe);
   const double tanPhi = std::tan(l.phi * kPi / 180) / fs, delta = Developed(l.delta, fs);
   const double C = l.c / fs * std::hypot(xe, ye - tip), Ad = l.adhesion / fs * depth;
   const double sa = std::sin(alpha), ca = std::cos(alpha), sd = std::sin(delta), cd = std::cos(delta);
@@ -2510,7 +2547,7 @@ WedgeForceSet WedgeForces(const Problem& p, const Side& s, int n) {
       const double alpha = kPi / 4 + (active ? phi : -phi) / 2;
       std::vector<double> mid(static_cast<std::size_t>(n) + 2);
       for (int j = 0; j <= n + 1; ++j)
-        mid[static_cast<std::size_t>(j)] = PlanarWedge(s, g, j + 0.5, alpha, fs, active).value();
+        mid[static_cast<std::size_t>(j)] = PlanarWedge(p, s, g, j + 0.5, alpha, fs, active).value();
       auto depthOf = [](int j) { return j < 0 ? 0.0 : j + 0.5; };
       auto forceOf = [&](int j) { return j < 0 ? 0.0 : mid[static_cast<std::size_t>(j)]; };
       auto parabola = [&](int a, double x) {
@@ -2536,8 +2573,8 @@ WedgeForceSet WedgeForces(const Problem& p, const Side& s, int n) {
     for (double theta = 23 * deg;; theta += 2 * deg) {
       const bool last = theta > limit;
       const double alpha = kPi / 2 - (last ? limit : theta);
-      const double pa = PlanarWedge(s, g, k, alpha, p.fsA, true).value_or(-100000);
-      const auto pp = PlanarWedge(s, g, k, alpha, p.fsP, false);
+      const double pa = PlanarWedge(p, s, g, k, alpha, p.fsA, true).value_or(-100000);
+      const auto pp = PlanarWedge(p, s, g, k, alpha, p.fsP, false);
       activePast = pa <= most;
       if (!activePast) most = pa;
       if (pp && *pp >= 0.0001) {
@@ -2590,7 +2627,7 @@ const WedgeDiagram& WedgeDiagramOf(const Problem& p, const Side& s) {
   for (std::size_t k = 1; k <= n; ++k) {
     d.active[k] = (f.active[k + 1] - f.active[k - 1]) / 2;
     d.passive[k] = std::max((f.passive[k + 1] - f.passive[k - 1]) / 2,
-                            s.surcharge + s.layers.front().moist * static_cast<double>(k));
+                            EffectiveStress(p, s, &s == &p.right, s.surface - static_cast<double>(k)));
   }
   return cache[key] = d;
 }
@@ -2644,5 +2681,26 @@ TEST_F(EngineeringChecks, WedgeSidesWithCohesionAdhesionBrokenGroundAndLoads) {
     a.right.surcharge = 100;
     SCOPED_TRACE(InputFile(a));
     ExpectDesign(Solve("wedge-cphi-anchored-" + method, InputFile(a), "--wedge " + method), a);
+  }
+}
+
+// Water behind and in front of wedge sides with seepage under the wall: each wedge weighs
+// its soil moist above the water, buoyant below it and, between the flow's ends, lighter
+// in front of the wall and heavier behind it by the gradient; the net water pressure is
+// that of the flow.
+TEST_F(EngineeringChecks, WedgeSidesWithWaterAndSeepage) {
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::Fixed ? "F" : "S";
+    SCOPED_TRACE(method);
+    Problem c = SeepageWall(10, 8, 0, 8);
+    c.title = "WEDGE " + method + ", SEEPAGE, GRADIENT 0.25, C-PHI WITH ADHESION";
+    c.gradient = 0.25;
+    c.wedge = wedge;
+    c.wedgeGrid = true;
+    c.right.layers = c.left.layers = {{122, 112, 30, 80, 0, 15, 0, 0, 40}};
+    c.right.ground = {{6, 10}, {10, 12}, {40, 12}};
+    ASSERT_NEAR(SeepageBottom(c), -12, 1e-12);
+    SCOPED_TRACE(InputFile(c));
+    ExpectDesign(Solve("wedge-seepage-" + method, InputFile(c), "--wedge " + method), c);
   }
 }
