@@ -63,6 +63,7 @@ struct Layer {
   double delta = 0;           // wall friction, degrees
   double ka = 0, kp = 0;      // given coefficients (a side of coefficient soil)
   double adhesion = 0;        // psf, between the wall and the soil
+  double bottomSlope = 0;     // ft/ft, the bottom rising away from the wall (wedge sides)
 };
 
 // How a side's earth pressure coefficients come about: Coulomb's (Rankine's without wall
@@ -776,7 +777,7 @@ std::string SoilLines(const char* word, const Side& s) {
     } else {
       t += "  " + Num(l.sat) + " " + Num(l.moist) + " " + Num(l.phi) + " " + Num(l.c) + " " +
            Num(l.delta) + " " + Num(l.adhesion);
-      if (i + 1 < s.layers.size()) t += " " + Num(l.bottom) + " 0";
+      if (i + 1 < s.layers.size()) t += " " + Num(l.bottom) + " " + Num(l.bottomSlope);
     }
     t += "\n";
   }
@@ -2523,6 +2524,220 @@ std::optional<double> PlanarWedge(const Problem& p, const Side& s, const std::ve
   return (b1 * a22 - a12 * b2) / det * cd;
 }
 
+// ---------------------------------------------------------------------------------------
+// Wedge sides of several layers with sloping bottoms
+// ---------------------------------------------------------------------------------------
+
+// Elevation of the bottom of layer `layer` (0-based, not the last) at x.
+double BottomAt(const Side& s, std::size_t layer, double x) {
+  return s.layers[layer].bottom + s.layers[layer].bottomSlope * x;
+}
+
+// The layer holding the point (x, y): the first whose bottom lies below it.
+std::size_t LayerHolding(const Side& s, double x, double y) {
+  for (std::size_t i = 0; i + 1 < s.layers.size(); ++i)
+    if (y > BottomAt(s, i, x)) return i;
+  return s.layers.size() - 1;
+}
+
+double GroundAt(const std::vector<std::pair<double, double>>& g, double x) {
+  for (std::size_t j = 1; j < g.size(); ++j)
+    if (x <= g[j].first)
+      return g[j - 1].second + (g[j].second - g[j - 1].second) * (x - g[j - 1].first) / (g[j].first - g[j - 1].first);
+  return g.back().second;
+}
+
+// The part of a polygon on one side of the line y = b0 + b1 x (below it or above it).
+std::vector<std::pair<double, double>> ClipByLine(const std::vector<std::pair<double, double>>& poly,
+                                                  double b0, double b1, bool keepBelow) {
+  std::vector<std::pair<double, double>> out;
+  auto f = [&](const std::pair<double, double>& q) {
+    const double v = q.second - (b0 + b1 * q.first);
+    return keepBelow ? v : -v;
+  };
+  for (std::size_t i = 0; i < poly.size(); ++i) {
+    const auto a = poly[i], b = poly[(i + 1) % poly.size()];
+    const double fa = f(a), fb = f(b);
+    if (fa <= 0) out.push_back(a);
+    if ((fa <= 0) != (fb <= 0)) {
+      const double t = fa / (fa - fb);
+      out.push_back({a.first + t * (b.first - a.first), a.second + t * (b.second - a.second)});
+    }
+  }
+  return out;
+}
+
+// Weight and load of the column of soil standing on the failure-line piece from
+// (xa, ya) to (xb, yb): every layer's part of it at that layer's moist weight.
+double ColumnWeight(const Side& s, const std::vector<std::pair<double, double>>& g, double xa, double ya,
+                    double xb, double yb) {
+  std::vector<std::pair<double, double>> column = {{xa, ya}, {xa, GroundAt(g, xa)}};
+  for (const auto& pt : g)
+    if (pt.first > xa && pt.first < xb) column.push_back(pt);
+  column.push_back({xb, GroundAt(g, xb)});
+  column.push_back({xb, yb});
+  double w = 0;
+  for (std::size_t i = 0; i < s.layers.size(); ++i) {
+    auto part = column;
+    if (i > 0) part = ClipByLine(part, s.layers[i - 1].bottom, s.layers[i - 1].bottomSlope, true);
+    if (i + 1 < s.layers.size()) part = ClipByLine(part, s.layers[i].bottom, s.layers[i].bottomSlope, false);
+    if (part.size() >= 3) w += s.layers[i].moist * std::abs(DoubleArea(part)) / 2;
+  }
+  return w + LoadUpTo(s, xb) - LoadUpTo(s, xa);
+}
+
+struct WallResult {
+  double force;       // horizontal force on the wall
+  double inclined;    // the wall force itself
+  double outerForces; // what the outer slices hand on to the wall slice
+};
+
+// A wedge cut into slices by vertical lines where its failure line crosses the layer
+// bottoms; the slices hand each other horizontal forces only. Each slice balances its
+// weight and load, the force of its outer neighbour, and on its piece of the failure line a
+// normal force with friction and cohesion against the movement; the slice at the wall has
+// the wall's push at the mean developed wall friction of the wall above the tip and the
+// wall's adhesion instead of an inner neighbour. `pieces` are the failure line's pieces
+// from the wall outward, each with its angle from the horizontal and its layer.
+struct LinePiece {
+  double x1, y1, x2, y2, alpha;
+  std::size_t layer;
+};
+
+std::optional<WallResult> SlicedWedge(const Side& s, const std::vector<std::pair<double, double>>& g,
+                                      const std::vector<LinePiece>& pieces, double depth, double fs,
+                                      bool active, bool* outerFailed) {
+  *outerFailed = false;
+  double outer = 0;
+  for (std::size_t i = pieces.size(); i-- > 1;) {
+    const LinePiece& pc = pieces[i];
+    const Layer& l = s.layers[pc.layer];
+    const double W = ColumnWeight(s, g, pc.x1, pc.y1, pc.x2, pc.y2);
+    const double tanPhi = std::tan(l.phi * kPi / 180) / fs;
+    const double C = l.c / fs * std::hypot(pc.x2 - pc.x1, pc.y2 - pc.y1);
+    const double sa = std::sin(pc.alpha), ca = std::cos(pc.alpha);
+    const double denom = active ? ca + tanPhi * sa : ca - tanPhi * sa;
+    if (std::abs(denom) < 1e-12) {
+      *outerFailed = true;
+      continue;
+    }
+    const double N = (active ? W - C * sa : W + C * sa) / denom;
+    const double handed = active ? N * sa - (N * tanPhi + C) * ca : N * sa + (N * tanPhi + C) * ca;
+    if (!active && handed <= 0) *outerFailed = true;
+    outer += handed;
+  }
+  // The wall above the tip, layer by layer at the wall.
+  double deltaSum = 0, adhesion = 0;
+  const double tip = s.surface - depth;
+  for (std::size_t i = 0; i < s.layers.size(); ++i) {
+    const double top = i == 0 ? s.surface : s.layers[i - 1].bottom;
+    const double bottom = i + 1 < s.layers.size() ? s.layers[i].bottom : -1e9;
+    const double h = std::max(0.0, std::min(top, s.surface) - std::max(bottom, tip));
+    deltaSum += h * Developed(s.layers[i].delta, fs);
+    adhesion += h * s.layers[i].adhesion / fs;
+  }
+  const double delta = deltaSum / depth;
+  const LinePiece& pc = pieces.front();
+  const Layer& l = s.layers[pc.layer];
+  const double W = ColumnWeight(s, g, pc.x1, pc.y1, pc.x2, pc.y2);
+  const double tanPhi = std::tan(l.phi * kPi / 180) / fs;
+  const double C = l.c / fs * std::hypot(pc.x2 - pc.x1, pc.y2 - pc.y1);
+  const double sa = std::sin(pc.alpha), ca = std::cos(pc.alpha), sd = std::sin(delta), cd = std::cos(delta);
+  double a11, a12, a21, a22, b1, b2;
+  if (active) {
+    a11 = cd, a12 = tanPhi * ca - sa, b1 = -C * ca + outer;
+    a21 = sd, a22 = ca + tanPhi * sa, b2 = W - adhesion - C * sa;
+  } else {
+    a11 = cd, a12 = -sa - tanPhi * ca, b1 = C * ca + outer;
+    a21 = -sd, a22 = ca - tanPhi * sa, b2 = W + adhesion + C * sa;
+  }
+  const double det = a11 * a22 - a12 * a21;
+  if (std::abs(det) < 1e-12) return std::nullopt;
+  const double P = (b1 * a22 - a12 * b2) / det;
+  return WallResult{P * cd, P, outer};
+}
+
+// The straight line of a sweep trial from the tip, cut where it crosses the layer bottoms.
+std::vector<LinePiece> StraightPieces(const Side& s, const std::vector<std::pair<double, double>>& g,
+                                      double depth, double alpha) {
+  const double tip = s.surface - depth, m = std::tan(alpha);
+  double xe = 0;
+  for (std::size_t j = 1; j < g.size(); ++j)
+    if (tip + m * g[j].first >= g[j].second) {
+      const double ss = (g[j].second - g[j - 1].second) / (g[j].first - g[j - 1].first);
+      xe = (g[j - 1].second - ss * g[j - 1].first - tip) / (m - ss);
+      break;
+    }
+  std::vector<double> xs = {0, xe};
+  for (std::size_t i = 0; i + 1 < s.layers.size(); ++i) {
+    const double b = s.layers[i].bottomSlope;
+    if (m == b) continue;
+    const double x = (s.layers[i].bottom - tip) / (m - b);
+    if (x > 1e-9 && x < xe - 1e-9) xs.push_back(x);
+  }
+  std::sort(xs.begin(), xs.end());
+  std::vector<LinePiece> pieces;
+  for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
+    const double xm = (xs[i] + xs[i + 1]) / 2;
+    pieces.push_back({xs[i], tip + m * xs[i], xs[i + 1], tip + m * xs[i + 1], alpha,
+                      LayerHolding(s, xm, tip + m * xm)});
+  }
+  return pieces;
+}
+
+// The fixed surface's broken line: in each layer it rises at 45 deg + phi / 2 (active) or
+// 45 deg - phi / 2 (passive) of that layer, from the tip to where it leaves the ground.
+std::vector<LinePiece> FixedPieces(const Side& s, const std::vector<std::pair<double, double>>& g,
+                                   double depth, double fs, bool active) {
+  std::vector<LinePiece> pieces;
+  double x = 0, y = s.surface - depth;
+  std::size_t layer = LayerHolding(s, 0, y);
+  for (int guard = 0; guard < 20; ++guard) {
+    const double phi = Developed(s.layers[layer].phi, fs);
+    const double alpha = kPi / 4 + (active ? phi : -phi) / 2, m = std::tan(alpha);
+    // Where the line leaves the ground, or its layer first.
+    double xe = 1e30;
+    for (std::size_t j = 1; j < g.size(); ++j)
+      if (g[j].first > x && y + m * (g[j].first - x) >= g[j].second) {
+        const double ss = (g[j].second - g[j - 1].second) / (g[j].first - g[j - 1].first);
+        xe = (g[j - 1].second - ss * g[j - 1].first - y + m * x) / (m - ss);
+        break;
+      }
+    double xNext = xe;
+    std::size_t next = layer;
+    for (std::size_t i : {layer - 1, layer}) {  // the layer's top and bottom
+      if (i >= s.layers.size() - 1) continue;
+      const double b = s.layers[i].bottomSlope;
+      if (m == b) continue;
+      const double xc = (s.layers[i].bottom + b * 0 - y + m * x) / (m - b);
+      if (xc > x + 1e-9 && xc < xNext) {
+        xNext = xc;
+        next = i == layer ? layer + 1 : layer - 1;
+      }
+    }
+    pieces.push_back({x, y, xNext, y + m * (xNext - x), alpha, layer});
+    if (next == layer) break;
+    y += m * (xNext - x);
+    x = xNext;
+    layer = next;
+  }
+  return pieces;
+}
+
+// The force of a trial wedge of the sweep on a side of several layers, nullopt where the
+// trial finds none: an active force of a wedge of several slices that would pull the wall,
+// or a passive one whose outer slices do not push towards the wall or whose wall slice
+// would not add to what they hand on.
+std::optional<double> SweepTrial(const Side& s, const std::vector<std::pair<double, double>>& g, double depth,
+                                 double alpha, double fs, bool active) {
+  const std::vector<LinePiece> pieces = StraightPieces(s, g, depth, alpha);
+  bool failed = false;
+  const auto r = SlicedWedge(s, g, pieces, depth, fs, active, &failed);
+  if (!r || failed) return std::nullopt;
+  if (pieces.size() > 1 && (active ? r->inclined < 0 : r->inclined <= r->outerForces)) return std::nullopt;
+  return r->force;
+}
+
 // The forces the wedge method finds for tips at the grid points 1 .. n ft below a side's
 // ground (index 0 the ground itself, no force), active at the active factor and passive
 // at the passive one. The fixed surface draws its line at 45 deg -+ phi / 2 from tips
@@ -2547,7 +2762,13 @@ WedgeForceSet WedgeForces(const Problem& p, const Side& s, int n) {
       const double alpha = kPi / 4 + (active ? phi : -phi) / 2;
       std::vector<double> mid(static_cast<std::size_t>(n) + 2);
       for (int j = 0; j <= n + 1; ++j)
-        mid[static_cast<std::size_t>(j)] = PlanarWedge(p, s, g, j + 0.5, alpha, fs, active).value();
+        mid[static_cast<std::size_t>(j)] =
+            s.layers.size() == 1 ? PlanarWedge(p, s, g, j + 0.5, alpha, fs, active).value()
+                                 : [&] {
+                                     bool failed = false;
+                                     return SlicedWedge(s, g, FixedPieces(s, g, j + 0.5, fs, active), j + 0.5, fs,
+                                                        active, &failed)->force;
+                                   }();
       auto depthOf = [](int j) { return j < 0 ? 0.0 : j + 0.5; };
       auto forceOf = [&](int j) { return j < 0 ? 0.0 : mid[static_cast<std::size_t>(j)]; };
       auto parabola = [&](int a, double x) {
@@ -2573,8 +2794,10 @@ WedgeForceSet WedgeForces(const Problem& p, const Side& s, int n) {
     for (double theta = 23 * deg;; theta += 2 * deg) {
       const bool last = theta > limit;
       const double alpha = kPi / 2 - (last ? limit : theta);
-      const double pa = PlanarWedge(p, s, g, k, alpha, p.fsA, true).value_or(-100000);
-      const auto pp = PlanarWedge(p, s, g, k, alpha, p.fsP, false);
+      const bool layered = s.layers.size() > 1;
+      const double pa = (layered ? SweepTrial(s, g, k, alpha, p.fsA, true)
+                                 : PlanarWedge(p, s, g, k, alpha, p.fsA, true)).value_or(-100000);
+      const auto pp = layered ? SweepTrial(s, g, k, alpha, p.fsP, false) : PlanarWedge(p, s, g, k, alpha, p.fsP, false);
       activePast = pa <= most;
       if (!activePast) most = pa;
       if (pp && *pp >= 0.0001) {
@@ -2702,5 +2925,28 @@ TEST_F(EngineeringChecks, WedgeSidesWithWaterAndSeepage) {
     ASSERT_NEAR(SeepageBottom(c), -12, 1e-12);
     SCOPED_TRACE(InputFile(c));
     ExpectDesign(Solve("wedge-seepage-" + method, InputFile(c), "--wedge " + method), c);
+  }
+}
+
+// A retained side of two layers, the upper one's bottom falling away from the wall, over
+// the soil the wall stands in: the wedges are cut into slices where their failure lines
+// cross that bottom (straight lines in the sweep, lines bent to each layer's angle in the
+// fixed surface), the slices handing each other horizontal forces, the wall friction and
+// adhesion those of the layers along the wall.
+TEST_F(EngineeringChecks, LayeredWedgeSidesWithASlopingLayerBottom) {
+  const Layer upper{118, 112, 30, 0, 5, 10, 0, 0, 0, -0.1};
+  const Layer lower{122, 118, 34, 50, 0, 12, 0, 0, 30};
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::Fixed ? "F" : "S";
+    SCOPED_TRACE(method);
+    Problem c = UniformSand(10, 1.0, 1.5);
+    c.title = "WEDGE " + method + ", TWO LAYERS BEHIND, BOTTOM FALLING AWAY, STRIP LOAD";
+    c.wedge = wedge;
+    c.wedgeGrid = true;
+    c.right.layers = {upper, lower};
+    c.left.layers = {lower};
+    c.right.strips = {{4, 9, 150}};
+    SCOPED_TRACE(InputFile(c));
+    ExpectDesign(Solve("wedge-layered-" + method, InputFile(c), "--wedge " + method), c);
   }
 }
