@@ -2474,8 +2474,8 @@ double AreaBelow(const std::vector<std::pair<double, double>>& poly, double e) {
 // The weight of a wedge of the side's soil: moist above the side's water, buoyant below
 // it, and with seepage lightened (left side, upward flow) or weighed down (right side,
 // downward flow, below the seepage elevation) by the gradient down to the flow's bottom.
-double WedgeWeight(const Problem& p, const Side& s, const std::vector<std::pair<double, double>>& wedge) {
-  const Layer& l = s.layers.front();
+double WedgeWeight(const Problem& p, const Side& s, const std::vector<std::pair<double, double>>& wedge,
+                   const Layer& l) {
   const double whole = std::abs(DoubleArea(wedge)) / 2;
   if (s.water == kNoWater) return l.moist * whole;
   const double wet = AreaBelow(wedge, s.water);
@@ -2506,7 +2506,7 @@ std::optional<double> PlanarWedge(const Problem& p, const Side& s, const std::ve
     wedge.push_back(g[j]);
   }
   wedge.push_back({xe, ye});
-  const double W = WedgeWeight(p, s, wedge) + LoadUpTo(s, xe);
+  const double W = WedgeWeight(p, s, wedge, l) + LoadUpTo(s, xe);
   const double tanPhi = std::tan(l.phi * kPi / 180) / fs, delta = Developed(l.delta, fs);
   const double C = l.c / fs * std::hypot(xe, ye - tip), Ad = l.adhesion / fs * depth;
   const double sa = std::sin(alpha), ca = std::cos(alpha), sd = std::sin(delta), cd = std::cos(delta);
@@ -2568,9 +2568,9 @@ std::vector<std::pair<double, double>> ClipByLine(const std::vector<std::pair<do
 }
 
 // Weight and load of the column of soil standing on the failure-line piece from
-// (xa, ya) to (xb, yb): every layer's part of it at that layer's moist weight.
-double ColumnWeight(const Side& s, const std::vector<std::pair<double, double>>& g, double xa, double ya,
-                    double xb, double yb) {
+// (xa, ya) to (xb, yb): every layer's part of it at that layer's weights.
+double ColumnWeight(const Problem& p, const Side& s, const std::vector<std::pair<double, double>>& g,
+                    double xa, double ya, double xb, double yb) {
   std::vector<std::pair<double, double>> column = {{xa, ya}, {xa, GroundAt(g, xa)}};
   for (const auto& pt : g)
     if (pt.first > xa && pt.first < xb) column.push_back(pt);
@@ -2581,7 +2581,7 @@ double ColumnWeight(const Side& s, const std::vector<std::pair<double, double>>&
     auto part = column;
     if (i > 0) part = ClipByLine(part, s.layers[i - 1].bottom, s.layers[i - 1].bottomSlope, true);
     if (i + 1 < s.layers.size()) part = ClipByLine(part, s.layers[i].bottom, s.layers[i].bottomSlope, false);
-    if (part.size() >= 3) w += s.layers[i].moist * std::abs(DoubleArea(part)) / 2;
+    if (part.size() >= 3) w += WedgeWeight(p, s, part, s.layers[i]);
   }
   return w + LoadUpTo(s, xb) - LoadUpTo(s, xa);
 }
@@ -2604,7 +2604,7 @@ struct LinePiece {
   std::size_t layer;
 };
 
-std::optional<WallResult> SlicedWedge(const Side& s, const std::vector<std::pair<double, double>>& g,
+std::optional<WallResult> SlicedWedge(const Problem& p, const Side& s, const std::vector<std::pair<double, double>>& g,
                                       const std::vector<LinePiece>& pieces, double depth, double fs,
                                       bool active, bool* outerFailed) {
   *outerFailed = false;
@@ -2612,7 +2612,7 @@ std::optional<WallResult> SlicedWedge(const Side& s, const std::vector<std::pair
   for (std::size_t i = pieces.size(); i-- > 1;) {
     const LinePiece& pc = pieces[i];
     const Layer& l = s.layers[pc.layer];
-    const double W = ColumnWeight(s, g, pc.x1, pc.y1, pc.x2, pc.y2);
+    const double W = ColumnWeight(p, s, g, pc.x1, pc.y1, pc.x2, pc.y2);
     const double tanPhi = std::tan(l.phi * kPi / 180) / fs;
     const double C = l.c / fs * std::hypot(pc.x2 - pc.x1, pc.y2 - pc.y1);
     const double sa = std::sin(pc.alpha), ca = std::cos(pc.alpha);
@@ -2639,7 +2639,7 @@ std::optional<WallResult> SlicedWedge(const Side& s, const std::vector<std::pair
   const double delta = deltaSum / depth;
   const LinePiece& pc = pieces.front();
   const Layer& l = s.layers[pc.layer];
-  const double W = ColumnWeight(s, g, pc.x1, pc.y1, pc.x2, pc.y2);
+  const double W = ColumnWeight(p, s, g, pc.x1, pc.y1, pc.x2, pc.y2);
   const double tanPhi = std::tan(l.phi * kPi / 180) / fs;
   const double C = l.c / fs * std::hypot(pc.x2 - pc.x1, pc.y2 - pc.y1);
   const double sa = std::sin(pc.alpha), ca = std::cos(pc.alpha), sd = std::sin(delta), cd = std::cos(delta);
@@ -2728,11 +2728,11 @@ std::vector<LinePiece> FixedPieces(const Side& s, const std::vector<std::pair<do
 // trial finds none: an active force of a wedge of several slices that would pull the wall,
 // or a passive one whose outer slices do not push towards the wall or whose wall slice
 // would not add to what they hand on.
-std::optional<double> SweepTrial(const Side& s, const std::vector<std::pair<double, double>>& g, double depth,
+std::optional<double> SweepTrial(const Problem& p, const Side& s, const std::vector<std::pair<double, double>>& g, double depth,
                                  double alpha, double fs, bool active) {
   const std::vector<LinePiece> pieces = StraightPieces(s, g, depth, alpha);
   bool failed = false;
-  const auto r = SlicedWedge(s, g, pieces, depth, fs, active, &failed);
+  const auto r = SlicedWedge(p, s, g, pieces, depth, fs, active, &failed);
   if (!r || failed) return std::nullopt;
   if (pieces.size() > 1 && (active ? r->inclined < 0 : r->inclined <= r->outerForces)) return std::nullopt;
   return r->force;
@@ -2766,7 +2766,7 @@ WedgeForceSet WedgeForces(const Problem& p, const Side& s, int n) {
             s.layers.size() == 1 ? PlanarWedge(p, s, g, j + 0.5, alpha, fs, active).value()
                                  : [&] {
                                      bool failed = false;
-                                     return SlicedWedge(s, g, FixedPieces(s, g, j + 0.5, fs, active), j + 0.5, fs,
+                                     return SlicedWedge(p, s, g, FixedPieces(s, g, j + 0.5, fs, active), j + 0.5, fs,
                                                         active, &failed)->force;
                                    }();
       auto depthOf = [](int j) { return j < 0 ? 0.0 : j + 0.5; };
@@ -2795,9 +2795,9 @@ WedgeForceSet WedgeForces(const Problem& p, const Side& s, int n) {
       const bool last = theta > limit;
       const double alpha = kPi / 2 - (last ? limit : theta);
       const bool layered = s.layers.size() > 1;
-      const double pa = (layered ? SweepTrial(s, g, k, alpha, p.fsA, true)
+      const double pa = (layered ? SweepTrial(p, s, g, k, alpha, p.fsA, true)
                                  : PlanarWedge(p, s, g, k, alpha, p.fsA, true)).value_or(-100000);
-      const auto pp = layered ? SweepTrial(s, g, k, alpha, p.fsP, false) : PlanarWedge(p, s, g, k, alpha, p.fsP, false);
+      const auto pp = layered ? SweepTrial(p, s, g, k, alpha, p.fsP, false) : PlanarWedge(p, s, g, k, alpha, p.fsP, false);
       activePast = pa <= most;
       if (!activePast) most = pa;
       if (pp && *pp >= 0.0001) {
@@ -2948,5 +2948,28 @@ TEST_F(EngineeringChecks, LayeredWedgeSidesWithASlopingLayerBottom) {
     c.right.strips = {{4, 9, 150}};
     SCOPED_TRACE(InputFile(c));
     ExpectDesign(Solve("wedge-layered-" + method, InputFile(c), "--wedge " + method), c);
+  }
+}
+
+// Two layers on each side, the upper one's bottom rising away from the wall through the
+// water behind it, with seepage under the wall: each slice weighs every layer's part of its
+// column moist, buoyant or with the seepage force as it lies above the water, below it, or
+// between the flow's ends.
+TEST_F(EngineeringChecks, LayeredWedgeSidesWithWaterAndSeepage) {
+  const Layer upper{120, 110, 30, 0, 3, 10, 0, 0, 0, 0.1};
+  const Layer lower{124, 118, 33, 40, 0, 12, 0, 0, 20};
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::Fixed ? "F" : "S";
+    SCOPED_TRACE(method);
+    Problem c = SeepageWall(10, 6, 0, 6);
+    c.title = "WEDGE " + method + ", TWO LAYERS, RISING BOTTOM THROUGH THE WATER, SEEPAGE";
+    c.gradient = 0.2;
+    c.wedge = wedge;
+    c.wedgeGrid = true;
+    c.right.layers = {upper, lower};
+    c.left.layers = {{120, 112, 29, 20, -3, 10, 0, 0, 10, -0.05}, lower};
+    ASSERT_NEAR(SeepageBottom(c), -12, 1e-12);
+    SCOPED_TRACE(InputFile(c));
+    ExpectDesign(Solve("wedge-layered-seepage-" + method, InputFile(c), "--wedge " + method), c);
   }
 }
