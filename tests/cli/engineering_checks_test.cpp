@@ -2973,3 +2973,96 @@ TEST_F(EngineeringChecks, LayeredWedgeSidesWithWaterAndSeepage) {
     ExpectDesign(Solve("wedge-layered-seepage-" + method, InputFile(c), "--wedge " + method), c);
   }
 }
+
+namespace {
+
+// Rowe's reduction coefficients of a wall in loose and in dense sand at its flexibility
+// number x: his curves for wall height ratios 0.6, 0.7 and 0.8, linear between them, at
+// flexibility numbers -3.5 to -1.5; the loose curve is the cubic through its first four
+// points and flat beyond -2.0, the dense one the quartic through all five.
+std::pair<double, double> RoweSandCoefficients(double alpha, double x) {
+  static const double loose[3][5] = {{0.894, 0.55, 0.344, 0.261, 0.261},
+                                     {1.006, 0.611, 0.383, 0.283, 0.283},
+                                     {1.089, 0.656, 0.433, 0.344, 0.344}};
+  static const double dense[3][5] = {{0.5, 0.372, 0.283, 0.217, 0.144},
+                                     {0.561, 0.422, 0.328, 0.256, 0.183},
+                                     {0.633, 0.478, 0.372, 0.294, 0.217}};
+  const int row = alpha <= 0.7 ? 0 : 1;
+  const double w = (alpha - (0.6 + 0.1 * row)) / 0.1;
+  std::vector<double> l(5), d(5);
+  for (int k = 0; k < 5; ++k) {
+    l[k] = loose[row][k] + (loose[row + 1][k] - loose[row][k]) * w;
+    d[k] = dense[row][k] + (dense[row + 1][k] - dense[row][k]) * w;
+  }
+  const double looseAt = x > -2.0 ? l[3] : ThroughPoints({-3.5, -3.0, -2.5, -2.0}, {l[0], l[1], l[2], l[3]}, x);
+  return {looseAt, ThroughPoints({-3.5, -3.0, -2.5, -2.0, -1.5}, d, x)};
+}
+
+}  // namespace
+
+// A tall anchored wall in sand whose flexible sections fall on Rowe's sand curves: each
+// section's coefficients for loose and dense sand and its reduced moment ratios follow
+// from the free earth design.
+TEST_F(EngineeringChecks, SandMomentReductionCoefficientsFollowRowesCurves) {
+  Problem p = UniformSand(60, 1.0, 1.5);
+  p.title = "TALL ANCHORED WALL IN SAND";
+  p.anchored = true;
+  p.anchor = 58;
+  const AnchoredResult free = DesignFreeEarth(p);
+  const double H = p.top - free.tip, alpha = (p.top - p.left.surface) / H;
+  SCOPED_TRACE("alpha " + std::to_string(alpha));
+  ASSERT_GE(alpha, 0.6);
+  ASSERT_LE(alpha, 0.8);
+  const SolveRun run = Solve("rowe-sand-tall", InputFile(p));
+  ASSERT_EQ(run.status, 0) << run.output;
+  const auto section = run.report.find("FREE EARTH DESIGN IN SAND");
+  ASSERT_NE(section, std::string::npos) << Tail(run.report);
+  std::istringstream lines(run.report.substr(section));
+  std::string line;
+  struct Pile {
+    std::string name;
+    double modulus, inertia, stress, e;
+  };
+  std::vector<Pile> piles;
+  while (std::getline(lines, line) && line.find("NAME") == std::string::npos) {}
+  while (std::getline(lines, line)) {
+    std::istringstream in(line);
+    Pile pile;
+    if (in >> pile.name >> pile.modulus >> pile.inertia >> pile.stress >> pile.e) piles.push_back(pile);
+    else if (!piles.empty()) break;
+  }
+  ASSERT_GE(piles.size(), 5u);
+  while (std::getline(lines, line) && line.find("LOOSE") == std::string::npos) {}
+  const double moment = std::abs(free.max.moment);
+  int inRange = 0, outOfRange = 0;
+  for (const Pile& pile : piles) {
+    SCOPED_TRACE(pile.name);
+    ASSERT_TRUE(std::getline(lines, line));
+    const bool marked = line.find('*') != std::string::npos;
+    for (char& ch : line) if (ch == '*') ch = ' ';
+    std::istringstream in(line);
+    std::string name;
+    double logRho, loose, dense, ratioLoose, ratioDense;
+    ASSERT_TRUE(in >> name >> logRho >> loose >> dense >> ratioLoose >> ratioDense) << line;
+    EXPECT_EQ(name, pile.name);
+    const double x = std::log10(std::pow(H, 4) / (pile.e * pile.inertia));
+    EXPECT_NEAR(logRho, x, 0.006);
+    const double allowable = pile.stress * pile.modulus / 12 / moment;
+    if (std::abs(x + 3.5) < 0.005 || std::abs(x + 1.5) < 0.005) continue;  // at an end of the range
+    if (x < -3.5 || x > -1.5) {
+      ++outOfRange;
+      EXPECT_TRUE(marked) << line;
+      EXPECT_NEAR(ratioLoose, allowable, 0.003 * allowable + 0.006);
+      EXPECT_NEAR(ratioDense, allowable, 0.003 * allowable + 0.006);
+      continue;
+    }
+    ++inRange;
+    const auto [expectedLoose, expectedDense] = RoweSandCoefficients(alpha, x);
+    EXPECT_FALSE(marked) << line;
+    EXPECT_NEAR(loose, expectedLoose, 0.008);
+    EXPECT_NEAR(dense, expectedDense, 0.008);
+    EXPECT_NEAR(ratioLoose, allowable / expectedLoose, 0.004 * allowable / expectedLoose + 0.006);
+    EXPECT_NEAR(ratioDense, allowable / expectedDense, 0.004 * allowable / expectedDense + 0.006);
+  }
+  EXPECT_GT(inRange, 0);
+}
