@@ -827,30 +827,37 @@ std::string InputFile(const Problem& p, const std::optional<Analysis>& analysis 
     else if (p.gradient > 0) t += " " + Num(p.seepageElev) + " " + Num(p.gradient);
     t += "\n";
   }
-  if (!p.right.lineSurcharges.empty()) {
-    t += "VERTICAL LINE RIGHTSIDE " + std::to_string(p.right.lineSurcharges.size());
-    for (const auto& [x, load] : p.right.lineSurcharges) t += " " + Num(x) + " " + Num(load);
-    t += "\n";
-  }
+  // Each kind of load for the right side, then for the left side.
+  const std::pair<const char*, const Side*> sides[] = {{"RIGHTSIDE", &p.right}, {"LEFTSIDE", &p.left}};
+  for (const auto& [word, s] : sides)
+    if (!s->lineSurcharges.empty()) {
+      t += std::string("VERTICAL LINE ") + word + " " + std::to_string(s->lineSurcharges.size());
+      for (const auto& [x, load] : s->lineSurcharges) t += " " + Num(x) + " " + Num(load);
+      t += "\n";
+    }
   if (p.right.surcharge > 0 || p.left.surcharge > 0)
     t += "VERTICAL UNIFORM " + Num(p.right.surcharge) + " " + Num(p.left.surcharge) + "\n";
-  for (std::size_t i = 0; i < p.right.strips.size(); ++i) {
-    const Side::Strip& st = p.right.strips[i];
-    if (i == 0) t += "VERTICAL STRIP RIGHTSIDE " + std::to_string(p.right.strips.size()) + " ";
-    t += Num(st.from) + " " + Num(st.to) + " " + Num(st.q) + "\n";
-  }
-  if (const auto& r = p.right.ramp)
-    t += "VERTICAL RAMP RIGHTSIDE " + Num(r->from) + " " + Num(r->to) + " " + Num(r->q) + "\n";
-  for (std::size_t i = 0; i < p.right.triangles.size(); ++i) {
-    const Side::Triangle& tr = p.right.triangles[i];
-    if (i == 0) t += "VERTICAL TRIANGULAR RIGHTSIDE " + std::to_string(p.right.triangles.size()) + " ";
-    t += Num(tr.from) + " " + Num(tr.peak) + " " + Num(tr.to) + " " + Num(tr.q) + "\n";
-  }
-  for (std::size_t i = 0; i < p.right.variable.size(); ++i) {
-    if (i == 0) t += "VERTICAL VARIABLE RIGHTSIDE " + std::to_string(p.right.variable.size());
-    t += (i >= 2 ? "  " : " ") + Num(p.right.variable[i].first) + " " + Num(p.right.variable[i].second);
-    if (i >= 1) t += "\n";
-  }
+  for (const auto& [word, s] : sides)
+    for (std::size_t i = 0; i < s->strips.size(); ++i) {
+      const Side::Strip& st = s->strips[i];
+      if (i == 0) t += std::string("VERTICAL STRIP ") + word + " " + std::to_string(s->strips.size()) + " ";
+      t += Num(st.from) + " " + Num(st.to) + " " + Num(st.q) + "\n";
+    }
+  for (const auto& [word, s] : sides)
+    if (const auto& r = s->ramp)
+      t += std::string("VERTICAL RAMP ") + word + " " + Num(r->from) + " " + Num(r->to) + " " + Num(r->q) + "\n";
+  for (const auto& [word, s] : sides)
+    for (std::size_t i = 0; i < s->triangles.size(); ++i) {
+      const Side::Triangle& tr = s->triangles[i];
+      if (i == 0) t += std::string("VERTICAL TRIANGULAR ") + word + " " + std::to_string(s->triangles.size()) + " ";
+      t += Num(tr.from) + " " + Num(tr.peak) + " " + Num(tr.to) + " " + Num(tr.q) + "\n";
+    }
+  for (const auto& [word, s] : sides)
+    for (std::size_t i = 0; i < s->variable.size(); ++i) {
+      if (i == 0) t += std::string("VERTICAL VARIABLE ") + word + " " + std::to_string(s->variable.size());
+      t += (i >= 2 ? "  " : " ") + Num(s->variable[i].first) + " " + Num(s->variable[i].second);
+      if (i >= 1) t += "\n";
+    }
   if (!p.lineLoads.empty()) {
     t += "HORIZONTAL LINE " + std::to_string(p.lineLoads.size());
     for (const auto& [e, load] : p.lineLoads) t += " " + Num(e) + " " + Num(load);
@@ -3065,4 +3072,54 @@ TEST_F(EngineeringChecks, SandMomentReductionCoefficientsFollowRowesCurves) {
     EXPECT_NEAR(ratioDense, allowable / expectedDense, 0.004 * allowable / expectedDense + 0.006);
   }
   EXPECT_GT(inRange, 0);
+}
+
+// Loads on the ground in front of the wall: they add their elastic pressure to both of the
+// left side's pressures (a line load there always by the doubled Boussinesq form, there
+// being no retained height on that side), and a wall of cohesive soil on wedge sides is
+// analysed with the factor of safety on its friction, cohesion, wall friction and
+// adhesion.
+TEST_F(EngineeringChecks, LoadsInFrontOfTheWallAndAWedgeAnalysis) {
+  Problem c = UniformSand(10, 1.0, 1.5);
+  c.title = "LOADS IN FRONT OF THE WALL";
+  c.left.lineSurcharges = {{3, 800}};
+  c.left.strips = {{2, 6, 300}};
+  c.left.ramp = Side::Ramp{5, 9, 200};
+  c.left.triangles = {{0, 2, 5, 150}};
+  c.left.variable = {{1, 50}, {4, 100}};
+  c.right.ramp = Side::Ramp{0, 4, 250};
+  {
+    SCOPED_TRACE(InputFile(c));
+    ExpectDesign(Solve("left-loads", InputFile(c)), c);
+  }
+
+  const Layer soil{120, 115, 28, 100, 0, 14, 0, 0, 60};
+  auto wall = [&](double f) {
+    Problem a = UniformSand(10, f, f);
+    a.wedge = Wedge::Sweep;
+    a.wedgeGrid = true;
+    a.right.layers = a.left.layers = {soil};
+    a.right.strips = {{3, 7, 200}};
+    return a;
+  };
+  auto tipFor = [&](double f) { return DesignCantilever(wall(f), true).tip; };
+  const double bottom = std::round(tipFor(1.3) * 100) / 100;
+  Problem a = wall(1);
+  a.title = "WEDGE SWEEP ANALYSIS, C-PHI WITH ADHESION";
+  const SolveRun run = Solve("wedge-analysis", InputFile(a, Analysis{bottom, std::nullopt}), "--wedge S");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const auto fs = SummaryValues(run.report, "FACTOR OF SAFETY");
+  ASSERT_EQ(fs.size(), 1u) << Tail(run.report);
+  // The factors whose design tip lies within 0.1 ft of the bottom, widened by the report's
+  // rounding; near 1.3 the design goes deeper as the factor grows.
+  auto factorFor = [&](double offset) {
+    double lo = 1.1, hi = 1.5;  // bisection to a ten-thousandth
+    while (hi - lo > 1e-4) {
+      const double f = (lo + hi) / 2;
+      (tipFor(f) > bottom + offset ? lo : hi) = f;
+    }
+    return (lo + hi) / 2;
+  };
+  EXPECT_GE(fs[0], factorFor(0.1) - 0.005);
+  EXPECT_LE(fs[0], factorFor(-0.1) + 0.005);
 }
