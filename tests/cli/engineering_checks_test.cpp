@@ -3123,3 +3123,22 @@ TEST_F(EngineeringChecks, LoadsInFrontOfTheWallAndAWedgeAnalysis) {
   EXPECT_GE(fs[0], factorFor(0.1) - 0.005);
   EXPECT_LE(fs[0], factorFor(-0.1) + 0.005);
 }
+
+// In front of the wall an upper layer whose bottom falls steeply away from the wall below
+// the water: deep passive wedges reach under it beyond where it passes the water, and each
+// column weighs only the soil really below the water as buoyant.
+TEST_F(EngineeringChecks, WedgeColumnsUnderALayerBottomFallingThroughTheWater) {
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::Fixed ? "F" : "S";
+    SCOPED_TRACE(method);
+    Problem c = UniformSand(10, 1.0, 1.5);
+    c.title = "WEDGE " + method + ", LEFT LAYER BOTTOM FALLING THROUGH THE WATER";
+    c.wedge = wedge;
+    c.wedgeGrid = true;
+    c.right.layers = {{122, 115, 32, 0, 0, 10}};
+    c.left.layers = {{118, 110, 28, 0, -2, 10, 0, 0, 0, -0.5}, {122, 115, 32, 0, 0, 10}};
+    c.right.water = c.left.water = -4;
+    SCOPED_TRACE(InputFile(c));
+    ExpectDesign(Solve("wedge-falling-bottom-" + method, InputFile(c), "--wedge " + method), c);
+  }
+}
