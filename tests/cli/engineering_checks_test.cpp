@@ -104,7 +104,7 @@ struct Side {
 // A wedge side's pressures at its grid points, worked out once for each problem (a copy
 // of a problem, which may be changed, works them out afresh).
 struct WedgeDiagram {
-  std::vector<double> active, passive;
+  std::vector<double> depth, active, passive;  // at the grid points below the side's ground
 };
 struct WedgeDiagramCache {
   std::shared_ptr<std::map<std::string, WedgeDiagram>> diagrams =
@@ -2758,40 +2758,44 @@ struct WedgeForceSet {
   std::vector<double> active, passive;
 };
 
-WedgeForceSet WedgeForces(const Problem& p, const Side& s, int n) {
-  WedgeForceSet r{std::vector<double>(static_cast<std::size_t>(n) + 1, 0.0),
-                  std::vector<double>(static_cast<std::size_t>(n) + 1, 0.0)};
+WedgeForceSet WedgeForces(const Problem& p, const Side& s, const std::vector<double>& depth) {
+  const std::size_t n = depth.size() - 1;
+  WedgeForceSet r{std::vector<double>(n + 1, 0.0), std::vector<double>(n + 1, 0.0)};
   const double deg = kPi / 180;
   const auto g = GroundLine(s);
+  const bool layered = s.layers.size() > 1;
   if (p.wedge == Wedge::Fixed) {
     for (const bool active : {true, false}) {
       const double fs = active ? p.fsA : p.fsP, phi = Developed(s.layers.front().phi, fs);
       const double alpha = kPi / 4 + (active ? phi : -phi) / 2;
-      std::vector<double> mid(static_cast<std::size_t>(n) + 2);
-      for (int j = 0; j <= n + 1; ++j)
-        mid[static_cast<std::size_t>(j)] =
-            s.layers.size() == 1 ? PlanarWedge(p, s, g, j + 0.5, alpha, fs, active).value()
-                                 : [&] {
-                                     bool failed = false;
-                                     return SlicedWedge(p, s, g, FixedPieces(s, g, j + 0.5, fs, active), j + 0.5, fs,
-                                                        active, &failed)->force;
-                                   }();
-      auto depthOf = [](int j) { return j < 0 ? 0.0 : j + 0.5; };
-      auto forceOf = [&](int j) { return j < 0 ? 0.0 : mid[static_cast<std::size_t>(j)]; };
-      auto parabola = [&](int a, double x) {
+      // Tips halfway between the points; tip -1 is the ground itself.
+      auto depthOf = [&](long j) {
+        return j < 0 ? 0.0 : (depth[static_cast<std::size_t>(j)] + depth[static_cast<std::size_t>(j) + 1]) / 2;
+      };
+      std::vector<double> mid(n);
+      for (std::size_t j = 0; j < n; ++j) {
+        const double d = depthOf(static_cast<long>(j));
+        bool failed = false;
+        mid[j] = layered ? SlicedWedge(p, s, g, FixedPieces(s, g, d, fs, active), d, fs, active, &failed)->force
+                         : PlanarWedge(p, s, g, d, alpha, fs, active).value();
+      }
+      auto forceOf = [&](long j) { return j < 0 ? 0.0 : mid[static_cast<std::size_t>(j)]; };
+      auto parabola = [&](long a, double x) {
         return ThroughPoints({depthOf(a), depthOf(a + 1), depthOf(a + 2)},
                              {forceOf(a), forceOf(a + 1), forceOf(a + 2)}, x);
       };
-      for (int k = 1; k <= n; ++k) {
-        double f = (parabola(k - 2, k) + parabola(k - 1, k)) / 2;
-        if (active && forceOf(k - 1) < 0 && forceOf(k) < 0 && f > 0) f = (forceOf(k - 1) + forceOf(k)) / 2;
-        (active ? r.active : r.passive)[static_cast<std::size_t>(k)] = f;
+      for (std::size_t k = 1; k + 1 < n; ++k) {
+        const long i = static_cast<long>(k);
+        double f = (parabola(i - 2, depth[k]) + parabola(i - 1, depth[k])) / 2;
+        if (active && forceOf(i - 1) < 0 && forceOf(i) < 0 && f > 0)
+          f = forceOf(i - 1) + (forceOf(i) - forceOf(i - 1)) * (depth[k] - depthOf(i - 1)) / (depthOf(i) - depthOf(i - 1));
+        (active ? r.active : r.passive)[k] = f;
       }
     }
     return r;
   }
-  for (int k = 1; k <= n; ++k) {
-    const double tip = s.surface - k;
+  for (std::size_t k = 1; k <= n; ++k) {
+    const double tip = s.surface - depth[k];
     double limit = 0;
     for (std::size_t j = 1; j < g.size(); ++j)
       limit = std::max(limit, kPi / 2 - std::atan((g[j].second - tip) / g[j].first));
@@ -2801,10 +2805,10 @@ WedgeForceSet WedgeForces(const Problem& p, const Side& s, int n) {
     for (double theta = 23 * deg;; theta += 2 * deg) {
       const bool last = theta > limit;
       const double alpha = kPi / 2 - (last ? limit : theta);
-      const bool layered = s.layers.size() > 1;
-      const double pa = (layered ? SweepTrial(p, s, g, k, alpha, p.fsA, true)
-                                 : PlanarWedge(p, s, g, k, alpha, p.fsA, true)).value_or(-100000);
-      const auto pp = layered ? SweepTrial(p, s, g, k, alpha, p.fsP, false) : PlanarWedge(p, s, g, k, alpha, p.fsP, false);
+      const double pa = (layered ? SweepTrial(p, s, g, depth[k], alpha, p.fsA, true)
+                                 : PlanarWedge(p, s, g, depth[k], alpha, p.fsA, true)).value_or(-100000);
+      const auto pp = layered ? SweepTrial(p, s, g, depth[k], alpha, p.fsP, false)
+                              : PlanarWedge(p, s, g, depth[k], alpha, p.fsP, false);
       activePast = pa <= most;
       if (!activePast) most = pa;
       if (pp && *pp >= 0.0001) {
@@ -2814,10 +2818,31 @@ WedgeForceSet WedgeForces(const Problem& p, const Side& s, int n) {
       }
       if (last || (activePast && passivePast && !s.loadedSurface())) break;
     }
-    r.active[static_cast<std::size_t>(k)] = std::max(0.0, most);
-    r.passive[static_cast<std::size_t>(k)] = least;
+    r.active[k] = std::max(0.0, most);
+    r.passive[k] = least;
   }
   return r;
+}
+
+// The wall's elevation grid: its top, both grounds, a foot below the dredge line, the
+// anchor, the water and seepage elevations and the seepage bottom, the layer bottoms, the
+// horizontal loads' elevations and points one foot apart from the top, far enough down
+// for these walls.
+std::vector<double> GridElevations(const Problem& p) {
+  std::vector<double> g = {p.top, p.right.surface, p.left.surface, p.dredge() - 1};
+  if (p.anchored) g.push_back(p.anchor);
+  for (const double w : {p.right.water, p.left.water})
+    if (w != kNoWater && w < p.top) g.push_back(w);
+  if (p.gradient > 0) g.insert(g.end(), {p.seepageElev, SeepageBottom(p)});
+  for (const Side* s : {&p.right, &p.left})
+    for (std::size_t i = 0; i + 1 < s->layers.size(); ++i) g.push_back(s->layers[i].bottom);
+  for (const auto& [e, q] : p.lineLoads) g.push_back(e);
+  for (const auto& [e, q] : p.distributed) g.push_back(e);
+  for (const auto& [e, q] : p.waterTable) g.push_back(e);
+  for (double e = p.top - 1.0; e > p.dredge() - 90; e -= 1.0) g.push_back(e);
+  std::sort(g.begin(), g.end(), std::greater<double>());
+  g.erase(std::unique(g.begin(), g.end()), g.end());
+  return g;
 }
 
 // Coulomb's coefficients of a wall under the ground's first slope, the soil's developed
@@ -2841,24 +2866,36 @@ double SurfacePressure(const Side& s, double fs, bool active) {
   return 2 * l.c / fs * std::sqrt(kp) + kp * s.surcharge;
 }
 
-// The pressure diagrams of a wedge side at its grid points (index k, k ft below its
-// ground): the mean pressure of each foot is its force difference, the pressure at a point
-// the mean of the feet on either side; the ground point takes Coulomb's value; the passive
-// pressure is never less than the vertical effective stress.
+// The pressure diagrams of a wedge side at its grid points: the mean pressure of each
+// interval is its force difference over its length, placed at its middle and interpolated
+// linearly to the points; the ground point takes Coulomb's value; the passive pressure is
+// never less than the vertical effective stress.
 const WedgeDiagram& WedgeDiagramOf(const Problem& p, const Side& s) {
   auto& cache = *p.wedgeDiagrams.diagrams;
   const std::string key = (&s == &p.right ? "R" : "L") + Num(p.fsA) + " " + Num(p.fsP);
   if (const auto it = cache.find(key); it != cache.end()) return it->second;
-  constexpr int n = 80;  // deeper than any tip of these walls
-  const WedgeForceSet f = WedgeForces(p, s, n + 1);
-  WedgeDiagram d{std::vector<double>(n + 1), std::vector<double>(n + 1)};
+  WedgeDiagram d;
+  for (const double e : GridElevations(p))
+    if (e <= s.surface && e > s.surface - 85) d.depth.push_back(s.surface - e);
+  const std::size_t n = d.depth.size() - 1;
+  const WedgeForceSet f = WedgeForces(p, s, d.depth);
+  d.active.assign(n, 0.0);
+  d.passive.assign(n, 0.0);
   d.active[0] = SurfacePressure(s, p.fsA, true);
   d.passive[0] = SurfacePressure(s, p.fsP, false);
-  for (std::size_t k = 1; k <= n; ++k) {
-    d.active[k] = (f.active[k + 1] - f.active[k - 1]) / 2;
-    d.passive[k] = std::max((f.passive[k + 1] - f.passive[k - 1]) / 2,
-                            EffectiveStress(p, s, &s == &p.right, s.surface - static_cast<double>(k)));
+  auto at = [&](const std::vector<double>& force, std::size_t k) {
+    const double h0 = d.depth[k] - d.depth[k - 1], h1 = d.depth[k + 1] - d.depth[k];
+    const double a0 = (force[k] - force[k - 1]) / h0, a1 = (force[k + 1] - force[k]) / h1;
+    return (h1 * a0 + h0 * a1) / (h0 + h1);
+  };
+  for (std::size_t k = 1; k + 1 < n; ++k) {
+    d.active[k] = at(f.active, k);
+    d.passive[k] = std::max(at(f.passive, k), EffectiveStress(p, s, &s == &p.right, s.surface - d.depth[k]));
   }
+  // The deepest points lack the forces below them.
+  d.depth.resize(n - 1);
+  d.active.resize(n - 1);
+  d.passive.resize(n - 1);
   return cache[key] = d;
 }
 
@@ -2870,8 +2907,11 @@ double WedgeGridPressure(const Problem& p, bool right, double z, bool active) {
   if (depth <= 0) return 0;
   const WedgeDiagram& d = WedgeDiagramOf(p, s);
   const auto& v = active ? d.active : d.passive;
-  const double k = std::min(std::floor(depth), static_cast<double>(v.size() - 2)), w = depth - k;
-  const double value = (1 - w) * v[static_cast<std::size_t>(k)] + w * v[static_cast<std::size_t>(k) + 1];
+  const std::size_t k = std::min<std::size_t>(
+      static_cast<std::size_t>(std::upper_bound(d.depth.begin(), d.depth.end(), depth) - d.depth.begin()) - 1,
+      d.depth.size() - 2);
+  const double w = (depth - d.depth[k]) / (d.depth[k + 1] - d.depth[k]);
+  const double value = (1 - w) * v[k] + w * v[k + 1];
   return active ? std::max(0.0, value) : value;
 }
 
@@ -3140,5 +3180,26 @@ TEST_F(EngineeringChecks, WedgeColumnsUnderALayerBottomFallingThroughTheWater) {
     c.right.water = c.left.water = -4;
     SCOPED_TRACE(InputFile(c));
     ExpectDesign(Solve("wedge-falling-bottom-" + method, InputFile(c), "--wedge " + method), c);
+  }
+}
+
+// Water and a layer bottom between the one-foot points put points of their own in the
+// wall's grid: the wedge forces are differenced over the shorter intervals beside them and
+// the interval means weighted by their lengths at the points.
+TEST_F(EngineeringChecks, WedgeSidesOnAGridWithShortIntervals) {
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::Fixed ? "F" : "S";
+    SCOPED_TRACE(method);
+    Problem c = UniformSand(10, 1.0, 1.5);
+    c.title = "WEDGE " + method + ", WATER AT 5.5 AND -0.5, LAYER BOTTOM AT -2.5";
+    c.wedge = wedge;
+    c.wedgeGrid = true;
+    c.right.layers = {{121, 114, 30, 60, 0, 12, 0, 0, 40}};
+    c.left.layers = {{119, 112, 29, 30, -2.5, 10, 0, 0, 20, -0.05}, {124, 118, 34, 0, 0, 14}};
+    c.right.water = 5.5;
+    c.left.water = -0.5;
+    c.right.ground = {{8, 11}, {30, 11}};
+    SCOPED_TRACE(InputFile(c));
+    ExpectDesign(Solve("wedge-short-intervals-" + method, InputFile(c), "--wedge " + method), c);
   }
 }
