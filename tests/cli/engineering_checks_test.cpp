@@ -2872,7 +2872,7 @@ double SurfacePressure(const Side& s, double fs, bool active) {
 // never less than the vertical effective stress.
 const WedgeDiagram& WedgeDiagramOf(const Problem& p, const Side& s) {
   auto& cache = *p.wedgeDiagrams.diagrams;
-  const std::string key = (&s == &p.right ? "R" : "L") + Num(p.fsA) + " " + Num(p.fsP);
+  const std::string key = (&s == &p.right ? "R" : "L") + Num(p.fsA) + " " + Num(p.fsP) + " " + Num(p.gradient);
   if (const auto it = cache.find(key); it != cache.end()) return it->second;
   WedgeDiagram d;
   for (const double e : GridElevations(p))
@@ -3201,5 +3201,29 @@ TEST_F(EngineeringChecks, WedgeSidesOnAGridWithShortIntervals) {
     c.right.ground = {{8, 11}, {30, 11}};
     SCOPED_TRACE(InputFile(c));
     ExpectDesign(Solve("wedge-short-intervals-" + method, InputFile(c), "--wedge " + method), c);
+  }
+}
+
+// Wedge sides with the automatic seepage gradient: each pass of the design rebuilds the
+// flow down to its tip, and with it the grid point of the flow's bottom and the zones
+// where the seepage force acts on the wedges.
+TEST_F(EngineeringChecks, WedgeSidesWithTheAutomaticSeepageGradient) {
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::Fixed ? "F" : "S";
+    SCOPED_TRACE(method);
+    Problem c = SeepageWall(10, 8, 0, 8);
+    c.title = "WEDGE " + method + ", SEEPAGE, AUTOMATIC GRADIENT";
+    c.automaticGradient = true;
+    c.wedge = wedge;
+    c.wedgeGrid = true;
+    c.right.layers = c.left.layers = {{122, 112, 31, 50, 0, 12, 0, 0, 25}};
+    double gradient = 0;
+    const CantileverResult expected =
+        WithSeepagePasses(c, 0.0001, [](const Problem& q) { return DesignCantilever(q); }, gradient);
+    const SolveRun run = Solve("wedge-seepage-automatic-" + method, InputFile(c), "--wedge " + method);
+    ExpectCantilever(run, expected);
+    const auto g = SummaryValues(run.report, "SEEPAGE GRADIENT");
+    ASSERT_EQ(g.size(), 1u) << Tail(run.report);
+    EXPECT_NEAR(g[0], gradient, 0.00015);
   }
 }
