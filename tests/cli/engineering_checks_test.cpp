@@ -3227,3 +3227,27 @@ TEST_F(EngineeringChecks, WedgeSidesWithTheAutomaticSeepageGradient) {
     EXPECT_NEAR(g[0], gradient, 0.00015);
   }
 }
+
+// An anchored wall on wedge sides with the automatic gradient: the fixed earth method
+// follows its own tip with its own flow, starting from the free earth method's gradient.
+TEST_F(EngineeringChecks, AnchoredWedgeSidesWithTheAutomaticSeepageGradient) {
+  Problem p = SeepageWall(20, 16, 2, 16);
+  p.title = "WEDGE S ANCHORED, SEEPAGE, AUTOMATIC GRADIENT";
+  p.anchored = true;
+  p.anchor = 18;
+  p.automaticGradient = true;
+  p.wedge = Wedge::Sweep;
+  p.wedgeGrid = true;
+  p.right.layers = p.left.layers = {{122, 112, 31, 50, 0, 12, 0, 0, 25}};
+  double gFree = 0, gFixed = 0;
+  const AnchoredResult free =
+      WithSeepagePasses(p, 0.0001, [](const Problem& q) { return DesignFreeEarth(q); }, gFree);
+  const AnchoredResult fixed =
+      WithSeepagePasses(p, gFree, [](const Problem& q) { return DesignFixedEarth(q); }, gFixed);
+  const SolveRun run = Solve("wedge-anchored-seepage", InputFile(p), "--wedge S");
+  ExpectAnchored(run, free, fixed);
+  const auto g = SummaryValues(run.report, "SEEPAGE GRADIENT");
+  ASSERT_EQ(g.size(), 2u) << Tail(run.report);
+  EXPECT_NEAR(g[0], gFree, 0.00015);
+  EXPECT_NEAR(g[1], gFixed, 0.00015);
+}
