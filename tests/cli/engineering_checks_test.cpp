@@ -2693,15 +2693,25 @@ std::vector<LinePiece> StraightPieces(const Side& s, const std::vector<std::pair
 }
 
 // The fixed surface's broken line: in each layer it rises at 45 deg + phi / 2 (active) or
-// 45 deg - phi / 2 (passive) of that layer, from the tip to where it leaves the ground.
+// 45 deg - phi / 2 (passive) of that layer, from the tip to where it leaves the ground;
+// where that would take it straight back out of the layer it has just entered, it runs
+// along the boundary it crossed instead (its slices keep the layer's angle for their
+// equilibrium).
 std::vector<LinePiece> FixedPieces(const Side& s, const std::vector<std::pair<double, double>>& g,
                                    double depth, double fs, bool active) {
   std::vector<LinePiece> pieces;
   double x = 0, y = s.surface - depth;
   std::size_t layer = LayerHolding(s, 0, y);
+  std::optional<std::size_t> crossed;  // the boundary just crossed (0-based layer whose bottom)
+  bool down = false;
   for (int guard = 0; guard < 20; ++guard) {
     const double phi = Developed(s.layers[layer].phi, fs);
-    const double alpha = kPi / 4 + (active ? phi : -phi) / 2, m = std::tan(alpha);
+    const double alpha = kPi / 4 + (active ? phi : -phi) / 2;
+    double m = std::tan(alpha);
+    if (crossed) {
+      const double b = s.layers[*crossed].bottomSlope;
+      if (down ? m > b : m < b) m = b;
+    }
     // Where the line leaves the ground, or its layer first.
     double xe = 1e30;
     for (std::size_t j = 1; j < g.size(); ++j)
@@ -2726,6 +2736,8 @@ std::vector<LinePiece> FixedPieces(const Side& s, const std::vector<std::pair<do
     if (next == layer) break;
     y += m * (xNext - x);
     x = xNext;
+    down = next > layer;
+    crossed = down ? layer : next;
     layer = next;
   }
   return pieces;
@@ -3250,4 +3262,25 @@ TEST_F(EngineeringChecks, AnchoredWedgeSidesWithTheAutomaticSeepageGradient) {
   ASSERT_EQ(g.size(), 2u) << Tail(run.report);
   EXPECT_NEAR(g[0], gFree, 0.00015);
   EXPECT_NEAR(g[1], gFixed, 0.00015);
+}
+
+// A retained upper layer of low friction whose bottom rises steeply away from the wall
+// over a stronger layer: the fixed surface's active lines from tips just above that bottom
+// are overtaken by it, and in the stronger layer, whose own line would be steeper still,
+// they run along it to the ground.
+TEST_F(EngineeringChecks, FixedSurfaceLinesBentAlongASteepLayerBottom) {
+  Problem c = UniformSand(10, 1.0, 1.5);
+  c.title = "WEDGE F, FAILURE LINES ALONG A STEEP LAYER BOTTOM";
+  c.wedge = Wedge::Fixed;
+  c.wedgeGrid = true;
+  c.right.layers = {{118, 112, 20, 0, 6, 8, 0, 0, 0, 1.8}, {124, 118, 36, 0, 0, 12}};
+  c.left.layers = {{124, 118, 36, 0, 0, 12}};
+  // The active line from the tip halfway between 7 and 6 ft is overtaken and bent.
+  const std::vector<std::pair<double, double>> g = GroundLine(c.right);
+  const std::vector<LinePiece> pieces = FixedPieces(c.right, g, 3.5, 1.0, true);
+  ASSERT_EQ(pieces.size(), 2u);
+  EXPECT_NEAR((pieces[1].y2 - pieces[1].y1) / (pieces[1].x2 - pieces[1].x1), 1.8, 1e-9);
+  EXPECT_NEAR(pieces[1].x2, 4 / 1.8, 1e-9);
+  SCOPED_TRACE(InputFile(c));
+  ExpectDesign(Solve("wedge-bent-lines", InputFile(c), "--wedge F"), c);
 }
