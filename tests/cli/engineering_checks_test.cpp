@@ -3284,3 +3284,24 @@ TEST_F(EngineeringChecks, FixedSurfaceLinesBentAlongASteepLayerBottom) {
   SCOPED_TRACE(InputFile(c));
   ExpectDesign(Solve("wedge-bent-lines", InputFile(c), "--wedge F"), c);
 }
+
+// Loads on falling ground in front of the wall on a cohesive wedge side: every passive
+// wedge carries the loads on its top, and the pressure at the ground takes Coulomb's
+// passive coefficient under the ground's slope with the uniform load and the cohesion.
+TEST_F(EngineeringChecks, WedgeSideLoadedInFrontOfTheWall) {
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::Fixed ? "F" : "S";
+    SCOPED_TRACE(method);
+    Problem c = UniformSand(10, 1.0, 1.5);
+    c.title = "WEDGE " + method + ", LOADS ON FALLING GROUND IN FRONT";
+    c.wedge = wedge;
+    c.wedgeGrid = true;
+    c.right.layers = c.left.layers = {{121, 114, 30, 80, 0, 12, 0, 0, 40}};
+    c.left.ground = {{12, -2}, {40, -2}};
+    c.left.surcharge = 100;
+    c.left.strips = {{1, 4, 250}};
+    c.left.lineSurcharges = {{6, 600}};
+    SCOPED_TRACE(InputFile(c));
+    ExpectDesign(Solve("wedge-left-loads-" + method, InputFile(c), "--wedge " + method), c);
+  }
+}
