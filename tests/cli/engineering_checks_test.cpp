@@ -2207,7 +2207,7 @@ TEST_F(EngineeringChecks, VaryingSurchargesAndAWaterPressureTable) {
   c.title = "RAMP LOAD AND A WATER PRESSURE TABLE";
   c.right.layers = c.left.layers = {{120, 110, 32, 0, 0}};
   c.right.ramp = Side::Ramp{2, 8, 400};
-  c.waterTable = {{8, 0}, {2, 300}, {-4, 100}};
+  c.waterTable = {{8, 50}, {2, 300}, {-4, 100}};  // from 0 above 8 ft to 50 psf at once
   SCOPED_TRACE(InputFile(c));
   ExpectDesign(Solve("ramp-water-table", InputFile(c)), c);
 
