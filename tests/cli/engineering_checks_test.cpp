@@ -38,6 +38,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -105,6 +106,7 @@ struct Side {
 // of a problem, which may be changed, works them out afresh).
 struct WedgeDiagram {
   std::vector<double> depth, active, passive;  // at the grid points below the side's ground
+  std::vector<bool> activeMark, passiveMark;   // the sweep found no extreme there
 };
 struct WedgeDiagramCache {
   std::shared_ptr<std::map<std::string, WedgeDiagram>> diagrams =
@@ -2768,11 +2770,13 @@ std::optional<double> SweepTrial(const Problem& p, const Side& s, const std::vec
 // carries loads other than a uniform one; an active force of 0 or less counts as none.
 struct WedgeForceSet {
   std::vector<double> active, passive;
+  std::vector<bool> activeMark, passiveMark;  // the sweep's last trial had not passed the extreme
 };
 
 WedgeForceSet WedgeForces(const Problem& p, const Side& s, const std::vector<double>& depth) {
   const std::size_t n = depth.size() - 1;
-  WedgeForceSet r{std::vector<double>(n + 1, 0.0), std::vector<double>(n + 1, 0.0)};
+  WedgeForceSet r{std::vector<double>(n + 1, 0.0), std::vector<double>(n + 1, 0.0),
+                  std::vector<bool>(n + 1, false), std::vector<bool>(n + 1, false)};
   const double deg = kPi / 180;
   const auto g = GroundLine(s);
   const bool layered = s.layers.size() > 1;
@@ -2832,6 +2836,8 @@ WedgeForceSet WedgeForces(const Problem& p, const Side& s, const std::vector<dou
     }
     r.active[k] = std::max(0.0, most);
     r.passive[k] = least;
+    r.activeMark[k] = !activePast;
+    r.passiveMark[k] = !passivePast;
   }
   return r;
 }
@@ -2904,6 +2910,8 @@ const WedgeDiagram& WedgeDiagramOf(const Problem& p, const Side& s) {
     d.active[k] = at(f.active, k);
     d.passive[k] = std::max(at(f.passive, k), EffectiveStress(p, s, &s == &p.right, s.surface - d.depth[k]));
   }
+  d.activeMark = f.activeMark;
+  d.passiveMark = f.passiveMark;
   // The deepest points lack the forces below them.
   d.depth.resize(n - 1);
   d.active.resize(n - 1);
@@ -3304,4 +3312,66 @@ TEST_F(EngineeringChecks, WedgeSideLoadedInFrontOfTheWall) {
     SCOPED_TRACE(InputFile(c));
     ExpectDesign(Solve("wedge-left-loads-" + method, InputFile(c), "--wedge " + method), c);
   }
+}
+
+
+// Ground falling away steeply in front of the wall: for tips down to the foot of the slope
+// the sweep finds no smallest passive force among its trials; those points are marked in
+// the soil pressures, the report warns of them, and their passive pressure is the vertical
+// effective stress.
+TEST_F(EngineeringChecks, SweepPointsWithoutAPassiveMinimumAreMarked) {
+  Problem c = UniformSand(10, 1.0, 1.5);
+  c.title = "WEDGE S, GROUND FALLING STEEPLY IN FRONT";
+  c.wedge = Wedge::Sweep;
+  c.wedgeGrid = true;
+  c.right.layers = c.left.layers = {{120, 115, 30, 0, 0, 10}};
+  c.left.ground = {{10, -6}, {40, -6}};
+  const SolveRun run = Solve("sweep-marks", InputFile(c), "--wedge S");
+  ExpectCantilever(run, DesignCantilever(c));
+  EXPECT_NE(run.report.find("STANDARD WEDGE SOLUTION DOES NOT EXIST"), std::string::npos);
+  // The marks of the soil pressure section, by elevation and column (1 water, 2 left
+  // passive, 3 left active, 4 and 5 net, 6 right active, 7 right passive).
+  const auto section = run.report.find("SOIL PRESSURES FOR");
+  ASSERT_NE(section, std::string::npos);
+  std::istringstream lines(run.report.substr(run.report.find("(FT)", section)));
+  std::string line;
+  std::getline(lines, line);
+  std::map<double, std::set<int>> marked;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find_first_not_of(' ') == std::string::npos) break;
+    if (line.size() > 7 && (line[7] == '+' || line[7] == '-')) line[7] = ' ';
+    std::istringstream words(line);
+    std::string word;
+    words >> word;
+    char* end = nullptr;
+    const double z = std::strtod(word.c_str(), &end);
+    if (end == word.c_str()) continue;  // a heading line
+    for (int column = 1; words >> word; ++column)
+      if (word.back() == '*') marked[z].insert(column);
+  }
+  const WedgeDiagram& left = WedgeDiagramOf(c, c.left);
+  const WedgeDiagram& right = WedgeDiagramOf(c, c.right);
+  int expectedMarks = 0;
+  for (const auto& [z, columns] : marked) {
+    SCOPED_TRACE("elevation " + Num(z));
+    std::set<int> expected;
+    for (std::size_t k = 1; k < left.depth.size(); ++k)
+      if (std::abs(c.left.surface - left.depth[k] - z) < 0.05) {
+        if (left.passiveMark[k]) expected.insert(2);
+        if (left.activeMark[k]) expected.insert(3);
+      }
+    for (std::size_t k = 1; k < right.depth.size(); ++k)
+      if (std::abs(c.right.surface - right.depth[k] - z) < 0.05) {
+        if (right.activeMark[k]) expected.insert(6);
+        if (right.passiveMark[k]) expected.insert(7);
+      }
+    EXPECT_EQ(columns, expected);
+  }
+  for (std::size_t k = 1; k < left.depth.size(); ++k)
+    if (left.passiveMark[k] && c.left.surface - left.depth[k] > -30) ++expectedMarks;
+  EXPECT_GT(expectedMarks, 0);
+  int printedMarks = 0;
+  for (const auto& [z, columns] : marked) printedMarks += static_cast<int>(columns.count(2));
+  EXPECT_EQ(printedMarks, expectedMarks);
 }
