@@ -3375,3 +3375,23 @@ TEST_F(EngineeringChecks, SweepPointsWithoutAPassiveMinimumAreMarked) {
   for (const auto& [z, columns] : marked) printedMarks += static_cast<int>(columns.count(2));
   EXPECT_EQ(printedMarks, expectedMarks);
 }
+
+// The sweep under the same steep layer bottom: flat trial lines from tips above it pass
+// under it into the stronger layer, and their wedges are sliced where they cross it.
+TEST_F(EngineeringChecks, SweepLinesPassingUnderASteepLayerBottom) {
+  Problem c = UniformSand(10, 1.0, 1.5);
+  c.title = "WEDGE S, TRIAL LINES UNDER A STEEP LAYER BOTTOM";
+  c.wedge = Wedge::Sweep;
+  c.wedgeGrid = true;
+  c.right.layers = {{118, 112, 20, 0, 6, 8, 0, 0, 0, 1.8}, {124, 118, 36, 0, 0, 12}};
+  c.left.layers = {{124, 118, 36, 0, 0, 12}};
+  const auto g = GroundLine(c.right);
+  // A line 71 degrees from the vertical from the tip 2 ft above the bottom at the wall
+  // runs under it.
+  const std::vector<LinePiece> pieces = StraightPieces(c.right, g, 2, kPi / 2 - 71 * kPi / 180);
+  ASSERT_EQ(pieces.size(), 2u);
+  EXPECT_EQ(pieces[0].layer, 0u);
+  EXPECT_EQ(pieces[1].layer, 1u);
+  SCOPED_TRACE(InputFile(c));
+  ExpectDesign(Solve("sweep-under-steep-bottom", InputFile(c), "--wedge S"), c);
+}
