@@ -20,8 +20,15 @@
 // - seepage: the head is lost evenly along the path down the right face and up the left
 //   one, and a design with the automatic gradient repeats with the gradient of its tip;
 // - vertical surcharges: a uniform load adds to the vertical stress; line loads take
-//   Terzaghi's rigid-wall forms and strips Boussinesq's, seen by the wall at its one-foot
-//   grid points and linearly between them.
+//   Terzaghi's rigid-wall forms and strips Boussinesq's, loads varying along the ground
+//   the sum of Boussinesq's line loads over them, seen by the wall at its one-foot grid
+//   points and linearly between them;
+// - wedge sides: the force on the wall of each trial wedge from the equilibrium of its
+//   slices (weight and loads, friction and cohesion on the failure line, wall friction and
+//   adhesion on the wall), made into pressures on the wall's grid as the wedge method
+//   does (forces at the grid's tips, pressures as their differences, the passive pressure
+//   never below the vertical stress);
+// - Rowe's moment reduction: his tabulated curves, interpolated as the charts are read.
 
 #include <gtest/gtest.h>
 
