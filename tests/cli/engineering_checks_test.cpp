@@ -2235,22 +2235,26 @@ TEST_F(EngineeringChecks, VaryingSurchargesAndAWaterPressureTable) {
 
 // Wall friction above half the friction angle: the passive coefficient comes from the
 // tabulated coefficients and their reduction for the ratio of the two angles, at each
-// side's developed angles (ratios in each column pair, a c-phi soil below 10 degrees, and
-// wall friction equal to the friction angle).
+// side's developed angles (ratios in each column pair, a c-phi soil below 10 degrees,
+// wall friction equal to the friction angle, and a developed angle of 45 degrees, the
+// table's last).
 TEST_F(EngineeringChecks, PassiveCoefficientTableForLargeWallFriction) {
   struct Case {
     const char* name;
     double phi, c, delta, fsP;
     bool anchored;
+    double retainedPhi = 0;  // the retained soil's, when it differs
   };
   for (const Case& k : {Case{"table-30-20", 30, 0, 20, 1.5, false},
                         Case{"table-33-25", 33, 0, 25, 1.2, true},
                         Case{"table-36-36", 36, 0, 36, 1.0, false},
-                        Case{"table-12-10-c", 12, 60, 10, 1.5, false}}) {
+                        Case{"table-12-10-c", 12, 60, 10, 1.5, false},
+                        Case{"table-45-30", 45, 0, 30, 1.0, false, 22}}) {
     SCOPED_TRACE(k.name);
     Problem p = UniformSand(k.anchored ? 20 : 10, 1.0, k.fsP);
     p.title = std::string("WALL FRICTION ABOVE HALF PHI ") + k.name;
     p.right.layers = p.left.layers = {{115, 110, k.phi, k.c, 0, k.delta}};
+    if (k.retainedPhi > 0) p.right.layers = {{115, 110, k.retainedPhi, 0, 0, 0}};
     if (k.anchored) {
       p.anchored = true;
       p.anchor = 18;
