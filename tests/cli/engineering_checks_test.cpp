@@ -912,6 +912,25 @@ class EngineeringChecks : public support::ScratchDirTest {
   }
 };
 
+// The rows of the moment reduction's section table: name, section modulus, moment of
+// inertia, allowable stress and modulus. Leaves `lines` just after the table.
+struct Pile {
+  std::string name;
+  double modulus, inertia, stress, e;
+};
+std::vector<Pile> ReadPileTable(std::istringstream& lines) {
+  std::vector<Pile> piles;
+  std::string line;
+  while (std::getline(lines, line) && line.find("NAME") == std::string::npos) {}
+  while (std::getline(lines, line)) {
+    std::istringstream in(line);
+    Pile pile;
+    if (in >> pile.name >> pile.modulus >> pile.inertia >> pile.stress >> pile.e) piles.push_back(pile);
+    else if (!piles.empty()) break;
+  }
+  return piles;
+}
+
 // The values after the colon of the first summary line that starts with `label` (after
 // its indent); empty when there is no such line.
 std::vector<double> SummaryValues(const std::string& report, const std::string& label,
@@ -2091,20 +2110,9 @@ TEST_F(EngineeringChecks, MomentReductionDataFollowTheFreeEarthDesign) {
   EXPECT_NEAR(valueAfter("ANCHOR HEIGHT RATIO (BETA)"), (p.top - p.anchor) / H, 0.006);
 
   // The section table, then the data table, row by row in the same order.
-  struct Pile {
-    std::string name;
-    double modulus, inertia, stress, e;
-  };
-  std::vector<Pile> piles;
   std::istringstream lines(text);
+  const std::vector<Pile> piles = ReadPileTable(lines);
   std::string line;
-  while (std::getline(lines, line) && line.find("NAME") == std::string::npos) {}
-  while (std::getline(lines, line)) {
-    std::istringstream in(line);
-    Pile pile;
-    if (in >> pile.name >> pile.modulus >> pile.inertia >> pile.stress >> pile.e) piles.push_back(pile);
-    else if (!piles.empty()) break;
-  }
   ASSERT_GE(piles.size(), 5u) << text;
   while (std::getline(lines, line) && line.find("LOOSE") == std::string::npos) {}
   const double moment = std::abs(free.max.moment);
@@ -2354,20 +2362,9 @@ TEST_F(EngineeringChecks, ClayMomentReductionFollowsTheFreeEarthDesign) {
     EXPECT_NEAR(valueAfter("ANCHOR HEIGHT RATIO (BETA)"), beta, 0.006);
     EXPECT_NEAR(valueAfter("STABILITY NUMBER"), stability, 0.006);
 
-    struct Pile {
-      std::string name;
-      double modulus, inertia, stress, e;
-    };
-    std::vector<Pile> piles;
     std::istringstream lines(text);
+    const std::vector<Pile> piles = ReadPileTable(lines);
     std::string line;
-    while (std::getline(lines, line) && line.find("NAME") == std::string::npos) {}
-    while (std::getline(lines, line)) {
-      std::istringstream in(line);
-      Pile pile;
-      if (in >> pile.name >> pile.modulus >> pile.inertia >> pile.stress >> pile.e) piles.push_back(pile);
-      else if (!piles.empty()) break;
-    }
     ASSERT_GE(piles.size(), 5u) << text;
     while (std::getline(lines, line) && line.find("LOG(H^4/EI)") == std::string::npos) {}
     const double moment = std::abs(free.max.moment);

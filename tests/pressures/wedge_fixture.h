@@ -93,6 +93,14 @@ class WedgeTest : public PressureTest {
  protected:
   // The set-up of a solution with the wedge sides given the method, then the first
   // pressure pass.
+  // Level ground at 0 on both sides, given by two points so that both sides take the
+  // wedge method, over one layer each.
+  void LevelGroundBothSides() {
+    for (int side = 1; side <= 2; ++side) {
+      Surface(side, {{0, 0}, {10, 0}});
+      Layers(side, {});
+    }
+  }
   void SolveBy(const char* method) {
     PrepareSolution();
     for (int side = 1; side <= 2; ++side) {

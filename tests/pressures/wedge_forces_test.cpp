@@ -13,10 +13,7 @@ class WedgeForcesTest : public WedgeTest {
   // given by two points so that both sides take the wedge method.
   void SetUp() override {
     WedgeTest::SetUp();
-    for (int side = 1; side <= 2; ++side) {
-      Surface(side, {{0, 0}, {10, 0}});
-      Layers(side, {});
-    }
+    LevelGroundBothSides();
   }
   void Forces(const char* method) {
     PrepareSolution();

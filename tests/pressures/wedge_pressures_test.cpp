@@ -9,10 +9,7 @@ class WedgePressuresTest : public WedgeTest {
  protected:
   void SetUp() override {
     WedgeTest::SetUp();
-    for (int side = 1; side <= 2; ++side) {
-      Surface(side, {{0, 0}, {10, 0}});
-      Layers(side, {});
-    }
+    LevelGroundBothSides();
   }
   // The right side's pressures by the given wedge method, after the set-up.
   void RightSide(const char* method) {
