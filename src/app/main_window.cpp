@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "flow/windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -136,17 +137,16 @@ DIRADERU::DIRADERU() : platform::Form("DIRADERU") {
   addMenuItems(solve, "mnuSolveItem", {"&Continue Solution"}, [this](int i) { mnuSolveItem_Click(i); });
   addHelpMenu();
 
-  MainCalls.endProgram = [this] { endProgram(); };
-  MainCalls.showWedgeChooser = [this] {
+  flow::windows().endProgram = [this] { endProgram(); };
+  flow::windows().wedgeChooser = [this] {
     syncMenus();
     platform::ShowModal<WEDGMETH>();
   };
-  MainCalls.showKeyIn = nullptr;  // the keyboard-entry windows are not built yet
 }
 
 DIRADERU::~DIRADERU() {
   if (theMainWindow == this) theMainWindow = nullptr;
-  MainCalls = MainWindowCalls{};
+  flow::windows() = flow::Windows{};
 }
 
 void DIRADERU::Form_Load() {
@@ -242,15 +242,19 @@ void DIRADERU::mnuViewItem_Click(int Index) {
   switch (Index) {
     case 0: platform::ShowModal<VUINPTFL>(); break;
     case 1: platform::ShowModal<VUINECHO>(); break;
+    case 2: ShowWindowOrNotice(flow::windows().inputPlots); break;
+    case 3: ShowWindowOrNotice(flow::windows().cantileverPlots); break;
     case 4:
     case 5:
       ChoiceIndex = Index == 4 ? 1 : 2;
       AbortRun = 0;  // only this read's outcome counts here
       ReadResultsFile(ChoiceIndex);
       // A read that failed has said so and restored nothing: no window over stale arrays.
-      if (AbortRun == 0) ShowWindowOrNotice(nullptr);
+      if (AbortRun == 0)
+        ShowWindowOrNotice(Index == 4 ? flow::windows().freeEarthPlots : flow::windows().fixedEarthPlots);
       break;
-    default: ShowWindowOrNotice(nullptr); break;  // plots and curves: not built yet
+    case 6: ShowWindowOrNotice(flow::windows().roweCurves); break;
+    default: break;
   }
   syncMenus();
 }
@@ -262,7 +266,7 @@ void DIRADERU::mnuSolveItem_Click(int) {
 
 void DIRADERU::cmdVuOutFile_Click() { platform::ShowModal<VUINECHO>(); }
 
-void DIRADERU::cmdPlotPres_Click() { ShowWindowOrNotice(nullptr); }
+void DIRADERU::cmdPlotPres_Click() { ShowWindowOrNotice(flow::windows().soilPressurePlots); }
 
 void DIRADERU::cmdContinue_Click() {
   ContinueSolution();
@@ -329,6 +333,10 @@ void InstallMainWindowHooks() {
   // The pile sections window comes later: say so, then go on with the default sections,
   // as Accept and Done would give them, so the report stays complete.
   s.hooks.showPileSections = [] {
+    if (const auto& show = flow::windows().pileSections) {
+      show();
+      return;
+    }
     platform::MsgBox(kNotAvailable, 0);
     AcceptDefaultPileSections();
   };

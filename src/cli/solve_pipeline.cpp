@@ -1,4 +1,5 @@
 #include "cli/solve_pipeline.h"
+#include "flow/windows.h"
 
 #include <string_view>
 
@@ -160,17 +161,17 @@ Step SolveProblem(const Options& options) {
   // The flow of the main window's Solve, review buttons and result notice, so the two
   // cannot drift apart; the wedge-method chooser is answered from the command line, and
   // the pile sections step of an anchored wall takes the default sections.
-  MainCalls.showWedgeChooser = [&options] { ChooseWedgeMethod(options.wedgeMethod.c_str()); };
+  flow::windows().wedgeChooser = [&options] { ChooseWedgeMethod(options.wedgeMethod.c_str()); };
   StartSolution();
   if (MainMenus.soilOutVisible) {  // the interim review of a design
     if (options.discontinue) {
       DiscontinueSolution();
-      MainCalls.showWedgeChooser = nullptr;
+      flow::windows().wedgeChooser = nullptr;
       return Step::Finished;
     }
     ContinueSolution();
   }
-  MainCalls.showWedgeChooser = nullptr;
+  flow::windows().wedgeChooser = nullptr;
   if (AbortRun != 0) return Step::Aborted;
   // The results writers leave the report open: it is complete only once every line
   // reached the file.

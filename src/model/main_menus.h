@@ -32,15 +32,6 @@ inline constexpr const char* kSolutionComplete = "SOLUTION COMPLETE";
 inline constexpr const char* kSolutionAborted = "SOLUTION ABORTED DUE TO CALCULATION ERRORS";
 inline constexpr const char* kNotAvailable = "This window is not available yet.";
 
-// The windows the program flow opens. An empty slot is a window not built yet: calling it
-// shows kNotAvailable. solve_file and tests fill them with their own answers.
-struct MainWindowCalls {
-  std::function<void()> showKeyIn;          // keyboard entry hub, modal
-  std::function<void()> showWedgeChooser;   // wedge method for the sides that need one, modal
-  std::function<void()> endProgram;         // File > Exit after the prompts and deletion
-};
-inline MainWindowCalls MainCalls;
-
 // Shows the window through its slot, or the not-available message when it has none.
 void ShowWindowOrNotice(const std::function<void()>& window);
 

@@ -1,4 +1,5 @@
 #include "model/working_files.h"
+#include "flow/windows.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -307,7 +308,7 @@ void FileOpen() {
 void FileExit() {
   RunSavePrompts();
   DeleteTempFiles();
-  if (MainCalls.endProgram) MainCalls.endProgram();
+  if (flow::windows().endProgram) flow::windows().endProgram();
 }
 
 void SaveItem(int Index) {
@@ -368,9 +369,9 @@ static bool writeEnteredInput() {
 }
 
 void EditInputData() {
-  if (!MainCalls.showKeyIn) {
+  if (!flow::windows().keyIn) {
     // Nothing is asked or deleted for a window that cannot be shown.
-    ShowWindowOrNotice(MainCalls.showKeyIn);
+    ShowWindowOrNotice(flow::windows().keyIn);
     return;
   }
   if (InputChanged != 0) {
@@ -404,7 +405,7 @@ void EditInputData() {
     }
   }
   InputChanged = 0;
-  MainCalls.showKeyIn();
+  flow::windows().keyIn();
   MainMenuState& m = MainMenus;
   const bool written = AbortRun == 0 && writeEnteredInput();
   if (!written) {

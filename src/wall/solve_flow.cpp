@@ -1,4 +1,5 @@
 #include "wall/solve_flow.h"
+#include "flow/windows.h"
 
 #include "model/main_menus.h"
 #include "model/problem_data.h"
@@ -50,7 +51,7 @@ void StartSolution() {
     return;
   }
   if (PressureMethod(1) == "W" || PressureMethod(2) == "W") {
-    ShowWindowOrNotice(MainCalls.showWedgeChooser);
+    ShowWindowOrNotice(flow::windows().wedgeChooser);
   }
   if (RunMode == "D") {
     {

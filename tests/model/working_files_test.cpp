@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "flow/windows.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -51,8 +52,8 @@ class WorkingFiles : public ::testing::Test {
     s.help = &help;
     s.hooks.setNoDataMenus = SetNoDataMenus;
     s.printers = &printer;
-    MainCalls = MainWindowCalls{};
-    MainCalls.endProgram = [this] { ++ended; };
+    flow::windows() = flow::Windows{};
+    flow::windows().endProgram = [this] { ++ended; };
     MainMenus = MainMenuState{};
     ASSERT_TRUE(InitTempFolder(CMDialog1));
     ResetInputData();
@@ -60,7 +61,7 @@ class WorkingFiles : public ::testing::Test {
   }
   void TearDown() override {
     platform::files::CloseAll();
-    MainCalls = MainWindowCalls{};
+    flow::windows() = flow::Windows{};
     services_.reset();
     tempVar.reset();
     EXPECT_TRUE(boxes.script.empty()) << "boxes expected but not shown";
@@ -86,7 +87,7 @@ class WorkingFiles : public ::testing::Test {
   }
   // A keyboard entry that completes, changing the input or not.
   void enterKeyboard(bool changed) {
-    MainCalls.showKeyIn = [changed] {
+    flow::windows().keyIn = [changed] {
       AbortRun = 0;
       InputChanged = changed ? 1 : 0;
     };
@@ -233,7 +234,7 @@ TEST_F(WorkingFiles, KeyboardEntryThenExitWithNoAndNoDeletesEveryListedFileOnly)
   openGood(input);
   const std::string firstReport = CurrentOutputFile;
   bool reportGoneBeforeEntry = false;
-  MainCalls.showKeyIn = [&] {
+  flow::windows().keyIn = [&] {
     reportGoneBeforeEntry = !fs::exists(firstReport);
     AbortRun = 0;
     InputChanged = 1;
@@ -281,7 +282,7 @@ TEST_F(WorkingFiles, AnUnchangedEntryKeepsTheOpenedFileAndSavingNeverDeletesAUse
 TEST_F(WorkingFiles, AnAbandonedEntryDeletesTheListedFilesBeforeTheReset) {
   openGood(user("wall.dat"));
   const std::string report = CurrentOutputFile;
-  MainCalls.showKeyIn = [] { AbortRun = 1; };
+  flow::windows().keyIn = [] { AbortRun = 1; };
   box("SAVE OUTPUT DATA?", Answer::Yes);
   const std::string saved = (dir / "user" / "kept.out").string();
   dialogs.names = {saved};

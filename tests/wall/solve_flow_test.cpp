@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "flow/windows.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -43,14 +44,14 @@ class SolveFlow : public ::testing::Test {
     s.messageBoxes = &boxes;
     s.fileDialogs = &dialogs;
     s.hooks.setNoDataMenus = SetNoDataMenus;
-    MainCalls = MainWindowCalls{};
+    flow::windows() = flow::Windows{};
     MainMenus = MainMenuState{};
     ASSERT_TRUE(InitTempFolder(CMDialog1));
     ResetInputData();
   }
   void TearDown() override {
     platform::files::CloseAll();
-    MainCalls = MainWindowCalls{};
+    flow::windows() = flow::Windows{};
     services.reset();
     fs::current_path(startDir);
     tempVar.reset();
@@ -125,7 +126,7 @@ TEST_F(SolveFlow, TheWedgeChooserComesOnceBeforeAnyPressureAndAFailedPassWritesN
   platform::services().messageBoxes = &lenient;
   int shown = 0;
   int gridAtChoice = -1;
-  MainCalls.showWedgeChooser = [&] {
+  flow::windows().wedgeChooser = [&] {
     ++shown;
     gridAtChoice = NumGridPoints;
     EXPECT_EQ(PressureMethod(1), "W");
