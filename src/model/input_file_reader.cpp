@@ -599,6 +599,8 @@ void ReadHorizontalLineLoads() {
   Check(NumHorizLineLoads >= 1 && NumHorizLineLoads <= 5);
   for (int i = 1; i <= NumHorizLineLoads; ++i) {
     HorizLineElev(i) = Value(2 * i + 2);
+    // A load above the top would act on wall that is not there.
+    Check(HorizLineElev(i) <= WallTopElev);
     HorizLineLoad(i) = Value(2 * i + 3);
   }
 }
@@ -608,6 +610,7 @@ void ReadHorizontalDistributedLoad() {
   NumHorizDistPoints = Count(3);
   Check(NumHorizDistPoints >= 2 && NumHorizDistPoints <= 11);
   HorizDistElev(1) = Value(4);
+  Check(HorizDistElev(1) <= WallTopElev);  // the points fall from here
   HorizDistLoad(1) = Value(5);
   HorizDistElev(2) = Value(6);
   Check(HorizDistElev(2) < HorizDistElev(1));

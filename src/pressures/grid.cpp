@@ -69,6 +69,9 @@ void BuildElevationGrid(int Method) {
   for (int j = 1; j <= NumHorizLineLoads; ++j) pts.push_back(HorizLineElev(j));
   for (int j = 1; j <= NumHorizDistPoints; ++j) pts.push_back(HorizDistElev(j));
   SortAndClean(pts);
+  // The grid is the wall: a level above its top (a layer bottom dredged away on both
+  // sides) has no wall to act on.
+  pts.erase(pts.begin(), std::find_if(pts.begin(), pts.end(), [](double z) { return z <= WallTopElev; }));
 
   // One-foot points down to well below the dredge line, at most 200 of them.
   const double lim = MinOf(d - 5 * (WallTopElev - d), d - 50);

@@ -1,10 +1,15 @@
 // The set-up of one solution: how each side's pressures are found, the seepage values,
 // and the factors of safety in use per side, layer and method.
+#include <limits>
+
 #include "model/problem.h"
 #include "platform/services.h"
 #include "pressures/pressures.h"
 
 namespace {
+
+// Stands for the least saturated unit weight of a side without layers: no bound.
+constexpr double kNoLayerWeight = std::numeric_limits<double>::infinity();
 
 void ChoosePressureMethods() {
   for (int side = 1; side <= 2; ++side) {
@@ -18,6 +23,21 @@ void ChoosePressureMethods() {
       }
     }
   }
+}
+
+// The wedge method weighs its slices with the layers' strengths; a side given by earth
+// pressure coefficients has none, and would be solved as if its soil had K = 1.
+bool RefuseWedgeWithoutStrengths() {
+  for (int side = 1; side <= 2; ++side) {
+    if (PressureMethod(side) != "W" || SoilDataType(side) == "S") continue;
+    AbortRun = 1;
+    platform::MsgBox("The wedge method for a ground surface of more than" + NewLine +
+                         "     one point needs soil strengths, not coefficients." + NewLine +
+                         NewLine + "UNABLE TO CONTINUE.",
+                     0, "IMPROPER SOIL DATA");
+    return true;
+  }
+  return false;
 }
 
 void SetFactorsOfSafety() {
@@ -48,6 +68,7 @@ void PrepareSolution() {
   const double x = MinOf(WaterElev(2), SurfaceElev(2, 1));
 
   ChoosePressureMethods();
+  if (RefuseWedgeWithoutStrengths()) return;
   if (WaterDataType != "E") SeepageOption = "";
 
   if (!SeepageOption.empty()) {
@@ -108,8 +129,9 @@ void PrepareSolution() {
     const double l1 = 0.9999;
     double l2 = 0.9999;
     if (SeepageElev > x) l2 = (WaterElev(1) - WaterElev(2)) / (SeepageElev - x);
-    double least = 100000;
-    for (int L = 1; L <= NumSoilLayers(2); ++L) {
+    // No starting bound: saturated unit weights of any size take part.
+    double least = NumSoilLayers(2) >= 1 ? LayerSatUnitWeight(2, 1) : kNoLayerWeight;
+    for (int L = 2; L <= NumSoilLayers(2); ++L) {
       if (LayerSatUnitWeight(2, L) < least) least = LayerSatUnitWeight(2, L);
     }
     const double l3 = least / WaterUnitWeight - 1;

@@ -23,6 +23,18 @@ TEST_F(GridTest, AtMostTwoHundredOneFootPoints) {
   EXPECT_EQ(NumGridPoints, 203);
 }
 
+// A layer dredged away on both sides ends above the wall: the grid still starts at the top.
+TEST_F(GridTest, ALayerBottomAboveTheTopAddsNoPoint) {
+  for (int side = 1; side <= 2; ++side) {
+    NumSoilLayers(side) = 2;
+    SandLayer(side, 2, 30, 0, 0, 100, 120);
+    LayerBottomElev(side, 1) = 15;
+  }
+  BuildElevationGrid(1);
+  EXPECT_DOUBLE_EQ(GridElev(1), 10);
+  EXPECT_EQ(NumGridPoints, 63);
+}
+
 TEST_F(GridTest, SeedsAreKeptUnlessExactlyEqual) {
   NumSoilLayers(1) = 2;
   SandLayer(1, 2, 30, 0, 0, 100, 120);

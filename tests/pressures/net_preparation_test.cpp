@@ -198,6 +198,32 @@ TEST_F(PreparationTest, PressureMethodPerSide) {
   }
 }
 
+// The wedge method needs strengths; coefficients would be weighed as K = 1. Whichever
+// side has the second surface point, design or analysis, the preparation stops.
+TEST_F(PreparationTest, CoefficientsWithASurfaceOfMoreThanOnePointAreRefused) {
+  for (const char* mode : {"D", "A"}) {
+    for (int side = 1; side <= 2; ++side) {
+      SetUp();
+      RunMode = mode;
+      WallBottomElev = -15;
+      SoilDataType(side) = "C";
+      LayerKa(side, 1) = 0.333;
+      LayerKp(side, 1) = 3.0;
+      NumSurfacePoints(side) = 2;  // even a level second point
+      SurfaceDist(side, 2) = 10;
+      SurfaceElev(side, 2) = SurfaceElev(side, 1);
+      PrepareSolution();
+      EXPECT_EQ(AbortRun, 1) << mode << side;
+      ASSERT_EQ(boxes.shown.size(), 1u);
+      EXPECT_EQ(boxes.shown[0].title, "IMPROPER SOIL DATA");
+      EXPECT_EQ(boxes.shown[0].text,
+                "The wedge method for a ground surface of more than\n"
+                "     one point needs soil strengths, not coefficients.\n\nUNABLE TO CONTINUE.");
+      EXPECT_EQ(boxes.shown[0].buttons, 0);
+    }
+  }
+}
+
 TEST_F(PreparationTest, FactorsOfSafetyByLayerThenSideThenControl) {
   FSActive = 1.1;
   FSPassive = 1.5;
@@ -244,6 +270,20 @@ TEST_F(PreparationTest, SeepageGradientBottomAndLimit) {
   EXPECT_DOUBLE_EQ(SeepageGradient(1), 8.0 / (6 + 0 + 30));
   EXPECT_DOUBLE_EQ(SeepageBottomElev(1), -15);
   EXPECT_NEAR(SeepageGradientLimit, std::min(8.0 / 6, 0.5), 1e-12);
+}
+
+// The buoyancy limit of the gradient is the least saturated weight over the water's,
+// whatever their size (a problem given in other force units).
+TEST_F(PreparationTest, SeepageLimitWithHeavyUnitWeights) {
+  WaterDataType = "E";
+  WaterElev(1) = 8;
+  WaterElev(2) = 0;
+  SeepageOption = "A";
+  SeepageElev = 0;
+  WaterUnitWeight = 124800;
+  SandLayer(2, 1, 30, 0, 0, 150000, 124800 * 1.5);
+  PrepareSolution();
+  EXPECT_NEAR(SeepageGradientLimit, 0.5, 1e-12);
 }
 
 TEST_F(PreparationTest, SeepageOnlyWithWaterElevations) {
