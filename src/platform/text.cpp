@@ -449,6 +449,9 @@ Line& Line::value(double v, std::string_view mask, int lastColumn) {
 Line& Line::right(std::string_view t, int lastColumn) {
   const int start = lastColumn + 1 - static_cast<int>(t.size());
   if (start > column()) s_.append(static_cast<std::size_t>(start - column()), ' ');
+  // A value that cannot keep its column still keeps one blank from the item before it,
+  // so a table row always splits back into its values.
+  else if (!s_.empty() && s_.back() != ' ' && !t.empty() && t.front() != ' ') s_ += ' ';
   s_ += t;
   return *this;
 }

@@ -48,7 +48,7 @@ class Line {
   Line& spc(int n);                                 // n blanks
   Line& tab(int column);                            // blanks up to column; one blank if passed
   // The value through the mask, right-aligned so its last character is in lastColumn;
-  // a text too wide is written right after the previous item.
+  // a text too wide is written after the previous item, one blank apart.
   Line& value(double v, std::string_view mask, int lastColumn);
   // A text right-aligned to lastColumn by the same rule ("DEF" in a number column).
   Line& right(std::string_view s, int lastColumn);

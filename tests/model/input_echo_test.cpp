@@ -295,7 +295,7 @@ TEST_F(InputEchoTest, AValueTooWideForItsColumnIsNeverCut) {
   SurfaceElev(1, 1) = -1e20;
   const auto lines = EchoProblem();
   EXPECT_EQ(Between(lines, sp(10) + "  IV.A.--RIGHTSIDE", "")[3],
-            "10000000000000000000000.00-100000000000000000000.00");
+            "10000000000000000000000.00 -100000000000000000000.00");
 }
 
 // Later sections reopen the report for appending and add the lines they write.

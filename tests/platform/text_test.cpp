@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfenv>
 #include <cfloat>
 #include <climits>
 #include <cmath>
 #include <ctime>
 #include <limits>
+#include <vector>
 #include <string>
 
 #include "platform/text.h"
@@ -273,18 +275,15 @@ TEST(Line, ColumnsSpcTabZonesAndRightAlignedValues) {
   EXPECT_EQ(a.str(), std::string(19, ' ') + "12.50" + std::string(9, ' ') + "-3.00");
   EXPECT_EQ(a.column(), 39);
 
-  // Too wide: written right after the previous item; the real column goes on.
+  // Too wide: written after the previous item, one blank apart; the real column goes on.
   t::Line b;
   b.text("AB").value(-123456789.5, "####0.00", 8).value(1, "0.00", 20);
-  EXPECT_EQ(b.str(), "AB-123456789.50" + std::string(1, ' ') + "1.00");
-  t::Line exact;
-  exact.text("AB").value(1234.5, "0.00", 9);  // starts exactly after the text
-  EXPECT_EQ(exact.str(), "AB1234.50");
+  EXPECT_EQ(b.str(), "AB -123456789.50 1.00");
 
   // Texts right-aligned by the same rule.
   t::Line r;
   r.value(1.5, "0.00", 64).right("DEF", 70).right("TOO WIDE", 72);
-  EXPECT_EQ(r.str(), std::string(60, ' ') + "1.50" + std::string(3, ' ') + "DEF" + "TOO WIDE");
+  EXPECT_EQ(r.str(), std::string(60, ' ') + "1.50" + std::string(3, ' ') + "DEF" + " TOO WIDE");
 
   // Tab to a column: blanks up to it; to the column itself nothing; passed, one blank.
   t::Line c;
@@ -296,4 +295,61 @@ TEST(Line, ColumnsSpcTabZonesAndRightAlignedValues) {
   d.zone().text("A").zone().text(std::string(14, 'B')).zone().text("C");
   EXPECT_EQ(d.str(), std::string(14, ' ') + "A" + std::string(13, ' ') + std::string(14, 'B') +
                          std::string(14, ' ') + "C");
+}
+
+namespace {
+// A results row as the report writes it: elevation, moment, shear, deflection, pressure.
+std::string ResultsRow(double elev, double moment, double shear, double defl, double press) {
+  t::Line l;
+  l.value(elev, "####0.00", 14)
+      .value(moment, "0.0000E+00", 28)
+      .value(shear, "####0.", 42)
+      .value(defl, "0.0000E+00", 60)
+      .value(press, "####0.00", 73);
+  return l.str();
+}
+
+std::vector<std::string> Words(const std::string& row) {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < row.size();) {
+    const auto b = row.find_first_not_of(' ', i);
+    if (b == std::string::npos) break;
+    const auto e = std::min(row.find(' ', b), row.size());
+    out.push_back(row.substr(b, e - b));
+    i = e;
+  }
+  return out;
+}
+}  // namespace
+
+TEST(Line, AValueThatCannotKeepItsColumnStaysOneBlankFromTheItemBefore) {
+  struct Case {
+    double elev, moment, shear, defl, press;
+    std::string row;
+  } cases[] = {
+      // Ordinary values end in their columns.
+      {10, 312.21, -45, 0.0123, 2.5,
+       "         10.00    3.1221E+02          -45.        1.2300E-02         2.50"},
+      // A pressure that fills its whole column: before, "3.1221E+022699286466.80".
+      {10, 0, 0, 312.21, 2699286466.8,
+       "         10.00    0.0000E+00            0.        3.1221E+02 2699286466.80"},
+      // Every value too wide still splits into five.
+      {-1e13, -3.1e300, -2.7e12, -1e-300, 1.2e13,
+       "-10000000000000.00 -3.1000E+300 -2700000000000. -1.0000E-300 12000000000000.00"},
+  };
+  for (const auto& c : cases) {
+    const std::string row = ResultsRow(c.elev, c.moment, c.shear, c.defl, c.press);
+    EXPECT_EQ(row, c.row);
+    const auto words = Words(row);
+    ASSERT_EQ(words.size(), 5u) << row;
+    EXPECT_EQ(t::Val(words[4]), t::Val(t::Format(c.press, "####0.00"))) << row;
+  }
+  // A label ending in its colon keeps a blank from a value too wide for the column.
+  t::Line label;
+  label.spc(5).text("WALL BOTTOM ELEV. (FT)     :").value(-1e20, "####0.00", 45);
+  EXPECT_EQ(label.str(), std::string(5, ' ') + "WALL BOTTOM ELEV. (FT)     : -100000000000000000000.00");
+  // A value that starts with its own blank needs none added.
+  t::Line own;
+  own.text("X").right(" 12", 3);
+  EXPECT_EQ(own.str(), "X 12");
 }
