@@ -4,6 +4,7 @@
 
 #include "model/problem.h"
 #include "platform/services.h"
+#include "pressures/finite_values.h"
 #include "pressures/pressures.h"
 
 namespace {
@@ -45,9 +46,7 @@ void ReportNoSignChange() {
                    0, "INVALID NET ACTIVE PRESSURE DISTRIBUTION");
 }
 
-}  // namespace
-
-void ComputeNetPressures() {
+void ComputeNetDiagrams() {
   for (int p = 1; p <= NumGridPoints; ++p) {
     for (int k = 1; k <= 2; ++k) {
       NetPressureA(p, k) =
@@ -147,6 +146,16 @@ void ComputeNetPressures() {
       NetPressureP(q, k) = (below[6] + above[6]) / 2;
     }
   }
+}
+
+}  // namespace
+
+void ComputeNetPressures() {
+  // Sides and water first: a value that is not finite would pass for a missing zero
+  // point. A solution already ended has said why.
+  if (AbortRun == 0 && !PressuresAreFinite()) return;
+  ComputeNetDiagrams();
+  if (AbortRun == 0) PressuresAreFinite();
 }
 
 void ComputeInitialPressures() {

@@ -6,6 +6,7 @@
 
 #include "model/problem_data.h"
 #include "platform/services.h"
+#include "pressures/finite_values.h"
 #include "pressures/pressure_data.h"
 #include "wall/wall.h"
 
@@ -174,7 +175,50 @@ bool ShearOrPressureJumps(int g) {
 
 }  // namespace
 
+namespace {
+
+// A given wall's E x I must leave its deflections finite numbers (1E-320 does not).
+void RequireFiniteStiffness() {
+  if (RunMode != "A") return;
+  const double ei = WallModulusE * WallInertia;
+  const std::string cause = "     E x I OF THE WALL IS TOO SMALL OR TOO LARGE.";
+  RequireFinite(ei, "E x I OF THE WALL", cause);
+  RequireFinite(ei > 0 ? 1728 / ei : std::nan(""), "1728 / (E x I)", cause);
+}
+
+// Every value of the profiles and of the wall's summary that the report prints.
+void RequireFiniteResults(int m) {
+  const std::string ei = RunMode == "A" ? "     E x I OF THE WALL IS TOO SMALL." : "";
+  for (int p = 1; p <= TipIndex(m); ++p) {
+    const double z = ResultElev(p);
+    RequireFinite(z, "A RESULT ELEVATION");
+    RequireFiniteAt(ResultMoment(p), "THE MOMENT", z);
+    RequireFiniteAt(ResultShear(p), "THE SHEAR", z);
+    RequireFiniteAt(ResultDeflection(p), "THE DEFLECTION", z, ei);
+    RequireFiniteAt(ResultNetPressure(p), "THE NET PRESSURE", z);
+  }
+  RequireFinite(TipElev(m), "THE TIP ELEVATION");
+  RequireFinite(ToePressure(m), "THE TOE PRESSURE");
+  RequireFinite(AnchorForce(m), "THE ANCHOR FORCE");
+  RequireFinite(MaxMoment(m, 1), "THE LARGEST MOMENT");
+  RequireFinite(MaxMoment(m, 2), "THE ELEVATION OF THE LARGEST MOMENT");
+  RequireFinite(MaxDeflection(m, 1), "THE LARGEST DEFLECTION", ei);
+  RequireFinite(MaxDeflection(m, 2), "THE ELEVATION OF THE LARGEST DEFLECTION");
+}
+
+void BuildResultProfiles(int Method);
+
+}  // namespace
+
 void ExtractResultProfiles(int Method) {
+  if (!FiniteGuarded(RequireFiniteStiffness)) return;
+  BuildResultProfiles(Method);
+  if (AbortRun == 0) FiniteGuarded([Method] { RequireFiniteResults(Method); });
+}
+
+namespace {
+
+void BuildResultProfiles(int Method) {
   const double f = (RunMode == "A") ? 1728 / (WallModulusE * WallInertia) : 1728;
   const int n = TipIndex(Method);
   const int m = Method;
@@ -303,3 +347,5 @@ void ExtractResultProfiles(int Method) {
     MaxMoment(m, 2) = elev;
   }
 }
+
+}  // namespace

@@ -8,6 +8,7 @@
 #include "model/report_layout.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "pressures/finite_values.h"
 #include "wall/rowe.h"
 
 namespace {
@@ -116,20 +117,28 @@ void WriteNotes(ReportSection& out, const Applicability& a) {
 void WriteTrailingBlanks(ReportSection& out) { out.blank(5); }
 
 // Flexibility number and moment ratio of every section, written before anything else so
-// the curves window has them whatever the variant.
-void ComputeSectionQuantities(double H, int NumSections) {
+// the curves window has them whatever the variant. False (after the box) when a section
+// gives a value that is not a finite number.
+bool ComputeSectionQuantities(double H, int NumSections) {
   const double freeEarthMoment = std::fabs(MaxMoment(1, 1)) * 12;
   for (int i = 1; i <= NumSections; ++i) {
     PileLogRho(i) = std::log(std::pow(H, 4) / (PileSectionProps(i, 2) * PileEModulus(i))) /
                     std::log(10.0);
     PileMomentRatio(i) = PileAllowStress(i) * PileSectionProps(i, 1) / freeEarthMoment;
   }
+  return FiniteGuarded([&] {
+    const std::string cause = "     CHECK THE PILE SECTION PROPERTIES.";
+    for (int i = 1; i <= NumSections; ++i) {
+      RequireFinite(PileLogRho(i), "LOG(H^4/EI) OF A PILE SECTION", cause);
+      RequireFinite(PileMomentRatio(i), "THE MOMENT RATIO OF A PILE SECTION", cause);
+    }
+  });
 }
 
 }  // namespace
 
 void ReportRoweReductionSand(double& H, double& Alpha, double& Beta, int& NumSections) {
-  ComputeSectionQuantities(H, NumSections);
+  if (!ComputeSectionQuantities(H, NumSections)) return;
   const Applicability a = WallApplicability(Alpha, Beta);
   const bool applied = a.applies();
   if (!applied) RoweSoilType = 0;
@@ -218,7 +227,7 @@ void ReportRoweReductionClay(double& H, double& Alpha, double& Beta, int& NumSec
   double Sn = 0;
   if (snDefined && c > 0) Sn = c / sigma * std::sqrt(1 + adhesion / c);
 
-  ComputeSectionQuantities(H, NumSections);
+  if (!ComputeSectionQuantities(H, NumSections)) return;
   Applicability a = WallApplicability(Alpha, Beta);
   a.snLow = snDefined && Sn < 0.5;
   a.snHigh = !snDefined || Sn > 2.5;

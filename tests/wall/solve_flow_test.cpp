@@ -17,6 +17,7 @@
 #include "support/scoped_env.h"
 #include "support/scratch_dir.h"
 #include "wall/solve_flow.h"
+#include "wall/wall.h"
 
 namespace fs = std::filesystem;
 using platform::Answer;
@@ -35,6 +36,7 @@ using support::ReadBytes;
 class SolveFlow : public ::testing::Test {
  protected:
   void SetUp() override {
+    InitRoweTables();  // as the program does at start: the moment reduction reads them
     dir = support::MakeScratchDir("queldar-sf");
     ASSERT_FALSE(dir.empty());
     startDir = fs::current_path();

@@ -1,0 +1,87 @@
+// Input the methods cannot take, or whose results are not numbers, ends the solution with
+// a box that says why and status 1: never a report of wrong or unreadable values.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/solve_file_runner.h"
+
+namespace {
+
+using support::RunSolveFile;
+using NoFailureAsSuccessTest = support::ScratchDirTest;
+
+// surfaces: both SURFACE lines.
+std::string Problem(const std::string& control, const std::string& wall, const std::string& surfaces,
+                    const std::string& soil) {
+  return "'SMALLEST INPUT\nCONTROL " + control + "\nWALL " + wall + "\n" + surfaces + soil + "FINISHED\n";
+}
+
+const std::string kLevel = "SURFACE RIGHTSIDE 1 0 10\nSURFACE LEFTSIDE 1 0 0\n";
+const std::string kSand = "SOIL BOTH STRENGTHS 1\n120 110 30 0 0 0\n";
+
+TEST_F(NoFailureAsSuccessTest, RefusedSolutionsSayWhyAndEndWithStatusOne) {
+  const std::string improperSoil =
+      "=== IMPROPER SOIL DATA [0]\nThe wedge method for a ground surface of more than\n"
+      "     one point needs soil strengths, not coefficients.\n\nUNABLE TO CONTINUE.\n===";
+  const std::string stiffness =
+      "=== NON-FINITE RESULT [0]\n1728 / (E x I) IS NOT A FINITE NUMBER.\n"
+      "     E x I OF THE WALL IS TOO SMALL OR TOO LARGE.\n\n     UNABLE TO CONTINUE.\n===";
+  const std::string deflection =
+      "=== NON-FINITE RESULT [0]\nTHE DEFLECTION IS NOT A FINITE NUMBER\nAT ELEVATION 10.00 (FT).\n"
+      "     E x I OF THE WALL IS TOO SMALL.\n\n     UNABLE TO CONTINUE.\n===";
+  const struct {
+    const char* what;
+    std::string file;
+    std::string box;
+  } cases[] = {
+      // A level second point still sends the side to the wedge method.
+      {"coefficients, two surface points",
+       Problem("CANTILEVER DESIGN", "10", "SURFACE RIGHTSIDE 2 0 10\n10 10\nSURFACE LEFTSIDE 1 0 0\n",
+               "SOIL BOTH COEFFICIENTS 1\n120 110 0.333 3.0\n"),
+       improperSoil},
+      {"coefficients in front, falling, anchored analysis",
+       Problem("ANCHORED ANALYSIS", "10 8 -10 29E6 38.3",
+               "SURFACE RIGHTSIDE 1 0 10\nSURFACE LEFTSIDE 2 0 0\n20 -2\n",
+               "SOIL RIGHTSIDE STRENGTHS 1\n120 110 30 0 0 0\nSOIL LEFTSIDE COEFFICIENTS 1\n120 110 0.333 3.0\n"),
+       improperSoil},
+      {"E of 1E-320, cantilever", Problem("CANTILEVER ANALYSIS", "10 -10 1E-320 38.3", kLevel, kSand),
+       stiffness},
+      {"I of 1E-320, anchored", Problem("ANCHORED ANALYSIS", "10 8 -10 29E6 1E-320", kLevel, kSand),
+       stiffness},
+      {"deflections beyond any number", Problem("CANTILEVER ANALYSIS", "10 -10 1E-306 38.3", kLevel, kSand),
+       deflection},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string input = WriteFile("smallest.dat", c.file);
+    const std::string report = PathOf("smallest.out");
+    const auto run = RunSolveFile({"--wedge", "S", input, report}, PathOf(""));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find(c.box), std::string::npos) << run.output;
+    const std::string text = ReadBytes(report);
+    EXPECT_EQ(text.find("INF"), std::string::npos);
+    EXPECT_EQ(text.find("NAN"), std::string::npos);
+  }
+}
+
+// A layer dredged away on both sides ends above the wall: valid data, and the results
+// still run from the wall top down.
+TEST_F(NoFailureAsSuccessTest, ALayerBottomAboveTheTopLeavesTheResultsOnTheWall) {
+  const std::string input =
+      WriteFile("dredged.dat", Problem("CANTILEVER DESIGN", "10", kLevel,
+                                       "SOIL BOTH STRENGTHS 2\n120 110 30 0 0 0 15 0\n120 110 30 0 0 0\n"));
+  const std::string report = PathOf("dredged.out");
+  const auto run = RunSolveFile({input, report}, PathOf(""));
+  ASSERT_EQ(run.status, 0) << run.output;
+  const std::string text = ReadBytes(report);
+  const auto head = text.find("(FT)        (LB-FT)");
+  ASSERT_NE(head, std::string::npos);
+  const auto row = text.find('\n', head) + 1;
+  EXPECT_EQ(text.substr(row, 15), "         10.00 ");
+  EXPECT_EQ(text.find("AT ELEVATION (FT)    :       15.00"), std::string::npos);
+}
+
+}  // namespace
