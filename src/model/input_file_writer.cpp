@@ -45,15 +45,23 @@ std::string ZPassive(double passive) { return passive != 0 ? S(passive) : " "; }
 
 std::string SideWord(int side) { return side == 1 ? "RIGHTSIDE" : "LEFTSIDE"; }
 
+// A factor of safety keeps its familiar two decimals only when they read back as the
+// same factor: "1.004" written as "1.00" would design another wall, and "0.00" is
+// refused by the reader.
+std::string Factor(double fs) {
+  const std::string twoDecimals = text::Format(fs, "#0.00");
+  return text::Val(twoDecimals) == fs ? twoDecimals : text::NumberToTextPlain(fs);
+}
+
 void WriteControlLine() {
   const std::string t = WallType == "A" ? "ANCHORED" : "CANTILEVER";
   const std::string m = RunMode == "A" ? "ANALYSIS" : "DESIGN";
   std::string f1, f2;
   if (RunMode == "A") {
-    if (AnalysisFSOption != 1) f1 = text::Format(FSActive, "#0.00");
+    if (AnalysisFSOption != 1) f1 = Factor(FSActive);
   } else {
-    f1 = text::Format(FSActive, "#0.00");
-    f2 = text::Format(FSPassive, "#0.00");
+    f1 = Factor(FSActive);
+    f2 = Factor(FSPassive);
   }
   Emit("CONTROL" + s(2) + t + s(2) + m + s(2) + f1 + s(2) + f2);
 }

@@ -100,11 +100,13 @@ void saveCurrentAs(bool input, std::string& chosen, std::string& current) {
 bool writeNewTemp(const char* extension, std::string& current, int& fileNum, void (*writer)()) {
   // The first free TEMPn, claimed by creating it: a name held by anything at all (another
   // run's file, a link) is passed over, never written through.
+  // It is written on the descriptor of that creation, never reopened by name.
   std::string name;
+  fileNum = files::FreeFile();
   files::NewFile got = files::NewFile::Taken;
   for (long n = 0; got == files::NewFile::Taken; ++n) {
     name = files::JoinPath(TempDir, "TEMP" + std::to_string(n) + extension);
-    got = files::CreateNew(name);
+    got = files::CreateNewOpen(name, files::Mode::Output, fileNum);
   }
   if (got != files::NewFile::Created) {
     fileErrorMessage(name, "cannot be created.");
@@ -112,11 +114,6 @@ bool writeNewTemp(const char* extension, std::string& current, int& fileNum, voi
   }
   current = name;
   AddTempFileName(name);
-  fileNum = files::FreeFile();
-  if (!files::Open(name, files::Mode::Output, fileNum)) {
-    fileErrorMessage(name, "cannot be created.");
-    return false;
-  }
   writer();
   if (!files::CloseChecked(fileNum)) {
     fileErrorMessage(name, "cannot be written.");

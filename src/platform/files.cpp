@@ -1,11 +1,16 @@
 #include "platform/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ext/stdio_filebuf.h>
 #include <filesystem>
-#include <fstream>
+#include <iostream>
 #include <map>
 #include <memory>
 #include <system_error>
@@ -18,8 +23,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Every file is held by the descriptor it was opened with, so a file created under a
+// fresh name is written through that descriptor and never looked up by its name again.
+using DescriptorBuffer = __gnu_cxx::stdio_filebuf<char>;
+
 struct OpenFile {
-  std::fstream stream;
+  std::unique_ptr<DescriptorBuffer> buffer;
+  std::iostream stream{nullptr};
   Mode mode = Mode::Input;
   long linesWritten = 0;
   bool lastWasWrite = false;  // a binary file switching between reading and writing seeks
@@ -60,6 +70,45 @@ bool writeRaw(OpenFile& f, const char* data, std::size_t n) {
   return !f.failed;
 }
 
+int OpenFlags(Mode mode) {
+  switch (mode) {
+    case Mode::Input: return O_RDONLY;
+    case Mode::Output: return O_WRONLY | O_CREAT | O_TRUNC;
+    case Mode::Append: return O_WRONLY | O_CREAT | O_APPEND;
+    case Mode::Binary: return O_RDWR | O_CREAT;
+  }
+  return O_RDONLY;
+}
+
+std::ios::openmode StreamMode(Mode mode) {
+  switch (mode) {
+    case Mode::Input: return std::ios::binary | std::ios::in;
+    case Mode::Output: return std::ios::binary | std::ios::out;
+    case Mode::Append: return std::ios::binary | std::ios::out | std::ios::app;
+    case Mode::Binary: return std::ios::binary | std::ios::in | std::ios::out;
+  }
+  return std::ios::binary | std::ios::in;
+}
+
+// Enters an open descriptor in the table under fileNum; the table owns it from here.
+bool Adopt(int fd, Mode mode, int fileNum) {
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  auto f = std::make_unique<OpenFile>();
+  f->mode = mode;
+  f->buffer = std::make_unique<DescriptorBuffer>(fd, StreamMode(mode));
+  if (!f->buffer->is_open()) {
+    ::close(fd);
+    return false;
+  }
+  f->stream.rdbuf(f->buffer.get());
+  table()[fileNum] = std::move(f);
+  return true;
+}
+
 }  // namespace
 
 int FreeFile() {
@@ -71,29 +120,13 @@ int FreeFile() {
   return n;
 }
 
-bool Open(const std::string& path, Mode mode, int fileNum) {
+bool Open(const std::string& path, Mode mode, int fileNum, Links links) {
   if (fileNum < 1 || find(fileNum) || path.empty()) return false;
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) return false;
-  auto f = std::make_unique<OpenFile>();
-  f->mode = mode;
-  std::ios::openmode m = std::ios::binary;
-  switch (mode) {
-    case Mode::Input: m |= std::ios::in; break;
-    case Mode::Output: m |= std::ios::out | std::ios::trunc; break;
-    case Mode::Append: m |= std::ios::out | std::ios::app; break;
-    case Mode::Binary:
-      m |= std::ios::in | std::ios::out;
-      if (!fs::exists(path, ec)) {
-        std::ofstream create(path, std::ios::binary);
-        if (!create) return false;
-      }
-      break;
-  }
-  f->stream.open(path, m);
-  if (!f->stream.is_open()) return false;
-  table()[fileNum] = std::move(f);
-  return true;
+  int flags = OpenFlags(mode) | O_CLOEXEC;
+  if (links == Links::Refuse) flags |= O_NOFOLLOW;
+  const int fd = ::open(path.c_str(), flags, 0666);
+  if (fd < 0) return false;
+  return Adopt(fd, mode, fileNum);
 }
 
 bool IsOpen(int fileNum) { return find(fileNum) != nullptr; }
@@ -107,8 +140,7 @@ bool CloseChecked(int fileNum) {
     f.stream.flush();
     ok = ok && f.stream.good();
   }
-  f.stream.close();
-  ok = ok && !f.stream.fail();
+  ok = f.buffer->close() != nullptr && ok;
   table().erase(it);
   return ok;
 }
@@ -222,11 +254,17 @@ bool Exists(const std::string& path) {
 
 NewFile CreateNew(const std::string& path) {
   if (path.empty()) return NewFile::Failed;
-  // "x": exclusive creation, failing on a name that exists.
-  errno = 0;
-  std::FILE* f = std::fopen(path.c_str(), "wbx");
-  if (!f) return errno == EEXIST ? NewFile::Taken : NewFile::Failed;
-  return std::fclose(f) == 0 ? NewFile::Created : NewFile::Failed;
+  // Exclusive creation, failing on a name that exists (a dangling link included).
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return errno == EEXIST ? NewFile::Taken : NewFile::Failed;
+  return ::close(fd) == 0 ? NewFile::Created : NewFile::Failed;
+}
+
+NewFile CreateNewOpen(const std::string& path, Mode mode, int fileNum) {
+  if (path.empty() || fileNum < 1 || find(fileNum) || mode == Mode::Input) return NewFile::Failed;
+  const int fd = ::open(path.c_str(), OpenFlags(mode) | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return errno == EEXIST ? NewFile::Taken : NewFile::Failed;
+  return Adopt(fd, mode, fileNum) ? NewFile::Created : NewFile::Failed;
 }
 
 long long FileLen(const std::string& path) {

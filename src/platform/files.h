@@ -11,8 +11,13 @@ namespace platform::files {
 
 enum class Mode { Input, Output, Append, Binary };
 
+// Whether Open follows a symbolic link at the path. Files the program made for itself in
+// a shared folder refuse: a link put there by someone else is never followed.
+enum class Links { Follow, Refuse };
+
 int FreeFile();                                      // smallest unused number from 1
-bool Open(const std::string& path, Mode mode, int fileNum);  // false when it cannot be opened
+// False when it cannot be opened.
+bool Open(const std::string& path, Mode mode, int fileNum, Links links = Links::Follow);
 bool IsOpen(int fileNum);
 void Close(int fileNum);                             // flushes
 void CloseAll();
@@ -39,6 +44,10 @@ bool Exists(const std::string& path);
 // step, so two programs sharing a folder never both get the same name.
 enum class NewFile { Created, Taken, Failed };  // Taken: the name exists already
 NewFile CreateNew(const std::string& path);
+// The same, and the new file opened as fileNum (output, append or binary) on the
+// descriptor of that creation: the name is never looked up again, so a link swapped in
+// for it afterwards is never written through.
+NewFile CreateNewOpen(const std::string& path, Mode mode, int fileNum);
 long long FileLen(const std::string& path);          // -1 when missing
 bool Kill(const std::string& path);
 std::string JoinPath(const std::string& dir, const std::string& name);

@@ -59,23 +59,25 @@ void WriteResultsFile(int Method) {
   ResultsFileNum = files::FreeFile();
   const std::string folder = files::TempFolder();
   // The smallest free number, claimed by creating the file: another run writing into the
-  // same folder at the same moment then takes the next number instead of this file.
+  // same folder at the same moment then takes the next number instead of this file. It
+  // is written on the descriptor of that creation, so nothing put in its name's place
+  // (a link to another file) is ever written through.
   files::NewFile got = files::NewFile::Taken;
   for (int n = 0; got == files::NewFile::Taken; ++n) {
     ResultsFileNames(Method) =
         files::JoinPath(folder, "ZZ" + std::to_string(Method) + std::to_string(n));
-    got = files::CreateNew(ResultsFileNames(Method));
+    got = files::CreateNewOpen(ResultsFileNames(Method), files::Mode::Binary, ResultsFileNum);
   }
   const bool claimed = got == files::NewFile::Created;
   const std::string name = ResultsFileNames(Method);
-  if (claimed) AddTempFileName(name);
 
   WrittenFile& w = gWritten[static_cast<std::size_t>(Method)];
   w = WrittenFile{};
-  if (!claimed || !files::Open(name, files::Mode::Binary, ResultsFileNum)) {
+  if (!claimed) {
     ResultsFileFailure(name, "COULD NOT BE CREATED.");
     return;
   }
+  AddTempFileName(name);
   bool ok = true;
   auto put = [&](double v) { ok = ok && files::PutDouble(ResultsFileNum, v); };
   for (const auto* profile : {&ResultElev, &ResultMoment, &ResultShear, &ResultDeflection,
@@ -125,7 +127,7 @@ void ReadResultsFile(int Method) {
     return;
   }
   ResultsFileNum = files::FreeFile();
-  if (!files::Open(name, files::Mode::Binary, ResultsFileNum)) {
+  if (!files::Open(name, files::Mode::Binary, ResultsFileNum, files::Links::Refuse)) {
     ResultsFileFailure(name, "COULD NOT BE OPENED.");
     return;
   }

@@ -40,7 +40,9 @@ class MenuStates : public AppTest {
   void expectRow(const MenuRow& r) {
     SCOPED_TRACE(r.state);
     const auto check = [](int want, bool got, const char* what) {
-      if (want >= 0) EXPECT_EQ(want == 1, got) << what;
+      if (want >= 0) {
+        EXPECT_EQ(want == 1, got) << what;
+      }
     };
     check(r.fileMenu, topOn("mnuFile"), "File menu");
     for (int i : {0, 1, 7}) check(r.newOpenExit, item("mnuFileItem", i)->isEnabled(), "New/Open/Exit");
@@ -49,7 +51,9 @@ class MenuStates : public AppTest {
     check(r.saveInput, item("mnuSaveItem", 0)->isEnabled(), "Save > Input Data");
     check(r.saveOutput, item("mnuSaveItem", 1)->isEnabled(), "Save > Output Data");
     check(r.editMenu, topOn("mnuEdit"), "Edit menu");
-    if (r.editCaption) EXPECT_EQ(item("mnuEditItem", 0)->text().toStdString(), r.editCaption);
+    if (r.editCaption) {
+      EXPECT_EQ(item("mnuEditItem", 0)->text().toStdString(), r.editCaption);
+    }
     check(r.viewMenu, topOn("mnuView"), "View menu");
     for (int i : {0, 1, 2}) check(r.view02, item("mnuViewItem", i)->isEnabled(), "View 0-2");
     check(r.view3, item("mnuViewItem", 3)->isEnabled(), "View 3");

@@ -104,8 +104,8 @@ TEST_F(InputFileTest, WrittenProblemsReadBackTheSame) {
 }
 
 TEST_F(InputFileTest, TheDocumentedDifferencesAfterWritingAndReading) {
-  // Keyboard entry can hold what a file cannot give back: small letters, three decimals
-  // on the control factors, side factors on a coefficient soil, 16+ significant digits.
+  // Keyboard entry can hold what a file cannot give back: small letters, side factors on
+  // a coefficient soil, 16+ significant digits. Factors of safety come back whole.
   ASSERT_EQ(Read(kRichDesign), 0);
   HeadingLines(1) = "'lower case";
   FSActive = 1.234;
@@ -113,10 +113,42 @@ TEST_F(InputFileTest, TheDocumentedDifferencesAfterWritingAndReading) {
   SurfaceDist(1, 2) = 0.1 + 0.2;  // 0.30000000000000004
   ASSERT_EQ(ReadPath(WriteProblem("diff.dat")), 0);
   EXPECT_EQ(HeadingLines(1), "'LOWER CASE ");
-  EXPECT_EQ(FSActive, 1.23);
+  EXPECT_EQ(FSActive, 1.234);
   EXPECT_EQ(SideFSActive(2), 0);
   EXPECT_EQ(SurfaceDist(1, 2), 0.3);
   EXPECT_EQ(LayerBottomElev(1, 3), -200000);
+}
+
+TEST_F(InputFileTest, FactorsOfSafetyKeepTwoDecimalsOnlyWhenTheyReadBackTheSame) {
+  struct Case {
+    const char* control;  // as the file gives it
+    const char* written;  // as the writer gives it back
+    double active, passive;
+  } cases[] = {
+      {"CONTROL CANTILEVER DESIGN 1 1.5", "CONTROL  CANTILEVER  DESIGN  1.00  1.50", 1, 1.5},
+      // Three decimals were written as "1.00  1.51" and designed another wall.
+      {"CONTROL CANTILEVER DESIGN 1.004 1.506", "CONTROL  CANTILEVER  DESIGN  1.004  1.506", 1.004, 1.506},
+      // "0.00" would be refused by the reader.
+      {"CONTROL CANTILEVER DESIGN .001 0.00001", "CONTROL  CANTILEVER  DESIGN  .001  1E-05", 0.001, 0.00001},
+      {"CONTROL CANTILEVER DESIGN 123.456 1E3", "CONTROL  CANTILEVER  DESIGN  123.456  1000.00", 123.456, 1000},
+      {"CONTROL CANTILEVER ANALYSIS 1.2345", "CONTROL  CANTILEVER  ANALYSIS  1.2345  ", 1.2345, 0},
+      {"CONTROL CANTILEVER ANALYSIS 0.1", "CONTROL  CANTILEVER  ANALYSIS  0.10  ", 0.1, 0},
+  };
+  const std::string rest =
+      "WALL 10 -10 29E6 100\nSURFACE RIGHTSIDE 1 0 10\nSURFACE LEFTSIDE 1 0 0\n"
+      "SOIL BOTH STRENGTHS 1\n100 100 30 0 0 0\nFINISHED\n";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.control);
+    const std::string file = "'FACTORS\n" + std::string(c.control) + "\n" + rest;
+    ASSERT_EQ(Read(file.c_str()), 0);
+    const std::string written = WriteProblem("factors.dat");
+    EXPECT_EQ(CrLfLines(written)[1], c.written);
+    ASSERT_EQ(ReadPath(written), 0);
+    EXPECT_EQ(FSActive, c.active);
+    if (RunMode == "D") {
+      EXPECT_EQ(FSPassive, c.passive);
+    }
+  }
 }
 
 TEST_F(InputFileTest, ThePrinterGetsTheSameLinesAndTheSameCount) {

@@ -48,7 +48,9 @@ TEST_F(GridTest, SeedsAreKeptUnlessExactlyEqual) {
   for (int p = 1; p <= NumGridPoints; ++p) {
     if (GridElev(p) == -3) ++at3;
     if (std::fabs(GridElev(p) - 0.3) < 1e-12) ++near03;
-    if (p > 1) EXPECT_LT(GridElev(p), GridElev(p - 1));
+    if (p > 1) {
+      EXPECT_LT(GridElev(p), GridElev(p - 1));
+    }
   }
   EXPECT_EQ(at3, 1);
   EXPECT_EQ(near03, 2);

@@ -204,8 +204,12 @@ TEST(WallBeam, GridPointsAHairApartDoNotSpoilTheSolution) {
         const double d = -ResultElev(k);
         const double V = w0 * d * d / (2 * L) - R, M = w0 * d * d * d / (6 * L) - R * d;
         const double y = w0 * std::pow(d, 5) / (120 * L) - R * d * d * d / 6 + theta0 * d;
-        if (k < n) EXPECT_NEAR(ResultMoment(k), M, 1e-6 * w0 * L * L) << k;
-        if (k < n || toeCode == 2) EXPECT_NEAR(ResultShear(k), V, 1e-6 * w0 * L) << k;
+        if (k < n) {
+          EXPECT_NEAR(ResultMoment(k), M, 1e-6 * w0 * L * L) << k;
+        }
+        if (k < n || toeCode == 2) {
+          EXPECT_NEAR(ResultShear(k), V, 1e-6 * w0 * L) << k;
+        }
         EXPECT_NEAR(ResultDeflection(k), 1728 * y, 1e-6 * 1728 * w0 * L * L * L * L) << k;
       }
       if (toeCode == 1) {
