@@ -19,6 +19,7 @@
 #include "model/working_files.h"
 #include "platform/qt/latin1.h"
 #include "platform/qt/screen.h"
+#include "plots/result_window.h"
 #include "pressures/pressures.h"
 #include "wall/rowe.h"
 #include "wall/solve_flow.h"
@@ -138,6 +139,9 @@ DIRADERU::DIRADERU() : platform::Form("DIRADERU") {
   addHelpMenu();
 
   flow::windows().endProgram = [this] { endProgram(); };
+  flow::windows().cantileverPlots = [] { ShowResultWindow(plots::ResultWindowKind::Cantilever); };
+  flow::windows().freeEarthPlots = [] { ShowResultWindow(plots::ResultWindowKind::FreeEarth); };
+  flow::windows().fixedEarthPlots = [] { ShowResultWindow(plots::ResultWindowKind::FixedEarth); };
   flow::windows().wedgeChooser = [this] {
     syncMenus();
     platform::ShowModal<WEDGMETH>();

@@ -277,6 +277,23 @@ QMenu* Form::addTopMenu(const QString& name, const QString& caption) {
   return m;
 }
 
+QAction* Form::addTopItem(const QString& arrayName, int index, const QString& caption,
+                          std::function<void(int)> onClick) {
+  const int heightBefore = menuBarHeight();
+  QAction* a = ensureMenuBar()->addAction(caption);
+  a->setObjectName(QString("%1(%2)").arg(arrayName).arg(index));
+  QObject::connect(a, &QAction::triggered, this, [onClick = std::move(onClick), index] {
+    if (onClick) onClick(index);
+  });
+  MenuArray& arr = menus_[arrayName];
+  if (arr.size() <= index) arr.items.resize(static_cast<std::size_t>(index) + 1, nullptr);
+  arr.items[static_cast<std::size_t>(index)] = a;
+  const int grow = menuBarHeight() - heightBefore;
+  if (grow != 0) resize(width(), height() + grow);
+  relayout();
+  return a;
+}
+
 QMenu* Form::topMenu(const QString& name) const {
   if (!menuBar_) return nullptr;
   for (QAction* a : menuBar_->actions())

@@ -104,6 +104,10 @@ class Form : public QDialog {
   // menu bar: the client keeps its size and the outer height grows by the bar.
   QMenu* addTopMenu(const QString& name, const QString& caption);
   QMenu* topMenu(const QString& name) const;
+  // A menu bar item that opens no menu, as the only element `index` of its control array
+  // (mnuFinished(4)): a click runs onClick(index). Elements below `index` stay nullptr.
+  QAction* addTopItem(const QString& arrayName, int index, const QString& caption,
+                      std::function<void(int)> onClick);
   // Adds the items of a control array to a menu; onClick gets the item's index.
   MenuArray& addMenuItems(QMenu* menu, const QString& arrayName, const QStringList& captions,
                           std::function<void(int)> onClick);
