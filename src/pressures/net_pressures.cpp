@@ -1,5 +1,6 @@
 // The net pressure diagrams the wall design works with, their zero point below the
 // dredge line and the resultant above it.
+#include <algorithm>
 #include <cmath>
 
 #include "model/problem.h"
@@ -156,6 +157,16 @@ void ComputeNetPressures() {
   if (AbortRun == 0 && !PressuresAreFinite()) return;
   ComputeNetDiagrams();
   if (AbortRun == 0) PressuresAreFinite();
+}
+
+double NetPressureScale() {
+  double largest = 0;
+  for (int p = 1; p <= LastRegularGridPoint(); ++p) {
+    for (int k = 1; k <= 2; ++k) {
+      largest = std::max({largest, std::fabs(NetPressureA(p, k)), std::fabs(NetPressureP(p, k))});
+    }
+  }
+  return largest > 0 ? largest : 1;
 }
 
 void ComputeInitialPressures() {

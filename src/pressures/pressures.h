@@ -62,6 +62,10 @@ void EvaluateSurchargeLoad(int Side, int FirstPoint, int Kind, int LoadIndex);
 
 // ---- net pressures ----
 void ComputeNetPressures();
+// The problem's own pressure scale: the largest net pressure, either diagram, on the
+// regular grid points (psf); 1 when every one is 0. Tolerances on forces and moments
+// are taken relative to it, so that a problem given in other force units solves alike.
+double NetPressureScale();
 
 // The initial pressure pass of a design solution for method 1, after PrepareSolution
 // and the wedge-method choice: side 1 then side 2 by Coulomb coefficients or by the

@@ -120,6 +120,7 @@ void DesignFreeEarthWall(int& AnchorIndex) {
     int interpolations = 0;
     double Fp = 0, Mp = 0;
     Bracket bracket{0, 0};
+    const BalanceTolerance tol = DesignBalanceTolerance();
     for (;;) {
       if (!interpolated) {
         ++T;
@@ -144,7 +145,7 @@ void DesignFreeEarthWall(int& AnchorIndex) {
         FailNoSolution();
         return;
       }
-      if (std::fabs(M) <= 1.0) break;
+      if (std::fabs(M) <= tol.moment) break;
       if (M <= 0 || interpolated) {
         if (++interpolations > kMaxRefinementPasses) {
           FailNoSolution();
@@ -215,6 +216,7 @@ void DesignFixedEarthWall(int& AnchorIndex) {
     int T = 0;
     bool newPoint = true;
     Bracket bracket{0, 0};
+    const BalanceTolerance tol = DesignBalanceTolerance();
     for (;;) {
       if (newPoint) {
         T = reference + 1;
@@ -252,7 +254,7 @@ void DesignFixedEarthWall(int& AnchorIndex) {
         FailNoSolution();
         return;
       }
-      if (std::fabs(D) <= 1.0) break;
+      if (std::fabs(D) <= tol.moment) break;
       if (interpolated || D < 0) {
         if (++interpolations > kMaxRefinementPasses) {
           FailNoSolution();

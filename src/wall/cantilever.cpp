@@ -82,7 +82,7 @@ void SetGridTip(int T) {
 
 // Finds the pivot for the current trial tip; prevF is the force sum at the last grid
 // pivot with a positive sum, kept across trials. False after a failure message.
-bool FindPivot(Pivot& pv, double& prevF, double& sumF, double& sumM) {
+bool FindPivot(Pivot& pv, double& prevF, double& sumF, double& sumM, double forceTolerance) {
   const int Z = ZeroPressIndex;
   for (int p = Z + 1;; ++p) {
     if (p >= NumGridPoints - 1) {
@@ -95,7 +95,7 @@ bool FindPivot(Pivot& pv, double& prevF, double& sumF, double& sumM) {
       FailNoSolution();
       return false;
     }
-    if (std::fabs(sumF) < 0.1) {
+    if (std::fabs(sumF) < forceTolerance) {
       pv = {p, e, r};
       return true;
     }
@@ -105,7 +105,7 @@ bool FindPivot(Pivot& pv, double& prevF, double& sumF, double& sumM) {
     }
     // Between G(p - 1), whose sum stays fixed, and the newest estimate.
     const double top = GridElev(p - 1), pTop = NetPressureA(p - 1, 1);
-    for (int pass = 1; std::fabs(sumF) > 0.1; ++pass) {
+    for (int pass = 1; std::fabs(sumF) > forceTolerance; ++pass) {
       if (pass > kMaxRefinementPasses) {
         FailNoSolution();
         return false;
@@ -240,10 +240,11 @@ void DesignCantileverWall() {
 
     Pivot pv;
     double sumF = 0, sumM = 0;
+    const BalanceTolerance tol = DesignBalanceTolerance();
     for (;;) {  // trials
-      if (!FindPivot(pv, prevF, sumF, sumM)) return;
+      if (!FindPivot(pv, prevF, sumF, sumM, tol.force)) return;
       const double M = sumM;
-      if (std::fabs(M) < 1.0) break;
+      if (std::fabs(M) < tol.moment) break;
 
       bool predict = false;
       if (steppingUp) {

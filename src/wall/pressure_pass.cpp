@@ -28,6 +28,11 @@ void RunWallPressurePass(int Method, bool rebuildZones, bool clearMarks) {
 
 std::string FormatElev(double value) { return platform::text::Format(value, "####0.00"); }
 
+BalanceTolerance DesignBalanceTolerance() {
+  const double scale = NetPressureScale();
+  return {scale * 1e-6, scale * 1e-5};
+}
+
 bool IsUsable(double value) { return std::isfinite(value); }
 
 void SetSeepageForTip(int m, double tip) {

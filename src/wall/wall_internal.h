@@ -16,6 +16,15 @@ std::string FormatElev(double value);
 // True when the number is usable in the design arithmetic.
 bool IsUsable(double value);
 
+// When a design's balance counts as reached: the force and moment sums (per ft of wall)
+// below these are zero. Relative to the problem's pressures, so that the same wall with
+// every unit weight, strength and load in other units designs to the same tip.
+struct BalanceTolerance {
+  double force = 0;   // lb
+  double moment = 0;  // lb-ft
+};
+BalanceTolerance DesignBalanceTolerance();
+
 // The largest number of passes any refinement or interpolation may take.
 inline constexpr int kMaxRefinementPasses = 200;
 
