@@ -49,7 +49,8 @@ class ProblemGenerator {
     f << "\n";
 
     const bool sloping = !coulombOnly_ && Chance(0.35);
-    const bool coefficients = !sloping && Chance(0.15);
+    // Coefficients with sloping ground are refused: the campaign checks that they are.
+    const bool coefficients = sloping ? Chance(0.05) : Chance(0.15);
     f << Surface("RIGHTSIDE", right_, sloping && Chance(0.7));
     f << Surface("LEFTSIDE", left_, sloping && Chance(0.5));
 
