@@ -77,9 +77,43 @@ struct Surface {
   // A text centred on x, its top, centre or bottom at y.
   void label(double x, double yAt, Align a, const std::string& text) {
     const double h = c.textHeight(text);
-    const double yTop = a == Align::Top ? yAt : a == Align::Centre ? yAt - h / 2 : yAt - h;
+    put(x - c.textWidth(text) / 2, topOf(yAt, a, h), text);
+  }
+  static double topOf(double yAt, Align a, double h) {
+    return a == Align::Top ? yAt : a == Align::Centre ? yAt - h / 2 : yAt - h;
+  }
+
+  // A label of the elevation column. Two levels closer than a text's height would print
+  // one label over the other: the later one moves just clear of those already there, up
+  // when its level lies above theirs, else down. The same text at the same place (both
+  // sides' ground at one level) is printed once.
+  // `level` is the y of the elevation labelled, where that differs from yAt.
+  void columnLabel(double x, double yAt, Align a, const std::string& text, double level = -1) {
+    if (level < 0) level = yAt;
+    const double h = c.textHeight(text);
+    double yTop = topOf(yAt, a, h);
+    for (const Placed& p : column_)
+      if (p.text == text && std::abs(p.top - yTop) < h / 2) return;
+    for (int pass = 0; pass < 2 * static_cast<int>(column_.size()) + 1; ++pass) {
+      bool moved = false;
+      for (const Placed& p : column_) {
+        if (yTop < p.bottom && yTop + h > p.top) {
+          yTop = level < p.level ? p.top - h : p.bottom;
+          moved = true;
+        }
+      }
+      if (!moved) break;
+    }
+    column_.push_back({yTop, yTop + h, level, text});
     put(x - c.textWidth(text) / 2, yTop, text);
   }
+
+ private:
+  struct Placed {
+    double top, bottom, level;
+    std::string text;
+  };
+  std::vector<Placed> column_;
 };
 
 std::string SubtitleOf(const ResultWindowConfig& w) {
@@ -97,14 +131,14 @@ void DrawElevationAxis(Surface& f, int plot) {
   const double x = f.ox + 864;
   f.label(x, f.oy + (liftedHeading ? 216 : 288), Align::Top, "ELEV.");
   f.label(x, f.oy + 504, Align::Top, "(FT)");
-  f.label(x, f.oy + kTop, hanging ? Align::Top : Align::Centre, Elev(f.top));
+  f.columnLabel(x, f.oy + kTop, hanging ? Align::Top : Align::Centre, Elev(f.top));
   // On paper the tip label stands on the page frame's bottom edge.
-  f.label(x, screen ? 5364 : kPaperDy + 5400, Align::Bottom, Elev(f.tip));
+  f.columnLabel(x, screen ? 5364 : kPaperDy + 5400, Align::Bottom, Elev(f.tip), f.oy + kBottom);
   if (!f.hasElevationScale()) return;
 
   const auto mark = [&](double e, Align a, Rgb colour) {
     const double y = f.y(e);
-    f.label(x, y, a, Elev(e));
+    f.columnLabel(x, y, a, Elev(e));
     f.c.line(f.ox + kLeft, y, f.ox + kRight, y, colour);
   };
   const Align onLine = hanging ? Align::Bottom : Align::Centre;
@@ -120,7 +154,9 @@ void DrawElevationAxis(Surface& f, int plot) {
       if (f.tip < e && e < f.top) mark(e, onLine, screen ? kBlue : kBlack);
     }
   }
-  if (screen && f.w.anchored && plot <= kNetSoilPlot) mark(AnchorElev, Align::Centre, kRed);
+  // The anchor of an anchored wall, also on paper: a printed moment or shear diagram
+  // whose jump has no level beside it leaves the reader to guess where the anchor is.
+  if (f.w.anchored && plot <= kNetSoilPlot) mark(AnchorElev, Align::Centre, screen ? kRed : kBlack);
 }
 
 // ---- the single-frame plots ----
@@ -151,27 +187,35 @@ struct ValueAxis {
 ValueAxis DrawSingleFrame(Surface& f, const SingleFramePlot& p) {
   ValueAxis ax{f.ox + kLeft, p.ends.span(), p.ends.max, p.ends.min, p.positiveLeft};
   const double x0 = ax.zero();
-  if (f.paper()) DrawElevationAxis(f, p.plot);
   f.c.setDrawWidth(2);
+  if (f.paper()) DrawElevationAxis(f, p.plot);
   f.c.box(f.ox + kLeft, f.oy + kTop, f.ox + kRight, f.oy + kBottom, kBlack, false);
   f.c.line(x0, f.oy + kTop, x0, f.oy + kBottom, kBlack);
 
+  // The negative end carries its sign: the deflection grows to the left, and an
+  // unsigned right-hand label would read as a positive deflection.
   const std::string maxText = platform::text::Format(p.ends.max, p.mask);
-  const std::string minText = platform::text::Format(p.ends.min, p.mask);
+  const std::string minText = platform::text::Format(p.ends.min > 0 ? -p.ends.min : 0.0, p.mask);
   const double maxX = f.ox + (p.positiveLeft ? kLeft : kRight);
   const double minX = f.ox + (p.positiveLeft ? kRight : kLeft);
   const bool showMin = p.minLabelAlways || p.ends.min > 0;
+  // The "0" of the zero line is left out where it would print over an end label (a zero
+  // line at or near an edge): that label and the line itself show where zero is.
+  const auto clear = [&](double x, const std::string& text) {
+    return std::abs(x - x0) >= (f.c.textWidth(text) + f.c.textWidth("0")) / 2;
+  };
+  const bool showZero = clear(maxX, maxText) && (!showMin || clear(minX, minText));
   if (f.paper()) {
     // Each label stands on the box's top edge.
     f.label(maxX, f.oy + kTop, Align::Bottom, maxText);
     if (showMin) f.label(minX, f.oy + kTop, Align::Bottom, minText);
-    f.label(x0, f.oy + kTop, Align::Bottom, "0");
+    if (showZero) f.label(x0, f.oy + kTop, Align::Bottom, "0");
   } else {
     // One level for all three, from the first label's height.
     const double yTop = 864 - f.c.textHeight(maxText) / 2;
     f.put(maxX - f.c.textWidth(maxText) / 2, yTop, maxText);
     if (showMin) f.put(minX - f.c.textWidth(minText) / 2, yTop, minText);
-    f.put(x0 - f.c.textWidth("0") / 2, yTop, "0");
+    if (showZero) f.put(x0 - f.c.textWidth("0") / 2, yTop, "0");
   }
   // The printed cantilever net soil plot has its titles a little lower.
   const bool lowered = f.paper() && f.w.kind == ResultWindowKind::Cantilever && p.plot == kNetSoilPlot;
@@ -389,11 +433,16 @@ void DrawSidePressurePlot(Canvas& c, const ResultWindowConfig& w, const ResultSc
   const double xe = ox + L.axisX();
   f.label(xe, oy + 144 + c.textHeight("ELEV.") / 2, Align::Top, "ELEV.");
   f.label(xe, oy + 432 + c.textHeight("(FT)") / 2, Align::Top, "(FT)");
-  f.label(xe, oy + kTop, Align::Centre, Elev(f.top));
+  f.columnLabel(xe, oy + kTop, Align::Centre, Elev(f.top));
+  // The tip: on screen just under the frames, on paper centred on their bottom edge.
+  if (screen)
+    f.columnLabel(xe, 5364, Align::Bottom, Elev(f.tip), kBottom);
+  else
+    f.columnLabel(xe, oy + kBottom, Align::Centre, Elev(f.tip));
   if (f.hasElevationScale()) {
     const auto mark = [&](double e, Rgb colour) {
       const double y = f.y(e);
-      f.label(xe, y, Align::Centre, Elev(e));
+      f.columnLabel(xe, y, Align::Centre, Elev(e));
       c.line(first, y, first + 2880, y, screen ? colour : kBlack);
       c.line(second, y, second + 2880, y, screen ? colour : kBlack);
     };
@@ -424,11 +473,6 @@ void DrawSidePressurePlot(Canvas& c, const ResultWindowConfig& w, const ResultSc
     }
     if (w.anchored) mark(AnchorElev, kRed);
   }
-  // The tip: on screen just under the frames, on paper centred on their bottom edge.
-  if (screen)
-    f.label(xe, 5364, Align::Bottom, Elev(f.tip));
-  else
-    f.label(xe, oy + kBottom, Align::Centre, Elev(f.tip));
 
   const int side = L.arraySide(), d = L.direction();
   const auto passive = [&] {

@@ -167,7 +167,7 @@ TEST_F(ResultPlots, DeflectionFrameLabelsAndCurveOnScreen) {
   EXPECT_EQ(black[0].y1, 1008);
   EXPECT_EQ(black[0].y2, 5328);
   expectText(c, "2.00E+00", 2160 - 400, 864 - 100);
-  expectText(c, "1.00E+00", 7920 - 400, 864 - 100);
+  expectText(c, "-1.00E+00", 7920 - 450, 864 - 100);  // the negative end with its sign
   expectText(c, "0", 6000 - 50, 864 - 100);
   expectText(c, "SCALED DEFLECTION (LB-IN^3)", 5040 - 1350, 216);
   expectText(c, "FOR ANCHORED WALL DESIGN BY FREE EARTH METHOD", 5040 - 2250, 432);
@@ -228,11 +228,16 @@ TEST_F(ResultPlots, OnlyTheAnchoredWindowsMarkTheAnchorAndNeverInTheNetWaterPlot
         EXPECT_EQ(marksAt(c, yWater, 2160, 7920, kBlue), 1);
       }
     }
-    // On paper the elevation axis has no anchor, in every window.
-    const RecordingCanvas paper = draw(k, plots::kMomentPlot, PlotTarget::Paper);
-    EXPECT_EQ(paper.findText("18.00"), nullptr);
-    EXPECT_TRUE(lines(paper, kRed, 2).empty());
-    EXPECT_TRUE(lines(paper, kBlue).empty());  // water lines are black on paper
+    // On paper the anchored windows mark the anchor too, in black like every mark there.
+    for (int plot : {plots::kShearPlot, plots::kNetWaterPlot}) {
+      const RecordingCanvas paper = draw(k, plot, PlotTarget::Paper);
+      const double y = 4320 + 1008 + 4320 * 2.0 / (20 - TipElev(plots::ResultWindow(k).method));
+      const bool marked = anchored && plot != plots::kNetWaterPlot;
+      EXPECT_EQ(paper.findText("18.00") != nullptr, marked);
+      EXPECT_EQ(marksAt(paper, y, 3600, 9360, kBlack), marked ? 1 : 0);
+      EXPECT_TRUE(lines(paper, kRed, 2).empty());
+      EXPECT_TRUE(lines(paper, kBlue).empty());  // water lines are black on paper
+    }
   }
 }
 
@@ -397,4 +402,55 @@ TEST_F(ResultPlots, TheShownPlotsBoxIsThreeQuartersOfTheWindowCentredOnIt) {
   EXPECT_EQ(r.width, 9450);
   EXPECT_EQ(r.height, 5472);
   EXPECT_EQ(r.top, 864);
+}
+
+TEST_F(ResultPlots, TheZeroLabelNeverPrintsOverAnEndLabel) {
+  // Shear never below zero: the zero line on the left edge, where the smallest value's
+  // label "0" already stands. A largest moment of 50 against a smallest of -70000: the
+  // zero line a few twips from the right edge, under "5.00E+01".
+  for (int i = 1; i <= 5; ++i) ResultShear(i) = std::abs(ResultShear(i));
+  setRange(ShearRange, 900, 0);
+  setRange(MomentRange, 50, -70000);
+  for (PlotTarget t : {PlotTarget::Screen, PlotTarget::Paper}) {
+    const RecordingCanvas shear = draw(ResultWindowKind::FixedEarth, plots::kShearPlot, t);
+    int zeros = 0;
+    for (const std::string& text : shear.texts()) zeros += text == "0";
+    EXPECT_EQ(zeros, 1);
+    const RecordingCanvas moment = draw(ResultWindowKind::FixedEarth, plots::kMomentPlot, t);
+    EXPECT_NE(moment.findText("5.00E+01"), nullptr);
+    EXPECT_NE(moment.findText("-7.00E+04"), nullptr);
+    EXPECT_EQ(moment.findText("0"), nullptr);
+  }
+  // Well inside the frame the zero keeps its label.
+  setRange(MomentRange, 30000, -70000);
+  EXPECT_NE(draw(ResultWindowKind::FixedEarth, plots::kMomentPlot).findText("0"), nullptr);
+}
+
+TEST_F(ResultPlots, ElevationLabelsNeverPrintOverEachOther) {
+  // Both grounds at 0 ft: one label. An anchor 0.5 ft under the top (72 twips, less than a
+  // text's 200): its label moves down clear of the top's; a layer bottom just above the
+  // tip moves up clear of the tip's.
+  SurfaceElev(1, 1) = 0;
+  AnchorElev = 19.5;
+  NumSoilLayers(1) = 2;
+  LayerBottomElev(1, 1) = -9.8;
+  for (PlotTarget t : {PlotTarget::Screen, PlotTarget::Paper}) {
+    for (int plot : {plots::kMomentPlot, plots::kRightSidePlot}) {
+      SCOPED_TRACE(plot);
+      const RecordingCanvas c = draw(ResultWindowKind::FreeEarth, plot, t);
+      std::vector<CanvasOp> column;
+      for (const CanvasOp& op : c.all(CanvasOp::Kind::Text))
+        if (op.text == "0.00" || op.text == "20.00" || op.text == "19.50" || op.text == "-9.80" ||
+            op.text == "-10.00")
+          column.push_back(op);
+      EXPECT_EQ(column.size(), 5u);
+      for (std::size_t i = 0; i < column.size(); ++i)
+        for (std::size_t j = i + 1; j < column.size(); ++j)
+          EXPECT_GE(std::abs(column[i].y1 - column[j].y1), 200 - 1e-9) << column[i].text << " " << column[j].text;
+      // The anchor's label sits right under the top's, the layer's right over the tip's.
+      const double top = c.findText("20.00")->y1;
+      EXPECT_NEAR(c.findText("19.50")->y1, top + 200, 1e-9);
+      EXPECT_NEAR(c.findText("-9.80")->y1, c.findText("-10.00")->y1 - 200, 1e-9);
+    }
+  }
 }
