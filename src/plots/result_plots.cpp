@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "model/problem_data.h"
@@ -87,9 +88,10 @@ struct Surface {
   // one label over the other: the later one moves just clear of those already there, up
   // when its level lies above theirs, else down. The same text at the same place (both
   // sides' ground at one level) is printed once.
-  // `level` is the y of the elevation labelled, where that differs from yAt.
-  void columnLabel(double x, double yAt, Align a, const std::string& text, double level = -1) {
-    if (level < 0) level = yAt;
+  // `levelAt` is the y of the elevation labelled, where that differs from yAt.
+  void columnLabel(double x, double yAt, Align a, const std::string& text,
+                   std::optional<double> levelAt = std::nullopt) {
+    const double level = levelAt.value_or(yAt);
     const double h = c.textHeight(text);
     double yTop = topOf(yAt, a, h);
     for (const Placed& p : column_)

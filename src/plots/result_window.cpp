@@ -1,6 +1,8 @@
 #include "plots/result_window.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMenuBar>
 #include <QMenu>
 #include <QPalette>
 #include <algorithm>
@@ -50,6 +52,8 @@ ResultPlotWindow::ResultPlotWindow(ResultWindowKind kind)
                [this](int i) { mnuPresItem_Click(i); });
   addTopItem("mnuFinished", 4, "&Finished", [this](int i) { mnuFinished_Click(i); });
   addHelpMenu();
+  // The window's bold font is for its labels and plots; the menus keep the usual one.
+  menuBar()->setFont(QApplication::font(menuBar()));
 }
 
 platform::PictureBox* ResultPlotWindow::picture(int plot) const {

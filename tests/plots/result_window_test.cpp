@@ -243,34 +243,30 @@ TEST_F(ResultWindows, TheDrawnCurvesPassThroughTheReportsProfile) {
       const int r = w.config().method;
       const double top = WallTopElev, tip = TipElev(r);
       const auto elevOf = [&](double y) { return top - (y - 1008) / 4320 * (top - tip); };
-      // Deflection: positive to the left, +Dmax at x 2160.
-      {
-        RecordingCanvas c;
-        plots::DrawDeflectionPlot(c, w.config(), w.scales(), PlotTarget::Screen);
-        const auto v = CurveVertices(c, true);
+      // A curve's vertices, read back through its value axis, against one column of the report.
+      const auto check = [&](const RecordingCanvas& c, bool fromPoint, const plots::ScaleEnds& e,
+                             const std::function<double(double)>& valueAt, double ProfileRow::*column) {
+        const auto v = CurveVertices(c, fromPoint);
         ASSERT_EQ(v.size(), rows.size());
-        const plots::ScaleEnds e = w.scales().deflection;
         for (std::size_t i = 0; i < v.size(); ++i) {
-          const double value = e.max - (v[i].first - 2160) / 5760 * e.span();
+          const double expected = rows[i].*column;
           EXPECT_NEAR(elevOf(v[i].second), rows[i].elev, 0.0051) << i;
-          EXPECT_NEAR(value, rows[i].deflection, 6e-5 * std::abs(rows[i].deflection) + 1e-6 * e.span()) << i;
+          EXPECT_NEAR(valueAt(v[i].first), expected, 6e-5 * std::abs(expected) + 1e-6 * e.span()) << i;
         }
         // The curve ends at the tip, on the frame's bottom edge.
         EXPECT_NEAR(v.back().second, 5328, 1e-3);
-      }
-      // Moment: positive to the right, -Mmin at x 2160; the first segment starts on the zero line.
-      {
-        RecordingCanvas c;
-        plots::DrawMomentPlot(c, w.config(), w.scales(), PlotTarget::Screen);
-        const auto v = CurveVertices(c, false);
-        ASSERT_EQ(v.size(), rows.size());
-        const plots::ScaleEnds e = w.scales().moment;
-        for (std::size_t i = 0; i < v.size(); ++i) {
-          const double value = (v[i].first - 2160) / 5760 * e.span() - e.min;
-          EXPECT_NEAR(elevOf(v[i].second), rows[i].elev, 0.0051) << i;
-          EXPECT_NEAR(value, rows[i].moment, 6e-5 * std::abs(rows[i].moment) + 1e-6 * e.span()) << i;
-        }
-      }
+      };
+      // Deflection: positive to the left, +Dmax at x 2160; it starts with a point.
+      RecordingCanvas deflection;
+      plots::DrawDeflectionPlot(deflection, w.config(), w.scales(), PlotTarget::Screen);
+      const plots::ScaleEnds d = w.scales().deflection;
+      check(deflection, true, d, [&](double x) { return d.max - (x - 2160) / 5760 * d.span(); },
+            &ProfileRow::deflection);
+      // Moment: positive to the right, -Mmin at x 2160; its first segment starts on the zero line.
+      RecordingCanvas moment;
+      plots::DrawMomentPlot(moment, w.config(), w.scales(), PlotTarget::Screen);
+      const plots::ScaleEnds m = w.scales().moment;
+      check(moment, false, m, [&](double x) { return (x - 2160) / 5760 * m.span() - m.min; }, &ProfileRow::moment);
     });
   }
 }
