@@ -12,17 +12,17 @@
 #include "app/pictures.h"
 #include "app/splash_form.h"
 #include "app/viewers.h"
-#include "model/help_menu.h"
-#include "model/main_menus.h"
+#include "flow/help_menu.h"
+#include "flow/main_menus.h"
 #include "model/problem.h"
 #include "model/problem_data.h"
-#include "model/working_files.h"
+#include "flow/working_files.h"
 #include "platform/qt/latin1.h"
 #include "platform/qt/screen.h"
 #include "plots/result_window.h"
 #include "pressures/pressures.h"
 #include "wall/rowe.h"
-#include "wall/solve_flow.h"
+#include "flow/solve_flow.h"
 #include "wall/wall.h"
 
 namespace {
@@ -77,6 +77,7 @@ DIRADERU* MainWindow() { return theMainWindow; }
 
 DIRADERU::DIRADERU() : platform::Form("DIRADERU") {
   theMainWindow = this;
+  setMainWindow(this);
   setCaption("QUELDAR");
   setClientSize(9450, 6525);
   QPalette pal = client()->palette();
@@ -146,6 +147,13 @@ DIRADERU::DIRADERU() : platform::Form("DIRADERU") {
     syncMenus();
     platform::ShowModal<WEDGMETH>();
   };
+  // The pile sections window comes later: say so, then go on with the default sections,
+  // as Accept and Done would give them, so the report stays complete.
+  flow::windows().pileSections = [] {
+    platform::MsgBox(kNotAvailable, 0);
+    AcceptDefaultPileSections();
+  };
+  flow::windows().aboutBox = ShowAboutSplash;
 }
 
 DIRADERU::~DIRADERU() {
@@ -176,7 +184,7 @@ void DIRADERU::Form_Load() {
   }
   InitRoweTables();
   InitPassiveCoefficientTables();
-  ResetInputData();
+  ResetInputDataAndMenus();
   SetStartMenus();
   centrePanels();
   syncMenus();
@@ -324,25 +332,8 @@ void DIRADERU::syncMenus() {
 }
 
 void InstallMainWindowHooks() {
-  platform::Services& s = platform::services();
-  s.hooks.setNoDataMenus = SetNoDataMenus;
-  s.hooks.helpMenuItem = [](int index) {
+  platform::Form::setHelpMenuHandler([](int index) {
     HelpMenuIndex = index;
     DispatchHelpMenuItem(HelpMenuIndex);
-  };
-  s.hooks.mainLeft = [] { return MainWindow() ? static_cast<int>(MainWindow()->Left()) : 0; };
-  s.hooks.mainTop = [] { return MainWindow() ? static_cast<int>(MainWindow()->Top()) : 0; };
-  s.hooks.mainWidth = [] { return MainWindow() ? static_cast<int>(MainWindow()->Width()) : 9450; };
-  s.hooks.mainHeight = [] { return MainWindow() ? static_cast<int>(MainWindow()->Height()) : 6525; };
-  // The pile sections window comes later: say so, then go on with the default sections,
-  // as Accept and Done would give them, so the report stays complete.
-  s.hooks.showPileSections = [] {
-    if (const auto& show = flow::windows().pileSections) {
-      show();
-      return;
-    }
-    platform::MsgBox(kNotAvailable, 0);
-    AcceptDefaultPileSections();
-  };
-  ShowAboutBox = ShowAboutSplash;
+  });
 }

@@ -70,6 +70,5 @@ void SplashWait(double seconds);
 // The main window, while it exists: the other windows take their size and place from it.
 DIRADERU* MainWindow();
 
-// The hooks of the services registry that the main window serves (the menu reset, the
-// shared Help menu, the main window's place), the About box and the text printer.
+// The handler of the Help menu every window shares.
 void InstallMainWindowHooks();

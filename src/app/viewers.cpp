@@ -4,12 +4,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "model/main_menus.h"
+#include "flow/main_menus.h"
 #include "model/problem_data.h"
 #include "platform/file_copy.h"
 #include "platform/files.h"
 #include "platform/qt/latin1.h"
-#include "wall/solve_flow.h"
+#include "flow/solve_flow.h"
 
 namespace files = platform::files;
 

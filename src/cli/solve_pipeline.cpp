@@ -7,12 +7,12 @@
 #include "model/input_file.h"
 #include "model/problem.h"
 #include "model/problem_data.h"
-#include "model/working_files.h"
+#include "flow/working_files.h"
 #include "platform/files.h"
 #include "platform/services.h"
-#include "model/main_menus.h"
+#include "flow/main_menus.h"
 #include "pressures/pressures.h"
-#include "wall/solve_flow.h"
+#include "flow/solve_flow.h"
 #include "wall/wall.h"
 
 namespace files = platform::files;

@@ -18,6 +18,7 @@ struct Windows {
   std::function<void()> freeEarthPlots;     // FREEPLOT, after its results file is read back
   std::function<void()> fixedEarthPlots;    // FIXDPLOT, after its results file is read back
   std::function<void()> roweCurves;         // ROWECURV
+  std::function<void()> aboutBox;           // Help > About QUELDAR
   std::function<void()> endProgram;         // File > Exit after the prompts and deletion
 };
 

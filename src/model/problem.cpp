@@ -1,7 +1,6 @@
 #include "model/problem.h"
 
 #include "model/problem_data.h"
-#include "platform/services.h"
 
 void ResetInputData() {
   FSActive = 1.0;
@@ -44,7 +43,6 @@ void ResetInputData() {
   CurrentOutputFile = "";
   OutFileNum = 0;
   OutputFileName = "";
-  if (auto& menus = platform::services().hooks.setNoDataMenus) menus();
 }
 
 double MaxOf(const double& A, const double& B) {

@@ -45,7 +45,7 @@ class SystemClock : public Clock {
 };
 
 // Fills the registry with the headless services (boxes printed to standard output).
-// The file dialogs, help, printers, modal runner and hooks are left as they are.
+// The file dialogs, help, printers, modal runner are left as they are.
 void InstallHeadlessServices(bool answerNo);
 
 }  // namespace platform

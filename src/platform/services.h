@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -94,17 +93,6 @@ struct Clock {
   virtual void waitSeconds(double) = 0;
 };
 
-// Calls from the computing code into the windows; no-ops until the windows fill them.
-struct AppHooks {
-  std::function<void()> setNoDataMenus;
-  // Pile sections for the moment reduction; the headless default accepts the default
-  // sections and is done.
-  std::function<void()> showPileSections;
-  std::function<int()> mainLeft, mainTop, mainWidth, mainHeight;
-  // The shared Help menu of every window: stores the index and dispatches it.
-  std::function<void(int index)> helpMenuItem;
-};
-
 struct Services {
   MessageBoxes* messageBoxes = nullptr;
   Pointer* pointer = nullptr;
@@ -113,7 +101,6 @@ struct Services {
   PrinterFactory* printers = nullptr;
   ModalRunner* modalRunner = nullptr;
   Clock* clock = nullptr;
-  AppHooks hooks;
 };
 
 // The one registry. Empty slots fall back to headless defaults (see headless.h).

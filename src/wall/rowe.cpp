@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "model/problem_data.h"
-#include "platform/services.h"
 #include "pressures/pressure_data.h"
 #include "wall/rowe.h"
 
@@ -31,7 +30,7 @@ void AcceptDefaultPileSections() {
   NumPileSections = 8;
 }
 
-void RunRoweMomentReduction() {
+void RunRoweMomentReduction(const std::function<void()>& ShowPileSections) {
   RoweSoilType = 0;
 
   // A wall without bending moment has nothing to reduce (and no moment ratio to form).
@@ -56,8 +55,8 @@ void RunRoweMomentReduction() {
   double Beta = (WallTopElev - AnchorElev) / H;
   RoweAlpha = (WallTopElev - SurfaceElev(2, 1)) / H;
 
-  if (auto& show = platform::services().hooks.showPileSections)
-    show();
+  if (ShowPileSections)
+    ShowPileSections();
   else
     AcceptDefaultPileSections();
 

@@ -3,6 +3,8 @@
 // message box where they are found and set AbortRun.
 #pragma once
 
+#include <functional>
+
 #include "wall/wall_data.h"
 
 // ---- design driver and results files ----
@@ -39,6 +41,8 @@ void WriteResultsReport();
 
 // ---- moment reduction ----
 void InitRoweTables();
-void RunRoweMomentReduction();
+// ShowPileSections is the step that lets the user edit the pile sections between the
+// classification and the report; without one the default sections are accepted.
+void RunRoweMomentReduction(const std::function<void()>& ShowPileSections = {});
 void ReportRoweReductionSand(double& H, double& Alpha, double& Beta, int& NumSections);
 void ReportRoweReductionClay(double& H, double& Alpha, double& Beta, int& NumSections);

@@ -15,9 +15,9 @@
 #include <optional>
 
 #include "app/main_window.h"
-#include "model/main_menus.h"
+#include "flow/main_menus.h"
 #include "model/problem_data.h"
-#include "model/scripted.h"
+#include "flow/scripted.h"
 #include "platform/files.h"
 #include "platform/qt/form.h"
 #include "platform/qt/modal_runner.h"

@@ -15,7 +15,7 @@
 
 #include "cli/solve_pipeline.h"
 #include "model/problem_data.h"
-#include "model/working_files.h"
+#include "flow/working_files.h"
 #include "platform/files.h"
 #include "platform/headless.h"
 #include "platform/script_doubles.h"

@@ -75,12 +75,12 @@ TEST(RecordingPointer, TheDefaultPointerComesBackBeforeBoxesAndOnEveryExit) {
 TEST(ScopedServices, PutsThePreviousRegistryBack) {
   platform::NoPointer outer;
   platform::services().pointer = &outer;
-  bool hookRan = false;
-  platform::services().hooks.setNoDataMenus = [&] { hookRan = true; };
+  platform::FixedClock outerClock;
+  platform::services().clock = &outerClock;
   {
     platform::ScopedServices s;
     EXPECT_EQ(platform::services().pointer, &s.pointer);
-    platform::services().hooks.setNoDataMenus = nullptr;
+    platform::services().clock = nullptr;
     {
       platform::ScopedServices inner;
       EXPECT_EQ(platform::services().messageBoxes, &inner.boxes);
@@ -89,9 +89,7 @@ TEST(ScopedServices, PutsThePreviousRegistryBack) {
   }
   EXPECT_EQ(platform::services().pointer, &outer);
   EXPECT_EQ(platform::services().messageBoxes, nullptr);
-  ASSERT_TRUE(platform::services().hooks.setNoDataMenus);
-  platform::services().hooks.setNoDataMenus();
-  EXPECT_TRUE(hookRan);
+  EXPECT_EQ(platform::services().clock, &outerClock);
   platform::services() = platform::Services{};
 }
 

@@ -82,7 +82,6 @@ TEST(RoweAfterDesign, FlexibilityNumbersOfTheFreeEarthSandWall) {
   CurrentOutputFile = (dir / "report.out").string();
   { std::ofstream(CurrentOutputFile, std::ios::binary); }
   OutputLineCount = 0;
-  platform::services().hooks.showPileSections = nullptr;
   RunRoweMomentReduction();
   EXPECT_EQ(RoweSoilType, 1);  // alpha 0.72, Beta 0.07, right surface at the top
   platform::files::CloseAll();

@@ -85,15 +85,10 @@ class RoweReduction : public ::testing::Test {
     LayerSatUnitWeight(1, 1) = 125;
     LayerBottomElev(1, 1) = -200000;
     AbortRun = 0;
-    platform::services().hooks.showPileSections = [this] {
-      ++sectionsShown_;
-      AcceptDefaultPileSections();
-    };
   }
 
   void TearDown() override {
     platform::files::CloseAll();
-    platform::services().hooks.showPileSections = nullptr;
     support::RemoveScratchDir(dir_);
   }
 
@@ -215,6 +210,15 @@ class RoweReduction : public ::testing::Test {
 
   static double LogRho(double H, double I, double E) { return std::log10(std::pow(H, 4) / (E * I)); }
 
+  // The reduction with a pile sections step that counts its showings and accepts the
+  // default sections.
+  void RunWithSectionsStep() {
+    RunRoweMomentReduction([this] {
+      ++sectionsShown_;
+      AcceptDefaultPileSections();
+    });
+  }
+
   std::filesystem::path dir_;
   int sectionsShown_ = 0;
 };
@@ -304,7 +308,7 @@ TEST_F(RoweReduction, ClassificationDecidesTheSoilTheSectionsStepAndTheSection) 
     sectionsShown_ = 0;
     const long before = OutputLineCount;
     RoweSoilType = 5;
-    RunRoweMomentReduction();
+    RunWithSectionsStep();
     EXPECT_EQ(RoweSoilType, c.soilType);
     EXPECT_EQ(sectionsShown_, c.sectionsStep ? 1 : 0);
     EXPECT_EQ(OutputLineCount > before, c.sectionWritten);
@@ -314,7 +318,7 @@ TEST_F(RoweReduction, ClassificationDecidesTheSoilTheSectionsStepAndTheSection) 
 
 TEST_F(RoweReduction, RatiosOfTheWallGoToTheWriters) {
   SandLeft();
-  RunRoweMomentReduction();
+  RunWithSectionsStep();
   EXPECT_DOUBLE_EQ(RoweAlpha, 28.0 / 40.0);
   // PZ40 with the defaults: 24000 psi, 29000000 psi.
   EXPECT_NEAR(PileLogRho(1), LogRho(40, 490.8, 29000000), 1e-12);
@@ -323,7 +327,6 @@ TEST_F(RoweReduction, RatiosOfTheWallGoToTheWriters) {
 }
 
 TEST_F(RoweReduction, WithoutAWindowTheDefaultSectionsAreAcceptedAsTheyAre) {
-  platform::services().hooks.showPileSections = nullptr;
   SandLeft();
   RunRoweMomentReduction();
   EXPECT_EQ(NumPileSections, 8);
@@ -337,7 +340,7 @@ TEST_F(RoweReduction, WithoutAWindowTheDefaultSectionsAreAcceptedAsTheyAre) {
 TEST_F(RoweReduction, AWallWithoutBendingMomentHasNothingToReduce) {
   SandLeft();
   MaxMoment(1, 1) = 0;
-  RunRoweMomentReduction();
+  RunWithSectionsStep();
   EXPECT_EQ(RoweSoilType, 0);
   EXPECT_EQ(sectionsShown_, 0);
   EXPECT_EQ(OutputLineCount, 1);

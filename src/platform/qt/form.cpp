@@ -32,6 +32,13 @@ bool platformDrawsFrame() {
   return n != "offscreen" && n != "minimal" && n != "minimalegl";
 }
 
+Form* theMainWindow = nullptr;
+
+std::function<void(int)>& helpMenuHandler() {
+  static std::function<void(int)> handler;
+  return handler;
+}
+
 // The frame a shown window had on this desktop, for windows not shown yet.
 int learnedFrameWidth = -1;
 int learnedFrameHeight = -1;
@@ -53,6 +60,7 @@ Form::Form(const QString& name, QWidget* parent) : QDialog(parent) {
 }
 
 Form::~Form() {
+  if (theMainWindow == this) theMainWindow = nullptr;
   auto& forms = shownForms();
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
 }
@@ -238,12 +246,19 @@ void Form::setClientSize(double widthTwips, double heightTwips) {
 }
 
 void Form::copyMainWindowGeometry() {
-  const AppHooks& h = services().hooks;
-  if (h.mainWidth) setWidth(h.mainWidth());
-  if (h.mainHeight) setHeight(h.mainHeight());
-  if (h.mainLeft) setLeft(h.mainLeft());
-  if (h.mainTop) setTop(h.mainTop());
+  const Form* main = theMainWindow;
+  if (!main || main == this) return;
+  // Read before the first change: a form may be the main window's own child.
+  const double width = main->Width(), height = main->Height();
+  const double left = main->Left(), top = main->Top();
+  setWidth(width);
+  setHeight(height);
+  setLeft(left);
+  setTop(top);
 }
+
+void Form::setMainWindow(Form* form) { theMainWindow = form; }
+Form* Form::mainWindow() { return theMainWindow; }
 
 void Form::centreOnScreen() {
   const ScreenTwips s = platform::screen();
@@ -336,8 +351,12 @@ MenuArray& Form::addHelpMenu() {
   QMenu* help = addTopMenu("mnuHelp", "&Help");
   return addMenuItems(help, "mnuHelpItem",
                       {"&Contents", "&Search for help on ...", "-", "&About QUELDAR"}, [](int index) {
-                        if (const auto& hook = services().hooks.helpMenuItem) hook(index);
+                        if (const auto& handler = helpMenuHandler()) handler(index);
                       });
+}
+
+void Form::setHelpMenuHandler(std::function<void(int index)> handler) {
+  helpMenuHandler() = std::move(handler);
 }
 
 // ---- buttons and tab order ----

@@ -81,8 +81,12 @@ class Form : public QDialog {
   void setHeight(double twips);
   void setClientSize(double widthTwips, double heightTwips);
   // Takes the main window's Width, Height, Left and Top (in that order), as every
-  // window does when it loads.
+  // window does when it loads; nothing while no main window is set.
   void copyMainWindowGeometry();
+  // The program's main window, whose geometry the other windows copy. A form set here
+  // stops being the main window when it is destroyed.
+  static void setMainWindow(Form* form);
+  static Form* mainWindow();
   // Centres the outer rectangle on the screen.
   void centreOnScreen();
   // The outer height added above the client when the platform draws no frame.
@@ -117,8 +121,9 @@ class Form : public QDialog {
   MenuArray& menuArray(const QString& arrayName);   // empty array when unknown
   // The shared Help menu: mnuHelp "&Help" with mnuHelpItem "&Contents",
   // "&Search for help on ...", "-", "&About QUELDAR". A click hands the index to the
-  // helpMenuItem hook of the services.
+  // handler set for every form's Help menu (nothing happens while none is set).
   MenuArray& addHelpMenu();
+  static void setHelpMenuHandler(std::function<void(int index)> handler);
   QMenuBar* menuBar() const { return menuBar_; }
 
   // Buttons: one default (Enter), the others never take Enter.

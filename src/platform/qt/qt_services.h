@@ -43,7 +43,7 @@ class QtServices {
   std::unique_ptr<QtClock> clock_;
 };
 
-// Font substitutions, then the services. The hooks of the registry are left as they are.
+// Font substitutions, then the services.
 std::unique_ptr<QtServices> InstallQtServices();
 
 }  // namespace platform

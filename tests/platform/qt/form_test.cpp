@@ -88,20 +88,28 @@ TEST(FormGeometry, ClientAreaAndOuterSizeInTwips) {
   EXPECT_NEAR(f.Left(), 1500, tx / 2);
 }
 
-TEST(FormGeometry, CopiesTheMainWindowThroughTheHooks) {
-  RegistryGuard guard;
-  auto& h = platform::services().hooks;
-  h.mainWidth = [] { return 9600; };
-  h.mainHeight = [] { return 7500; };
-  h.mainLeft = [] { return 450; };
-  h.mainTop = [] { return 300; };
-  TestForm f;
-  f.copyMainWindowGeometry();
+TEST(FormGeometry, CopiesTheMainWindow) {
   const double t = platform::TwipsPerPixelX();
-  EXPECT_NEAR(f.Width(), 9600, t / 2);
-  EXPECT_NEAR(f.Height(), 7500, t / 2);
-  EXPECT_NEAR(f.Left(), 450, t / 2);
-  EXPECT_NEAR(f.Top(), 300, t / 2);
+  {
+    TestForm main;
+    main.setWidth(9600);
+    main.setHeight(7500);
+    main.setLeft(450);
+    main.setTop(300);
+    Form::setMainWindow(&main);
+    TestForm f;
+    f.copyMainWindowGeometry();
+    EXPECT_NEAR(f.Width(), 9600, t / 2);
+    EXPECT_NEAR(f.Height(), 7500, t / 2);
+    EXPECT_NEAR(f.Left(), 450, t / 2);
+    EXPECT_NEAR(f.Top(), 300, t / 2);
+  }
+  // A main window gone is forgotten: nothing is copied from it.
+  EXPECT_EQ(Form::mainWindow(), nullptr);
+  TestForm f;
+  f.setWidth(3000);
+  f.copyMainWindowGeometry();
+  EXPECT_NEAR(f.Width(), 3000, t / 2);
 }
 
 TEST(FormMenus, ControlArraysKeepSeparatorIndexes) {
@@ -129,10 +137,9 @@ TEST(FormMenus, ControlArraysKeepSeparatorIndexes) {
   EXPECT_FALSE(f.topMenu("mnuFile")->menuAction()->isEnabled());
 }
 
-TEST(FormMenus, SharedHelpMenuHandsTheIndexToTheHook) {
-  RegistryGuard guard;
+TEST(FormMenus, SharedHelpMenuHandsTheIndexToTheHandler) {
   std::vector<int> got;
-  platform::services().hooks.helpMenuItem = [&](int i) { got.push_back(i); };
+  Form::setHelpMenuHandler([&](int i) { got.push_back(i); });
   TestForm f;
   auto& help = f.addHelpMenu();
   ASSERT_EQ(help.size(), 4);
@@ -144,6 +151,7 @@ TEST(FormMenus, SharedHelpMenuHandsTheIndexToTheHook) {
   help(0)->trigger();
   help(1)->trigger();
   EXPECT_EQ(got, (std::vector<int>{3, 0, 1}));
+  Form::setHelpMenuHandler(nullptr);
 }
 
 TEST(FormClosing, EscAndCloseBoxOnlyAskTheForm) {

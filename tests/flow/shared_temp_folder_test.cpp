@@ -10,7 +10,7 @@
 #include "model/problem.h"
 #include "model/problem_data.h"
 #include "model/temp_files.h"
-#include "model/working_files.h"
+#include "flow/working_files.h"
 #include "platform/files.h"
 #include "support/scratch_dir.h"
 #include "wall/wall_data.h"

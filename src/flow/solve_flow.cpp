@@ -1,7 +1,7 @@
-#include "wall/solve_flow.h"
+#include "flow/solve_flow.h"
 #include "flow/windows.h"
 
-#include "model/main_menus.h"
+#include "flow/main_menus.h"
 #include "model/problem_data.h"
 #include "platform/services.h"
 #include "pressures/pressures.h"
@@ -90,7 +90,7 @@ void ContinueSolution() {
     WriteResultsReport();
     // Reading a results file back can fail inside the results report; the reduction
     // needs the free earth results it would have read.
-    if (WallType == "A" && AbortRun == 0) RunRoweMomentReduction();
+    if (WallType == "A" && AbortRun == 0) RunRoweMomentReduction(flow::windows().pileSections);
   }
   if (AbortRun != 0) MainMenus.doneCaption = kSolutionAborted;
   showNotice();

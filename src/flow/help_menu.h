@@ -1,11 +1,6 @@
 // The Help menu every window shares: contents, search, About.
 #pragma once
 
-#include <functional>
-
-// The About box (a window); empty until the windows fill it.
-inline std::function<void()> ShowAboutBox;
-
 void QuitHelp();
 void ShowHelpContents();
 void ShowHelpSearch();

@@ -1,13 +1,13 @@
-#include "model/working_files.h"
+#include "flow/working_files.h"
 #include "flow/windows.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "model/help_menu.h"
+#include "flow/help_menu.h"
 #include "model/input_file.h"
-#include "model/main_menus.h"
+#include "flow/main_menus.h"
 #include "model/problem.h"
 #include "model/problem_data.h"
 #include "model/input_echo.h"
@@ -130,7 +130,7 @@ void openFailed() {
   m.viewMenu = false;
   m.solveMenu = false;
   files::CloseAll();
-  ResetInputData();
+  ResetInputDataAndMenus();
 }
 
 // A folder named relative to where the program started keeps naming that folder after it
@@ -257,7 +257,7 @@ void DeleteTempFiles() {
 void FileNew() {
   RunSavePrompts();
   DeleteTempFiles();
-  ResetInputData();
+  ResetInputDataAndMenus();
   MainMenus.editMenu = true;
 }
 
@@ -265,7 +265,7 @@ void FileOpen() {
   RunSavePrompts();
   MainMenus.saveItem[1] = true;
   DeleteTempFiles();
-  ResetInputData();
+  ResetInputDataAndMenus();
   showDialog(false, "OPEN INPUT FILE.", kOpenFilter);
   InputFileName = CMDialog1.fileName;
   if (InputFileName.empty()) return openFailed();
@@ -413,7 +413,7 @@ void EditInputData() {
     m.solveMenu = false;
     // An abandoned entry leaves no temporary file behind, as New and Open do.
     DeleteTempFiles();
-    ResetInputData();
+    ResetInputDataAndMenus();
     return;
   }
   m.fileItem[0] = m.fileItem[1] = m.fileItem[3] = m.fileItem[5] = true;

@@ -1,6 +1,7 @@
-#include "model/help_menu.h"
+#include "flow/help_menu.h"
 
-#include "model/main_menus.h"
+#include "flow/main_menus.h"
+#include "flow/windows.h"
 #include "platform/services.h"
 
 void QuitHelp() {
@@ -19,7 +20,7 @@ void DispatchHelpMenuItem(int& Index) {
   switch (Index) {
     case 0: ShowHelpContents(); break;
     case 1: ShowHelpSearch(); break;
-    case 3: ShowWindowOrNotice(ShowAboutBox); break;
+    case 3: ShowWindowOrNotice(flow::windows().aboutBox); break;
     default: break;
   }
 }

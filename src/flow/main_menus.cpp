@@ -1,5 +1,6 @@
-#include "model/main_menus.h"
+#include "flow/main_menus.h"
 
+#include "model/problem.h"
 #include "platform/services.h"
 
 void ShowWindowOrNotice(const std::function<void()>& window) {
@@ -20,6 +21,11 @@ void SetNoDataMenus() {
   m.viewMenu = false;
   for (int i = 0; i <= 6; ++i) m.viewItem[i] = false;
   m.solveMenu = false;
+}
+
+void ResetInputDataAndMenus() {
+  ResetInputData();
+  SetNoDataMenus();
 }
 
 void SetStartMenus() {

@@ -6,17 +6,17 @@
 #include <fstream>
 #include <optional>
 
-#include "model/main_menus.h"
+#include "flow/main_menus.h"
 #include "model/problem.h"
 #include "model/problem_data.h"
-#include "model/scripted.h"
-#include "model/working_files.h"
+#include "flow/scripted.h"
+#include "flow/working_files.h"
 #include "platform/files.h"
 #include "platform/script_doubles.h"
 #include "pressures/pressure_data.h"
 #include "support/scoped_env.h"
 #include "support/scratch_dir.h"
-#include "wall/solve_flow.h"
+#include "flow/solve_flow.h"
 #include "wall/wall.h"
 
 namespace fs = std::filesystem;
@@ -45,11 +45,10 @@ class SolveFlow : public ::testing::Test {
     platform::Services& s = platform::services();
     s.messageBoxes = &boxes;
     s.fileDialogs = &dialogs;
-    s.hooks.setNoDataMenus = SetNoDataMenus;
     flow::windows() = flow::Windows{};
     MainMenus = MainMenuState{};
     ASSERT_TRUE(InitTempFolder(CMDialog1));
-    ResetInputData();
+    ResetInputDataAndMenus();
   }
   void TearDown() override {
     platform::files::CloseAll();

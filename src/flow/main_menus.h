@@ -37,5 +37,8 @@ void ShowWindowOrNotice(const std::function<void()>& window);
 
 // Every menu into the no-data state (the reset ends with it).
 void SetNoDataMenus();
+// The program's reset: the problem back to its defaults (ResetInputData), then the menus
+// into the no-data state.
+void ResetInputDataAndMenus();
 // The start-up's own menu steps after the reset: the Start state.
 void SetStartMenus();

@@ -6,16 +6,16 @@
 #include <fstream>
 #include <optional>
 
-#include "model/main_menus.h"
+#include "flow/main_menus.h"
 #include "model/problem.h"
 #include "model/problem_data.h"
 #include "model/temp_files.h"
-#include "model/working_files.h"
+#include "flow/working_files.h"
 #include "platform/files.h"
 #include "platform/script_doubles.h"
 #include "platform/recording_canvas.h"
 #include "platform/text_printer.h"
-#include "scripted.h"
+#include "flow/scripted.h"
 #include "support/scratch_dir.h"
 #include "support/scoped_env.h"
 
@@ -50,13 +50,12 @@ class WorkingFiles : public ::testing::Test {
     s.messageBoxes = &boxes;
     s.fileDialogs = &dialogs;
     s.help = &help;
-    s.hooks.setNoDataMenus = SetNoDataMenus;
     s.printers = &printer;
     flow::windows() = flow::Windows{};
     flow::windows().endProgram = [this] { ++ended; };
     MainMenus = MainMenuState{};
     ASSERT_TRUE(InitTempFolder(CMDialog1));
-    ResetInputData();
+    ResetInputDataAndMenus();
     SetStartMenus();
   }
   void TearDown() override {

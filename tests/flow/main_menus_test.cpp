@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "model/help_menu.h"
-#include "model/main_menus.h"
+#include "flow/help_menu.h"
+#include "flow/main_menus.h"
+#include "flow/windows.h"
 #include "model/problem.h"
 #include "platform/file_copy.h"
 #include "platform/files.h"
-#include "scripted.h"
+#include "flow/scripted.h"
 #include "support/scratch_dir.h"
 
 #include <filesystem>
@@ -14,11 +15,10 @@
 namespace fs = std::filesystem;
 
 TEST(MainMenus, ResetPutsEveryMenuIntoNoDataButLeavesEditAndSubmenus) {
-  platform::services().hooks.setNoDataMenus = SetNoDataMenus;
   MainMenus = MainMenuState{};
   MainMenus.editMenu = false;
   MainMenus.saveItem[0] = true;
-  ResetInputData();
+  ResetInputDataAndMenus();
   const MainMenuState& m = MainMenus;
   EXPECT_TRUE(m.fileItem[0] && m.fileItem[1] && m.fileItem[7]);
   EXPECT_FALSE(m.fileItem[3] || m.fileItem[5]);
@@ -40,14 +40,14 @@ TEST(HelpMenu, DispatchesContentsSearchAboutAndIgnoresTheSeparator) {
   platform::services().help = &help;
   platform::services().messageBoxes = &boxes;
   int about = 0;
-  ShowAboutBox = [&] { ++about; };
+  flow::windows().aboutBox = [&] { ++about; };
   for (int i : {0, 1, 2, 3, 7}) {
     int index = i;
     DispatchHelpMenuItem(index);
   }
   EXPECT_EQ(help.calls, (std::vector<std::string>{"contents", "search:"}));
   EXPECT_EQ(about, 1);
-  ShowAboutBox = nullptr;  // a window not built yet says so
+  flow::windows().aboutBox = nullptr;  // a window not built yet says so
   boxes.script.push_back({"QUELDAR", platform::Answer::OK, "This window is not available yet."});
   int three = 3;
   DispatchHelpMenuItem(three);
