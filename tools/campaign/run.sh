@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs the campaigns over generated problems with a Release build:
-#   tools/campaign/run.sh [PROBLEMS] [SHARDS]
+#   [QUELDAR_CAMPAIGN_BUILD=DIR] tools/campaign/run.sh [PROBLEMS] [SHARDS]
 # solve_file over PROBLEMS generated problems (default 10000) in SHARDS parallel shards
 # (default 3), then the force-scale property over 200 generated problems with Coulomb
 # sides and 200 with any sides. Prints the counts of each.
@@ -8,8 +8,8 @@ set -e
 here=$(cd "$(dirname "$0")/../.." && pwd)
 problems=${1:-10000}
 shards=${2:-3}
-build="$here/build"
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUELDAR_BENCH=OFF >/dev/null
+build=${QUELDAR_CAMPAIGN_BUILD:-"$here/build"}
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUELDAR_BENCH=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 cmake --build "$build" -j"$shards" --target solve_file test_cli >/dev/null
 per=$(( (problems + shards - 1) / shards ))
 i=0
