@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "pressures/finite_values.h"
 #include "pressures/pressure_data.h"
+#include "pressures/pressures.h"
 #include "wall/wall.h"
 
 namespace {
@@ -168,9 +169,17 @@ void SolveWallBeam(int AnchorIndex, int TipNode, int ToeCode, int Method) {
 
 namespace {
 
-bool ShearOrPressureJumps(int g) {
-  return std::fabs(BeamResults(g - 1, 3) + BeamResults(g, 1)) >= 1.0 ||
-         std::fabs(NetPressureA(g, 1) - NetPressureA(g, 2)) >= 0.0001;
+// Jumps and zeros are judged against the problem's own pressures (scale, psf), so that a
+// problem given in other force units keeps the same points and extremes.
+struct ProfileTolerance {
+  double shear;  // a jump of the shear (lb)
+  double tiny;   // a pressure jump, or a shear or slope that counts as zero
+  explicit ProfileTolerance(double scale) : shear(scale * 1e-5), tiny(scale * 1e-8) {}
+};
+
+bool ShearOrPressureJumps(int g, const ProfileTolerance& tol) {
+  return std::fabs(BeamResults(g - 1, 3) + BeamResults(g, 1)) >= tol.shear ||
+         std::fabs(NetPressureA(g, 1) - NetPressureA(g, 2)) >= tol.tiny;
 }
 
 }  // namespace
@@ -219,6 +228,7 @@ void ExtractResultProfiles(int Method) {
 namespace {
 
 void BuildResultProfiles(int Method) {
+  const ProfileTolerance tol(NetPressureScale());
   const double f = (RunMode == "A") ? 1728 / (WallModulusE * WallInertia) : 1728;
   const int n = TipIndex(Method);
   const int m = Method;
@@ -227,7 +237,7 @@ void BuildResultProfiles(int Method) {
   // profile that would not fit is refused before anything is overwritten.
   int needed = n;
   for (int g = 2; g <= n - 1; ++g)
-    if (ShearOrPressureJumps(g)) ++needed;
+    if (ShearOrPressureJumps(g, tol)) ++needed;
   if (needed > 301) {
     platform::MsgBox("THE RESULT PROFILE NEEDS MORE THAN 301 POINTS." + NewLine + NewLine +
                      "     UNABLE TO CONTINUE.");
@@ -238,7 +248,7 @@ void BuildResultProfiles(int Method) {
   int k = 1;
   ResultElev(1) = GridElev(1);
   ResultMoment(1) = 0;
-  ResultShear(1) = std::fabs(BeamResults(1, 1)) < 0.0001 ? 0 : BeamResults(1, 1);
+  ResultShear(1) = std::fabs(BeamResults(1, 1)) < tol.tiny ? 0 : BeamResults(1, 1);
   ResultDeflection(1) = f * BeamDeflection(1, 1);
   ResultNetPressure(1) = NetPressureA(1, 1);
   for (int g = 2; g <= n; ++g) {
@@ -257,7 +267,7 @@ void BuildResultProfiles(int Method) {
       TipIndex(m) = k;
       break;
     }
-    if (ShearOrPressureJumps(g)) {
+    if (ShearOrPressureJumps(g, tol)) {
       ++k;
       ResultElev(k) = GridElev(g);
       ResultMoment(k) = -BeamResults(g, 2);
@@ -300,7 +310,7 @@ void BuildResultProfiles(int Method) {
   // Refine the largest moment to the point of zero shear inside its element. Skipped
   // (the grid maximum stands) whenever the closed form has no usable root.
   if (kStar == 1 || kStar >= last) return;
-  if (std::fabs(ResultShear(kStar)) <= 0.0001) return;
+  if (std::fabs(ResultShear(kStar)) <= tol.tiny) return;
   // The moment where the shear vanishes within the element from point j to j + 1, whose
   // shear runs V(d) = V(j) + p(j) d + a d^2 with d down from j.
   auto refineIn = [&](int j, double& moment, double& elev) {
@@ -309,7 +319,7 @@ void BuildResultProfiles(int Method) {
     const double V = ResultShear(j), pj = ResultNetPressure(j), M = ResultMoment(j);
     const double a = (ResultNetPressure(j + 1) - pj) / len / 2;
     double d;
-    if (std::fabs(a) <= 0.0001) {
+    if (std::fabs(a) <= tol.tiny) {
       if (pj == 0) return false;
       d = -V / pj;
     } else {

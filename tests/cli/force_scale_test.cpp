@@ -1,7 +1,8 @@
 // The same wall in other force units: every unit weight, strength, surcharge and load
 // times 0.001 or 1000 designs to the same tips (within 0.01 ft) and analyses to the same
-// factors of safety (within 0.01), or is refused alike. Solved in the process, as
-// solve_file solves, so the values compared carry all their digits.
+// factors of safety (within 0.01), with as many points in each result profile, or is
+// refused alike. Solved in the process, as solve_file solves, so the values compared
+// carry all their digits.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -36,6 +37,7 @@ struct Solved {
   int methods = 0;
   double tip[2] = {0, 0};
   double fs[2] = {0, 0};
+  int points[2] = {0, 0};  // of the result profile
 };
 
 struct Tally {
@@ -74,6 +76,7 @@ class ForceScale : public support::ScratchDirTest {
     for (int m = 1; m <= r.methods; ++m) {
       r.tip[m - 1] = TipElev(m);
       r.fs[m - 1] = FSPassiveUsed(1, 1, m);
+      r.points[m - 1] = TipIndex(m);
     }
     r.boxes = boxesText_.str();
     platform::files::CloseAll();
@@ -94,6 +97,8 @@ class ForceScale : public support::ScratchDirTest {
       if (sOk != ok) differs = true;
       if (!ok || !sOk) continue;
       for (int m = 0; m < base.methods; ++m) {
+        EXPECT_EQ(s.points[m], base.points[m]) << "method " << m + 1;
+        if (s.points[m] != base.points[m]) differs = true;
         if (analysis) {
           EXPECT_NEAR(s.fs[m], base.fs[m], 0.01) << "method " << m + 1;
           if (std::fabs(s.fs[m] - base.fs[m]) > 0.01) differs = true;
