@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "pressures/wedge_data.h"
 
@@ -98,7 +99,9 @@ void BoundaryRun(int side, int k, double& from, double& to);
 
 // The internal searches; they report trouble by throwing Fault.
 void FixedForces(int side, int method);
-void SweepForces(int side, int method);
+// noActive, when given, gets for every grid point (1-based) whether no trial of the
+// sweep found an active force there.
+void SweepForces(int side, int method, std::vector<char>* noActive = nullptr);
 
 // Effective weight of a slice plus the surcharge on its top (lb per ft); throws Fault.
 double SliceLoad(double refElev, double slope, int side, int method, double x1, double y1,

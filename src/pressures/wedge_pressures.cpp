@@ -110,7 +110,8 @@ void SidePressures(int Side, int Method) {
   const int N0 = NumGridPoints;
   for (int p = 1; p <= N0; ++p) WedgeActiveForce(p, Side) = WedgePassiveForce(p, Side) = 0;
   const bool sweep = PressureMethod(Side) == "S";
-  if (sweep) SweepForces(Side, Method);
+  std::vector<char> noActive;
+  if (sweep) SweepForces(Side, Method, &noActive);
   if (PressureMethod(Side) == "F") FixedForces(Side, Method);
 
   const int N = NumGridPoints;
@@ -122,8 +123,10 @@ void SidePressures(int Side, int Method) {
   for (int p = 1; p <= N; ++p) {
     FA[static_cast<std::size_t>(p)] = WedgeActiveForce(p, Side);
     FP[static_cast<std::size_t>(p)] = WedgePassiveForce(p, Side);
-    // A point without any valid active trial carries no force.
-    if (sweep && FA[static_cast<std::size_t>(p)] <= 0) FA[static_cast<std::size_t>(p)] = 0;
+    // A point without any valid active trial carries no force. Forces of 0 or less are
+    // kept as found: in cohesive soil they fall below zero down to twice the crack depth,
+    // and only their differences, cut off at zero below, make the pressure.
+    if (sweep && noActive[static_cast<std::size_t>(p)] != 0) FA[static_cast<std::size_t>(p)] = 0;
   }
   FA[static_cast<std::size_t>(p0)] = FP[static_cast<std::size_t>(p0)] = 0;
 

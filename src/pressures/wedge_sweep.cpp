@@ -173,8 +173,9 @@ Trial Sweep::Run(double theta) const {
         if (Da == 0) {
           t.Pa = kNoActive;
         } else {
+          // A negative force is kept, as for a wedge of one slice: it is the tension of
+          // the soil's cohesion, which the cut-off of the pressure removes.
           t.Pa = WallForce(+1, fa, Da, W, a.cohesion * len, Aa, sumFa, sa, ca);
-          if (t.Pa < 0) t.Pa = kNoActive;
         }
         const double Dp = WallDenominator(-1, fp, deltaP);
         if (Dp == 0) {
@@ -202,10 +203,11 @@ Trial Sweep::Run(double theta) const {
 
 namespace wedge {
 
-void SweepForces(int Side, int Method) {
+void SweepForces(int Side, int Method, std::vector<char>* noActive) {
   WedgeNoSolution(Method, Side) = 0;
   const int N = NumGridPoints;
   for (int p = 1; p <= N; ++p) WedgeActiveForce(p, Side) = WedgePassiveForce(p, Side) = 0;
+  if (noActive) noActive->assign(static_cast<std::size_t>(N + 1), 0);
   const double zs = SurfaceElev(Side, 1);
   const int p0 = LastGridPointAt(zs);
   if (p0 == 0) return;
@@ -282,6 +284,7 @@ void SweepForces(int Side, int Method) {
         break;
       }
     }
+    if (noActive && Amax == kNoActive) (*noActive)[static_cast<std::size_t>(p)] = 1;
     if (stoppedEarly || p == N) continue;
     if (!activePast) {
       WedgeMarkActive(Side, p) = "*";

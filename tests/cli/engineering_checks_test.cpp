@@ -2754,16 +2754,15 @@ std::vector<LinePiece> FixedPieces(const Side& s, const std::vector<std::pair<do
 }
 
 // The force of a trial wedge of the sweep on a side of several layers, nullopt where the
-// trial finds none: an active force of a wedge of several slices that would pull the wall,
-// or a passive one whose outer slices do not push towards the wall or whose wall slice
-// would not add to what they hand on.
+// trial finds none: a passive force whose outer slices do not push towards the wall or
+// whose wall slice would not add to what they hand on.
 std::optional<double> SweepTrial(const Problem& p, const Side& s, const std::vector<std::pair<double, double>>& g, double depth,
                                  double alpha, double fs, bool active) {
   const std::vector<LinePiece> pieces = StraightPieces(s, g, depth, alpha);
   bool failed = false;
   const auto r = SlicedWedge(p, s, g, pieces, depth, fs, active, &failed);
   if (!r || failed) return std::nullopt;
-  if (pieces.size() > 1 && (active ? r->inclined < 0 : r->inclined <= r->outerForces)) return std::nullopt;
+  if (pieces.size() > 1 && !active && r->inclined <= r->outerForces) return std::nullopt;
   return r->force;
 }
 
@@ -2775,7 +2774,8 @@ std::optional<double> SweepTrial(const Problem& p, const Side& s, const std::vec
 // The sweep tries lines 23, 25, ... degrees from the vertical, the last one 2 degrees short
 // of the steepest sight of the ground from the tip, and keeps the largest active and the
 // smallest positive passive force, stopping once both lie behind it unless the ground
-// carries loads other than a uniform one; an active force of 0 or less counts as none.
+// carries loads other than a uniform one. Active forces below zero (cohesion holding the
+// wedge up) are kept as they are: the pressures are their differences, cut off at zero.
 struct WedgeForceSet {
   std::vector<double> active, passive;
   std::vector<bool> activeMark, passiveMark;  // the sweep's last trial had not passed the extreme
@@ -2842,7 +2842,7 @@ WedgeForceSet WedgeForces(const Problem& p, const Side& s, const std::vector<dou
       }
       if (last || (activePast && passivePast && !s.loadedSurface())) break;
     }
-    r.active[k] = std::max(0.0, most);
+    r.active[k] = most == -100000 ? 0.0 : most;
     r.passive[k] = least;
     r.activeMark[k] = !activePast;
     r.passiveMark[k] = !passivePast;
@@ -3402,4 +3402,43 @@ TEST_F(EngineeringChecks, SweepLinesPassingUnderASteepLayerBottom) {
   EXPECT_EQ(pieces[1].layer, 1u);
   SCOPED_TRACE(InputFile(c));
   ExpectDesign(Solve("sweep-under-steep-bottom", InputFile(c), "--wedge S"), c);
+}
+
+namespace {
+
+// A cantilever retaining clay (phi 0, c 500 psf, 110 pcf) with sand (phi 32, 120 pcf) in
+// front of it: under level ground both wedge methods find Coulomb's planar wedges (the
+// sweep tries the 45, 29 and 61 degree lines of these soils), so the walls are Coulomb's.
+Problem ClayBehindSandInFront(const std::string& title) {
+  Problem p = UniformSand(20, 1.0, 1.0);
+  p.title = title;
+  p.right.layers = {{110, 110, 0, 500, 0}};
+  p.left.layers = {Sand(32, 120)};
+  return p;
+}
+
+}  // namespace
+
+// Cohesive soil on a wedge side: the forces of wedges held up by the clay's cohesion are
+// negative down to twice the tension-crack depth 2c / gamma; their differences are
+// Coulomb's pressure 110 z - 1000 at the depth z, cut off at zero above the crack 9.09 ft
+// down, and the wall is Coulomb's.
+TEST_F(EngineeringChecks, WedgeSidesOfClayHaveCoulombsPressureBelowTheTensionCrack) {
+  const Problem coulomb = ClayBehindSandInFront("CLAY, COULOMB");
+  const CantileverResult expected = DesignCantilever(coulomb);
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::Fixed ? "F" : "S";
+    SCOPED_TRACE(method);
+    Problem c = ClayBehindSandInFront("CLAY, WEDGE " + method);
+    c.wedge = wedge;
+    const SolveRun run = Solve("wedge-clay-" + method, InputFile(c), "--wedge " + method);
+    ExpectCantilever(run, expected);
+    ExpectPressureTable(run, coulomb, 1);
+    // The crack's foot is a point of the grid, the first with pressure.
+    const std::vector<PressureRow> rows = PressureRows(run.report, 1);
+    const auto crack = std::find_if(rows.begin(), rows.end(), [](const PressureRow& r) { return r.rightActive > 0; });
+    ASSERT_NE(crack, rows.begin());
+    ASSERT_NE(crack, rows.end());
+    EXPECT_NEAR((crack - 1)->elev, 20 - 1000.0 / 110, 0.005);
+  }
 }
