@@ -63,13 +63,18 @@ void ComputeNetDiagrams() {
     ReportNoSignChange();
     return;
   }
-  for (int p = D + 1; p <= NumGridPoints; ++p) {
-    const double a = (NetPressureA(p, 1) + NetPressureA(p, 2)) / 2;
-    NetPressureA(p, 1) = a;
-    NetPressureA(p, 2) = a;
-    const double b = (NetPressureP(p, 1) + NetPressureP(p, 2)) / 2;
-    NetPressureP(p, 1) = b;
-    NetPressureP(p, 2) = b;
+  // Points within a hair of each other are one point: the jump across all of them is
+  // averaged, as at a single point.
+  for (int p = D + 1; p <= NumGridPoints;) {
+    int q = p;
+    while (q + 1 <= NumGridPoints && GridElev(p) - GridElev(q + 1) <= 0.0001) ++q;
+    const double a = (NetPressureA(q, 1) + NetPressureA(p, 2)) / 2;
+    const double b = (NetPressureP(q, 1) + NetPressureP(p, 2)) / 2;
+    for (int r = p; r <= q; ++r) {
+      NetPressureA(r, 1) = NetPressureA(r, 2) = a;
+      NetPressureP(r, 1) = NetPressureP(r, 2) = b;
+    }
+    p = q + 1;
   }
 
   if (NumHorizDistPoints != 0) AddDistributedLoad();

@@ -18,6 +18,9 @@ inline constexpr double kTwoDegrees = 0.0349065850398866;
 inline constexpr double kFarDistance = 200000;
 // Two computed points this close (ft) are the same point.
 inline constexpr double kSamePoint = 1e-6;
+// Two grid elevations this close (ft) are one tip for the wedge forces, and a grid point
+// this close to a layer bottom lies on it (the grid's own rule for its points).
+inline constexpr double kSameElevation = 0.0001;
 
 // A calculation error: the box it shows, after which AbortRun = 1.
 struct Fault {
@@ -97,11 +100,32 @@ void BuildFigures(int side, double far);
 // line never lies under the ground.
 void BoundaryRun(int side, int k, double& from, double& to);
 
+// The layer k whose bottom (at the wall) the elevation z lies on, within
+// kSameElevation, when that bottom lies under the ground zs of the side; else 0.
+int BoundaryAt(int side, double z, double zs);
+
+// What a force search hands the pressures besides the forces at the grid points
+// (indexes 1-based, as the grid's). A wedge whose tip lies on a layer bottom has its
+// slice at the wall in the layer above for the interval above the tip, and in the layer
+// below for the interval below it (a slice of no size when the failure line leaves that
+// layer at once): so the forces differenced over an interval come from wedges of the
+// same make at both of its ends, however close the next point lies.
+struct ForceExtras {
+  std::vector<char> onBoundary;      // the point lies on a layer bottom
+  std::vector<double> activeBelow;   // there: the forces for the interval below the point
+  std::vector<double> passiveBelow;
+  std::vector<char> noActive;        // sweep: no trial found an active force at the point
+  void Reset(int n) {
+    onBoundary.assign(static_cast<std::size_t>(n + 1), 0);
+    activeBelow.assign(static_cast<std::size_t>(n + 1), 0.0);
+    passiveBelow.assign(static_cast<std::size_t>(n + 1), 0.0);
+    noActive.assign(static_cast<std::size_t>(n + 1), 0);
+  }
+};
+
 // The internal searches; they report trouble by throwing Fault.
-void FixedForces(int side, int method);
-// noActive, when given, gets for every grid point (1-based) whether no trial of the
-// sweep found an active force there.
-void SweepForces(int side, int method, std::vector<char>* noActive = nullptr);
+void FixedForces(int side, int method, ForceExtras* extras = nullptr);
+void SweepForces(int side, int method, ForceExtras* extras = nullptr);
 
 // Effective weight of a slice plus the surcharge on its top (lb per ft); throws Fault.
 double SliceLoad(double refElev, double slope, int side, int method, double x1, double y1,

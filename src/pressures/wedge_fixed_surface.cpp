@@ -4,6 +4,7 @@
 // quadratic interpolation through those tips.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "model/problem.h"
 #include "pressures/pressures.h"
@@ -79,8 +80,11 @@ bool ThroughBoundary(int side, int k, double X1, double Y1, double m, double xEx
 }
 
 // Horizontal force on the wall of the failure line from a tip at (0, zm) that starts
-// in layer L, with the mean wall friction delta and the wall adhesion Ad.
-double FailureLineForce(const Line& l, double zm, int L, double delta, double Ad) {
+// in layer L, with the mean wall friction delta and the wall adhesion Ad. A tip on the
+// bottom of layer `boundary` (zm that bottom's elevation at the wall) whose line leaves
+// layer L at once has a wall slice of no size in L, and the line goes on in the layer it
+// enters.
+double FailureLineForce(const Line& l, double zm, int L, double delta, double Ad, int boundary = 0) {
   const int nl = NumSoilLayers(l.side);
 
   FixedWedgeScratch.clear();
@@ -93,6 +97,23 @@ double FailureLineForce(const Line& l, double zm, int L, double delta, double Ad
 
   double wallW = 0, wallC = 0, wallSa = 0, wallCa = 0;
   SliceFactors wallF{0, 0};
+  bool wallDone = false;
+  if (boundary != 0) {
+    const double bs = LayerBottomSlope(l.side, boundary);
+    int d = 0;
+    if (S == boundary && m < bs && S < nl) d = +1;   // from the layer above, straight under it
+    if (S == boundary + 1 && m > bs) d = -1;         // from the layer below, straight above it
+    if (d != 0) {
+      wallSa = sa, wallCa = ca, wallF = Factors(l.s, dev.tanPhi, sa, ca);
+      wallDone = true;
+      S += d;
+      dev = DevelopedStrength(l.side, S, FactorOfSafety(l, S));
+      alpha = kPiOver4 + l.s * dev.phi / 2;
+      sa = std::sin(alpha), ca = std::cos(alpha);
+      m = sa / ca;
+      if (d > 0 ? m > bs : m < bs) m = bs;
+    }
+  }
 
   // A line crosses each boundary at most twice; far more pieces than that means the
   // line keeps turning at one boundary and never reaches the ground.
@@ -126,8 +147,9 @@ double FailureLineForce(const Line& l, double zm, int L, double delta, double Ad
     const double W = SliceLoad(zm, m, l.side, l.method, X1, Y1, X2, Y2, S);
     const double C = dev.cohesion * std::sqrt((X2 - X1) * (X2 - X1) + (Y2 - Y1) * (Y2 - Y1));
     const SliceFactors f = Factors(l.s, dev.tanPhi, sa, ca);
-    if (X1 == 0) {
+    if (!wallDone) {
       wallW = W, wallC = C, wallSa = sa, wallCa = ca, wallF = f;
+      wallDone = true;
     } else {
       FixedWedgeScratch.push_back(SliceForce(l.s, f, W, C, sa, ca));
     }
@@ -169,55 +191,125 @@ double Quadratic(double z, double e1, double f1, double e2, double f2, double e3
 
 namespace wedge {
 
-void FixedForces(int Side, int Method) {
+void FixedForces(int Side, int Method, ForceExtras* extras) {
   WedgeNoSolution(Method, Side) = 0;
   const int N = NumGridPoints;
   for (int p = 1; p <= N; ++p) WedgeActiveForce(p, Side) = WedgePassiveForce(p, Side) = 0;
+  if (extras) extras->Reset(N);
   const double zs = SurfaceElev(Side, 1);
   const int p0 = FirstGridPointWithin(zs);
   if (p0 == 0) return;
   const int nl = NumSoilLayers(Side);
 
+  // The tips: grid points within a hair of each other are one.
+  std::vector<int> first, last;
+  for (int p = p0; p <= N;) {
+    int q = p;
+    while (q + 1 <= N && GridElev(p) - GridElev(q + 1) <= kSameElevation) ++q;
+    first.push_back(p);
+    last.push_back(q);
+    p = q + 1;
+  }
+  const std::size_t n = first.size();
+  std::vector<double> z(n);
+  std::vector<int> boundary(n, 0);
+  for (std::size_t j = 0; j < n; ++j) {
+    z[j] = GridElev(first[j]);
+    if (j > 0) boundary[j] = BoundaryAt(Side, z[j], zs);
+    if (boundary[j] != 0) z[j] = LayerBottomElev(Side, boundary[j]);
+  }
+
+  // Forces for tips halfway between the points, and at a point on a layer bottom for the
+  // wedges of both layers (above: the layer above at the wall; below: the layer below).
+  std::vector<double> mid[2], up[2], down[2];
+  for (int k = 0; k < 2; ++k) {
+    mid[k].assign(n, 0.0);
+    up[k].assign(n, 0.0);
+    down[k].assign(n, 0.0);
+  }
   int L = 1;
   double zprev = zs;
   WallTerms wall;
-  for (int q = p0; q <= N - 1; ++q) {
-    wall.Add(Side, L, Method, zprev - GridElev(q));
-    const double zm = (GridElev(q) + GridElev(q + 1)) / 2;
+  for (std::size_t j = 0; j + 1 < n; ++j) {
+    wall.Add(Side, L, Method, zprev - z[j]);
+    zprev = z[j];
+    if (boundary[j] != 0) {
+      const double depth = zs - z[j];
+      const int b = boundary[j];
+      for (int k = 0; k < 2; ++k) {
+        const Line line{Side, Method, k == 0 ? +1.0 : -1.0};
+        const double delta = (k == 0 ? wall.Ia : wall.Ip) / depth;
+        const double Ad = k == 0 ? wall.Aa : wall.Ap;
+        up[k][j] = FailureLineForce(line, z[j], b, delta, Ad, b);
+        down[k][j] = FailureLineForce(line, z[j], b + 1, delta, Ad, b);
+      }
+    }
+    const double zm = (z[j] + z[j + 1]) / 2;
     while (nl > 1 && L < nl && zm < LayerBottomElev(Side, L)) ++L;
-    wall.Add(Side, L, Method, GridElev(q) - zm);
+    wall.Add(Side, L, Method, z[j] - zm);
     zprev = zm;
     const double depth = zs - zm;
-    WedgeMidpointForce(q, 1) = FailureLineForce({Side, Method, +1}, zm, L, wall.Ia / depth, wall.Aa);
-    WedgeMidpointForce(q, 2) = FailureLineForce({Side, Method, -1}, zm, L, wall.Ip / depth, wall.Ap);
+    mid[0][j] = FailureLineForce({Side, Method, +1}, zm, L, wall.Ia / depth, wall.Aa);
+    mid[1][j] = FailureLineForce({Side, Method, -1}, zm, L, wall.Ip / depth, wall.Ap);
+    WedgeMidpointForce(first[j], 1) = mid[0][j];
+    WedgeMidpointForce(first[j], 2) = mid[1][j];
   }
 
-  // Nodes: the tips halfway between grid points, and the surface itself with no force.
-  auto e = [&](int q) { return q < p0 ? GridElev(p0) : (GridElev(q) + GridElev(q + 1)) / 2; };
-  for (int k = 1; k <= 2; ++k) {
-    auto F = [&](int q) { return q < p0 ? 0.0 : WedgeMidpointForce(q, k); };
-    auto Q = [&](double z, int a) { return Quadratic(z, e(a), F(a), e(a + 1), F(a + 1), e(a + 2), F(a + 2)); };
-    for (int p = p0 + 1; p <= N; ++p) {
-      const double z = GridElev(p);
-      double v;
-      if (N - p0 < 3) {
-        // Too few tips for a quadratic: the straight line through the nearest two.
-        const int a = std::max(p0 - 1, std::min(p - 2, N - 2));
-        v = F(a) + (F(a + 1) - F(a)) * (z - e(a)) / (e(a + 1) - e(a));
-      } else if (p <= N - 2) {
-        v = (Q(z, p - 2) + Q(z, p - 1)) / 2;
-        if (k == 1 && F(p - 1) < 0 && F(p) < 0 && v > 0) {
-          v = ((z - e(p)) * F(p - 1) + (e(p - 1) - z) * F(p)) / (e(p - 1) - e(p));
-        }
-      } else if (p == N - 1) {
-        v = Q(z, p - 2);
-      } else {
-        v = Q(z, p - 3);
+  // Forces at the points, by the quadratics through the tips of the layer's own stretch
+  // of the grid: from the surface (no force) or a layer bottom above it down to the
+  // next layer bottom, whose own wedges close the stretch.
+  for (int k = 0; k < 2; ++k) {
+    std::vector<double> atPoint(n, 0.0), below(n, 0.0);
+    for (std::size_t a = 0; a + 1 < n;) {
+      std::size_t b = a + 1;
+      while (b + 1 < n && boundary[b] == 0) ++b;
+      const bool closed = boundary[b] != 0 && b + 1 < n;
+      std::vector<double> e = {z[a]}, f = {a == 0 ? 0.0 : down[k][a]};
+      for (std::size_t j = a; j < b; ++j) {
+        e.push_back((z[j] + z[j + 1]) / 2);
+        f.push_back(mid[k][j]);
       }
-      if (k == 1) {
-        WedgeActiveForce(p, Side) = v;
-      } else {
-        WedgePassiveForce(p, Side) = v;
+      if (closed) {
+        e.push_back(z[b]);
+        f.push_back(up[k][b]);
+      }
+      auto Q = [&](double x, std::size_t i) { return Quadratic(x, e[i], f[i], e[i + 1], f[i + 1], e[i + 2], f[i + 2]); };
+      auto linear = [&](double x, std::size_t i) {
+        return f[i] + (f[i + 1] - f[i]) * (x - e[i]) / (e[i + 1] - e[i]);
+      };
+      const std::size_t m = e.size();
+      for (std::size_t j = a + 1; j <= b; ++j) {
+        if (closed && j == b) break;
+        const double x = z[j];
+        const std::size_t i = j - a;  // the point lies between e[i] and e[i + 1]
+        double v;
+        if (i + 1 >= m) {  // the last point: the quadratic of the last tips carried on
+          v = m >= 3 ? Q(x, m - 3) : m == 2 ? linear(x, 0) : f[0];
+        } else if (i >= 1 && i + 2 < m) {
+          v = (Q(x, i - 1) + Q(x, i)) / 2;
+          if (k == 0 && f[i] < 0 && f[i + 1] < 0 && v > 0) v = linear(x, i);
+        } else if (i >= 1) {
+          v = Q(x, i - 1);
+        } else if (i + 2 < m) {
+          v = Q(x, i);
+        } else {
+          v = linear(x, i);
+        }
+        atPoint[j] = below[j] = v;
+      }
+      if (closed) {
+        atPoint[b] = up[k][b];
+        below[b] = down[k][b];
+      }
+      a = b;
+    }
+    for (std::size_t j = 1; j < n; ++j) {
+      for (int p = first[j]; p <= last[j]; ++p) {
+        (k == 0 ? WedgeActiveForce(p, Side) : WedgePassiveForce(p, Side)) = atPoint[j];
+        if (extras && boundary[j] != 0 && j + 1 < n) {
+          extras->onBoundary[static_cast<std::size_t>(p)] = 1;
+          (k == 0 ? extras->activeBelow : extras->passiveBelow)[static_cast<std::size_t>(p)] = below[j];
+        }
       }
     }
   }

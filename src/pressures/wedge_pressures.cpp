@@ -109,26 +109,15 @@ void PassiveFloor(int Side, int Method, int p0) {
 void SidePressures(int Side, int Method) {
   const int N0 = NumGridPoints;
   for (int p = 1; p <= N0; ++p) WedgeActiveForce(p, Side) = WedgePassiveForce(p, Side) = 0;
-  const bool sweep = PressureMethod(Side) == "S";
-  std::vector<char> noActive;
-  if (sweep) SweepForces(Side, Method, &noActive);
-  if (PressureMethod(Side) == "F") FixedForces(Side, Method);
+  ForceExtras extras;
+  if (PressureMethod(Side) == "S") SweepForces(Side, Method, &extras);
+  if (PressureMethod(Side) == "F") FixedForces(Side, Method, &extras);
+  if (extras.onBoundary.empty()) extras.Reset(N0);
 
   const int N = NumGridPoints;
   const double zs = SurfaceElev(Side, 1);
   const int p0 = FirstGridPointWithin(zs);
   if (p0 == 0) return;
-
-  std::vector<double> FA(static_cast<std::size_t>(N + 1)), FP(static_cast<std::size_t>(N + 1));
-  for (int p = 1; p <= N; ++p) {
-    FA[static_cast<std::size_t>(p)] = WedgeActiveForce(p, Side);
-    FP[static_cast<std::size_t>(p)] = WedgePassiveForce(p, Side);
-    // A point without any valid active trial carries no force. Forces of 0 or less are
-    // kept as found: in cohesive soil they fall below zero down to twice the crack depth,
-    // and only their differences, cut off at zero below, make the pressure.
-    if (sweep && noActive[static_cast<std::size_t>(p)] != 0) FA[static_cast<std::size_t>(p)] = 0;
-  }
-  FA[static_cast<std::size_t>(p0)] = FP[static_cast<std::size_t>(p0)] = 0;
 
   for (int p = 1; p <= p0; ++p) {
     for (int k = 1; k <= 2; ++k) ActivePressure(Side, p, k) = PassivePressure(Side, p, k) = 0;
@@ -140,27 +129,83 @@ void SidePressures(int Side, int Method) {
   while (Ls < NumSoilLayers(Side) && !(LayerBottomElev(Side, Ls) < zs - 0.0001)) ++Ls;
   if (LayerCohesion(Side, Ls) > 0.0001 || NumUniformLoads(Side) != 0) SurfaceValues(Side, Method, p0, Ls);
 
-  // Mean pressure of each interval below the surface point, placed at its middle.
-  auto h = [&](int i) { return GridElev(i) - GridElev(i + 1); };
-  auto a = [&](int i) { return (FA[static_cast<std::size_t>(i + 1)] - FA[static_cast<std::size_t>(i)]) / h(i); };
-  auto b = [&](int i) { return (FP[static_cast<std::size_t>(i + 1)] - FP[static_cast<std::size_t>(i)]) / h(i); };
-  for (int i = p0 + 1; i <= N - 1; ++i) {
-    const double va = (h(i) * a(i - 1) + h(i - 1) * a(i)) / (h(i) + h(i - 1));
-    const double vb = (h(i) * b(i - 1) + h(i - 1) * b(i)) / (h(i) + h(i - 1));
-    ActivePressure(Side, i, 1) = ActivePressure(Side, i, 2) = va;
-    PassivePressure(Side, i, 1) = PassivePressure(Side, i, 2) = vb;
-  }
-  if (N - 1 >= p0) {
-    if (N - 2 >= p0) {
-      const double w = (h(N - 2) + 2 * h(N - 1)) / (h(N - 2) + h(N - 1));
-      ActivePressure(Side, N, 2) = a(N - 2) + (a(N - 1) - a(N - 2)) * w;
-      PassivePressure(Side, N, 2) = b(N - 2) + (b(N - 1) - b(N - 2)) * w;
-    } else {
-      ActivePressure(Side, N, 2) = a(N - 1);
-      PassivePressure(Side, N, 2) = b(N - 1);
+  // The points of the pressure diagram: grid points within a hair of each other are one,
+  // their force that of the first for the interval above and of the last for the
+  // interval below (at a layer bottom, the wedges of the layer below).
+  struct Node {
+    int first, last;
+    bool boundary;
+    double z, faUp, faDown, fpUp, fpDown;
+  };
+  std::vector<Node> nodes;
+  for (int p = p0; p <= N;) {
+    int q = p;
+    while (q + 1 <= N && GridElev(p) - GridElev(q + 1) <= kSameElevation) ++q;
+    const auto e = static_cast<std::size_t>(q);
+    // A point without any valid active trial carries no force. Forces of 0 or less are
+    // kept as found: in cohesive soil they fall below zero down to twice the crack depth,
+    // and only their differences, cut off at zero below, make the pressure.
+    auto active = [&](int r) { return extras.noActive[static_cast<std::size_t>(r)] != 0 ? 0.0 : WedgeActiveForce(r, Side); };
+    Node nd{p, q, extras.onBoundary[e] != 0, GridElev(p), active(p), active(q), WedgePassiveForce(p, Side),
+            WedgePassiveForce(q, Side)};
+    if (nd.boundary) {
+      nd.faDown = extras.noActive[e] != 0 ? 0.0 : extras.activeBelow[e];
+      nd.fpDown = extras.passiveBelow[e];
     }
-    // Just below the last point belongs to no segment; nothing stale is left there.
-    ActivePressure(Side, N, 1) = PassivePressure(Side, N, 1) = 0;
+    if (p == p0) nd.faUp = nd.faDown = nd.fpUp = nd.fpDown = 0;
+    nodes.push_back(nd);
+    p = q + 1;
+  }
+  const std::size_t n = nodes.size();
+  if (n < 2) return;
+
+  // Mean pressure of each interval, placed at its middle.
+  std::vector<double> h(n - 1), a(n - 1), b(n - 1);
+  for (std::size_t j = 0; j + 1 < n; ++j) {
+    h[j] = nodes[j].z - nodes[j + 1].z;
+    a[j] = (nodes[j + 1].faUp - nodes[j].faDown) / h[j];
+    b[j] = (nodes[j + 1].fpUp - nodes[j].fpDown) / h[j];
+  }
+  // The means of two intervals carried on to the point at the end of the second (from
+  // the middle of the interval i, past the one of j).
+  auto carried = [&](const std::vector<double>& m, std::size_t i, std::size_t j) {
+    return m[j] + (m[j] - m[i]) * h[j] / (h[i] + h[j]);
+  };
+  for (std::size_t j = 1; j < n; ++j) {
+    double aUp, aDown, bUp, bDown;
+    const bool lastPoint = j + 1 == n;
+    if (!lastPoint && !nodes[j].boundary) {
+      // Linear between the means of the intervals on either side.
+      aUp = aDown = (h[j] * a[j - 1] + h[j - 1] * a[j]) / (h[j] + h[j - 1]);
+      bUp = bDown = (h[j] * b[j - 1] + h[j - 1] * b[j]) / (h[j] + h[j - 1]);
+    } else {
+      // A layer bottom or the last point: each side from the means of its own layer.
+      const bool twoAbove = j >= 2 && !nodes[j - 1].boundary;
+      aUp = twoAbove ? carried(a, j - 2, j - 1) : a[j - 1];
+      bUp = twoAbove ? carried(b, j - 2, j - 1) : b[j - 1];
+      aDown = aUp, bDown = bUp;
+      if (!lastPoint) {
+        const bool twoBelow = j + 2 < n && !nodes[j + 1].boundary;
+        aDown = twoBelow ? a[j] - (a[j + 1] - a[j]) * h[j] / (h[j] + h[j + 1]) : a[j];
+        bDown = twoBelow ? b[j] - (b[j + 1] - b[j]) * h[j] / (h[j] + h[j + 1]) : b[j];
+      }
+    }
+    const Node& nd = nodes[j];
+    for (int p = nd.first; p <= nd.last; ++p) {
+      const bool top = p == nd.first;
+      ActivePressure(Side, p, 2) = top ? aUp : aDown;
+      PassivePressure(Side, p, 2) = top ? bUp : bDown;
+      // Just below the last point belongs to no segment; nothing stale is left there.
+      ActivePressure(Side, p, 1) = p == N ? 0 : aDown;
+      PassivePressure(Side, p, 1) = p == N ? 0 : bDown;
+    }
+  }
+  // The surface point's fellows within a hair carry its values below it.
+  for (int p = nodes[0].first + 1; p <= nodes[0].last; ++p) {
+    for (int k = 1; k <= 2; ++k) {
+      ActivePressure(Side, p, k) = ActivePressure(Side, p0, 1);
+      PassivePressure(Side, p, k) = PassivePressure(Side, p0, 1);
+    }
   }
 
   if (!CutOffActive(Side, p0)) return;

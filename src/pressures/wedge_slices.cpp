@@ -2,6 +2,7 @@
 // adhesion that act on the slice at the wall.
 #include <cmath>
 
+#include "model/problem.h"
 #include "pressures/pressures.h"
 #include "pressures/wedge_common.h"
 
@@ -32,6 +33,14 @@ double WallDenominator(double s, const SliceFactors& f, double delta) {
 double WallForce(double s, const SliceFactors& f, double D, double W, double C, double Ad,
                  double sumF, double sinAlpha, double cosAlpha) {
   return ((W - s * C * sinAlpha - s * Ad) * f.B - (sumF - s * C * cosAlpha) * f.A) / D;
+}
+
+int BoundaryAt(int side, double z, double zs) {
+  for (int k = 1; k <= NumSoilLayers(side) - 1; ++k) {
+    const double B = LayerBottomElev(side, k);
+    if (std::fabs(z - B) <= kSameElevation && B < zs - kSameElevation) return k;
+  }
+  return 0;
 }
 
 }  // namespace wedge

@@ -42,12 +42,13 @@ struct Sweep {
     Pp = Dp == 0 ? 0 : WallForce(-1, fp, Dp, W, p.cohesion * len, Ap, 0, sa, ca);
   }
 
-  Trial Run(double theta) const;
+  // wallLayer: the layer of the slice at the wall (0: the one the line starts in).
+  Trial Run(double theta, int wallLayer) const;
 };
 
 bool Same(double a, double b) { return std::fabs(a - b) <= kSamePoint; }
 
-Trial Sweep::Run(double theta) const {
+Trial Sweep::Run(double theta, int wallLayer) const {
   Trial t;
   // A line at 90 degrees or more from the vertical falls away from the wall: its slices
   // have no defined weight. A line at 0 or less never leaves the wall.
@@ -117,18 +118,16 @@ Trial Sweep::Run(double theta) const {
     }
   }
 
+  // The slices from the exit inward, the last one at the wall.
+  struct Slice {
+    int L;
+    double ix, iy, ox, oy;  // inner and outer end of its piece of the line
+  };
+  std::vector<Slice> slices;
   if (nUp + nDown == 0) {
     const int L = tip == 3 ? Lt + 1 : Lt;
     if (L > nl) return t;
-    const double W = SliceLoad(z, m, side, method, 0, z, xe, ye, L);
-    const double len = std::sqrt(xe * xe + (ye - z) * (ye - z));
-    OneSlice(L, W, len, sa, ca, t.Pa, t.Pp);
-    if (tip == 2 && Lt + 1 <= nl) {
-      double Pa2, Pp2;
-      OneSlice(Lt + 1, W, len, sa, ca, Pa2, Pp2);
-      t.Pa = MaxOf(t.Pa, Pa2);
-      t.Pp = MinOf(t.Pp, Pp2);
-    }
+    slices.push_back({L, 0, z, xe, ye});
   } else {
     int first, last;
     if (nUp > 0) {
@@ -138,8 +137,6 @@ Trial Sweep::Run(double theta) const {
       last = first + nDown;
     }
     double ox = xe, oy = ye;  // outer end of the slice
-    double sumFa = 0, sumFp = 0;
-    bool passiveFailed = false;
     for (int i = first; i <= last; ++i) {
       const int L = nDown == 0 ? i : first + last - i;
       if (L < 1 || L > nl) return Trial{};
@@ -152,14 +149,41 @@ Trial Sweep::Run(double theta) const {
         ix = (Bc - z) / (m - bc);
         iy = m * ix + z;
       }
-      const double W = SliceLoad(z, m, side, method, ix, iy, ox, oy, L);
-      const double len = std::sqrt((ox - ix) * (ox - ix) + (oy - iy) * (oy - iy));
+      slices.push_back({L, ix, iy, ox, oy});
+      ox = ix, oy = iy;
+    }
+  }
+  // The wall slice in the layer asked for: one of no size where the line leaves it at
+  // once (a line running along the tip's boundary is weighed with both layers instead).
+  if (wallLayer != 0 && slices.back().L != wallLayer && tip != 2) {
+    slices.push_back({wallLayer, 0, z, 0, z});
+  }
 
-      const Developed& a = active[static_cast<std::size_t>(L)];
+  if (slices.size() == 1) {
+    const Slice& sl = slices.front();
+    const double W = SliceLoad(z, m, side, method, 0, z, xe, ye, sl.L);
+    const double len = std::sqrt(xe * xe + (ye - z) * (ye - z));
+    OneSlice(sl.L, W, len, sa, ca, t.Pa, t.Pp);
+    if (tip == 2 && Lt + 1 <= nl) {
+      double Pa2, Pp2;
+      OneSlice(Lt + 1, W, len, sa, ca, Pa2, Pp2);
+      t.Pa = MaxOf(t.Pa, Pa2);
+      t.Pp = MinOf(t.Pp, Pp2);
+    }
+  } else {
+    double sumFa = 0, sumFp = 0;
+    bool passiveFailed = false;
+    for (std::size_t i = 0; i < slices.size(); ++i) {
+      const Slice& sl = slices[i];
+      const bool none = !(sl.ox - sl.ix > 0);  // a slice of no size
+      const double W = none ? 0 : SliceLoad(z, m, side, method, sl.ix, sl.iy, sl.ox, sl.oy, sl.L);
+      const double len = none ? 0 : std::sqrt((sl.ox - sl.ix) * (sl.ox - sl.ix) + (sl.oy - sl.iy) * (sl.oy - sl.iy));
+
+      const Developed& a = active[static_cast<std::size_t>(sl.L)];
       const SliceFactors fa = Factors(+1, a.tanPhi, sa, ca);
-      const Developed& p = passive[static_cast<std::size_t>(L)];
+      const Developed& p = passive[static_cast<std::size_t>(sl.L)];
       const SliceFactors fp = Factors(-1, p.tanPhi, sa, ca);
-      if (i != last) {
+      if (i + 1 < slices.size()) {
         if (fa.A != 0) sumFa += SliceForce(+1, fa, W, a.cohesion * len, sa, ca);
         bool fail = fp.A == 0;
         if (!fail) {
@@ -169,27 +193,23 @@ Trial Sweep::Run(double theta) const {
         }
         if (fail) sumFp = 0, passiveFailed = true;
       } else {
+        // A negative force is kept, as for a wedge of one slice: it is the tension of
+        // the soil's cohesion, which the cut-off of the pressure removes.
         const double Da = WallDenominator(+1, fa, deltaA);
-        if (Da == 0) {
-          t.Pa = kNoActive;
-        } else {
-          // A negative force is kept, as for a wedge of one slice: it is the tension of
-          // the soil's cohesion, which the cut-off of the pressure removes.
-          t.Pa = WallForce(+1, fa, Da, W, a.cohesion * len, Aa, sumFa, sa, ca);
-        }
+        t.Pa = Da == 0 ? kNoActive : WallForce(+1, fa, Da, W, a.cohesion * len, Aa, sumFa, sa, ca);
         const double Dp = WallDenominator(-1, fp, deltaP);
         if (Dp == 0) {
           passiveFailed = true;
         } else {
           const double P = WallForce(-1, fp, Dp, W, p.cohesion * len, Ap, sumFp, sa, ca);
-          if (!(P > sumFp)) {
+          // A wall slice of no size adds nothing to what it hands on; it only turns it.
+          if (none ? !(P > 0) : !(P > sumFp)) {
             passiveFailed = true;
           } else {
             t.Pp = P;
           }
         }
       }
-      ox = ix, oy = iy;
     }
     if (passiveFailed) t.Pp = 0;
   }
@@ -203,11 +223,56 @@ Trial Sweep::Run(double theta) const {
 
 namespace wedge {
 
-void SweepForces(int Side, int Method, std::vector<char>* noActive) {
+namespace {
+
+// The search of one tip over the trial angles: the largest active and the smallest
+// passive force, and whether the last trial lay past each of them.
+struct Search {
+  double Amax = kNoActive, Pmin = 0;
+  bool activePast = false, passivePast = false;
+};
+
+Search SearchTip(const Sweep& s, double thetaMax, int wallLayer, bool everyTrial) {
+  Search r;
+  bool anyPassive = false;
+  double degrees = 21;
+  bool lastTrial = false;
+  while (!lastTrial) {
+    degrees += 2.0;
+    double theta = degrees * kDegToRad;
+    if (theta > thetaMax) theta = thetaMax, lastTrial = true;
+    const Trial t = s.Run(theta, wallLayer);
+
+    if (!(t.Pa > r.Amax)) {
+      r.activePast = true;
+    } else {
+      r.Amax = t.Pa;
+      r.activePast = false;
+    }
+    if (!(t.Pp < 0.0001)) {
+      if (!anyPassive) {
+        r.Pmin = t.Pp;
+        anyPassive = true;
+        r.passivePast = false;
+      } else if (!(t.Pp > r.Pmin)) {
+        r.Pmin = t.Pp;
+        r.passivePast = false;
+      } else {
+        r.passivePast = true;
+      }
+    }
+    if (r.activePast && r.passivePast && !everyTrial) break;
+  }
+  return r;
+}
+
+}  // namespace
+
+void SweepForces(int Side, int Method, ForceExtras* extras) {
   WedgeNoSolution(Method, Side) = 0;
   const int N = NumGridPoints;
   for (int p = 1; p <= N; ++p) WedgeActiveForce(p, Side) = WedgePassiveForce(p, Side) = 0;
-  if (noActive) noActive->assign(static_cast<std::size_t>(N + 1), 0);
+  if (extras) extras->Reset(N);
   const double zs = SurfaceElev(Side, 1);
   const int p0 = LastGridPointAt(zs);
   if (p0 == 0) return;
@@ -227,23 +292,23 @@ void SweepForces(int Side, int Method, std::vector<char>* noActive) {
     if (L >= 2) s.xt[static_cast<std::size_t>(L)] = WedgeLayerTopX(Side, L, 2);
   }
   const WedgeFigure& g = WedgeSurface(Side);
+  const bool everyTrial = NumNonUniformLoads(Side) != 0;
 
   int Lt = 1;
   WallTerms wall;
   for (int p = p0 + 1; p <= N; ++p) {
-    const double z = GridElev(p);
+    // A tip within a hair of a layer bottom lies on it, in the layer above.
+    const int boundary = BoundaryAt(Side, GridElev(p), zs);
+    const double z = boundary != 0 ? LayerBottomElev(Side, boundary) : GridElev(p);
     // The layer of the tip; one below a layer's bottom at most, never past the last.
     while (s.nl > 1 && Lt < s.nl && z < LayerBottomElev(Side, Lt)) ++Lt;
-    wall.Add(Side, Lt, Method, GridElev(p - 1) - z);
+    wall.Add(Side, Lt, Method, GridElev(p - 1) - GridElev(p));
     s.z = z;
     s.Lt = Lt;
-    s.deltaA = wall.Ia / (zs - z);
-    s.deltaP = wall.Ip / (zs - z);
+    s.deltaA = wall.Ia / (zs - GridElev(p));
+    s.deltaP = wall.Ip / (zs - GridElev(p));
     s.Aa = wall.Aa;
     s.Ap = wall.Ap;
-
-    double Amax = kNoActive, Pmin = 0;
-    bool anyPassive = false, activePast = false, passivePast = false;
 
     double thetaMax = -1e300;
     for (int j = 2; j <= g.Count(); ++j) {
@@ -251,46 +316,28 @@ void SweepForces(int Side, int Method, std::vector<char>* noActive) {
     }
     thetaMax -= kTwoDegrees;
 
-    double degrees = 21;
-    bool lastTrial = false, stoppedEarly = false;
-    while (!lastTrial) {
-      degrees += 2.0;
-      double theta = degrees * kDegToRad;
-      if (theta > thetaMax) theta = thetaMax, lastTrial = true;
-      const Trial t = s.Run(theta);
-
-      if (!(t.Pa > Amax)) {
-        activePast = true;
-      } else {
-        Amax = t.Pa;
-        activePast = false;
-      }
-      if (!(t.Pp < 0.0001)) {
-        if (!anyPassive) {
-          Pmin = t.Pp;
-          anyPassive = true;
-          passivePast = false;
-        } else if (!(t.Pp > Pmin)) {
-          Pmin = t.Pp;
-          passivePast = false;
-        } else {
-          passivePast = true;
-        }
-      }
-      WedgeActiveForce(p, Side) = Amax * std::cos(s.deltaA);
-      WedgePassiveForce(p, Side) = Pmin * std::cos(s.deltaP);
-      if (activePast && passivePast && NumNonUniformLoads(Side) == 0) {
-        stoppedEarly = true;
-        break;
+    const Search r = SearchTip(s, thetaMax, boundary != 0 ? Lt : 0, everyTrial);
+    WedgeActiveForce(p, Side) = r.Amax * std::cos(s.deltaA);
+    WedgePassiveForce(p, Side) = r.Pmin * std::cos(s.deltaP);
+    if (extras) {
+      const std::size_t i = static_cast<std::size_t>(p);
+      extras->noActive[i] = r.Amax == kNoActive ? 1 : 0;
+      if (boundary != 0 && Lt < s.nl) {
+        const Search below = SearchTip(s, thetaMax, Lt + 1, everyTrial);
+        extras->onBoundary[i] = 1;
+        // A wedge without an active force below carries the one above.
+        extras->activeBelow[i] =
+            below.Amax == kNoActive ? WedgeActiveForce(p, Side) : below.Amax * std::cos(s.deltaA);
+        extras->passiveBelow[i] =
+            below.Pmin == 0 ? WedgePassiveForce(p, Side) : below.Pmin * std::cos(s.deltaP);
       }
     }
-    if (noActive && Amax == kNoActive) (*noActive)[static_cast<std::size_t>(p)] = 1;
-    if (stoppedEarly || p == N) continue;
-    if (!activePast) {
+    if ((r.activePast && r.passivePast && !everyTrial) || p == N) continue;
+    if (!r.activePast) {
       WedgeMarkActive(Side, p) = "*";
       WedgeNoSolution(Method, Side) = 1;
     }
-    if (!passivePast) {
+    if (!r.passivePast) {
       WedgeMarkPassive(Side, p) = "*";
       WedgeNoSolution(Method, Side) = 1;
     }

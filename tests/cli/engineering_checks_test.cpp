@@ -112,16 +112,19 @@ struct Side {
 // A wedge side's pressures at its grid points, worked out once for each problem (a copy
 // of a problem, which may be changed, works them out afresh).
 struct WedgeDiagram {
-  std::vector<double> depth, active, passive;  // at the grid points below the side's ground
-  std::vector<bool> activeMark, passiveMark;   // the sweep found no extreme there
+  std::vector<double> depth, active, passive;    // at the grid points below the side's ground
+  std::vector<double> activeAbove, passiveAbove;  // just above them (other at a layer bottom)
+  std::vector<bool> activeMark, passiveMark;     // the sweep found no extreme there
 };
 struct WedgeDiagramCache {
   std::shared_ptr<std::map<std::string, WedgeDiagram>> diagrams =
       std::make_shared<std::map<std::string, WedgeDiagram>>();
+  std::shared_ptr<std::vector<double>> grid = std::make_shared<std::vector<double>>();
   WedgeDiagramCache() = default;
   WedgeDiagramCache(const WedgeDiagramCache&) : WedgeDiagramCache() {}
   WedgeDiagramCache& operator=(const WedgeDiagramCache&) {
     diagrams = std::make_shared<std::map<std::string, WedgeDiagram>>();
+    grid = std::make_shared<std::vector<double>>();
     return *this;
   }
 };
@@ -461,8 +464,21 @@ double SoilNetP(const Problem& p, double z) {
 // (one foot apart from the top in these problems) a jump is replaced by the mean of its two
 // sides, and the diagram runs linearly between the points. Problems with a layer boundary
 // below the dredge line see their diagram so.
+// Wedge sides (on their own grid) keep the diagram between the points and move each end
+// of its piece by half the jump there.
+std::vector<double> GridElevations(const Problem& p);
 double BelowDredge(const Problem& p, double z, double (*net)(const Problem&, double)) {
   if (!p.averagedBelowDredge || z >= p.dredge()) return net(p, z);
+  if (p.wedgeGrid) {
+    auto& g = *p.wedgeDiagrams.grid;
+    if (g.empty()) g = GridElevations(p);
+    const auto it = std::lower_bound(g.begin(), g.end(), z, std::greater<double>());
+    if (it == g.begin() || it == g.end()) return net(p, z);
+    const double above = *(it - 1), below = *it, w = (above - z) / (above - below);
+    auto half = [&](double e) { return (net(p, e + 1e-9) - net(p, e - 1e-9)) / 2; };
+    const double top = above >= p.dredge() ? 0 : half(above);
+    return net(p, z) + (1 - w) * top - w * half(below);
+  }
   const double above = p.top - std::floor(p.top - z), below = above - 1, w = above - z;
   auto node = [&](double g) { return (net(p, g + 1e-9) + net(p, g - 1e-9)) / 2; };
   const double top = above >= p.dredge() ? net(p, above - 1e-9) : node(above);
@@ -2706,12 +2722,14 @@ std::vector<LinePiece> StraightPieces(const Side& s, const std::vector<std::pair
 // 45 deg - phi / 2 (passive) of that layer, from the tip to where it leaves the ground;
 // where that would take it straight back out of the layer it has just entered, it runs
 // along the boundary it crossed instead (its slices keep the layer's angle for their
-// equilibrium).
+// equilibrium). A tip on a layer bottom starts in the layer asked for; when the line
+// leaves that layer at once, the layer's piece (the slice at the wall) has no size.
 std::vector<LinePiece> FixedPieces(const Side& s, const std::vector<std::pair<double, double>>& g,
-                                   double depth, double fs, bool active) {
+                                   double depth, double fs, bool active,
+                                   std::optional<std::size_t> start = std::nullopt) {
   std::vector<LinePiece> pieces;
   double x = 0, y = s.surface - depth;
-  std::size_t layer = LayerHolding(s, 0, y);
+  std::size_t layer = start ? *start : LayerHolding(s, 0, y);
   std::optional<std::size_t> crossed;  // the boundary just crossed (0-based layer whose bottom)
   bool down = false;
   for (int guard = 0; guard < 20; ++guard) {
@@ -2721,6 +2739,19 @@ std::vector<LinePiece> FixedPieces(const Side& s, const std::vector<std::pair<do
     if (crossed) {
       const double b = s.layers[*crossed].bottomSlope;
       if (down ? m > b : m < b) m = b;
+    }
+    if (start && pieces.empty()) {
+      // Out of the starting layer at once: under its bottom, or over its top.
+      const bool under = layer + 1 < s.layers.size() && std::abs(y - s.layers[layer].bottom) < 1e-9 &&
+                         m < s.layers[layer].bottomSlope;
+      const bool over = layer > 0 && std::abs(y - s.layers[layer - 1].bottom) < 1e-9 && m > s.layers[layer - 1].bottomSlope;
+      if (under || over) {
+        pieces.push_back({0, y, 0, y, alpha, layer});
+        down = under;
+        crossed = under ? layer : layer - 1;
+        layer = under ? layer + 1 : layer - 1;
+        continue;
+      }
     }
     // Where the line leaves the ground, or its layer first.
     double xe = 1e30;
@@ -2756,13 +2787,23 @@ std::vector<LinePiece> FixedPieces(const Side& s, const std::vector<std::pair<do
 // The force of a trial wedge of the sweep on a side of several layers, nullopt where the
 // trial finds none: a passive force whose outer slices do not push towards the wall or
 // whose wall slice would not add to what they hand on.
+// A tip on a layer bottom has its slice at the wall in the layer asked for (wallLayer),
+// a slice of no size when the line does not run in that layer; it only turns the force
+// the outer slices hand on, so a passive force on it need only be positive. A line along
+// the bottom keeps its one slice.
 std::optional<double> SweepTrial(const Problem& p, const Side& s, const std::vector<std::pair<double, double>>& g, double depth,
-                                 double alpha, double fs, bool active) {
-  const std::vector<LinePiece> pieces = StraightPieces(s, g, depth, alpha);
+                                 double alpha, double fs, bool active,
+                                 std::optional<std::size_t> wallLayer = std::nullopt) {
+  std::vector<LinePiece> pieces = StraightPieces(s, g, depth, alpha);
+  const double tip = s.surface - depth;
+  const bool alongBottom = wallLayer && *wallLayer > 0 && std::tan(alpha) == s.layers[*wallLayer - 1].bottomSlope &&
+                           std::abs(tip - s.layers[*wallLayer - 1].bottom) < 1e-9;
+  const bool none = wallLayer && pieces.front().layer != *wallLayer && !alongBottom;
+  if (none) pieces.insert(pieces.begin(), {0, tip, 0, tip, alpha, *wallLayer});
   bool failed = false;
   const auto r = SlicedWedge(p, s, g, pieces, depth, fs, active, &failed);
   if (!r || failed) return std::nullopt;
-  if (pieces.size() > 1 && !active && r->inclined <= r->outerForces) return std::nullopt;
+  if (pieces.size() > 1 && !active && (none ? r->inclined <= 0 : r->inclined <= r->outerForces)) return std::nullopt;
   return r->force;
 }
 
@@ -2776,76 +2817,124 @@ std::optional<double> SweepTrial(const Problem& p, const Side& s, const std::vec
 // smallest positive passive force, stopping once both lie behind it unless the ground
 // carries loads other than a uniform one. Active forces below zero (cohesion holding the
 // wedge up) are kept as they are: the pressures are their differences, cut off at zero.
+//
+// A tip on a layer bottom has two wedges: for the interval above it the slice at the
+// wall lies in the layer above, for the interval below in the layer below (a slice of
+// no size where the line leaves that layer at once), so that each interval's force
+// difference comes from wedges of one make. The fixed surface's parabolas then pass only
+// through the tips of one layer's stretch of the grid, closed at a layer bottom by that
+// bottom's own wedges.
 struct WedgeForceSet {
-  std::vector<double> active, passive;
-  std::vector<bool> activeMark, passiveMark;  // the sweep's last trial had not passed the extreme
+  std::vector<double> active, passive;            // at a layer bottom: the wedges of the layer above
+  std::vector<double> activeBelow, passiveBelow;  // the wedges for the interval below the point
+  std::vector<bool> activeMark, passiveMark;      // the sweep's last trial had not passed the extreme
 };
+
+// The layer (0-based) whose bottom lies at the depth, within the grid's 0.0001 ft.
+std::optional<std::size_t> BottomAtDepth(const Side& s, double depth) {
+  for (std::size_t i = 0; i + 1 < s.layers.size(); ++i)
+    if (s.layers[i].bottom < s.surface - 1e-4 && std::abs(s.surface - depth - s.layers[i].bottom) <= 1e-4) return i;
+  return std::nullopt;
+}
 
 WedgeForceSet WedgeForces(const Problem& p, const Side& s, const std::vector<double>& depth) {
   const std::size_t n = depth.size() - 1;
   WedgeForceSet r{std::vector<double>(n + 1, 0.0), std::vector<double>(n + 1, 0.0),
+                  std::vector<double>(n + 1, 0.0), std::vector<double>(n + 1, 0.0),
                   std::vector<bool>(n + 1, false), std::vector<bool>(n + 1, false)};
   const double deg = kPi / 180;
   const auto g = GroundLine(s);
   const bool layered = s.layers.size() > 1;
+  std::vector<std::optional<std::size_t>> bottom(n + 1);
+  std::vector<double> tipDepth = depth;  // a tip on a layer bottom lies exactly on it
+  for (std::size_t k = 1; k <= n; ++k)
+    if (layered && (bottom[k] = BottomAtDepth(s, depth[k]))) tipDepth[k] = s.surface - s.layers[*bottom[k]].bottom;
   if (p.wedge == Wedge::Fixed) {
     for (const bool active : {true, false}) {
       const double fs = active ? p.fsA : p.fsP, phi = Developed(s.layers.front().phi, fs);
       const double alpha = kPi / 4 + (active ? phi : -phi) / 2;
-      // Tips halfway between the points; tip -1 is the ground itself.
-      auto depthOf = [&](long j) {
-        return j < 0 ? 0.0 : (depth[static_cast<std::size_t>(j)] + depth[static_cast<std::size_t>(j) + 1]) / 2;
-      };
-      std::vector<double> mid(n);
-      for (std::size_t j = 0; j < n; ++j) {
-        const double d = depthOf(static_cast<long>(j));
+      auto force = [&](double d, std::optional<std::size_t> start) {
         bool failed = false;
-        mid[j] = layered ? SlicedWedge(p, s, g, FixedPieces(s, g, d, fs, active), d, fs, active, &failed)->force
-                         : PlanarWedge(p, s, g, d, alpha, fs, active).value();
-      }
-      auto forceOf = [&](long j) { return j < 0 ? 0.0 : mid[static_cast<std::size_t>(j)]; };
-      auto parabola = [&](long a, double x) {
-        return ThroughPoints({depthOf(a), depthOf(a + 1), depthOf(a + 2)},
-                             {forceOf(a), forceOf(a + 1), forceOf(a + 2)}, x);
+        return layered ? SlicedWedge(p, s, g, FixedPieces(s, g, d, fs, active, start), d, fs, active, &failed)->force
+                       : PlanarWedge(p, s, g, d, alpha, fs, active).value();
       };
-      for (std::size_t k = 1; k + 1 < n; ++k) {
-        const long i = static_cast<long>(k);
-        double f = (parabola(i - 2, depth[k]) + parabola(i - 1, depth[k])) / 2;
-        if (active && forceOf(i - 1) < 0 && forceOf(i) < 0 && f > 0)
-          f = forceOf(i - 1) + (forceOf(i) - forceOf(i - 1)) * (depth[k] - depthOf(i - 1)) / (depthOf(i) - depthOf(i - 1));
-        (active ? r.active : r.passive)[k] = f;
+      auto& at = active ? r.active : r.passive;
+      auto& below = active ? r.activeBelow : r.passiveBelow;
+      // Each stretch from the ground or a layer bottom down to the next bottom or the end.
+      for (std::size_t top = 0; top < n;) {
+        std::size_t end = top + 1;
+        while (end < n && !bottom[end]) ++end;
+        const bool closed = end < n;
+        std::vector<double> e = {tipDepth[top]}, f = {top == 0 ? 0.0 : below[top]};
+        for (std::size_t j = top; j < end; ++j) {
+          e.push_back((tipDepth[j] + tipDepth[j + 1]) / 2);
+          f.push_back(force(e.back(), std::nullopt));
+        }
+        if (closed) {
+          e.push_back(tipDepth[end]);
+          f.push_back(at[end] = force(tipDepth[end], *bottom[end]));
+          below[end] = force(tipDepth[end], *bottom[end] + 1);
+        }
+        auto parabola = [&](std::size_t a, double x) { return ThroughPoints({e[a], e[a + 1], e[a + 2]}, {f[a], f[a + 1], f[a + 2]}, x); };
+        for (std::size_t k = top + 1; k < end || (!closed && k == end); ++k) {
+          const std::size_t i = k - top;  // between the tips e[i] and e[i + 1]
+          double v;
+          if (i + 1 >= e.size()) v = parabola(e.size() - 3, depth[k]);  // below the last tip
+          else if (i + 2 < e.size() && i >= 1) {
+            v = (parabola(i - 1, depth[k]) + parabola(i, depth[k])) / 2;
+            if (active && f[i] < 0 && f[i + 1] < 0 && v > 0) v = f[i] + (f[i + 1] - f[i]) * (depth[k] - e[i]) / (e[i + 1] - e[i]);
+          } else {
+            v = parabola(i >= 1 ? i - 1 : i, depth[k]);
+          }
+          at[k] = below[k] = v;
+        }
+        top = end;
       }
     }
     return r;
   }
-  for (std::size_t k = 1; k <= n; ++k) {
-    const double tip = s.surface - depth[k];
+  // The sweep of one tip with its slice at the wall in the layer given (at a layer bottom).
+  struct Search {
+    double most = -100000, least = 0;
+    bool activePast = false, passivePast = false;
+  };
+  auto search = [&](std::size_t k, std::optional<std::size_t> wallLayer) {
+    const double d = tipDepth[k], tip = s.surface - d;
     double limit = 0;
     for (std::size_t j = 1; j < g.size(); ++j)
       limit = std::max(limit, kPi / 2 - std::atan((g[j].second - tip) / g[j].first));
     limit -= 2 * deg;
-    double most = -100000, least = 0;
-    bool anyPassive = false, activePast = false, passivePast = false;
+    Search r;
+    bool anyPassive = false;
     for (double theta = 23 * deg;; theta += 2 * deg) {
       const bool last = theta > limit;
       const double alpha = kPi / 2 - (last ? limit : theta);
-      const double pa = (layered ? SweepTrial(p, s, g, depth[k], alpha, p.fsA, true)
-                                 : PlanarWedge(p, s, g, depth[k], alpha, p.fsA, true)).value_or(-100000);
-      const auto pp = layered ? SweepTrial(p, s, g, depth[k], alpha, p.fsP, false)
-                              : PlanarWedge(p, s, g, depth[k], alpha, p.fsP, false);
-      activePast = pa <= most;
-      if (!activePast) most = pa;
+      const double pa = (layered ? SweepTrial(p, s, g, d, alpha, p.fsA, true, wallLayer)
+                                 : PlanarWedge(p, s, g, d, alpha, p.fsA, true)).value_or(-100000);
+      const auto pp = layered ? SweepTrial(p, s, g, d, alpha, p.fsP, false, wallLayer)
+                              : PlanarWedge(p, s, g, d, alpha, p.fsP, false);
+      r.activePast = pa <= r.most;
+      if (!r.activePast) r.most = pa;
       if (pp && *pp >= 0.0001) {
-        passivePast = anyPassive && *pp > least;
-        if (!passivePast) least = *pp;
+        r.passivePast = anyPassive && *pp > r.least;
+        if (!r.passivePast) r.least = *pp;
         anyPassive = true;
       }
-      if (last || (activePast && passivePast && !s.loadedSurface())) break;
+      if (last || (r.activePast && r.passivePast && !s.loadedSurface())) break;
     }
-    r.active[k] = most == -100000 ? 0.0 : most;
-    r.passive[k] = least;
-    r.activeMark[k] = !activePast;
-    r.passiveMark[k] = !passivePast;
+    return r;
+  };
+  for (std::size_t k = 1; k <= n; ++k) {
+    const Search above = search(k, bottom[k]);
+    r.active[k] = r.activeBelow[k] = above.most == -100000 ? 0.0 : above.most;
+    r.passive[k] = r.passiveBelow[k] = above.least;
+    r.activeMark[k] = !above.activePast;
+    r.passiveMark[k] = !above.passivePast;
+    if (bottom[k]) {
+      const Search below = search(k, *bottom[k] + 1);
+      if (below.most != -100000) r.activeBelow[k] = below.most;
+      if (below.least != 0) r.passiveBelow[k] = below.least;
+    }
   }
   return r;
 }
@@ -2867,7 +2956,8 @@ std::vector<double> GridElevations(const Problem& p) {
   for (const auto& [e, q] : p.waterTable) g.push_back(e);
   for (double e = p.top - 1.0; e > p.dredge() - 90; e -= 1.0) g.push_back(e);
   std::sort(g.begin(), g.end(), std::greater<double>());
-  g.erase(std::unique(g.begin(), g.end()), g.end());
+  // Elevations within a hair (0.0001 ft) of each other are one point of the grid.
+  g.erase(std::unique(g.begin(), g.end(), [](double a, double b) { return a - b <= 1e-4; }), g.end());
   return g;
 }
 
@@ -2894,8 +2984,10 @@ double SurfacePressure(const Side& s, double fs, bool active) {
 
 // The pressure diagrams of a wedge side at its grid points: the mean pressure of each
 // interval is its force difference over its length, placed at its middle and interpolated
-// linearly to the points; the ground point takes Coulomb's value; the passive pressure is
-// never less than the vertical effective stress.
+// linearly to the points; at a layer bottom each side takes the line through the means of
+// its own layer's two nearest intervals, as Coulomb's diagram is each layer's own; the
+// ground point takes Coulomb's value; the passive pressure is never less than the
+// vertical effective stress.
 const WedgeDiagram& WedgeDiagramOf(const Problem& p, const Side& s) {
   auto& cache = *p.wedgeDiagrams.diagrams;
   const std::string key = (&s == &p.right ? "R" : "L") + Num(p.fsA) + " " + Num(p.fsP) + " " + Num(p.gradient);
@@ -2905,25 +2997,39 @@ const WedgeDiagram& WedgeDiagramOf(const Problem& p, const Side& s) {
     if (e <= s.surface && e > s.surface - 85) d.depth.push_back(s.surface - e);
   const std::size_t n = d.depth.size() - 1;
   const WedgeForceSet f = WedgeForces(p, s, d.depth);
+  std::vector<double> h(n), ma(n), mp(n);
+  for (std::size_t j = 0; j < n; ++j) {
+    h[j] = d.depth[j + 1] - d.depth[j];
+    ma[j] = (f.active[j + 1] - f.activeBelow[j]) / h[j];
+    mp[j] = (f.passive[j + 1] - f.passiveBelow[j]) / h[j];
+  }
+  auto bottom = [&](std::size_t k) { return s.layers.size() > 1 && BottomAtDepth(s, d.depth[k]).has_value(); };
+  // Just above and just below point k, from the means m.
+  auto above = [&](const std::vector<double>& m, std::size_t k) {
+    if (!bottom(k)) return (h[k] * m[k - 1] + h[k - 1] * m[k]) / (h[k - 1] + h[k]);
+    return k >= 2 && !bottom(k - 1) ? m[k - 1] + (m[k - 1] - m[k - 2]) * h[k - 1] / (h[k - 2] + h[k - 1]) : m[k - 1];
+  };
+  auto below = [&](const std::vector<double>& m, std::size_t k) {
+    if (!bottom(k)) return (h[k] * m[k - 1] + h[k - 1] * m[k]) / (h[k - 1] + h[k]);
+    return k + 1 < n && !bottom(k + 1) ? m[k] - (m[k + 1] - m[k]) * h[k] / (h[k] + h[k + 1]) : m[k];
+  };
   d.active.assign(n, 0.0);
   d.passive.assign(n, 0.0);
+  d.activeAbove.assign(n, 0.0);
+  d.passiveAbove.assign(n, 0.0);
   d.active[0] = SurfacePressure(s, p.fsA, true);
   d.passive[0] = SurfacePressure(s, p.fsP, false);
-  auto at = [&](const std::vector<double>& force, std::size_t k) {
-    const double h0 = d.depth[k] - d.depth[k - 1], h1 = d.depth[k + 1] - d.depth[k];
-    const double a0 = (force[k] - force[k - 1]) / h0, a1 = (force[k + 1] - force[k]) / h1;
-    return (h1 * a0 + h0 * a1) / (h0 + h1);
-  };
   for (std::size_t k = 1; k + 1 < n; ++k) {
-    d.active[k] = at(f.active, k);
-    d.passive[k] = std::max(at(f.passive, k), EffectiveStress(p, s, &s == &p.right, s.surface - d.depth[k]));
+    const double sv = EffectiveStress(p, s, &s == &p.right, s.surface - d.depth[k]);
+    d.active[k] = below(ma, k);
+    d.activeAbove[k] = above(ma, k);
+    d.passive[k] = std::max(below(mp, k), sv);
+    d.passiveAbove[k] = std::max(above(mp, k), sv);
   }
   d.activeMark = f.activeMark;
   d.passiveMark = f.passiveMark;
   // The deepest points lack the forces below them.
-  d.depth.resize(n - 1);
-  d.active.resize(n - 1);
-  d.passive.resize(n - 1);
+  for (auto* v : {&d.depth, &d.active, &d.passive, &d.activeAbove, &d.passiveAbove}) v->resize(n - 1);
   return cache[key] = d;
 }
 
@@ -2935,11 +3041,12 @@ double WedgeGridPressure(const Problem& p, bool right, double z, bool active) {
   if (depth <= 0) return 0;
   const WedgeDiagram& d = WedgeDiagramOf(p, s);
   const auto& v = active ? d.active : d.passive;
+  const auto& va = active ? d.activeAbove : d.passiveAbove;
   const std::size_t k = std::min<std::size_t>(
       static_cast<std::size_t>(std::upper_bound(d.depth.begin(), d.depth.end(), depth) - d.depth.begin()) - 1,
       d.depth.size() - 2);
   const double w = (depth - d.depth[k]) / (d.depth[k + 1] - d.depth[k]);
-  const double value = (1 - w) * v[k] + w * v[k + 1];
+  const double value = (1 - w) * v[k] + w * va[k + 1];
   return active ? std::max(0.0, value) : value;
 }
 
@@ -3227,6 +3334,7 @@ TEST_F(EngineeringChecks, WedgeSidesOnAGridWithShortIntervals) {
     c.right.water = 5.5;
     c.left.water = -0.5;
     c.right.ground = {{8, 11}, {30, 11}};
+    c.averagedBelowDredge = true;  // each layer has its own pressure at the bottom at -2.5
     SCOPED_TRACE(InputFile(c));
     ExpectDesign(Solve("wedge-short-intervals-" + method, InputFile(c), "--wedge " + method), c);
   }
@@ -3440,5 +3548,186 @@ TEST_F(EngineeringChecks, WedgeSidesOfClayHaveCoulombsPressureBelowTheTensionCra
     ASSERT_NE(crack, rows.begin());
     ASSERT_NE(crack, rows.end());
     EXPECT_NEAR((crack - 1)->elev, 20 - 1000.0 / 110, 0.005);
+  }
+}
+// Clay over sand behind the wall (the clay 30 ft thick, down to -10): the fixed surface's
+// lines bend at the bottom of the clay, the clay slice of every tip in the sand is the
+// same, and the sand carries the clay as a load: its pressure is Coulomb's, 0.307 times the
+// vertical stress, from the bottom of the clay down, and the clay's is 110 z - 1000 below
+// its crack; the sweep's straight lines, weighed with both layers, find the sliced wedges'
+// forces.
+TEST_F(EngineeringChecks, ClayOverSandBehindTheWallTakesEachLayersOwnPressure) {
+  auto wall = [](const std::string& title) {
+    Problem p = ClayBehindSandInFront(title);
+    p.right.layers = {{110, 110, 0, 500, -10}, Sand(32, 120)};
+    p.averagedBelowDredge = true;  // the pressure jumps at -10
+    return p;
+  };
+  const Problem coulomb = wall("CLAY OVER SAND, COULOMB");
+  Problem fixed = wall("CLAY OVER SAND, WEDGE F");
+  fixed.wedge = Wedge::Fixed;
+  const SolveRun run = Solve("clay-over-sand-F", InputFile(fixed), "--wedge F");
+  ExpectDesign(run, coulomb);
+  const std::vector<PressureRow> rows = PressureRows(run.report, 1);
+  for (const PressureRow& r : rows) {
+    if (r.elev < -10.005 || (r.elev < -9.995 && r.mark == '-'))
+      EXPECT_NEAR(r.rightActive, 0.307 * (3300 + 120 * (-10 - r.elev)), 0.01 * r.rightActive) << r.elev << r.mark;
+  }
+  Problem sweep = wall("CLAY OVER SAND, WEDGE S");
+  sweep.wedge = Wedge::Sweep;
+  sweep.wedgeGrid = true;
+  SCOPED_TRACE(InputFile(sweep));
+  ExpectDesign(Solve("clay-over-sand-S", InputFile(sweep), "--wedge S"), sweep);
+}
+
+// Sand over soft clay behind the wall: each side of the layer bottom has its own layer's
+// pressure, as Coulomb's diagram has, the sand's Rankine one down to the bottom and the
+// clay's below it, and the fixed surface (whose clay tips carry the sand slice unchanged)
+// designs Coulomb's wall; the sweep's wedges are the sliced ones of the model.
+TEST_F(EngineeringChecks, SandOverSoftClayKeepsTheSandsPressureDownToItsBottom) {
+  auto wall = [](const std::string& title) {
+    Problem p = UniformSand(20, 1.0, 1.5);
+    p.title = title;
+    p.right.layers = {{120, 110, 30, 0, 6}, {105, 100, 0, 300, 0}};
+    p.left.layers = {Sand(32, 120)};
+    return p;
+  };
+  const Problem coulomb = wall("SAND OVER SOFT CLAY, COULOMB");
+  Problem fixed = wall("SAND OVER SOFT CLAY, WEDGE F");
+  fixed.wedge = Wedge::Fixed;
+  const SolveRun run = Solve("sand-over-clay-F", InputFile(fixed), "--wedge F");
+  ExpectDesign(run, coulomb);
+  Problem sweep = wall("SAND OVER SOFT CLAY, WEDGE S");
+  sweep.wedge = Wedge::Sweep;
+  sweep.wedgeGrid = true;
+  SCOPED_TRACE(InputFile(sweep));
+  ExpectDesign(Solve("sand-over-clay-S", InputFile(sweep), "--wedge S"), sweep);
+}
+
+namespace {
+
+// An anchored wall between sand over stiff clay with adhesion (behind) and clay with
+// adhesion over sand (in front), both sands with 21 degrees of wall friction, the layer
+// bottoms at `bottom` on both sides.
+Problem LayersWithWallFriction(const std::string& title, double bottom, Wedge wedge) {
+  Problem p;
+  p.title = title;
+  p.anchored = true;
+  p.top = 24;
+  p.anchor = 21;
+  p.right.surface = 24;
+  p.left.surface = 8;
+  p.right.layers = {{122, 110, 32, 0, bottom, 21}, {115, 105, 0, 900, 0, 0, 0, 0, 450}};
+  p.left.layers = {{115, 105, 0, 300, bottom, 0, 0, 0, 150}, {122, 110, 32, 0, 0, 21}};
+  p.fsA = 1.0;
+  p.fsP = 1.5;
+  p.wedge = wedge;
+  p.wedgeGrid = true;
+  p.averagedBelowDredge = true;
+  return p;
+}
+
+bool PrintsNotANumber(const std::string& report) {
+  std::istringstream words(report);
+  for (std::string w; words >> w;) {
+    for (char& ch : w) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    if (w.find("NAN") != std::string::npos || w.find("INF") == 0 || w.find("-INF") == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// A layer bottom a hair off a grid point (from 1E-16 to 1E-5 ft, above or below it) is on
+// it: the wedges and the differences of their forces are those of the point on the bottom,
+// and the walls are the same, with no number that is not one.
+TEST_F(EngineeringChecks, ALayerBottomAHairOffAGridPointIsOnIt) {
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::Fixed ? "F" : "S";
+    SCOPED_TRACE(method);
+    const Problem on = LayersWithWallFriction("BOTTOM ON THE GRID, WEDGE " + method, 0, wedge);
+    const SolveRun base = Solve("hair-" + method, InputFile(on), "--wedge " + method);
+    ExpectDesign(base, on);
+    const auto tips = SummaryValues(base.report, "WALL BOTTOM ELEVATION (FT)");
+    ASSERT_EQ(tips.size(), 2u) << Tail(base.report);
+    int n = 0;
+    for (const double off : {1e-16, -1e-16, 2e-6, -2e-6, 1e-5, -1e-5}) {
+      SCOPED_TRACE(off);
+      const Problem p = LayersWithWallFriction("BOTTOM OFF THE GRID, WEDGE " + method, off, wedge);
+      const SolveRun run = Solve("hair-" + method + std::to_string(n++), InputFile(p), "--wedge " + method);
+      ASSERT_EQ(run.status, 0) << run.output;
+      const auto t = SummaryValues(run.report, "WALL BOTTOM ELEVATION (FT)");
+      ASSERT_EQ(t.size(), 2u) << Tail(run.report);
+      EXPECT_NEAR(t[0], tips[0], 0.05);
+      EXPECT_NEAR(t[1], tips[1], 0.05);
+      EXPECT_FALSE(PrintsNotANumber(run.report));
+    }
+  }
+}
+
+// A grid point a little below a layer bottom with wall friction on both sides (a horizontal
+// load of nothing puts it there): the wedge of a tip just below the bottom has a thin slice
+// of the lower layer at the wall, and the forces of an interval come from wedges of that
+// make at both of its ends, so the pressure there is the lower layer's, between its
+// neighbours' pressures and the two layers' Coulomb pressures, however close it lies; the
+// other points' pressures do not move.
+TEST_F(EngineeringChecks, AGridPointCloseBelowALayerBottomTakesTheLowerLayersPressure) {
+  for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::Fixed ? "F" : "S";
+    SCOPED_TRACE(method);
+    const Problem base = LayersWithWallFriction("WEDGE " + method, 4, wedge);
+    const std::vector<PressureRow> without = PressureRows(Solve("close-" + method, InputFile(base), "--wedge " + method).report, 1);
+    ASSERT_GT(without.size(), 20u);
+    auto row = [](const std::vector<PressureRow>& rows, double z, char mark) {
+      for (const PressureRow& r : rows)
+        if (std::abs(r.elev - z) < 0.003 && r.mark == mark) return r;
+      return PressureRow{};
+    };
+    // Coulomb's pressures of each layer at the elevation (the sides' own soils, horizontal).
+    Problem c = base;
+    c.wedge = Wedge::None;
+    c.wedgeGrid = false;
+    for (const double d : {0.001, 0.023, 0.1, 0.5}) {
+      SCOPED_TRACE(d);
+      Problem p = base;
+      p.lineLoads = {{4 - d, 0}};
+      const SolveRun run = Solve("close-" + method + Num(d), InputFile(p), "--wedge " + method);
+      ASSERT_EQ(run.status, 0) << run.output;
+      const std::vector<PressureRow> rows = PressureRows(run.report, 1);
+      // The point is the row after the bottom's (printed to 0.01 ft, it may read 4.00).
+      const auto bottom = std::find_if(rows.begin(), rows.end(), [](const PressureRow& r) { return std::abs(r.elev - 4) < 0.003 && r.mark == '-'; });
+      ASSERT_TRUE(bottom != rows.end() && bottom + 2 < rows.end()) << Tail(run.report);
+      const PressureRow at = bottom[1], above = bottom[0], below = bottom[2];
+      EXPECT_NEAR(at.elev, 4 - d, 0.005);
+      auto within = [&](double v, double a, double b, double ca, double cb) {
+        const double lo = std::min({a, b, ca, cb}), hi = std::max({a, b, ca, cb});
+        return v >= lo - 1 && v <= hi + 1;
+      };
+      const double z = 4 - d;
+      Problem upper = c, lower = c;
+      upper.right.layers = {c.right.layers[0]};
+      upper.left.layers = {c.left.layers[0]};
+      lower.right.layers = {c.right.layers[1]};
+      lower.left.layers = {c.left.layers[1]};
+      // The vertical stress is the same whichever soil lies at z: the layers above weigh it.
+      auto coulomb = [&](const Problem& one, bool right, bool active) {
+        const Side& s = right ? one.right : one.left;
+        const Layer& l = s.layers.front();
+        const double fs = active ? one.fsA : one.fsP;
+        const double sv = EffectiveStress(c, right ? c.right : c.left, right, z);
+        const double delta = Developed(l.delta, fs), phi = Developed(l.phi, fs);
+        const double k = CoulombK(phi, delta, active) / std::cos(delta);
+        return std::max(0.0, (k * sv + (active ? -2 : 2) * l.c / fs * std::sqrt(k)) * std::cos(delta));
+      };
+      EXPECT_TRUE(within(at.rightActive, above.rightActive, below.rightActive, coulomb(upper, true, true), coulomb(lower, true, true)))
+          << at.rightActive << " between " << above.rightActive << ", " << below.rightActive;
+      EXPECT_TRUE(within(at.leftPassive, above.leftPassive, below.leftPassive, coulomb(upper, false, false), coulomb(lower, false, false)))
+          << at.leftPassive << " between " << above.leftPassive << ", " << below.leftPassive;
+      // The bottom's own pressures, and the points a foot and more away, stay as they were.
+      for (const auto& [e, mark] : std::vector<std::pair<double, char>>{{4, '+'}, {4, '-'}, {3, ' '}, {2, ' '}}) {
+        EXPECT_NEAR(row(rows, e, mark).leftPassive, row(without, e, mark).leftPassive, 0.01 * row(without, e, mark).leftPassive + 1) << e << mark;
+        EXPECT_NEAR(row(rows, e, mark).rightActive, row(without, e, mark).rightActive, 0.01 * row(without, e, mark).rightActive + 1) << e << mark;
+      }
+    }
   }
 }
