@@ -94,7 +94,7 @@ class ResultWindows : public AppTest {
     // The moment reduction's sections: the defaults, as Accept and Done give them.
     flow::windows().pileSections = [] { AcceptDefaultPileSections(); };
     window->mnuSolveItem_Click(0);
-    window->cmdContinue_Click();
+    if (RunMode != "A") window->cmdContinue_Click();  // an analysis has no interim review
     ASSERT_EQ(AbortRun, 0);
     window->cmdOK_Click();
   }
@@ -158,6 +158,27 @@ TEST_F(ResultWindows, MenusButtonsAndHeadingsThroughAPlotsLife) {
     // A close request while a plot is shown unloads the window.
     w.close();
     EXPECT_TRUE(w.isUnloaded());
+  });
+}
+
+TEST_F(ResultWindows, AnAnalysisWithOneHeadingLine) {
+  solve("cantilever-analysis-sand.dat");
+  NumHeadingLines = 1;
+  view(3, "CANPLOT", [](ResultPlotWindow& w) {
+    // The line without a heading keeps its empty caption and stays as it was.
+    QLabel* h0 = w.control<QLabel>("Label1(0)");
+    QLabel* h1 = w.control<QLabel>("Label1(1)");
+    EXPECT_FALSE(h0->isVisible());
+    EXPECT_TRUE(h1->isVisible());
+    EXPECT_TRUE(h1->text().isEmpty());
+    choose(w, 1);
+    EXPECT_TRUE(h0->isVisible() && h1->isVisible());
+    RecordingCanvas c;
+    plots::DrawDeflectionPlot(c, w.config(), w.scales(), PlotTarget::Screen);
+    EXPECT_NE(c.findText("DEFLECTION (IN)"), nullptr);
+    EXPECT_NE(c.findText("FOR CANTILEVER WALL ANALYSIS"), nullptr);
+    w.cmdDone_Click();
+    EXPECT_FALSE(h0->isVisible() || h1->isVisible());
   });
 }
 
