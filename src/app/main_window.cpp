@@ -20,6 +20,9 @@
 #include "platform/qt/latin1.h"
 #include "platform/qt/screen.h"
 #include "plots/result_window.h"
+#include "plots/input_plot_window.h"
+#include "plots/rowe_curves_window.h"
+#include "plots/soil_pressure_plot_window.h"
 #include "pressures/pressures.h"
 #include "wall/rowe.h"
 #include "flow/solve_flow.h"
@@ -143,6 +146,9 @@ DIRADERU::DIRADERU() : platform::Form("DIRADERU") {
   flow::windows().cantileverPlots = [] { ShowResultWindow(plots::ResultWindowKind::Cantilever); };
   flow::windows().freeEarthPlots = [] { ShowResultWindow(plots::ResultWindowKind::FreeEarth); };
   flow::windows().fixedEarthPlots = [] { ShowResultWindow(plots::ResultWindowKind::FixedEarth); };
+  flow::windows().inputPlots = ShowInputPlots;
+  flow::windows().soilPressurePlots = ShowSoilPressurePlots;
+  flow::windows().roweCurves = ShowRoweCurves;
   flow::windows().wedgeChooser = [this] {
     syncMenus();
     platform::ShowModal<WEDGMETH>();

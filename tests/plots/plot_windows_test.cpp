@@ -1,0 +1,180 @@
+// The plot windows on the two example problems, through the main window as a user gets
+// there: every plot the menus offer is shown and kept as a PNG, and printed once to a
+// real PDF, rendered to a PNG beside it, for a person to look at.
+#include <QImage>
+#include <QProcess>
+#include <QTest>
+#include <cstdlib>
+
+#include "app/app_fixture.h"
+#include "platform/qt/printer.h"
+#include "plots/input_plot_window.h"
+#include "plots/rowe_curves_window.h"
+#include "plots/soil_pressure_plot_window.h"
+#include "wall/wall_data.h"
+
+using platform::Answer;
+
+namespace {
+
+// "_x1.5" when the run draws at QT_SCALE_FACTOR 1.5, else "".
+std::string scaleTag() {
+  const QByteArray f = qgetenv("QT_SCALE_FACTOR");
+  return f.isEmpty() || f == "1" ? std::string() : "_x" + f.toStdString();
+}
+
+// Share of the picture's pixels that are not its background: a drawn plot has ink.
+double inkShare(const QImage& img) {
+  long ink = 0, all = 0;
+  for (int y = 0; y < img.height(); y += 2)
+    for (int x = 0; x < img.width(); x += 2) {
+      ++all;
+      if (img.pixelColor(x, y) != QColor(224, 224, 224)) ++ink;
+    }
+  return all ? static_cast<double>(ink) / static_cast<double>(all) : 0;
+}
+
+}  // namespace
+
+class PlotWindowsOnExamples : public AppTest {
+ protected:
+  fs::path out() {
+    fs::path p = artifacts() / "plots";
+    fs::create_directories(p);
+    return p;
+  }
+  void openExample(const std::string& name) {
+    dialogs.names.push_back(std::string(QUELDAR_SOURCE_DIR) + "/examples/" + name + ".dat");
+    box("INPUT COMPLETE", Answer::OK);
+    window->mnuFileItem_Click(1);
+    example = name;
+  }
+  // Keeps the picture of the plot shown as a PNG and checks that it holds a drawing.
+  void keepPicture(plots::PlotForm& f, int n, const std::string& plot) {
+    platform::PictureBox* p = f.picture(n);
+    ASSERT_NE(p, nullptr);
+    ASSERT_TRUE(p->isVisible()) << plot;
+    const QImage shot = f.grab().toImage();
+    const std::string file = (out() / (example + "_" + plot + scaleTag() + ".png")).string();
+    EXPECT_TRUE(shot.save(QString::fromStdString(file)));
+    EXPECT_GT(inkShare(p->image()), 0.004) << plot << " is nearly empty";
+  }
+  // Prints the plot shown into a real PDF and renders it beside it.
+  void printToPdf(plots::PlotForm& f, const std::string& plot) {
+    if (!scaleTag().empty()) return;  // paper does not depend on the screen's scale
+    platform::QtPrinterFactory pdf;
+    pdf.setForcePdf(true);
+    const fs::path folder = dir / "pdf";
+    fs::create_directories(folder);
+    pdf.setPdfFolder(QString::fromStdString(folder.string()));
+    platform::PrinterFactory* before = platform::services().printers;
+    platform::services().printers = &pdf;
+    box("QUELDAR", Answer::OK, "saved as a PDF file");
+    f.cmdPrint->click();
+    platform::services().printers = before;
+    EXPECT_TRUE(f.cmdPrint->isVisible());
+    EXPECT_TRUE(f.cmdDone->isVisible());
+    const QStringList found = QDir(QString::fromStdString(folder.string())).entryList({"*.pdf"});
+    ASSERT_EQ(found.size(), 1);
+    const fs::path target = out() / (example + "_" + plot + "_printed.pdf");
+    fs::remove(target);
+    fs::rename(folder / found[0].toStdString(), target);
+    std::ifstream in(target, std::ios::binary);
+    std::string head(4, '\0');
+    in.read(head.data(), 4);
+    EXPECT_EQ(head, "%PDF");
+    // Rendered for a person; pdftoppm may be missing on a bare machine.
+    QProcess::execute("pdftoppm", {"-png", "-r", "60", "-singlefile", QString::fromStdString(target.string()),
+                                   QString::fromStdString((out() / (example + "_" + plot + "_printed")).string())});
+  }
+  void walkSoilPressures() {
+    bool shown = false;
+    runner.on("VUSOLPLT", [&](platform::Form& form) {
+      auto& f = static_cast<VUSOLPLT&>(form);
+      shown = true;
+      const char* names[4] = {"leftside", "rightside", "net_soil", "net_water"};
+      for (int i = 0; i < 4; ++i) {
+        if (!f.menuItem(i)->isEnabled()) continue;
+        f.menuItem(i)->trigger();
+        QCoreApplication::processEvents();
+        keepPicture(f, i + 1, std::string("initial_") + names[i]);
+        printToPdf(f, std::string("initial_") + names[i]);
+        f.cmdDone->click();
+      }
+      f.menuItem(4)->trigger();
+    });
+    window->cmdPlotPres_Click();
+    EXPECT_TRUE(shown);
+  }
+  void walkInputPlots() {
+    runner.on("VUINPLOT", [&](platform::Form& form) {
+      auto& f = static_cast<VUINPLOT&>(form);
+      f.findChild<QAction*>("mnuSystem")->trigger();
+      keepPicture(f, 1, "input_system");
+      printToPdf(f, "input_system");
+      f.cmdDone_Click();
+      const char* surch[6] = {"line", "uniform", "strip", "ramp", "triangular", "variable"};
+      const char* horiz[3] = {"horizontal_line", "horizontal_distributed", "input_water"};
+      for (int i = 0; i < 6; ++i) {
+        QAction* a = f.menuArray("mnuSurchItem")(i);
+        if (!f.topMenu("mnuSurch")->menuAction()->isEnabled() || !a->isEnabled()) continue;
+        a->trigger();
+        keepPicture(f, i + 2, std::string("input_") + surch[i]);
+        printToPdf(f, std::string("input_") + surch[i]);
+        f.cmdDone_Click();
+      }
+      for (int i = 0; i < 3; ++i) {
+        QAction* a = f.menuArray("mnuHorizItem")(i);
+        if (!f.topMenu("mnuHoriz")->menuAction()->isEnabled() || !a->isEnabled()) continue;
+        a->trigger();
+        keepPicture(f, i + 8, std::string("input_") + horiz[i]);
+        printToPdf(f, std::string("input_") + horiz[i]);
+        f.cmdDone_Click();
+      }
+      f.findChild<QAction*>("mnuFinished")->trigger();
+    });
+    window->mnuViewItem_Click(2);
+  }
+  std::string example;
+};
+
+TEST_F(PlotWindowsOnExamples, CantileverWithSurchargesAndHorizontalLoads) {
+  start();
+  openExample("cantilever-surcharges-horizontal");
+  walkInputPlots();
+  window->mnuSolveItem_Click(0);
+  ASSERT_TRUE(window->findChild<QWidget*>("fraSoilOut")->isVisible());
+  walkSoilPressures();
+  window->cmdContinue_Click();
+  window->cmdOK_Click();
+}
+
+TEST_F(PlotWindowsOnExamples, AnchoredLayeredWithWater) {
+  start();
+  openExample("anchored-layered-water");
+  walkInputPlots();
+  runner.on("WEDGMETH", [](platform::Form& f) { f.control<QPushButton>("cmdSweep")->click(); });
+  window->mnuSolveItem_Click(0);
+  ASSERT_TRUE(window->findChild<QWidget*>("fraSoilOut")->isVisible());
+  walkSoilPressures();
+  window->cmdContinue_Click();
+  window->cmdOK_Click();
+}
+
+TEST_F(PlotWindowsOnExamples, AnchoredInSandWithRoweCurves) {
+  start();
+  openExample("anchored-sand");
+  window->mnuSolveItem_Click(0);
+  box("QUELDAR", Answer::OK, "This window is not available yet.");  // the pile sections
+  window->cmdContinue_Click();
+  window->cmdOK_Click();
+  ASSERT_EQ(RoweSoilType, 1);
+  ASSERT_TRUE(window->menuArray("mnuViewItem")(6)->isEnabled());
+  runner.on("ROWECURV", [&](platform::Form& form) {
+    auto& f = static_cast<ROWECURV&>(form);
+    keepPicture(f, 1, "rowe_curves");
+    printToPdf(f, "rowe_curves");
+    f.cmdDone->click();
+  });
+  window->mnuViewItem_Click(6);
+}
