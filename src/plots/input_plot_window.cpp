@@ -54,11 +54,16 @@ void VUINPLOT::Form_Load() {
     surch(4)->setEnabled(either(NumTriangularLoads));
     surch(5)->setEnabled(either(NumVariablePoints));
   }
-  if (NumHorizLineLoads + NumHorizDistPoints + NumWaterPressPoints > 0)
-    topMenu("mnuHoriz")->menuAction()->setEnabled(true);
+  topMenu("mnuHoriz")->menuAction()->setEnabled(hasHorizontalPlots());
   horiz(0)->setEnabled(NumHorizLineLoads > 0);
   horiz(1)->setEnabled(NumHorizDistPoints > 0);
   horiz(2)->setEnabled(WaterDataType == "P" && NumWaterPressPoints > 0);
+}
+
+// A table's count left from an earlier problem whose water was given by levels counts
+// for nothing: the menu would open on items that are all off.
+bool VUINPLOT::hasHorizontalPlots() {
+  return NumHorizLineLoads + NumHorizDistPoints + (WaterDataType == "P" ? NumWaterPressPoints : 0) > 0;
 }
 
 void VUINPLOT::mnuSystem_Click(int) { showPlot(1); }
@@ -88,7 +93,7 @@ void VUINPLOT::showPlot(int n) {
 void VUINPLOT::setMenusByData() {
   mnuSystem->setEnabled(true);
   topMenu("mnuSurch")->menuAction()->setEnabled(plots::SurchargeCount() != 0);
-  topMenu("mnuHoriz")->menuAction()->setEnabled(NumHorizLineLoads + NumHorizDistPoints + NumWaterPressPoints > 0);
+  topMenu("mnuHoriz")->menuAction()->setEnabled(hasHorizontalPlots());
 }
 
 void VUINPLOT::cmdDone_Click() {

@@ -25,6 +25,7 @@ class VUINPLOT : public plots::PlotForm {
  private:
   void showPlot(int n);
   void setMenusByData();
+  static bool hasHorizontalPlots();
   QAction* mnuSystem = nullptr;
   QAction* mnuFinished = nullptr;
   int shown_ = 0;

@@ -1,0 +1,95 @@
+// Rowe's chart: the sections drawn inside its range only, the DENSE curve never rising,
+// paper against screen, and a wall in clay.
+#include "plot_test_support.h"
+#include "plots/rowe_curves_plot.h"
+#include "wall/rowe.h"
+#include "wall/wall_data.h"
+
+class RoweChart : public PlotTest {
+ protected:
+  void SetUp() override {
+    PlotTest::SetUp();
+    InitRoweTables();
+    RoweSoilType = 1;
+    RoweAlpha = 0.7;
+    SetRoweSandCurvesAtAlpha(0.7);
+    NumPileSections = 4;
+    const double logRho[4] = {-1.5, -1.4, -2.5, -3.5};
+    const double ratio[4] = {1.2, 0.5, 1.3, 0.3};
+    for (int i = 1; i <= 4; ++i) {
+      PileLogRho(i) = logRho[i - 1];
+      PileMomentRatio(i) = ratio[i - 1];
+    }
+  }
+};
+
+TEST_F(RoweChart, SectionsAreDrawnOnlyInsideTheChart) {
+  RecordingCanvas c;
+  plots::DrawRoweChart(c, false);
+  const auto circles = c.all(CanvasOp::Kind::Circle);
+  ASSERT_EQ(circles.size(), 2u);  // -1.5 / 1.2 and -3.5 / 0.3; not -1.4 nor a ratio of 1.3
+  EXPECT_DOUBLE_EQ(circles[0].x1, 8640);
+  EXPECT_DOUBLE_EQ(circles[0].y1, 432);
+  EXPECT_DOUBLE_EQ(circles[0].x2, 72);
+  EXPECT_DOUBLE_EQ(circles[1].x1, 1440);
+  EXPECT_DOUBLE_EQ(circles[1].y1, 4752 - 0.3 / 1.2 * 4320);
+  EXPECT_NE(c.findText(PileSectionName(1)), nullptr);
+  EXPECT_EQ(c.findText(PileSectionName(2)), nullptr);
+  EXPECT_EQ(c.findText(PileSectionName(3)), nullptr);
+  EXPECT_NE(findLine(c, 8640, 432, 9000, 432 - 576), nullptr);
+  EXPECT_NE(c.findText("ROWE'S MOMENT REDUCTION FOR SAND (ALPHA= 0.70)"), nullptr);
+  for (const char* label : {"-3.5", "-3", "-2.5", "-2", "-1.5", "1.2", "0.0", "LOG(H^4/EI)"})
+    EXPECT_NE(c.findText(label), nullptr) << label;
+}
+
+TEST_F(RoweChart, TheCurvesPassTheTableAndDenseNeverRises) {
+  RecordingCanvas c;
+  plots::DrawRoweChart(c, false);
+  const Rgb green{0, 255, 0};
+  const auto loose = linesIn(c, green);
+  const auto dense = linesIn(c, kBlue);
+  ASSERT_GE(dense.size(), 200u);
+  // The alpha 0.7 rows of the sand table at log rho -3.5 and -2.0.
+  const auto Y = [](double v) { return 4752 - v / 1.2 * 4320; };
+  EXPECT_NEAR(loose[0].y1, Y(1.006), 1e-9);
+  EXPECT_NEAR(loose[149].y2, Y(0.283), 1e-9);  // the 150th stroke ends at -2.00
+  EXPECT_NEAR(loose[149].x2, 6840, 1e-9);
+  EXPECT_NEAR(loose[150].y2, Y(0.283), 1e-9);  // then flat to -1.5
+  EXPECT_NEAR(loose[150].x2, 8640, 1e-9);
+  EXPECT_NEAR(dense[0].y1, Y(0.561), 1e-9);
+  for (std::size_t i = 0; i < 200; ++i) EXPECT_GE(dense[i].y2, dense[i].y1 - 1e-9) << i;
+  EXPECT_NEAR(dense[199].x2, 8640, 1e-9);
+  // The names never print over each other.
+  const CanvasOp* l = c.findText("LOOSE");
+  const CanvasOp* d = c.findText("DENSE");
+  ASSERT_TRUE(l && d);
+  EXPECT_TRUE(l->y1 + 200 <= d->y1 || d->y1 + 200 <= l->y1 || l->x1 + 500 <= d->x1);
+}
+
+TEST_F(RoweChart, PaperIsShiftedAndBlackWithWhitePenPoints) {
+  RecordingCanvas screen, paper;
+  plots::DrawRoweChart(screen, false);
+  plots::DrawRoweChart(paper, true);
+  EXPECT_NE(findLine(paper, 2880, 4752, 10080, 4752), nullptr);
+  EXPECT_NE(findLine(paper, 1656, 6912, 2088, 6912), nullptr);  // the fraction bar
+  for (const CanvasOp& l : paper.all(CanvasOp::Kind::Line)) EXPECT_EQ(l.color, kBlack);
+  for (const CanvasOp& p : paper.all(CanvasOp::Kind::Point)) EXPECT_EQ(p.color, kWhite);
+  for (const CanvasOp& p : paper.all(CanvasOp::Kind::Circle)) EXPECT_EQ(p.color, kBlack);
+  EXPECT_EQ(paper.all(CanvasOp::Kind::Line).size(), screen.all(CanvasOp::Kind::Line).size());
+  const CanvasOp* title = paper.findText("ROWE'S MOMENT REDUCTION FOR SAND (ALPHA= 0.70)");
+  ASSERT_NE(title, nullptr);
+  EXPECT_DOUBLE_EQ(title->y1, 4608 - 100);
+}
+
+TEST_F(RoweChart, AWallInClayGetsTheChartAndANoteButNoCurvesNorSections) {
+  RoweSoilType = 2;
+  for (const bool paper : {false, true}) {
+    RecordingCanvas c;
+    plots::DrawRoweChart(c, paper);
+    EXPECT_EQ(c.all(CanvasOp::Kind::Line).size(), 13u);  // 7 + 5 grid lines and the bar
+    EXPECT_TRUE(c.all(CanvasOp::Kind::Circle).empty());
+    EXPECT_NE(c.findText(plots::kRoweClayNote), nullptr);
+    EXPECT_EQ(c.findText("LOOSE"), nullptr);
+    EXPECT_NE(c.findText("-2.5"), nullptr);
+  }
+}
