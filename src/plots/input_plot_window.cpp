@@ -1,7 +1,8 @@
 #include "plots/input_plot_window.h"
 
-#include <QMenu>
+#include <QApplication>
 #include <QMenuBar>
+#include <QMenu>
 
 #include "model/problem_data.h"
 #include "plots/input_plots.h"
@@ -12,22 +13,17 @@ VUINPLOT::VUINPLOT() : plots::PlotForm("VUINPLOT", "INPUT DATA", 120, 360) {
       ChoiceIndex = n;
       plots::DrawInputPlot(c, n, false);
     });
+  mnuSystem = addTopItem("mnuSystem", 0, "&System", [this](int i) { mnuSystem_Click(i); });
   QMenu* surch = addTopMenu("mnuSurch", "S&urcharges");
   addMenuItems(surch, "mnuSurchItem",
                {"&Line Loads", "&Unif. Loads", "&Strip Loads", "&Ramp Loads", "&Triang. Loads", "&Variable Loads"},
                [this](int i) { mnuSurchItem_Click(i); });
-  mnuSystem = new QAction("&System", this);
-  mnuSystem->setObjectName("mnuSystem");
-  menuBar()->insertAction(surch->menuAction(), mnuSystem);
-  connect(mnuSystem, &QAction::triggered, this, [this] { mnuSystem_Click(0); });
   QMenu* horiz = addTopMenu("mnuHoriz", "&Horizontal Loads");
   addMenuItems(horiz, "mnuHorizItem", {"&Line Loads", "&Distributed Loads", "&Input Water Pres."},
                [this](int i) { mnuHorizItem_Click(i); });
-  mnuFinished = new QAction("&Finished", this);
-  mnuFinished->setObjectName("mnuFinished");
-  menuBar()->addAction(mnuFinished);
-  connect(mnuFinished, &QAction::triggered, this, [this] { mnuFinished_Click(0); });
+  mnuFinished = addTopItem("mnuFinished", 3, "&Finished", [this](int i) { mnuFinished_Click(i); });
   addHelpMenu();
+  menuBar()->setFont(QApplication::font(menuBar()));  // menus keep the usual font
   connect(cmdDone, &QPushButton::clicked, this, [this] { cmdDone_Click(); });
   connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
 }

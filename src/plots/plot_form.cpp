@@ -9,17 +9,21 @@
 
 namespace plots {
 
-PlotForm::PlotForm(const QString& name, std::string_view caption, double labelTop0, double labelTop1)
-    : platform::Form(name) {
-  setCaption(caption);
+void UsePlotWindowLook(platform::Form& f) {
   QFont font("MS Sans Serif");
   font.setPointSizeF(8.25);
   font.setBold(true);
-  setFont(font);
-  QPalette pal = client()->palette();
+  f.setFont(font);
+  QPalette pal = f.client()->palette();
   pal.setColor(QPalette::Window, QColor(224, 224, 224));
-  client()->setPalette(pal);
-  client()->setAutoFillBackground(true);
+  f.client()->setPalette(pal);
+  f.client()->setAutoFillBackground(true);
+}
+
+PlotForm::PlotForm(const QString& name, std::string_view caption, double labelTop0, double labelTop1)
+    : platform::Form(name) {
+  setCaption(caption);
+  UsePlotWindowLook(*this);
   label1_[0] = addLabel("Label1(0)", "", 300, labelTop0, 8235, 195);
   label1_[1] = addLabel("Label1(1)", "", 300, labelTop1, 8235, 195);
   for (QLabel* l : label1_) {

@@ -15,6 +15,9 @@
 
 namespace plots {
 
+// The look every plot window has: "MS Sans Serif" 8.25 bold, a light grey client.
+void UsePlotWindowLook(platform::Form& f);
+
 class PlotForm : public platform::Form {
  public:
   // labelTop: the tops of Label1(0) and Label1(1) in twips.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/services.h"
+#include "plots/plot_page.h"
 
 namespace plots {
 
@@ -84,11 +85,6 @@ class LabelColumn {
   PlotPen& pen_;
   std::vector<Placed> placed_;
 };
-
-// The page every printed plot stands on: the printer's font, the first two heading
-// lines above the frame, line width 2, the solid style and the black page frame from
-// (1440, 4320) to (11160, 9720).
-void DrawPlotPage(Canvas& page);
 
 // The subtitle of the soil pressure plots: "FOR ANCHORED " or "FOR CANTILEVER ", then
 // "WALL DESIGN" or "WALL ANALYSIS".

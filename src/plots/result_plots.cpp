@@ -7,6 +7,7 @@
 
 #include "model/problem_data.h"
 #include "platform/text.h"
+#include "plots/plot_page.h"
 #include "pressures/pressure_data.h"
 #include "wall/wall_data.h"
 
@@ -508,16 +509,7 @@ void DrawResultPlot(Canvas& c, const ResultWindowConfig& w, const ResultScales& 
 }
 
 void DrawResultPage(Canvas& page, const ResultWindowConfig& w, const ResultScales& s, int plot) {
-  page.setFont("Arial", 8.25);
-  const int lines = std::min(NumHeadingLines, 2);
-  for (int i = 1; i <= lines; ++i) {
-    page.pset(1440, 3744 + 288.0 * (i - 1), kWhite);
-    page.currentX = 1440;
-    page.currentY = 3744 + 288.0 * (i - 1);
-    page.print(HeadingLines(i));
-  }
-  page.setDrawWidth(2);
-  page.box(1440, 4320, 11160, 9720, kBlack, false);
+  DrawPlotPage(page);
   DrawResultPlot(page, w, s, plot, PlotTarget::Paper);
 }
 

@@ -9,20 +9,14 @@
 
 #include "model/problem_data.h"
 #include "platform/qt/latin1.h"
+#include "plots/plot_form.h"
 
 using plots::ResultWindowKind;
 
 ResultPlotWindow::ResultPlotWindow(ResultWindowKind kind)
     : platform::Form(plots::ResultWindow(kind).name), config_(plots::ResultWindow(kind)) {
   setCaption(config_.caption);
-  QFont font("MS Sans Serif");
-  font.setPointSizeF(8.25);
-  font.setBold(true);
-  setFont(font);
-  QPalette pal = client()->palette();
-  pal.setColor(QPalette::Window, QColor(224, 224, 224));
-  client()->setPalette(pal);
-  client()->setAutoFillBackground(true);
+  plots::UsePlotWindowLook(*this);
 
   for (int k = 1; k <= 7; ++k) {
     platform::PictureBox* box = addPicture(QString("Picture%1").arg(k), 0, 0, 100, 100);

@@ -1,11 +1,15 @@
 #include "plots/rowe_curves_window.h"
 
+#include <QApplication>
+#include <QMenuBar>
+
 #include "model/problem_data.h"
 #include "plots/rowe_curves_plot.h"
 
 ROWECURV::ROWECURV() : plots::PlotForm("ROWECURV", "ROWE'S MOMENT REDUCTION FOR PILES IN SAND", 120, 360) {
   addPlotPicture(1, [](platform::Canvas& c) { plots::DrawRoweChart(c, false); });
   addHelpMenu();
+  menuBar()->setFont(QApplication::font(menuBar()));  // menus keep the usual font
   connect(cmdDone, &QPushButton::clicked, this, [this] { cmdDone_Click(); });
   connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
 }

@@ -1,5 +1,6 @@
 #include "plots/soil_pressure_plot_window.h"
 
+#include <QApplication>
 #include <QMenuBar>
 
 #include "model/problem_data.h"
@@ -7,26 +8,14 @@
 VUSOLPLT::VUSOLPLT() : plots::PlotForm("VUSOLPLT", "INITIAL SOIL PRESSURES", 180, 420) {
   for (int n = 1; n <= 4; ++n)
     addPlotPicture(n, [n](platform::Canvas& c) { plots::DrawSoilPressurePlot(c, n, false); });
+  // Each top item is the one element of its own control array, indexed by its place.
+  items_ = {addTopItem("mnuLeftside", 0, "&Leftside Press", [this](int i) { mnuLeftside_Click(i); }),
+            addTopItem("mnuRightside", 1, "&Rightside Press", [this](int i) { mnuRightside_Click(i); }),
+            addTopItem("mnuNetSoil", 2, "&Net Soil Press", [this](int i) { mnuNetSoil_Click(i); }),
+            addTopItem("mnuNetWater", 3, "Net &Water Press", [this](int i) { mnuNetWater_Click(i); }),
+            addTopItem("mnuFinished", 4, "&Finished", [this](int i) { mnuFinished_Click(i); })};
   addHelpMenu();
-  const char* names[5] = {"mnuLeftside", "mnuRightside", "mnuNetSoil", "mnuNetWater", "mnuFinished"};
-  const char* captions[5] = {"&Leftside Press", "&Rightside Press", "&Net Soil Press", "Net &Water Press",
-                             "&Finished"};
-  QAction* help = topMenu("mnuHelp")->menuAction();
-  for (int i = 0; i < 5; ++i) {
-    auto* a = new QAction(captions[i], this);
-    a->setObjectName(names[i]);
-    menuBar()->insertAction(help, a);
-    items_[static_cast<std::size_t>(i)] = a;
-    connect(a, &QAction::triggered, this, [this, i] {
-      switch (i) {
-        case 0: mnuLeftside_Click(0); break;
-        case 1: mnuRightside_Click(1); break;
-        case 2: mnuNetSoil_Click(2); break;
-        case 3: mnuNetWater_Click(3); break;
-        default: mnuFinished_Click(4); break;
-      }
-    });
-  }
+  menuBar()->setFont(QApplication::font(menuBar()));  // menus keep the usual font
   connect(cmdDone, &QPushButton::clicked, this, [this] { cmdDone_Click(); });
   connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
 }

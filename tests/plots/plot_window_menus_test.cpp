@@ -84,8 +84,8 @@ TEST_F(PlotWindows, InputPlotMenusFollowTheDataAndComeBackAfterDone) {
     VUINPLOT w;
     w.load();
     const auto check = [&] {
-      EXPECT_TRUE(w.findChild<QAction*>("mnuSystem")->isEnabled());
-      EXPECT_TRUE(w.findChild<QAction*>("mnuFinished")->isEnabled());
+      EXPECT_TRUE(w.findChild<QAction*>("mnuSystem(0)")->isEnabled());
+      EXPECT_TRUE(w.findChild<QAction*>("mnuFinished(3)")->isEnabled());
       EXPECT_TRUE(w.topMenu("mnuHelp")->menuAction()->isEnabled());
       EXPECT_EQ(w.topMenu("mnuSurch")->menuAction()->isEnabled(), mc.surch);
       EXPECT_EQ(w.topMenu("mnuHoriz")->menuAction()->isEnabled(), mc.horiz);
@@ -96,8 +96,8 @@ TEST_F(PlotWindows, InputPlotMenusFollowTheDataAndComeBackAfterDone) {
     check();
     w.mnuSystem_Click(0);
     EXPECT_EQ(ChoiceIndex, 1);
-    EXPECT_FALSE(w.findChild<QAction*>("mnuSystem")->isEnabled());
-    EXPECT_FALSE(w.findChild<QAction*>("mnuFinished")->isEnabled());
+    EXPECT_FALSE(w.findChild<QAction*>("mnuSystem(0)")->isEnabled());
+    EXPECT_FALSE(w.findChild<QAction*>("mnuFinished(3)")->isEnabled());
     EXPECT_TRUE(w.topMenu("mnuHelp")->menuAction()->isEnabled());
     EXPECT_TRUE(w.picture(1)->isVisibleTo(&w));
     EXPECT_TRUE(w.cmdPrint->isVisibleTo(&w));

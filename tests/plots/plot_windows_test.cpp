@@ -109,7 +109,7 @@ class PlotWindowsOnExamples : public AppTest {
   void walkInputPlots() {
     runner.on("VUINPLOT", [&](platform::Form& form) {
       auto& f = static_cast<VUINPLOT&>(form);
-      f.findChild<QAction*>("mnuSystem")->trigger();
+      f.findChild<QAction*>("mnuSystem(0)")->trigger();
       keepPicture(f, 1, "input_system");
       printToPdf(f, "input_system");
       f.cmdDone_Click();
@@ -131,7 +131,7 @@ class PlotWindowsOnExamples : public AppTest {
         printToPdf(f, std::string("input_") + horiz[i]);
         f.cmdDone_Click();
       }
-      f.findChild<QAction*>("mnuFinished")->trigger();
+      f.findChild<QAction*>("mnuFinished(3)")->trigger();
     });
     window->mnuViewItem_Click(2);
   }
