@@ -401,6 +401,7 @@ void EditInputData() {
       }
     }
   }
+  InputEditFlag = 1;
   InputChanged = 0;
   flow::windows().keyIn();
   MainMenuState& m = MainMenus;

@@ -29,6 +29,7 @@ void ResetInputData() {
   SeepageOption = "";
   RoweSoilType = 0;
   InputChanged = 0;
+  InputEditFlag = 0;
   OutputSaved = 0;
   NumHorizLineLoads = 0;
   NumHorizDistPoints = 0;

@@ -16,6 +16,7 @@ using platform::Array;
 inline std::string NewLine = "\n";   // joins the lines of every message box text
 inline int AbortRun = 0;             // 0 go on; 1 input or calculation error; 2 net pressure failure / Discontinue
 inline int InputChanged = 0;
+inline int InputEditFlag = 0;         // set by the Edit menu before it shows the keyboard entry
 inline int ChoiceIndex = 0;
 inline int SideIndex = 0;
 inline int HelpMenuIndex = 0;

@@ -48,6 +48,33 @@ QImage PictureBox::image() {
   return img;
 }
 
+// ---- colours ----
+
+namespace {
+Rgb fromQColor(const QColor& c) {
+  return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+             static_cast<std::uint8_t>(c.blue())};
+}
+}  // namespace
+
+void SetForeColor(QWidget* w, Rgb c) {
+  QPalette pal = w->palette();
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    pal.setColor(role, toQColor(c));
+  w->setPalette(pal);
+}
+
+void SetBackColor(QWidget* w, Rgb c) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Window, toQColor(c));
+  pal.setColor(QPalette::Button, toQColor(c));
+  w->setPalette(pal);
+  w->setAutoFillBackground(true);
+}
+
+Rgb ForeColor(const QWidget* w) { return fromQColor(w->palette().color(QPalette::WindowText)); }
+Rgb BackColor(const QWidget* w) { return fromQColor(w->palette().color(QPalette::Window)); }
+
 // ---- Panel ----
 
 Panel::Panel(QWidget* parent) : QFrame(parent) {
@@ -70,11 +97,7 @@ void Panel::setBackColor(Rgb c) {
   setPalette(pal);
 }
 
-void Panel::setForeColor(Rgb c) {
-  QPalette pal = label_->palette();
-  pal.setColor(QPalette::WindowText, toQColor(c));
-  label_->setPalette(pal);
-}
+void Panel::setForeColor(Rgb c) { SetForeColor(label_, c); }
 
 void Panel::setAlignment(Qt::Alignment a) { label_->setAlignment(a); }
 void Panel::setWordWrap(bool on) { label_->setWordWrap(on); }

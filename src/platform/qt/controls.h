@@ -15,7 +15,7 @@
 
 #include "platform/qt/painter_canvas.h"
 
-class QLabel;
+#include <QLabel>
 
 namespace platform {
 
@@ -50,6 +50,13 @@ class PictureBox : public QWidget {
   CanvasState state_;
 };
 
+// Fore and back colours of any control (labels, buttons, frames): the text colour and a
+// filled background, as the window's designer set them.
+void SetForeColor(QWidget* w, Rgb c);
+void SetBackColor(QWidget* w, Rgb c);
+Rgb ForeColor(const QWidget* w);
+Rgb BackColor(const QWidget* w);
+
 class Panel : public QFrame {
   Q_OBJECT
  public:
@@ -58,6 +65,8 @@ class Panel : public QFrame {
   std::string caption() const;
   void setBackColor(Rgb c);
   void setForeColor(Rgb c);
+  Rgb backColor() const { return BackColor(this); }
+  Rgb foreColor() const { return ForeColor(label_); }
   void setAlignment(Qt::Alignment a);
   void setWordWrap(bool on);
   void setBevelWidth(int px);

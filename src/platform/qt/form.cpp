@@ -1,5 +1,6 @@
 #include "platform/qt/form.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -84,6 +85,19 @@ void Form::done(int r) {
 }
 
 void Form::reject() { onCloseRequest(); }
+
+void Form::setFinishedButtons(std::vector<QAbstractButton*> perStage) {
+  finishedButtons_.assign(perStage.begin(), perStage.end());
+}
+
+void Form::onCloseRequest() {
+  for (const QPointer<QAbstractButton>& b : finishedButtons_) {
+    if (b && b->isVisibleTo(this) && b->isEnabled()) {
+      b->click();
+      return;
+    }
+  }
+}
 
 void Form::closeEvent(QCloseEvent* e) {
   if (unloading_) {
@@ -337,6 +351,20 @@ MenuArray& Form::addMenuItems(QMenu* menu, const QString& arrayName, const QStri
   return arr;
 }
 
+QAction* Form::addTopMenuItem(const QString& name, const QString& caption,
+                               std::function<void()> onClick) {
+  const int heightBefore = menuBarHeight();
+  QAction* a = ensureMenuBar()->addAction(caption);
+  a->setObjectName(name);
+  QObject::connect(a, &QAction::triggered, this, [onClick] {
+    if (onClick) onClick();
+  });
+  const int grow = menuBarHeight() - heightBefore;
+  if (grow != 0) resize(width(), height() + grow);
+  relayout();
+  return a;
+}
+
 MenuArray& Form::addSubmenuItems(QAction* item, const QString& arrayName,
                                  const QStringList& captions, std::function<void(int)> onClick) {
   auto* sub = new QMenu(this);
@@ -412,6 +440,55 @@ OptionButton* Form::addOption(const QString& name, const QString& caption, doubl
 PictureBox* Form::addPicture(const QString& name, double left, double top, double width,
                              double height, QWidget* container) {
   return named(new PictureBox(container ? container : client_), name, left, top, width, height);
+}
+
+QString ArrayElementName(const QString& arrayName, int index) {
+  return QString("%1(%2)").arg(arrayName).arg(index);
+}
+
+namespace {
+template <class W>
+void putElement(ControlArray<W>& arr, int index, W* w) {
+  if (index < 0) return;
+  const auto i = static_cast<std::size_t>(index);
+  if (arr.items.size() <= i) arr.items.resize(i + 1, nullptr);
+  arr.items[i] = w;
+}
+}  // namespace
+
+QLineEdit* Form::addTextBoxElement(const QString& arrayName, int index, double left, double top,
+                                   double width, double height, QWidget* container) {
+  QLineEdit* box = addTextBox(ArrayElementName(arrayName, index), left, top, width, height, container);
+  putElement(textBoxArrays_[arrayName], index, box);
+  return box;
+}
+
+QLabel* Form::addLabelElement(const QString& arrayName, int index, const QString& caption,
+                              double left, double top, double width, double height,
+                              QWidget* container) {
+  QLabel* l = addLabel(ArrayElementName(arrayName, index), caption, left, top, width, height, container);
+  putElement(labelArrays_[arrayName], index, l);
+  return l;
+}
+
+TextBoxArray& Form::addTextBoxColumn(const QString& arrayName, int count, double left, double top,
+                                     double width, double height, double step, QWidget* container) {
+  for (int i = 0; i < count; ++i)
+    addTextBoxElement(arrayName, i, left, top + i * step, width, height, container);
+  return textBoxArrays_[arrayName];
+}
+
+TextBoxArray& Form::textBoxArray(const QString& arrayName) { return textBoxArrays_[arrayName]; }
+LabelArray& Form::labelArray(const QString& arrayName) { return labelArrays_[arrayName]; }
+
+void Form::onArrayChange(const QString& arrayName, std::function<void(int)> change) {
+  const TextBoxArray& arr = textBoxArrays_[arrayName];
+  for (int i = 0; i < arr.size(); ++i) {
+    if (QLineEdit* box = arr(i))
+      QObject::connect(box, &QLineEdit::textChanged, this, [change, i] {
+        if (change) change(i);
+      });
+  }
 }
 
 void Form::setDefaultButton(QPushButton* def) {

@@ -22,6 +22,7 @@
 
 #include "platform/services.h"
 
+class QAbstractButton;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -45,6 +46,22 @@ struct MenuArray {
   int size() const { return static_cast<int>(items.size()); }
 };
 
+// A control array of text boxes or labels: elements indexed from 0. Element i of the
+// array txtDist is the object "txtDist(i)", the naming rule the menu arrays follow too.
+template <class W>
+struct ControlArray {
+  std::vector<W*> items;
+  W* operator()(int index) const {
+    return index >= 0 && index < size() ? items[static_cast<std::size_t>(index)] : nullptr;
+  }
+  int size() const { return static_cast<int>(items.size()); }
+};
+using TextBoxArray = ControlArray<QLineEdit>;
+using LabelArray = ControlArray<QLabel>;
+
+// The object name of element `index` of a control array.
+QString ArrayElementName(const QString& arrayName, int index);
+
 class Form : public QDialog {
   Q_OBJECT
  public:
@@ -58,8 +75,13 @@ class Form : public QDialog {
   // 112.. F1..), Shift 1 shift, 2 ctrl, 4 alt. Setting KeyCode to 0 stops the default
   // handling (Esc as a close request, Enter on the default button).
   virtual void Form_KeyDown(int& KeyCode, int Shift) {}
-  // The close box, Esc and Alt+F4 come here. The default keeps the form open.
-  virtual void onCloseRequest() {}
+  // The close box, Esc and Alt+F4 come here. The default runs the Finished of the stage
+  // shown (see setFinishedButtons); a form without Finished buttons stays open.
+  virtual void onCloseRequest();
+  // Entry windows: a close request does what the Finished button of the stage shown does,
+  // so the window closes only when that handler (or a Cancel in its message) closes it.
+  // One button per stage; the request clicks the first of them that is shown and enabled.
+  void setFinishedButtons(std::vector<QAbstractButton*> perStage);
 
   // Loads the form: Form_Load, once.
   void load();
@@ -115,6 +137,8 @@ class Form : public QDialog {
   // Adds the items of a control array to a menu; onClick gets the item's index.
   MenuArray& addMenuItems(QMenu* menu, const QString& arrayName, const QStringList& captions,
                           std::function<void(int)> onClick);
+  // A top-level item of the menu bar that acts on a click, as a menu without items.
+  QAction* addTopMenuItem(const QString& name, const QString& caption, std::function<void()> onClick);
   // Makes one item open a submenu holding another control array.
   MenuArray& addSubmenuItems(QAction* item, const QString& arrayName, const QStringList& captions,
                              std::function<void(int)> onClick);
@@ -144,6 +168,21 @@ class Form : public QDialog {
                           double width, double height, QWidget* container = nullptr);
   PictureBox* addPicture(const QString& name, double left, double top, double width, double height,
                          QWidget* container = nullptr);
+  // Control arrays, element by element: `index` is the element's number, its place in
+  // twips in the client or in a container. The array is found again by its name.
+  QLineEdit* addTextBoxElement(const QString& arrayName, int index, double left, double top,
+                               double width, double height, QWidget* container = nullptr);
+  QLabel* addLabelElement(const QString& arrayName, int index, const QString& caption, double left,
+                          double top, double width, double height, QWidget* container = nullptr);
+  // A column of `count` text boxes, element i with its top at top + i * step.
+  TextBoxArray& addTextBoxColumn(const QString& arrayName, int count, double left, double top,
+                                 double width, double height, double step,
+                                 QWidget* container = nullptr);
+  TextBoxArray& textBoxArray(const QString& arrayName);   // empty array when unknown
+  LabelArray& labelArray(const QString& arrayName);
+  // The Change handler of a text box array, handed the element's index; it fires when
+  // the user types and when code fills a box.
+  void onArrayChange(const QString& arrayName, std::function<void(int)> change);
   // The button Esc clicks instead of making a close request.
   void setCancelButton(QPushButton* b) { cancelButton_ = b; }
 
@@ -189,6 +228,9 @@ class Form : public QDialog {
   QMenuBar* menuBar_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
   std::map<QString, MenuArray> menus_;
+  std::map<QString, TextBoxArray> textBoxArrays_;
+  std::map<QString, LabelArray> labelArrays_;
+  std::vector<QPointer<QAbstractButton>> finishedButtons_;
   // The tab order, first stop first, each with the number it was designed with.
   std::vector<std::pair<int, QPointer<QWidget>>> tabOrder_;
   bool loaded_ = false;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -433,4 +434,106 @@ TEST(FormKeys, ATabIndexSetAtRunTimeMovesTheControlAndPushesTheOthersOn) {
   EXPECT_EQ(next(f.b1), f.b2);
   EXPECT_EQ(next(f.b2), f.finished);
   EXPECT_EQ(next(f.finished), f.cancel);
+}
+
+TEST(ControlArrays, ElementsAreFoundByIndexAndByOneNamingRule) {
+  Form f("SURFACE");
+  f.setClientSize(9000, 6000);
+  QGroupBox* frame = f.addFrame("fraSurfRight", "Rightside Surface Data", 100, 100, 3255, 4095);
+  platform::TextBoxArray& dist = f.addTextBoxColumn("txtRightDist", 11, 200, 600, 1200, 285, 300, frame);
+  QLabel* heading = f.addLabelElement("lblHead", 2, "Elevation (FT)", 1500, 300, 1500, 285, frame);
+  ASSERT_EQ(dist.size(), 11);
+  EXPECT_EQ(dist(11), nullptr);
+  EXPECT_EQ(dist(-1), nullptr);
+  EXPECT_EQ(dist(3)->parentWidget(), frame);
+  // One naming rule for every array, menus included: name(index).
+  EXPECT_EQ(dist(3)->objectName(), "txtRightDist(3)");
+  EXPECT_EQ(f.control<QLineEdit>("txtRightDist(10)"), dist(10));
+  EXPECT_EQ(&f.textBoxArray("txtRightDist"), &dist);
+  EXPECT_EQ(f.labelArray("lblHead")(2), heading);
+  EXPECT_EQ(f.labelArray("lblHead")(0), nullptr) << "elements not built stay empty";
+  EXPECT_EQ(f.textBoxArray("txtNone").size(), 0);
+  // Rows step down the column.
+  EXPECT_NEAR(Form::twipsY(dist(1)->y() - dist(0)->y()), 300, platform::TwipsPerPixelY());
+
+  // Change gets the element's index, from typing and from code alike.
+  std::vector<int> changed;
+  f.onArrayChange("txtRightDist", [&](int i) { changed.push_back(i); });
+  dist(4)->setText("12");
+  f.show();
+  QTest::keyClicks(dist(0), "5");
+  EXPECT_EQ(changed, (std::vector<int>{4, 0}));
+}
+
+TEST(FormMenus, ATopLevelItemActsOnAClick) {
+  TestForm f;
+  int clicks = 0;
+  f.setClientSize(6000, 3000);
+  QAction* finished = f.addTopMenuItem("mnuFinished", "&Finished", [&] { ++clicks; });
+  f.addHelpMenu();
+  EXPECT_EQ(f.findChild<QAction*>("mnuFinished"), finished);
+  EXPECT_EQ(finished->menu(), nullptr);
+  EXPECT_EQ(f.menuBar()->actions().first(), finished);
+  EXPECT_NEAR(f.ScaleHeight(), 3000, platform::TwipsPerPixelY()) << "the client keeps its size";
+  finished->trigger();
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(Controls, LabelsAndButtonsCarryForeAndBackColours) {
+  Form f("KEYIN");
+  QLabel* note = f.addLabel("Label2", "(Sections indicated in red are required.)", 100, 100, 4000, 225);
+  QPushButton* b = f.addButton("cmdHeadCont", "&Heading", 100, 400, 2955, 495);
+  platform::Panel* pan = f.addPanel("panHeadCont", 100, 900, 3075, 615);
+  platform::SetForeColor(note, {255, 0, 0});
+  platform::SetBackColor(note, {0, 255, 255});
+  platform::SetForeColor(b, {255, 0, 0});
+  pan->setBackColor({0, 255, 255});
+  EXPECT_EQ(platform::ForeColor(note), (platform::Rgb{255, 0, 0}));
+  EXPECT_EQ(platform::BackColor(note), (platform::Rgb{0, 255, 255}));
+  EXPECT_TRUE(note->autoFillBackground());
+  EXPECT_EQ(b->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+  EXPECT_EQ(pan->backColor(), (platform::Rgb{0, 255, 255}));
+  f.show();
+  // The colour reaches the screen: a pixel of the label's ground is light cyan.
+  const QImage img = note->grab().toImage();
+  EXPECT_EQ(img.pixelColor(img.width() - 2, img.height() - 2), QColor(0, 255, 255));
+}
+
+TEST(FormClosing, ACloseRequestRunsTheFinishedOfTheStageShown) {
+  // Three stages, each with its own Finished; only the stage shown answers the request,
+  // and the form closes only when that handler closes it.
+  Form f("LAYRDATA");
+  f.setClientSize(6000, 4000);
+  QGroupBox* action = f.addFrame("fraAction", "", 0, 0, 3000, 2000);
+  QGroupBox* grid = f.addFrame("fraGrid", "", 0, 0, 3000, 2000);
+  QPushButton* finAction = f.addButton("cmdFinishedAction", "&Finished", 100, 300, 975, 375, action);
+  QPushButton* ok = f.addButton("cmdOK", "&OK", 100, 300, 975, 375, grid);
+  QPushButton* fin = f.addButton("cmdFinished", "&Finished", 3100, 300, 975, 375);
+  std::vector<std::string> ran;
+  bool gridPasses = false;
+  QObject::connect(finAction, &QPushButton::clicked, [&] { ran.push_back("action"); });
+  QObject::connect(ok, &QPushButton::clicked, [&] { ran.push_back("ok"); });
+  QObject::connect(fin, &QPushButton::clicked, [&] {
+    ran.push_back("grid");
+    if (gridPasses) f.unload();
+  });
+  f.setFinishedButtons({finAction, ok, fin});
+  grid->hide();
+  fin->hide();
+  f.show();
+  QTest::keyClick(&f, Qt::Key_Escape);
+  action->hide();
+  grid->show();
+  EXPECT_FALSE(f.close());
+  grid->hide();
+  fin->show();
+  fin->setEnabled(false);
+  QTest::keyClick(&f, Qt::Key_F4, Qt::AltModifier);   // a disabled Finished is not run
+  fin->setEnabled(true);
+  QTest::keyClick(&f, Qt::Key_Escape);
+  EXPECT_TRUE(f.isVisible());
+  gridPasses = true;
+  EXPECT_TRUE(f.close() || f.isUnloaded());
+  EXPECT_TRUE(f.isUnloaded());
+  EXPECT_EQ(ran, (std::vector<std::string>{"action", "ok", "grid", "grid"}));
 }
