@@ -12,6 +12,7 @@
 #include "app/pictures.h"
 #include "app/splash_form.h"
 #include "app/viewers.h"
+#include "entry/pile_sections_window.h"
 #include "flow/help_menu.h"
 #include "flow/main_menus.h"
 #include "model/problem.h"
@@ -153,12 +154,7 @@ DIRADERU::DIRADERU() : platform::Form("DIRADERU") {
     syncMenus();
     platform::ShowModal<WEDGMETH>();
   };
-  // The pile sections window comes later: say so, then go on with the default sections,
-  // as Accept and Done would give them, so the report stays complete.
-  flow::windows().pileSections = [] {
-    platform::MsgBox(kNotAvailable, 0);
-    AcceptDefaultPileSections();
-  };
+  flow::windows().pileSections = [] { platform::ShowModal<ROWEPILE>(); };
   flow::windows().aboutBox = ShowAboutSplash;
 }
 

@@ -37,7 +37,7 @@ void Label(Canvas& c, const std::string& text, double x, double y, Rgb colour = 
 }
 
 // A horizontal dimension from xa to xb at height y, with end ticks and arrows, its label
-// centred above it.
+// just past its far end.
 void DimensionH(Canvas& c, double xa, double xb, double y, const std::string& text, double tick) {
   c.line(xa, y - tick, xa, y + tick, kDimension);
   c.line(xb, y - tick, xb, y + tick, kDimension);
@@ -47,16 +47,7 @@ void DimensionH(Canvas& c, double xa, double xb, double y, const std::string& te
   } else {
     c.line(xa, y, xb, y, kDimension);
   }
-  Label(c, text, (xa + xb) / 2, y - tick - c.textHeight(text) / 2, kDimension);
-}
-
-// A vertical dimension from ya to yb at x, the label to its right.
-void DimensionV(Canvas& c, double x, double ya, double yb, const std::string& text, double tick) {
-  c.line(x - tick, ya, x + tick, ya, kDimension);
-  c.line(x - tick, yb, x + tick, yb, kDimension);
-  Arrow(c, x, (ya + yb) / 2, x, ya, tick, kDimension);
-  Arrow(c, x, (ya + yb) / 2, x, yb, tick, kDimension);
-  Label(c, text, x + tick + c.textWidth(text) / 2 + tick / 2, (ya + yb) / 2, kDimension);
+  Label(c, text, xb + tick + c.textWidth(text) / 2, y, kDimension);
 }
 
 // Soil below a ground line from x1 to x2: short slanted strokes under the line.
@@ -94,10 +85,10 @@ void DrawSurchargePicture(Canvas& c, int type, double w, double h) {
   const double tick = std::min(w, h) * 0.035;
   // Dimension levels below the ground: one per distance the type has.
   const int levels = type == 2 ? 0 : type == 3 || type == 4 || type == 6 ? 2 : type == 5 ? 3 : 1;
-  const double dimStep = th * 1.3 + tick;
-  const double firstDim = tick * 2 + th * 1.1;  // below the ground's hatching
+  const double dimStep = th * 1.05;
+  const double firstDim = tick * 1.5 + th * 0.6;  // below the ground's hatching
   const double ground =
-      h - 0.03 * h - (levels > 0 ? firstDim + tick + (levels - 1) * dimStep : tick * 2);
+      h - 0.03 * h - (levels > 0 ? firstDim + th * 0.6 + (levels - 1) * dimStep : tick * 2);
   const double wallL = 0.05 * w, wallR = 0.08 * w;
   const double x0 = wallR, right = 0.97 * w, span = right - x0;
   const double full = std::max(ground - (0.06 * h + th * 1.4), 0.0);  // full load height
@@ -193,38 +184,54 @@ void DrawHorizontalLoadPicture(Canvas& c, int type, double w, double h) {
   c.box(0, 0, w, h, kWhite, true);
   const double th = c.textHeight("E");
   const double tick = std::min(w, h) * 0.035;
-  // The wall stands right of the middle; the dimensions of the elevations go on its right.
-  const double wallL = 0.58 * w, wallR = 0.62 * w, top = 0.06 * h, bottom = 0.94 * h;
-  c.box(wallL, top, wallR, bottom, kWall, true);
   const double head = tick * 1.6;
-  const double dimX = wallR + tick * 3;
-  // The datum the elevations are measured from.
-  c.setDrawStyle(1);
-  c.line(0.04 * w, bottom - th * 0.2, 0.97 * w, bottom - th * 0.2, kBlack);
-  c.setDrawStyle(0);
+  // The wall stands right of the middle; the elevations are marked on a line right of it,
+  // measured from a datum near the bottom.
+  const double wallL = 0.56 * w, wallR = 0.62 * w, top = 0.06 * h, bottom = 0.94 * h;
+  c.box(wallL, top, wallR, bottom, kWall, true);
   const double datum = bottom - th * 0.2;
-  Label(c, "EL 0", 0.04 * w + c.textWidth("EL 0") / 2, datum - th * 0.7);
+  const double dimX = wallR + 2 * tick;
+  c.setDrawStyle(1);
+  c.line(0.02 * w, datum, 0.98 * w, datum, kBlack);
+  c.setDrawStyle(0);
+  const std::string datumText = "EL 0";
+  Label(c, datumText, 0.02 * w + c.textWidth(datumText) / 2, datum - th * 0.7);
+  // A text centred on (x, y), kept inside the picture.
+  auto inside = [&](const std::string& text, double x, double y, Rgb colour) {
+    const double half = c.textWidth(text) / 2;
+    Label(c, text, std::clamp(x, half, std::max(half, w - half)), y, colour);
+  };
+  // The elevation of a height: an extension line from the wall, a tick and the name.
+  auto elevation = [&](double y, const std::string& text) {
+    c.line(wallR, y, dimX + tick, y, kDimension);
+    inside(text, dimX + tick * 1.5 + c.textWidth(text) / 2, y, kDimension);
+  };
 
   if (type == 1) {
-    const double y = top + 0.35 * (bottom - top), xEnd = 0.12 * w;
+    const double y = top + 0.35 * (bottom - top), xEnd = 0.08 * w;
     Arrow(c, wallL, y, xEnd, y, head, kLoad);
-    DimensionH(c, xEnd, wallL, y - th * 1.2, "HL", tick);
-    DimensionV(c, dimX, y, datum, "EL", tick);
+    const double dimY = y - th * 1.1;
+    c.line(xEnd, dimY - tick, xEnd, dimY + tick, kDimension);
+    c.line(wallL, dimY - tick, wallL, dimY + tick, kDimension);
+    Arrow(c, (xEnd + wallL) / 2, dimY, xEnd, dimY, tick, kDimension);
+    Arrow(c, (xEnd + wallL) / 2, dimY, wallL, dimY, tick, kDimension);
+    inside("HL", (xEnd + wallL) / 2, dimY - tick - th * 0.5, kDimension);
+    Arrow(c, dimX, datum, dimX, y, tick, kDimension);
+    elevation(y, "EL");
   } else if (type == 2) {
-    const double y1 = top + 0.15 * (bottom - top), y2 = top + 0.62 * (bottom - top);
-    const double l1 = 0.2 * w, l2 = 0.42 * w;
-    const double x1 = wallL - l1, x2 = wallL - l2;
+    const double y1 = top + 0.2 * (bottom - top), y2 = top + 0.62 * (bottom - top);
+    const double x1 = wallL - 0.22 * w, x2 = wallL - 0.46 * w;
     c.line(x1, y1, x2, y2, kLoad);
     for (int k = 0; k <= 5; ++k) {
-      const double y = y1 + (y2 - y1) * k / 5;
-      const double x = x1 + (x2 - x1) * k / 5;
-      // Arrows leave the wall: tail at the wall, head at the load line.
-      Arrow(c, wallL, y, x, y, head, kLoad);
+      // Arrows leave the wall: tail at the wall, head on the load line.
+      Arrow(c, wallL, y1 + (y2 - y1) * k / 5, x1 + (x2 - x1) * k / 5, y1 + (y2 - y1) * k / 5, head, kLoad);
     }
-    Label(c, "DLi", x1 - c.textWidth("DLi") / 2 - tick, y1, kLoad);
-    Label(c, "DLi+1", x2 - c.textWidth("DLi+1") / 2 - tick, y2, kLoad);
-    DimensionV(c, dimX, y1, datum, "ELi", tick);
-    DimensionV(c, dimX + c.textWidth("ELi") + tick * 4, y2, datum, "ELi+1", tick);
+    inside("DLi", x1, y1 - th * 0.8, kLoad);
+    inside("DLi+1", x2, y2 + th * 0.8, kLoad);
+    Arrow(c, dimX, datum, dimX, y2, tick, kDimension);
+    Arrow(c, dimX, y2, dimX, y1, tick, kDimension);
+    elevation(y1, "ELi");
+    elevation(y2, "ELi+1");
   }
 }
 

@@ -36,12 +36,10 @@ void ExpectInside(const RecordingCanvas& c, double w, double h) {
   }
 }
 
-// The x where the dimension labelled `text` ends: its tick right of the wall, just
-// above the label's centre line.
-double TextCentreX(const RecordingCanvas& c, const std::string& text) {
+// The far end of the dimension labelled `text`: its label starts one tick past it.
+double DimensionEnd(const RecordingCanvas& c, const std::string& text, double tick) {
   const CanvasOp* t = c.findText(text);
-  if (!t) return -1;
-  return t->x1 + RecordingCanvas::kCharWidth * static_cast<double>(text.size()) / 2;
+  return t ? t->x1 - tick : -1;
 }
 
 TEST(LoadPictures, EachStaysInsideAndNamesItsBoxes) {
@@ -59,9 +57,11 @@ TEST(LoadPictures, EachStaysInsideAndNamesItsBoxes) {
       {1, true, {"HL", "EL"}},
       {2, true, {"DLi", "DLi+1", "ELi", "ELi+1"}},
   };
-  // The sizes the windows give them, at 96 DPI and a little larger.
-  for (const auto& [w, h] : {std::pair{4800.0, 1800.0}, std::pair{7000.0, 2400.0}}) {
+  // The sizes the windows give them, and a wider one.
+  for (const auto& [w, h] : {std::pair{5550.0, 1170.0}, std::pair{7065.0, 2100.0}, std::pair{8505.0, 2600.0},
+                             std::pair{1800.0, 2370.0}, std::pair{1920.0, 4200.0}}) {
     for (const auto& p : pictures) {
+      if (p.horizontal != (w < h)) continue;
       SCOPED_TRACE(std::to_string(p.type) + (p.horizontal ? " horizontal" : " vertical") +
                    " at " + std::to_string(w));
       RecordingCanvas c;
@@ -83,8 +83,8 @@ TEST(LoadPictures, EachStaysInsideAndNamesItsBoxes) {
 TEST(LoadPictures, DistancesAreMeasuredFromTheWallToTheirLoad) {
   RecordingCanvas c;
   entry::DrawSurchargePicture(c, 5, 4800, 1800);
-  // The peak of the triangle (the top of its red outline) stands over the DT2 dimension,
-  // and the three distances grow in their order.
+  // The peak of the triangle (the top of its red outline) stands over the end of the DT2
+  // dimension, and the three distances grow in their order.
   const auto lines = c.all(CanvasOp::Kind::Line);
   double peakX = 0, peakY = 1e9;
   for (const CanvasOp& l : lines) {
@@ -93,12 +93,12 @@ TEST(LoadPictures, DistancesAreMeasuredFromTheWallToTheirLoad) {
       if (y < peakY) peakY = y, peakX = x;
     }
   }
-  const double dt1 = TextCentreX(c, "DT1"), dt2 = TextCentreX(c, "DT2"), dt3 = TextCentreX(c, "DT3");
+  const double tick = 1800 * 0.035;
+  const double dt1 = DimensionEnd(c, "DT1", tick), dt2 = DimensionEnd(c, "DT2", tick),
+               dt3 = DimensionEnd(c, "DT3", tick);
   EXPECT_LT(dt1, dt2);
   EXPECT_LT(dt2, dt3);
-  // Each label is centred on its dimension, which runs from the wall face to its point.
-  const double wallFace = 0.08 * 4800;
-  EXPECT_NEAR(2 * dt2 - wallFace, peakX, 1.0);
+  EXPECT_NEAR(dt2, peakX, 1.0);
 }
 
 }  // namespace

@@ -1,0 +1,78 @@
+// The set-up of the entry window tests: scripted message boxes and modal runner, the main
+// window's size for the windows to copy, a fresh problem, and PNGs of the windows for a
+// person to look at (named for the scale the test program runs at).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <string>
+
+#include "model/problem.h"
+#include "model/problem_data.h"
+#include "model/scripted.h"
+#include "platform/qt/form.h"
+#include "platform/qt/latin1.h"
+#include "platform/qt/modal_runner.h"
+#include "platform/script_doubles.h"
+
+class EntryWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::Services& s = platform::services();
+    s.messageBoxes = &boxes;
+    s.modalRunner = &runner;
+    runner.fail = [](const std::string& what) { ADD_FAILURE() << what; };
+    s.hooks.mainWidth = [] { return 9570; };
+    s.hooks.mainHeight = [] { return 7245; };
+    s.hooks.mainLeft = [] { return 600; };
+    s.hooks.mainTop = [] { return 600; };
+    ResetInputData();
+  }
+  void TearDown() override {
+    EXPECT_TRUE(boxes.script.empty()) << "boxes expected but not shown";
+    EXPECT_EQ(runner.pending(), 0) << "forms expected but not shown";
+  }
+
+  void box(const std::string& title, platform::Answer a = platform::Answer::OK, const std::string& textHas = "") {
+    boxes.script.push_back({title, a, textHas});
+  }
+  // The message boxes shown since the last call, by title.
+  std::vector<std::string> titlesShown() {
+    std::vector<std::string> titles;
+    for (const std::string& s : boxes.seen) titles.push_back(s.substr(0, s.find(" [")));
+    boxes.seen.clear();
+    return titles;
+  }
+
+  template <class W = QLineEdit>
+  static W* find(platform::Form& f, const QString& name) {
+    W* w = f.findChild<W*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w;
+  }
+  static QLineEdit* element(platform::Form& f, const QString& array, int index) {
+    return find(f, platform::ArrayElementName(array, index));
+  }
+  static void type(QLineEdit* box, const char* text) { box->setText(platform::fromLatin1(text)); }
+  static void click(platform::Form& f, const QString& button) {
+    if (QPushButton* b = find<QPushButton>(f, button)) b->click();
+  }
+  static std::string text(const QLineEdit* box) { return platform::toLatin1(box->text()); }
+
+  // Saves the window as it stands: name.png, or name@1.5.png under QT_SCALE_FACTOR=1.5.
+  static void png(QWidget& w, const std::string& name) {
+    const QString dir = QCoreApplication::applicationDirPath() + "/../artifacts";
+    QDir().mkpath(dir);
+    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
+    const QString file = QString::fromStdString(name) + (scale.isEmpty() ? "" : "@" + QString(scale)) + ".png";
+    EXPECT_TRUE(w.grab().save(dir + "/" + file)) << file.toStdString();
+  }
+
+  platform::ScopedServices services;
+  ScriptedBoxes boxes;
+  platform::ScriptedModalRunner runner;
+};
