@@ -9,11 +9,12 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <memory>
 #include <string>
 
 #include "model/problem.h"
 #include "model/problem_data.h"
-#include "model/scripted.h"
+#include "flow/scripted.h"
 #include "platform/qt/form.h"
 #include "platform/qt/latin1.h"
 #include "platform/qt/modal_runner.h"
@@ -21,18 +22,24 @@
 
 class EntryWindowTest : public ::testing::Test {
  protected:
+  std::unique_ptr<platform::Form> mainStandIn;
   void SetUp() override {
     platform::Services& s = platform::services();
     s.messageBoxes = &boxes;
     s.modalRunner = &runner;
     runner.fail = [](const std::string& what) { ADD_FAILURE() << what; };
-    s.hooks.mainWidth = [] { return 9570; };
-    s.hooks.mainHeight = [] { return 7245; };
-    s.hooks.mainLeft = [] { return 600; };
-    s.hooks.mainTop = [] { return 600; };
+    // The entry windows copy the main window's place and size: a stand-in of the usual size.
+    mainStandIn = std::make_unique<platform::Form>("DIRADERU");
+    mainStandIn->setWidth(9570);
+    mainStandIn->setHeight(7245);
+    mainStandIn->setLeft(600);
+    mainStandIn->setTop(600);
+    platform::Form::setMainWindow(mainStandIn.get());
     ResetInputData();
   }
   void TearDown() override {
+    platform::Form::setMainWindow(nullptr);
+    mainStandIn.reset();
     EXPECT_TRUE(boxes.script.empty()) << "boxes expected but not shown";
     EXPECT_EQ(runner.pending(), 0) << "forms expected but not shown";
   }

@@ -165,7 +165,11 @@ TEST_F(PlotWindowsOnExamples, AnchoredInSandWithRoweCurves) {
   start();
   openExample("anchored-sand");
   window->mnuSolveItem_Click(0);
-  box("QUELDAR", Answer::OK, "This window is not available yet.");  // the pile sections
+  // The pile sections: two close requests, Accept of the defaults and then Done.
+  runner.on("ROWEPILE", [](platform::Form& f) {
+    f.close();
+    f.close();
+  });
   window->cmdContinue_Click();
   window->cmdOK_Click();
   ASSERT_EQ(RoweSoilType, 1);
