@@ -211,6 +211,13 @@ void FixedForces(int Side, int Method, ForceExtras* extras) {
     p = q + 1;
   }
   const std::size_t n = first.size();
+  // The far points only close the diagrams far below the tip: no line is drawn from
+  // them (at a large developed friction angle it would not reach the ground); their
+  // forces carry on the quadratic of the last tips, as the last point's does, so their
+  // pressures carry on the last layer's diagram, as on a Coulomb side.
+  std::size_t nR = n;
+  const int lastRegular = LastRegularGridPoint();
+  while (nR > 2 && first[nR - 1] > lastRegular) --nR;
   std::vector<double> z(n);
   std::vector<int> boundary(n, 0);
   for (std::size_t j = 0; j < n; ++j) {
@@ -230,7 +237,7 @@ void FixedForces(int Side, int Method, ForceExtras* extras) {
   int L = 1;
   double zprev = zs;
   WallTerms wall;
-  for (std::size_t j = 0; j + 1 < n; ++j) {
+  for (std::size_t j = 0; j < nR; ++j) {
     wall.Add(Side, L, Method, zprev - z[j]);
     zprev = z[j];
     if (boundary[j] != 0) {
@@ -244,6 +251,7 @@ void FixedForces(int Side, int Method, ForceExtras* extras) {
         down[k][j] = FailureLineForce(line, z[j], b + 1, delta, Ad, b);
       }
     }
+    if (j + 1 >= nR) break;
     const double zm = (z[j] + z[j + 1]) / 2;
     while (nl > 1 && L < nl && zm < LayerBottomElev(Side, L)) ++L;
     wall.Add(Side, L, Method, z[j] - zm);
@@ -263,9 +271,9 @@ void FixedForces(int Side, int Method, ForceExtras* extras) {
     for (std::size_t a = 0; a + 1 < n;) {
       std::size_t b = a + 1;
       while (b + 1 < n && boundary[b] == 0) ++b;
-      const bool closed = boundary[b] != 0 && b + 1 < n;
+      const bool closed = boundary[b] != 0 && b + 1 < nR;
       std::vector<double> e = {z[a]}, f = {a == 0 ? 0.0 : down[k][a]};
-      for (std::size_t j = a; j < b; ++j) {
+      for (std::size_t j = a; j < b && j + 1 < nR; ++j) {
         e.push_back((z[j] + z[j + 1]) / 2);
         f.push_back(mid[k][j]);
       }
@@ -306,7 +314,7 @@ void FixedForces(int Side, int Method, ForceExtras* extras) {
     for (std::size_t j = 1; j < n; ++j) {
       for (int p = first[j]; p <= last[j]; ++p) {
         (k == 0 ? WedgeActiveForce(p, Side) : WedgePassiveForce(p, Side)) = atPoint[j];
-        if (extras && boundary[j] != 0 && j + 1 < n) {
+        if (extras && boundary[j] != 0 && j + 1 < nR) {
           extras->onBoundary[static_cast<std::size_t>(p)] = 1;
           (k == 0 ? extras->activeBelow : extras->passiveBelow)[static_cast<std::size_t>(p)] = below[j];
         }

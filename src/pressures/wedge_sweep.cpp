@@ -232,10 +232,10 @@ struct Search {
   bool activePast = false, passivePast = false;
 };
 
-Search SearchTip(const Sweep& s, double thetaMax, int wallLayer, bool everyTrial) {
+Search SearchTip(const Sweep& s, double thetaMax, int wallLayer, bool everyTrial, double first) {
   Search r;
   bool anyPassive = false;
-  double degrees = 21;
+  double degrees = first - 2;
   bool lastTrial = false;
   while (!lastTrial) {
     degrees += 2.0;
@@ -293,6 +293,16 @@ void SweepForces(int Side, int Method, ForceExtras* extras) {
   }
   const WedgeFigure& g = WedgeSurface(Side);
   const bool everyTrial = NumNonUniformLoads(Side) != 0;
+  // The trials start at 23 degrees from the vertical, or, where a large developed
+  // friction angle (a small trial factor of safety) puts the steepest active line
+  // (45 degrees - phi / 2) nearer the vertical, 2 degrees or more short of it.
+  double phiMax = 0;
+  for (int L = 1; L <= s.nl; ++L) phiMax = std::fmax(phiMax, s.active[static_cast<std::size_t>(L)].phi);
+  double first = 23;
+  const double steepest = 45 - phiMax / kDegToRad / 2;
+  if (steepest < first) {
+    while (first > 1 && first > steepest - 2) first -= 2;
+  }
 
   int Lt = 1;
   WallTerms wall;
@@ -316,14 +326,14 @@ void SweepForces(int Side, int Method, ForceExtras* extras) {
     }
     thetaMax -= kTwoDegrees;
 
-    const Search r = SearchTip(s, thetaMax, boundary != 0 ? Lt : 0, everyTrial);
+    const Search r = SearchTip(s, thetaMax, boundary != 0 ? Lt : 0, everyTrial, first);
     WedgeActiveForce(p, Side) = r.Amax * std::cos(s.deltaA);
     WedgePassiveForce(p, Side) = r.Pmin * std::cos(s.deltaP);
     if (extras) {
       const std::size_t i = static_cast<std::size_t>(p);
       extras->noActive[i] = r.Amax == kNoActive ? 1 : 0;
       if (boundary != 0 && Lt < s.nl) {
-        const Search below = SearchTip(s, thetaMax, Lt + 1, everyTrial);
+        const Search below = SearchTip(s, thetaMax, Lt + 1, everyTrial, first);
         extras->onBoundary[i] = 1;
         // A wedge without an active force below carries the one above.
         extras->activeBelow[i] =

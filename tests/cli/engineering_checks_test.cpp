@@ -176,12 +176,23 @@ double WedgeCoefficient(double theta, double phi, double delta, bool active, dou
 // surface draws its line at 45 deg -+ phi / 2 from the vertical; the sweep tries 23, 25,
 // ... 87 degrees, short of 2 degrees below the ground's slope, and keeps the largest active
 // and the smallest positive passive force.
+// The sweep's first trial: 23 degrees, or 2 degrees or more short of the steepest active
+// line 45 deg - phi / 2 when a large developed friction angle (phi in radians) puts that
+// nearer the vertical.
+int FirstTrial(double phi) {
+  const double steepest = 45 - phi * 90 / kPi;
+  int first = 23;
+  if (steepest < first)
+    while (first > 1 && first > steepest - 2) first -= 2;
+  return first;
+}
+
 double WedgeK(Wedge wedge, double phi, double delta, bool active, double beta = 0) {
   const double deg = kPi / 180;
   if (wedge == Wedge::Fixed)
     return WedgeCoefficient(kPi / 4 + (active ? -phi : phi) / 2, phi, delta, active, beta);
   double best = active ? -1e30 : 1e30;
-  for (int t = 23; t <= 87 && t * deg < kPi / 2 - beta - 2 * deg; t += 2) {
+  for (int t = FirstTrial(phi); t <= 87 && t * deg < kPi / 2 - beta - 2 * deg; t += 2) {
     const double k = WedgeCoefficient(t * deg, phi, delta, active, beta);
     if (active) best = std::max(best, k);
     else if (k > 0 && std::cos(kPi / 2 - t * deg + phi + delta) > 0) best = std::min(best, k);
@@ -2906,7 +2917,9 @@ WedgeForceSet WedgeForces(const Problem& p, const Side& s, const std::vector<dou
     limit -= 2 * deg;
     Search r;
     bool anyPassive = false;
-    for (double theta = 23 * deg;; theta += 2 * deg) {
+    double phiMax = 0;
+    for (const Layer& l : s.layers) phiMax = std::max(phiMax, Developed(l.phi, p.fsA));
+    for (double theta = FirstTrial(phiMax) * deg;; theta += 2 * deg) {
       const bool last = theta > limit;
       const double alpha = kPi / 2 - (last ? limit : theta);
       const double pa = (layered ? SweepTrial(p, s, g, d, alpha, p.fsA, true, wallLayer)
@@ -3570,8 +3583,9 @@ TEST_F(EngineeringChecks, ClayOverSandBehindTheWallTakesEachLayersOwnPressure) {
   ExpectDesign(run, coulomb);
   const std::vector<PressureRow> rows = PressureRows(run.report, 1);
   for (const PressureRow& r : rows) {
-    if (r.elev < -10.005 || (r.elev < -9.995 && r.mark == '-'))
+    if (r.elev < -10.005 || (r.elev < -9.995 && r.mark == '-')) {
       EXPECT_NEAR(r.rightActive, 0.307 * (3300 + 120 * (-10 - r.elev)), 0.01 * r.rightActive) << r.elev << r.mark;
+    }
   }
   Problem sweep = wall("CLAY OVER SAND, WEDGE S");
   sweep.wedge = Wedge::Sweep;
@@ -3728,6 +3742,47 @@ TEST_F(EngineeringChecks, AGridPointCloseBelowALayerBottomTakesTheLowerLayersPre
         EXPECT_NEAR(row(rows, e, mark).leftPassive, row(without, e, mark).leftPassive, 0.01 * row(without, e, mark).leftPassive + 1) << e << mark;
         EXPECT_NEAR(row(rows, e, mark).rightActive, row(without, e, mark).rightActive, 0.01 * row(without, e, mark).rightActive + 1) << e << mark;
       }
+    }
+  }
+}
+
+// An anchored wall in dry sand analysed at three depths, down to one that stands only at
+// a factor of safety of about a third: the fixed surface's far points take the pressures
+// of the sand's diagram carried on, without failure lines (which at such a friction
+// angle would not reach the ground), and the sweep's first trial lies short of the
+// steepest active line (15 degrees from the vertical at a developed 60 degrees); both
+// give Coulomb's (Rankine's) factors.
+TEST_F(EngineeringChecks, WedgeAnalysesDownToSmallFactorsOfSafety) {
+  auto wall = [](double f) {
+    Problem p = UniformSand(20, f, f);
+    p.anchored = true;
+    p.anchor = 18;
+    return p;
+  };
+  // The factor whose design tip is the bottom: tips go deeper as the factor grows.
+  auto factor = [&](double bottom, bool free) {
+    double lo = 0.2, hi = 1.5;
+    while (hi - lo > 1e-4) {
+      const double f = (lo + hi) / 2;
+      const double tip = free ? DesignFreeEarth(wall(f), true).tip : DesignFixedEarth(wall(f), true).tip;
+      (tip > bottom ? lo : hi) = f;
+    }
+    return (lo + hi) / 2;
+  };
+  for (const double bottom : {-8.0, -5.0, -3.0}) {
+    const double free = factor(bottom, true), fixed = factor(bottom, false);
+    for (const Wedge wedge : {Wedge::Fixed, Wedge::Sweep}) {
+      const std::string method = wedge == Wedge::Fixed ? "F" : "S";
+      SCOPED_TRACE(method + " " + Num(bottom));
+      Problem p = wall(1);
+      p.title = "WEDGE " + method + " ANALYSIS";
+      p.wedge = wedge;
+      const SolveRun run = Solve("analysis-" + method + Num(-bottom), InputFile(p, Analysis{bottom, std::nullopt}), "--wedge " + method);
+      ASSERT_EQ(run.status, 0) << run.output;
+      const auto fs = SummaryValues(run.report, "FACTOR OF SAFETY");
+      ASSERT_EQ(fs.size(), 2u) << Tail(run.report);
+      EXPECT_NEAR(fs[0], free, 0.02);
+      EXPECT_NEAR(fs[1], fixed, 0.02);
     }
   }
 }
