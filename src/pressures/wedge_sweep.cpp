@@ -202,8 +202,9 @@ Trial Sweep::Run(double theta, int wallLayer) const {
           passiveFailed = true;
         } else {
           const double P = WallForce(-1, fp, Dp, W, p.cohesion * len, Ap, sumFp, sa, ca);
-          // A wall slice of no size adds nothing to what it hands on; it only turns it.
-          if (none ? !(P > 0) : !(P > sumFp)) {
+          // A wall slice of no size adds nothing to what the outer slices hand on: it
+          // turns it, and hands on no less.
+          if (none ? !(P > 0 && P >= sumFp * (1 - 1e-12)) : !(P > sumFp)) {
             passiveFailed = true;
           } else {
             t.Pp = P;

@@ -2800,7 +2800,7 @@ std::vector<LinePiece> FixedPieces(const Side& s, const std::vector<std::pair<do
 // whose wall slice would not add to what they hand on.
 // A tip on a layer bottom has its slice at the wall in the layer asked for (wallLayer),
 // a slice of no size when the line does not run in that layer; it only turns the force
-// the outer slices hand on, so a passive force on it need only be positive. A line along
+// the outer slices hand on, so a passive force on it need only be no less. A line along
 // the bottom keeps its one slice.
 std::optional<double> SweepTrial(const Problem& p, const Side& s, const std::vector<std::pair<double, double>>& g, double depth,
                                  double alpha, double fs, bool active,
@@ -2814,7 +2814,9 @@ std::optional<double> SweepTrial(const Problem& p, const Side& s, const std::vec
   bool failed = false;
   const auto r = SlicedWedge(p, s, g, pieces, depth, fs, active, &failed);
   if (!r || failed) return std::nullopt;
-  if (pieces.size() > 1 && !active && (none ? r->inclined <= 0 : r->inclined <= r->outerForces)) return std::nullopt;
+  if (pieces.size() > 1 && !active &&
+      (none ? !(r->inclined > 0 && r->inclined >= r->outerForces * (1 - 1e-12)) : r->inclined <= r->outerForces))
+    return std::nullopt;
   return r->force;
 }
 
