@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/input_file.h"
+#include "model/input_rules.h"
 #include "model/problem.h"
 #include "model/problem_data.h"
 #include "platform/files.h"
@@ -161,18 +162,18 @@ void ReadControlLine() {
     FSPassive = 1.5;
     if (HasField(4)) {
       FSActive = Value(4);
-      Check(FSActive > 0);
+      Check(input_rules::FactorOfSafetyValid(FSActive));
       FSPassive = FSActive;
       if (HasField(5)) {
         FSPassive = Value(5);
-        Check(FSPassive > 0);
+        Check(input_rules::FactorOfSafetyValid(FSPassive));
       }
     }
   } else {
     AnalysisFSOption = 1;
     if (HasField(4)) {
       FSActive = Value(4);
-      Check(FSActive > 0);
+      Check(input_rules::FactorOfSafetyValid(FSActive));
       AnalysisFSOption = 2;
     }
   }
@@ -189,16 +190,16 @@ void ReadWallLine() {
   int k = 3;
   if (anchored) {
     AnchorElev = Value(k++);
-    Check(AnchorElev <= WallTopElev);
+    Check(input_rules::AnchorNotAboveWallTop(AnchorElev, WallTopElev));
   }
   if (analysis) {
     WallBottomElev = Value(k++);
-    Check(WallBottomElev < WallTopElev);
-    if (anchored) Check(WallBottomElev < AnchorElev);
+    Check(input_rules::WallBottomBelow(WallBottomElev, WallTopElev));
+    if (anchored) Check(input_rules::WallBottomBelow(WallBottomElev, AnchorElev));
     WallModulusE = Value(k++);
-    Check(WallModulusE > 0);
+    Check(input_rules::WallStiffnessValid(WallModulusE));
     WallInertia = Value(k++);
-    Check(WallInertia > 0);
+    Check(input_rules::WallStiffnessValid(WallInertia));
   }
 }
 
@@ -211,16 +212,16 @@ void ReadSurfaceSection() {
     const SideChoice s = SurfaceSoilSide(2, NumSurfacePoints(1), NumSurfacePoints(2));
     const int side = s.side;
     NumSurfacePoints(side) = Count(3);
-    Check(NumSurfacePoints(side) >= 1 && NumSurfacePoints(side) <= 11);
+    Check(input_rules::SurfacePointCountValid(NumSurfacePoints(side)));
     SurfaceDist(side, 1) = Value(4);
-    Check(SurfaceDist(side, 1) >= 0);
+    Check(input_rules::DistanceValid(SurfaceDist(side, 1)));
     SurfaceElev(side, 1) = Value(5);
-    Check(SurfaceElev(side, 1) <= WallTopElev);
+    Check(input_rules::SurfaceNotAboveWallTop(SurfaceElev(side, 1), WallTopElev));
     for (int p = 2; p <= NumSurfacePoints(side); ++p) {
       NextLine();
       RequireFields(2);
       SurfaceDist(side, p) = Value(1);
-      Check(SurfaceDist(side, p) > SurfaceDist(side, p - 1));
+      Check(input_rules::DistanceIncreases(SurfaceDist(side, p), SurfaceDist(side, p - 1)));
       SurfaceElev(side, p) = Value(2);
     }
     if (s.both) {
@@ -237,7 +238,7 @@ void ReadSurfaceSection() {
 
 void CheckWallBottomBelowSurface() {
   if (RunMode != "A") return;
-  if (MinOf(SurfaceElev(1, 1), SurfaceElev(2, 1)) > WallBottomElev) return;
+  if (input_rules::WallBottomBelowSurfaces(WallBottomElev, SurfaceElev(1, 1), SurfaceElev(2, 1))) return;
   TextBuffer = "WALL BOTTOM ELEVATION AND SOIL SURFACE ELEVATIONS" + NewLine +
                "     ARE INCONSISTENT." + NewLine + NewLine + "  Unable to continue.";
   platform::MsgBox(TextBuffer, kExclamationOK, "INPUT DATA ERRORS");
@@ -257,28 +258,28 @@ void ReadStrengthLayers(int side) {
     const bool last = l == n;
     RequireFields(last ? 6 : 8);
     LayerSatUnitWeight(side, l) = Value(1);
-    Check(LayerSatUnitWeight(side, l) > 0);
+    Check(input_rules::UnitWeightValid(LayerSatUnitWeight(side, l)));
     LayerMoistUnitWeight(side, l) = Value(2);
-    Check(LayerMoistUnitWeight(side, l) > 0);
+    Check(input_rules::UnitWeightValid(LayerMoistUnitWeight(side, l)));
     LayerPhi(side, l) = Value(3);
-    Check(LayerPhi(side, l) >= 0 && LayerPhi(side, l) <= 45);
+    Check(input_rules::FrictionAngleValid(LayerPhi(side, l)));
     LayerCohesion(side, l) = Value(4);
-    Check(LayerCohesion(side, l) >= 0);
-    Check(!(LayerPhi(side, l) == 0 && LayerCohesion(side, l) == 0));
+    Check(input_rules::CohesionValid(LayerCohesion(side, l)));
+    Check(input_rules::SoilHasStrength(LayerPhi(side, l), LayerCohesion(side, l)));
     LayerWallFriction(side, l) = Value(5);
-    Check(LayerWallFriction(side, l) >= 0 && LayerWallFriction(side, l) <= LayerPhi(side, l));
+    Check(input_rules::WallFrictionValid(LayerWallFriction(side, l), LayerPhi(side, l)));
     LayerAdhesion(side, l) = Value(6);
-    Check(LayerAdhesion(side, l) >= 0 && LayerAdhesion(side, l) <= LayerCohesion(side, l));
+    Check(input_rules::AdhesionValid(LayerAdhesion(side, l), LayerCohesion(side, l)));
     if (!last) {
       LayerBottomElev(side, l) = Value(7);
-      if (l >= 2) Check(LayerBottomElev(side, l) < LayerBottomElev(side, l - 1));
+      if (l >= 2) Check(input_rules::ElevationFalls(LayerBottomElev(side, l), LayerBottomElev(side, l - 1)));
       LayerBottomSlope(side, l) = Value(8);
     }
     const int fsField = last ? 7 : 9;
     LayerFSActive(side, l) = OptionalFactor(fsField);
-    Check(LayerFSActive(side, l) >= 0);
+    Check(input_rules::OptionalFactorOfSafetyValid(LayerFSActive(side, l)));
     LayerFSPassive(side, l) = OptionalFactor(fsField + 1);
-    Check(LayerFSPassive(side, l) >= 0);
+    Check(input_rules::OptionalFactorOfSafetyValid(LayerFSPassive(side, l)));
   }
 }
 
@@ -289,16 +290,16 @@ void ReadCoefficientLayers(int side) {
     const bool last = l == n;
     RequireFields(last ? 4 : 5);
     LayerSatUnitWeight(side, l) = Value(1);
-    Check(LayerSatUnitWeight(side, l) > 0);
+    Check(input_rules::UnitWeightValid(LayerSatUnitWeight(side, l)));
     LayerMoistUnitWeight(side, l) = Value(2);
-    Check(LayerMoistUnitWeight(side, l) > 0);
+    Check(input_rules::UnitWeightValid(LayerMoistUnitWeight(side, l)));
     LayerKa(side, l) = Value(3);
-    Check(LayerKa(side, l) >= 0);
+    Check(input_rules::PressureCoefficientValid(LayerKa(side, l)));
     LayerKp(side, l) = Value(4);
-    Check(LayerKp(side, l) >= 0);
+    Check(input_rules::PressureCoefficientValid(LayerKp(side, l)));
     if (!last) {
       LayerBottomElev(side, l) = Value(5);
-      if (l >= 2) Check(LayerBottomElev(side, l) < LayerBottomElev(side, l - 1));
+      if (l >= 2) Check(input_rules::ElevationFalls(LayerBottomElev(side, l), LayerBottomElev(side, l - 1)));
     }
   }
 }
@@ -341,11 +342,11 @@ void ReadSoilSection() {
       default: DataError();
     }
     NumSoilLayers(side) = Count(4);
-    Check(NumSoilLayers(side) >= 1 && NumSoilLayers(side) <= 11);
+    Check(input_rules::SoilLayerCountValid(NumSoilLayers(side)));
     SideFSActive(side) = OptionalFactor(5);
-    Check(SideFSActive(side) >= 0);
+    Check(input_rules::OptionalFactorOfSafetyValid(SideFSActive(side)));
     SideFSPassive(side) = OptionalFactor(6);
-    Check(SideFSPassive(side) >= 0);
+    Check(input_rules::OptionalFactorOfSafetyValid(SideFSPassive(side)));
     if (SoilDataType(side) == "S") {
       ReadStrengthLayers(side);
     } else {
@@ -368,7 +369,7 @@ void ReadWaterLine() {
   }
   if (WaterDataType == "E") {
     WaterUnitWeight = Value(3);
-    Check(WaterUnitWeight > 0);
+    Check(input_rules::UnitWeightValid(WaterUnitWeight));
     WaterElev(1) = Value(4);
     WaterElev(2) = Value(5);
     SeepageOption = "";
@@ -376,16 +377,16 @@ void ReadWaterLine() {
     SeepageGradient(2) = 0;
     if (HasField(6)) {
       SeepageElev = Value(6);
-      Check(WaterElev(2) < WaterElev(1));
+      Check(input_rules::SeepageWaterLevelsValid(WaterElev(1), WaterElev(2)));
       Check(HasField(7));
-      Check(MinOf(WaterElev(2), SurfaceElev(2, 1)) <= SeepageElev &&
-            SeepageElev <= MinOf(WaterElev(1), SurfaceElev(1, 1)));
+      Check(input_rules::SeepageElevationValid(SeepageElev, WaterElev(1), WaterElev(2),
+                                               SurfaceElev(1, 1), SurfaceElev(2, 1)));
       if (FirstLetter(7) == 'A') {
         SeepageOption = "A";
       } else {
         SeepageOption = "G";
         SeepageGradient(1) = Value(7);
-        Check(SeepageGradient(1) > 0);
+        Check(input_rules::SeepageGradientValid(SeepageGradient(1)));
         SeepageGradient(2) = SeepageGradient(1);
       }
     }
@@ -393,17 +394,17 @@ void ReadWaterLine() {
   }
   RequireFields(7);
   NumWaterPressPoints = Count(3);
-  Check(NumWaterPressPoints >= 2 && NumWaterPressPoints <= 11);
+  Check(input_rules::WaterPressurePointCountValid(NumWaterPressPoints));
   WaterPressElev(1) = Value(4);
   WaterPressValue(1) = Value(5);
   WaterPressElev(2) = Value(6);
-  Check(WaterPressElev(2) < WaterPressElev(1));
+  Check(input_rules::ElevationFalls(WaterPressElev(2), WaterPressElev(1)));
   WaterPressValue(2) = Value(7);
   for (int p = 3; p <= NumWaterPressPoints; ++p) {
     NextLine();
     RequireFields(2);
     WaterPressElev(p) = Value(1);
-    Check(WaterPressElev(p) < WaterPressElev(p - 1));
+    Check(input_rules::ElevationFalls(WaterPressElev(p), WaterPressElev(p - 1)));
     WaterPressValue(p) = Value(2);
   }
 }
@@ -415,12 +416,12 @@ void ReadVerticalLineLoads() {
   const SideChoice s = SurchargeSide(3, NumLineLoads(1), NumLineLoads(2), false);
   const int side = s.side;
   NumLineLoads(side) = Count(4);
-  Check(NumLineLoads(side) >= 1 && NumLineLoads(side) <= 5);
+  Check(input_rules::VerticalLoadCountValid(NumLineLoads(side)));
   for (int i = 1; i <= NumLineLoads(side); ++i) {
     LineLoadDist(side, i) = Value(2 * i + 3);
-    Check(LineLoadDist(side, i) >= 0);
+    Check(input_rules::DistanceValid(LineLoadDist(side, i)));
     LineLoad(side, i) = Value(2 * i + 4);
-    Check(LineLoad(side, i) > 0);
+    Check(input_rules::LoadPositive(LineLoad(side, i)));
   }
   if (s.both) {
     NumLineLoads(2) = NumLineLoads(1);
@@ -434,11 +435,11 @@ void ReadVerticalLineLoads() {
 void ReadVerticalUniformLoads() {
   RequireFields(3);
   UniformLoad(1) = Value(3);
-  Check(UniformLoad(1) >= 0);
+  Check(input_rules::LoadNotNegative(UniformLoad(1)));
   NumUniformLoads(1) = UniformLoad(1) > 0 ? 1 : 0;
   if (HasField(4)) {
     UniformLoad(2) = Value(4);
-    Check(UniformLoad(2) >= 0);
+    Check(input_rules::LoadNotNegative(UniformLoad(2)));
     NumUniformLoads(2) = UniformLoad(2) > 0 ? 1 : 0;
   } else {
     UniformLoad(2) = 0;
@@ -451,22 +452,22 @@ void ReadVerticalStripLoads() {
   const SideChoice s = SurchargeSide(3, NumStripLoads(1), NumStripLoads(2), false);
   const int side = s.side;
   NumStripLoads(side) = Count(4);
-  Check(NumStripLoads(side) >= 1 && NumStripLoads(side) <= 5);
+  Check(input_rules::VerticalLoadCountValid(NumStripLoads(side)));
   StripStartDist(side, 1) = Value(5);
-  Check(StripStartDist(side, 1) >= 0);
+  Check(input_rules::DistanceValid(StripStartDist(side, 1)));
   StripEndDist(side, 1) = Value(6);
-  Check(StripEndDist(side, 1) > StripStartDist(side, 1));
+  Check(input_rules::DistanceIncreases(StripEndDist(side, 1), StripStartDist(side, 1)));
   StripLoad(side, 1) = Value(7);
-  Check(StripLoad(side, 1) >= 0);
+  Check(input_rules::LoadNotNegative(StripLoad(side, 1)));
   for (int i = 2; i <= NumStripLoads(side); ++i) {
     NextLine();
     RequireFields(3);
     StripStartDist(side, i) = Value(1);
-    Check(StripStartDist(side, i) >= 0);
+    Check(input_rules::DistanceValid(StripStartDist(side, i)));
     StripEndDist(side, i) = Value(2);
-    Check(StripEndDist(side, i) > StripStartDist(side, i));
+    Check(input_rules::DistanceIncreases(StripEndDist(side, i), StripStartDist(side, i)));
     StripLoad(side, i) = Value(3);
-    Check(StripLoad(side, i) > 0);
+    Check(input_rules::LoadPositive(StripLoad(side, i)));
   }
   if (s.both) {
     NumStripLoads(2) = NumStripLoads(1);
@@ -484,11 +485,11 @@ void ReadVerticalRampLoad() {
   const int side = s.side;
   NumRampLoads(side) = 1;
   RampStartDist(side) = Value(4);
-  Check(RampStartDist(side) >= 0);
+  Check(input_rules::DistanceValid(RampStartDist(side)));
   RampEndDist(side) = Value(5);
-  Check(RampEndDist(side) >= RampStartDist(side));
+  Check(input_rules::DistanceNotDecreasing(RampEndDist(side), RampStartDist(side)));
   RampLoad(side) = Value(6);
-  Check(RampLoad(side) > 0);
+  Check(input_rules::LoadPositive(RampLoad(side)));
   if (s.both) {
     NumRampLoads(2) = 1;
     RampStartDist(2) = RampStartDist(1);
@@ -500,15 +501,14 @@ void ReadVerticalRampLoad() {
 // One triangle from fields first .. first + 3.
 void ReadTriangle(int side, int i, int first) {
   TriStartDist(side, i) = Value(first);
-  Check(TriStartDist(side, i) >= 0);
+  Check(input_rules::DistanceValid(TriStartDist(side, i)));
   TriPeakDist(side, i) = Value(first + 1);
-  Check(TriPeakDist(side, i) >= TriStartDist(side, i));
+  Check(input_rules::DistanceNotDecreasing(TriPeakDist(side, i), TriStartDist(side, i)));
   TriEndDist(side, i) = Value(first + 2);
-  Check(TriEndDist(side, i) >= TriPeakDist(side, i));
-  Check(!(TriStartDist(side, i) == TriPeakDist(side, i) &&
-          TriPeakDist(side, i) == TriEndDist(side, i)));
+  Check(input_rules::DistanceNotDecreasing(TriEndDist(side, i), TriPeakDist(side, i)));
+  Check(input_rules::TriangleHasWidth(TriStartDist(side, i), TriPeakDist(side, i), TriEndDist(side, i)));
   TriPeakLoad(side, i) = Value(first + 3);
-  Check(TriPeakLoad(side, i) >= 0);
+  Check(input_rules::LoadNotNegative(TriPeakLoad(side, i)));
 }
 
 void ReadVerticalTriangularLoads() {
@@ -516,7 +516,7 @@ void ReadVerticalTriangularLoads() {
   const SideChoice s = SurchargeSide(3, NumTriangularLoads(1), NumTriangularLoads(2), false);
   const int side = s.side;
   NumTriangularLoads(side) = Count(4);
-  Check(NumTriangularLoads(side) >= 1 && NumTriangularLoads(side) <= 5);
+  Check(input_rules::VerticalLoadCountValid(NumTriangularLoads(side)));
   ReadTriangle(side, 1, 5);
   for (int i = 2; i <= NumTriangularLoads(side); ++i) {
     NextLine();
@@ -539,22 +539,22 @@ void ReadVerticalVariableLoad() {
   const SideChoice s = SurchargeSide(3, NumVariablePoints(1), NumVariablePoints(2), false);
   const int side = s.side;
   NumVariablePoints(side) = Count(4);
-  Check(NumVariablePoints(side) >= 2 && NumVariablePoints(side) <= 11);
+  Check(input_rules::VariableLoadPointCountValid(NumVariablePoints(side)));
   VarLoadDist(side, 1) = Value(5);
-  Check(VarLoadDist(side, 1) >= 0);
+  Check(input_rules::DistanceValid(VarLoadDist(side, 1)));
   VarLoadValue(side, 1) = Value(6);
-  Check(VarLoadValue(side, 1) >= 0);
+  Check(input_rules::LoadNotNegative(VarLoadValue(side, 1)));
   VarLoadDist(side, 2) = Value(7);
-  Check(VarLoadDist(side, 2) >= VarLoadDist(side, 1));
+  Check(input_rules::DistanceNotDecreasing(VarLoadDist(side, 2), VarLoadDist(side, 1)));
   VarLoadValue(side, 2) = Value(8);
-  Check(VarLoadValue(side, 2) >= 0);
+  Check(input_rules::LoadNotNegative(VarLoadValue(side, 2)));
   for (int p = 3; p <= NumVariablePoints(side); ++p) {
     NextLine();
     RequireFields(2);
     VarLoadDist(side, p) = Value(1);
-    Check(VarLoadDist(side, p) >= VarLoadDist(side, p - 1));
+    Check(input_rules::DistanceNotDecreasing(VarLoadDist(side, p), VarLoadDist(side, p - 1)));
     VarLoadValue(side, p) = Value(2);
-    Check(VarLoadValue(side, p) >= 0);
+    Check(input_rules::LoadNotNegative(VarLoadValue(side, p)));
   }
   if (s.both) {
     NumVariablePoints(2) = NumVariablePoints(1);
@@ -596,11 +596,11 @@ void ReadVerticalSurcharges() {
 void ReadHorizontalLineLoads() {
   RequireFields(5);
   NumHorizLineLoads = Count(3);
-  Check(NumHorizLineLoads >= 1 && NumHorizLineLoads <= 5);
+  Check(input_rules::HorizontalLineLoadCountValid(NumHorizLineLoads));
   for (int i = 1; i <= NumHorizLineLoads; ++i) {
     HorizLineElev(i) = Value(2 * i + 2);
     // A load above the top would act on wall that is not there.
-    Check(HorizLineElev(i) <= WallTopElev);
+    Check(input_rules::HorizontalLoadNotAboveWallTop(HorizLineElev(i), WallTopElev));
     HorizLineLoad(i) = Value(2 * i + 3);
   }
 }
@@ -608,18 +608,18 @@ void ReadHorizontalLineLoads() {
 void ReadHorizontalDistributedLoad() {
   RequireFields(7);
   NumHorizDistPoints = Count(3);
-  Check(NumHorizDistPoints >= 2 && NumHorizDistPoints <= 11);
+  Check(input_rules::HorizontalLoadPointCountValid(NumHorizDistPoints));
   HorizDistElev(1) = Value(4);
-  Check(HorizDistElev(1) <= WallTopElev);  // the points fall from here
+  Check(input_rules::HorizontalLoadNotAboveWallTop(HorizDistElev(1), WallTopElev));  // the points fall from here
   HorizDistLoad(1) = Value(5);
   HorizDistElev(2) = Value(6);
-  Check(HorizDistElev(2) < HorizDistElev(1));
+  Check(input_rules::ElevationFalls(HorizDistElev(2), HorizDistElev(1)));
   HorizDistLoad(2) = Value(7);
   for (int p = 3; p <= NumHorizDistPoints; ++p) {
     NextLine();
     RequireFields(2);
     HorizDistElev(p) = Value(1);
-    Check(HorizDistElev(p) < HorizDistElev(p - 1));
+    Check(input_rules::ElevationFalls(HorizDistElev(p), HorizDistElev(p - 1)));
     HorizDistLoad(p) = Value(2);
   }
 }

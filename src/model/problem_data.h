@@ -39,6 +39,15 @@ inline double FSActive = 0;
 inline double FSPassive = 0;
 inline int AnalysisFSOption = 0;      // 1 one factor on both sides, 2 FSActive given
 
+// ---- the most of each count a problem may have (the input rules check them) ----
+inline constexpr int kMaxSurfacePoints = 11;        // per side
+inline constexpr int kMaxSoilLayers = 11;           // per side
+inline constexpr int kMaxWaterPressurePoints = 11;
+inline constexpr int kMaxVerticalLoads = 5;         // line, strip, triangular loads per side
+inline constexpr int kMaxVariableLoadPoints = 11;   // per side
+inline constexpr int kMaxHorizLineLoads = 5;
+inline constexpr int kMaxHorizDistPoints = 11;
+
 // ---- wall ----
 inline double WallTopElev = 0;
 inline double AnchorElev = 0;
