@@ -21,8 +21,6 @@ namespace cli {
 
 namespace {
 
-constexpr long kShortInputFile = 75;  // bytes; a shorter file is probably not a whole problem
-
 int ExitStatus(Step s) {
   switch (s) {
     case Step::Continue: return 0;
@@ -110,28 +108,12 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
 Step OpenInputFile(const Options& options) {
   files::CloseAll();
   ResetInputData();
-  InputFileName = options.input;
-  InFileNum = files::FreeFile();
-  if (!files::Open(InputFileName, files::Mode::Input, InFileNum)) {
-    platform::MsgBox("File:  " + InputFileName + "  cannot be opened for reading." + NewLine +
-                         NewLine + "     Unable to continue.",
-                     48, "FILE ERROR");
-    ResetInputData();
-    return Step::Unreadable;
+  switch (ReadInputFileNamed(options.input)) {
+    case InputFileRead::Read: return Step::Continue;
+    case InputFileRead::CannotOpen: ResetInputData(); return Step::Unreadable;
+    case InputFileRead::Refused: break;
   }
-  if (files::FileLen(InputFileName) < kShortInputFile) {
-    const auto answer = platform::MsgBox(
-        "File: " + InputFileName + " does not appear to be a complete input file." + NewLine +
-            NewLine + "Do you want to continue?",
-        36, "INCOMPLETE INPUT FILE!");
-    if (answer != platform::Answer::Yes) return OpenFailed();
-  }
-  CurrentInputFile = InputFileName;
-  if (ReadInputDataFile() != 0) return OpenFailed();
-  platform::MsgBox("Input file processed: " + InputFileName + NewLine + NewLine +
-                       "     No errors detected.",
-                   64, "INPUT COMPLETE");
-  return Step::Continue;
+  return OpenFailed();
 }
 
 Step WriteNewReport(const Options& options) {

@@ -261,35 +261,45 @@ void FileNew() {
   MainMenus.editMenu = true;
 }
 
+InputFileRead ReadInputFileNamed(const std::string& Name) {
+  InputFileName = Name;
+  InFileNum = files::FreeFile();
+  if (!files::Open(InputFileName, files::Mode::Input, InFileNum)) {
+    MsgBox("File:  " + InputFileName + "  cannot be opened for reading." + NewLine + NewLine +
+               "     Unable to continue.",
+           48, "FILE ERROR");
+    return InputFileRead::CannotOpen;
+  }
+  // A shorter file is probably not a whole problem.
+  if (files::FileLen(InputFileName) < kShortInputFileBytes) {
+    if (MsgBox("File: " + InputFileName + " does not appear to be a complete input file." + NewLine +
+                   NewLine + "Do you want to continue?",
+               36, "INCOMPLETE INPUT FILE!") != Answer::Yes) {
+      return InputFileRead::Refused;
+    }
+  }
+  CurrentInputFile = InputFileName;
+  ReadInputDataFile();
+  if (AbortRun != 0) return InputFileRead::Refused;
+  MsgBox("Input file processed: " + InputFileName + NewLine + NewLine + "     No errors detected.",
+         64, "INPUT COMPLETE");
+  return InputFileRead::Read;
+}
+
 void FileOpen() {
   RunSavePrompts();
   MainMenus.saveItem[1] = true;
   DeleteTempFiles();
   ResetInputDataAndMenus();
   showDialog(false, "OPEN INPUT FILE.", kOpenFilter);
-  InputFileName = CMDialog1.fileName;
-  if (InputFileName.empty()) return openFailed();
-  SetDialogDirFromFileName(CMDialog1, InputFileName);
-  CMDialog1.fileName = "";
-  InFileNum = files::FreeFile();
-  if (!files::Open(InputFileName, files::Mode::Input, InFileNum)) {
-    MsgBox("File:  " + InputFileName + "  cannot be opened for reading." + NewLine + NewLine +
-               "     Unable to continue.",
-           48, "FILE ERROR");
+  if (CMDialog1.fileName.empty()) {
+    InputFileName = "";
     return openFailed();
   }
-  if (files::FileLen(InputFileName) < 75) {
-    if (MsgBox("File: " + InputFileName + " does not appear to be a complete input file." + NewLine +
-                   NewLine + "Do you want to continue?",
-               36, "INCOMPLETE INPUT FILE!") != Answer::Yes) {
-      return openFailed();
-    }
-  }
-  CurrentInputFile = InputFileName;
-  ReadInputDataFile();
-  if (AbortRun != 0) return openFailed();
-  MsgBox("Input file processed: " + InputFileName + NewLine + NewLine + "     No errors detected.",
-         64, "INPUT COMPLETE");
+  SetDialogDirFromFileName(CMDialog1, CMDialog1.fileName);
+  const std::string chosen = CMDialog1.fileName;
+  CMDialog1.fileName = "";
+  if (ReadInputFileNamed(chosen) != InputFileRead::Read) return openFailed();
   MainMenuState& m = MainMenus;
   m.fileItem[3] = m.fileItem[5] = true;
   m.editMenu = true;

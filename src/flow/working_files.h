@@ -44,6 +44,16 @@ void SaveOutputDataAs();
 // current files and closes the help viewer.
 void DeleteTempFiles();
 
+// A file shorter than this (in bytes) is probably not a whole problem: Open asks first.
+inline constexpr long kShortInputFileBytes = 75;
+
+// How File > Open's reading of a named input file ended.
+enum class InputFileRead { Read, CannotOpen, Refused };
+// File > Open's reading of the named file (it becomes InputFileName): the message when it
+// cannot be opened, the question about a short file, the reader (which reports what it
+// refuses) and "INPUT COMPLETE". solve_file opens its input through it too.
+InputFileRead ReadInputFileNamed(const std::string& Name);
+
 // ---- the main window's File, Save, Print and Edit commands ----
 void FileNew();
 void FileOpen();
