@@ -213,10 +213,10 @@ void DIRADERU::centrePanels() {
 }
 
 void DIRADERU::Form_KeyDown(int& KeyCode, int Shift) {
-  if (KeyCode == 115 && Shift == 4) {
+  if (KeyCode == platform::kKeyF4 && Shift == platform::kAltMask) {
     KeyCode = 0;
-    mnuFileItem_Click(7);
-  } else if (KeyCode == 27) {
+    mnuFileItem_Click(kFileExit);
+  } else if (KeyCode == platform::kKeyEscape) {
     KeyCode = 0;  // Esc does nothing in the main window
   }
 }
@@ -229,9 +229,9 @@ void DIRADERU::endProgram() {
 
 void DIRADERU::mnuFileItem_Click(int Index) {
   switch (Index) {
-    case 0: FileNew(); break;
-    case 1: FileOpen(); break;
-    case 7: FileExit(); break;
+    case kFileNew: FileNew(); break;
+    case kFileOpen: FileOpen(); break;
+    case kFileExit: FileExit(); break;
     default: break;
   }
   if (!ended_) syncMenus();

@@ -10,6 +10,9 @@
 #include "platform/qt/controls.h"
 #include "platform/qt/form.h"
 
+// The File menu's items (the separators keep their indexes).
+enum FileMenuItem { kFileNew = 0, kFileOpen = 1, kFileSave = 3, kFilePrint = 5, kFileExit = 7 };
+
 class DIRADERU : public platform::Form {
   Q_OBJECT
  public:
@@ -21,7 +24,7 @@ class DIRADERU : public platform::Form {
   void Form_Load() override;
   void Form_KeyDown(int& KeyCode, int Shift) override;
   // The close box and Alt+F4: File > Exit, with its prompts and the deletion.
-  void onCloseRequest() override { mnuFileItem_Click(7); }
+  void onCloseRequest() override { mnuFileItem_Click(kFileExit); }
 
   void mnuFileItem_Click(int Index);
   void mnuSaveItem_Click(int Index);

@@ -7,11 +7,11 @@
 namespace platform {
 
 Answer PrintingMessageBoxes::AnswerFor(int buttons, bool answerNo) {
-  switch (buttons & 7) {
-    case 1:  // OK and Cancel
+  switch (BoxButtons(buttons)) {
+    case kBoxOKCancel:
       return answerNo ? Answer::Cancel : Answer::OK;
-    case 3:  // Yes, No (and Cancel)
-    case 4:
+    case kBoxYesNoCancel:
+    case kBoxYesNo:
       return answerNo ? Answer::No : Answer::Yes;
     default:
       return Answer::OK;

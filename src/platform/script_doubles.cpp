@@ -16,11 +16,11 @@ const char* AnswerName(Answer a) {
 }
 
 bool ButtonsCanGive(int buttons, Answer a) {
-  switch (buttons & 7) {
-    case 0: return a == Answer::OK;
-    case 1: return a == Answer::OK || a == Answer::Cancel;
-    case 3: return a == Answer::Yes || a == Answer::No || a == Answer::Cancel;
-    case 4: return a == Answer::Yes || a == Answer::No;
+  switch (BoxButtons(buttons)) {
+    case kBoxOK: return a == Answer::OK;
+    case kBoxOKCancel: return a == Answer::OK || a == Answer::Cancel;
+    case kBoxYesNoCancel: return a == Answer::Yes || a == Answer::No || a == Answer::Cancel;
+    case kBoxYesNo: return a == Answer::Yes || a == Answer::No;
     default: return false;  // no box of the program has other buttons
   }
 }

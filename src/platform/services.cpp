@@ -19,7 +19,7 @@ Answer MsgBox(std::string_view text, int buttons, std::string_view title) {
   // Nobody installed message boxes: say it on the error stream rather than lose it.
   std::fprintf(stderr, "=== %.*s [%d]\n%.*s\n===\n", static_cast<int>(shown.size()), shown.data(),
                buttons, static_cast<int>(text.size()), text.data());
-  return (buttons == 4 || buttons == 36) ? Answer::Yes : Answer::OK;
+  return BoxButtons(buttons) == kBoxYesNo ? Answer::Yes : Answer::OK;
 }
 
 void SetPointer(int code) {

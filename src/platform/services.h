@@ -14,8 +14,21 @@ inline constexpr const char* kProgramTitle = "QUELDAR";
 
 enum class Answer { OK = 1, Cancel = 2, Yes = 6, No = 7 };
 
-// Button codes: 0 OK, 1 OK/Cancel, 4 Yes/No, 36 Yes/No (question), 48 OK (exclamation),
-// 49 OK/Cancel (exclamation), 64 OK (information).
+// Button codes: the buttons in the low three bits plus an icon. The program shows 0 OK,
+// 1 OK/Cancel, 4 Yes/No, 36 Yes/No (question), 48 OK (exclamation), 49 OK/Cancel
+// (exclamation), 64 OK (information).
+inline constexpr int kBoxOK = 0;
+inline constexpr int kBoxOKCancel = 1;
+inline constexpr int kBoxYesNoCancel = 3;
+inline constexpr int kBoxYesNo = 4;
+inline constexpr int kBoxCritical = 16;
+inline constexpr int kBoxQuestion = 32;
+inline constexpr int kBoxExclamation = 48;
+inline constexpr int kBoxInformation = 64;
+// The buttons of a code, without its icon, and its icon.
+constexpr int BoxButtons(int code) { return code & 7; }
+constexpr int BoxIcon(int code) { return code & 0x70; }
+
 struct MessageBoxes {
   virtual ~MessageBoxes() = default;
   // title is never empty here: MsgBox puts the program's title in its place.

@@ -62,6 +62,13 @@ using LabelArray = ControlArray<QLabel>;
 // The object name of element `index` of a control array.
 QString ArrayElementName(const QString& arrayName, int index);
 
+// The key codes and Shift bits Form_KeyDown compares against.
+inline constexpr int kKeyReturn = 13;
+inline constexpr int kKeyEscape = 27;
+inline constexpr int kKeyF1 = 112;
+inline constexpr int kKeyF4 = 115;
+inline constexpr int kShiftMask = 1, kCtrlMask = 2, kAltMask = 4;
+
 class Form : public QDialog {
   Q_OBJECT
  public:

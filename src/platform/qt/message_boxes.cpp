@@ -14,27 +14,27 @@ void QtMessageBoxes::configure(QMessageBox& box, std::string_view text, int butt
   box.setTextFormat(Qt::PlainText);
   box.setText(fromText(text));
   box.setWindowTitle(fromText(title.empty() ? std::string_view(kProgramTitle) : title));
-  const int kind = buttons & 7;
-  const int icon = buttons & 0x70;
+  const int kind = BoxButtons(buttons);
+  const int icon = BoxIcon(buttons);
   switch (icon) {
-    case 16: box.setIcon(QMessageBox::Critical); break;
-    case 32: box.setIcon(QMessageBox::Question); break;
-    case 48: box.setIcon(QMessageBox::Warning); break;
-    case 64: box.setIcon(QMessageBox::Information); break;
+    case kBoxCritical: box.setIcon(QMessageBox::Critical); break;
+    case kBoxQuestion: box.setIcon(QMessageBox::Question); break;
+    case kBoxExclamation: box.setIcon(QMessageBox::Warning); break;
+    case kBoxInformation: box.setIcon(QMessageBox::Information); break;
     default: box.setIcon(QMessageBox::NoIcon); break;
   }
   switch (kind) {
-    case 1:
+    case kBoxOKCancel:
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
       box.setDefaultButton(QMessageBox::Ok);
       box.setEscapeButton(QMessageBox::Cancel);
       break;
-    case 3:
+    case kBoxYesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       box.setDefaultButton(QMessageBox::Yes);
       box.setEscapeButton(QMessageBox::Cancel);
       break;
-    case 4:
+    case kBoxYesNo:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       box.setDefaultButton(QMessageBox::Yes);
       box.setEscapeButton(QMessageBox::No);
@@ -67,8 +67,10 @@ Answer QtMessageBoxes::show(std::string_view text, int buttons, std::string_view
   const auto clicked = box.standardButton(box.clickedButton());
   if (clicked == QMessageBox::NoButton) {
     // Closed without a button: the Esc answer.
-    const int kind = buttons & 7;
-    return kind == 4 ? Answer::No : (kind == 1 || kind == 3) ? Answer::Cancel : Answer::OK;
+    const int kind = BoxButtons(buttons);
+    return kind == kBoxYesNo                                   ? Answer::No
+           : (kind == kBoxOKCancel || kind == kBoxYesNoCancel) ? Answer::Cancel
+                                                                   : Answer::OK;
   }
   return answerOf(clicked);
 }
