@@ -19,11 +19,18 @@ void Fail(const std::string& text) {
   AbortRun = 1;
 }
 
-void FailNoSolution() {
-  Fail("A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND FOR AN ELEVATION" + NewLine + "DOWN TO EL " +
+}  // namespace
+
+void ShowNoAnchoredSolution() {
+  platform::MsgBox("A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND FOR AN ELEVATION" + NewLine + "DOWN TO EL " +
        FormatElev(GridElev(NumGridPoints - 1)) + " FT." + NewLine + NewLine +
        "     UNABLE TO CONTINUE.");
+  AbortRun = 1;
 }
+
+namespace {
+
+void FailNoSolution() { ShowNoAnchoredSolution(); }
 
 void FailOscillation(int m) {
   Fail("DESIGN PENETRATION FOR ANCHORED WALL APPEARS" + NewLine +

@@ -52,11 +52,18 @@ void Fail(const std::string& text) {
   AbortRun = 1;
 }
 
-void FailNoSolution() {
-  Fail("NO SOLUTION FOR CANTILEVER WALL DESIGN WITH" + NewLine + "BOTTOM OF WALL DOWN TO ELEVATION " +
+}  // namespace
+
+void ShowNoCantileverSolution() {
+  platform::MsgBox("NO SOLUTION FOR CANTILEVER WALL DESIGN WITH" + NewLine + "BOTTOM OF WALL DOWN TO ELEVATION " +
        FormatElev(GridElev(NumGridPoints - 1)) + " (FT)." + NewLine + NewLine +
        "     UNABLE TO CONTINUE.");
+  AbortRun = 1;
 }
+
+namespace {
+
+void FailNoSolution() { ShowNoCantileverSolution(); }
 
 void FailOscillation() {
   Fail("DESIGN BOTTOM OF CANTILEVER WALL APPEARS TO BE" + NewLine + "OSCILLATING ABOUT ELEVATION " +

@@ -5,6 +5,7 @@
 #include "model/problem_data.h"
 #include "platform/services.h"
 #include "pressures/pressure_data.h"
+#include "pressures/pressures.h"
 #include "wall/wall.h"
 #include "wall/wall_internal.h"
 
@@ -39,13 +40,26 @@ void FindAnchorIndex(int& AnchorIndex) {
   }
 }
 
+// The far points only close the diagrams tens of thousands of feet down; a tip found
+// below the last regular grid point is an interpolation across that span, not a wall.
+bool RefuseTipBelowTheGrid(int m) {
+  int firstFar = 0;
+  for (int p = 2; p <= NumGridPoints && firstFar == 0; ++p) {
+    if (GridElev(p) == FarPointElev(1)) firstFar = p;
+  }
+  if (firstFar == 0 || !(TipElev(m) < GridElev(firstFar - 1) - 0.0001)) return false;
+  if (WallType == "C") ShowNoCantileverSolution();
+  else ShowNoAnchoredSolution();
+  return true;
+}
+
 void RunDesign() {
   platform::BusyPointer busy;
   if (WallType == "C") {
     CheckWallRotation();
     if (AbortRun != 0) return;
     DesignCantileverWall();
-    if (AbortRun != 0) return;
+    if (AbortRun != 0 || RefuseTipBelowTheGrid(1)) return;
     SolveWallBeam(0, TipIndex(1), 2, 1);
     if (AbortRun != 0) return;
     ExtractResultProfiles(1);
@@ -63,7 +77,7 @@ void RunDesign() {
     return;
   }
   DesignFreeEarthWall(AnchorIndex);
-  if (AbortRun != 0) return;
+  if (AbortRun != 0 || RefuseTipBelowTheGrid(1)) return;
   SolveWallBeam(AnchorIndex, TipIndex(1), 1, 1);
   if (AbortRun != 0) return;
   ExtractResultProfiles(1);
@@ -72,7 +86,7 @@ void RunDesign() {
   if (AbortRun != 0) return;
 
   DesignFixedEarthWall(AnchorIndex);
-  if (AbortRun != 0) return;
+  if (AbortRun != 0 || RefuseTipBelowTheGrid(2)) return;
   SolveWallBeam(AnchorIndex, TipIndex(2), 2, 2);
   if (AbortRun != 0) return;
   ExtractResultProfiles(2);

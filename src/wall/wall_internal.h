@@ -28,6 +28,10 @@ BalanceTolerance DesignBalanceTolerance();
 // The largest number of passes any refinement or interpolation may take.
 inline constexpr int kMaxRefinementPasses = 200;
 
+// The no-solution messages of the cantilever and the anchored design; AbortRun = 1.
+void ShowNoCantileverSolution();
+void ShowNoAnchoredSolution();
+
 // The driver's rotation message ("IMPROPER WALL ROTATION") for the wall type; AbortRun = 1.
 void ShowWallRotationFailure();
 

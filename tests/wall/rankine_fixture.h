@@ -56,6 +56,9 @@ struct RankineSand {
     g.push_back((last + (last - 100000)) / 2);
     g.push_back(last - 100000);
     NumGridPoints = static_cast<int>(g.size());
+    // Recorded as the grid builder records them: a design tip never lies among them.
+    FarPointElev(1) = g[g.size() - 2];
+    FarPointElev(2) = g.back();
     for (int i = 1; i <= 301; ++i) {
       const double z = i <= NumGridPoints ? g[static_cast<std::size_t>(i - 1)] : 0;
       GridElev(i) = z;
