@@ -667,7 +667,7 @@ void ReadDataLine() {
       AtFileStart = false;
       if (raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
     }
-    line = text::UpperLatin1(text::Trim(raw));
+    line = text::UpperText(text::Trim(raw));
     if (!line.empty() && line.front() != '(') break;
   }
   InputLine = line + ' ';

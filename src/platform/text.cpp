@@ -425,6 +425,49 @@ std::string UpperLatin1(std::string_view s) {
   return out;
 }
 
+namespace {
+
+// Whether the text is well-formed UTF-8 holding at least one multi-byte character (no
+// overlong forms, no surrogates, nothing past U+10FFFF).
+bool IsMultiByteUtf8(std::string_view s) {
+  bool multiByte = false;
+  for (std::size_t i = 0; i < s.size();) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t n = 0;
+    unsigned char lo = 0x80, hi = 0xBF;  // the range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) n = 1;
+    else if (c == 0xE0) n = 2, lo = 0xA0;
+    else if (c == 0xED) n = 2, hi = 0x9F;
+    else if (c >= 0xE1 && c <= 0xEF) n = 2;
+    else if (c == 0xF0) n = 3, lo = 0x90;
+    else if (c >= 0xF1 && c <= 0xF3) n = 3;
+    else if (c == 0xF4) n = 3, hi = 0x8F;
+    else return false;
+    if (i + n >= s.size()) return false;
+    for (std::size_t k = 1; k <= n; ++k) {
+      const auto b = static_cast<unsigned char>(s[i + k]);
+      if (k == 1 ? (b < lo || b > hi) : (b < 0x80 || b > 0xBF)) return false;
+    }
+    multiByte = true;
+    i += n + 1;
+  }
+  return multiByte;
+}
+
+}  // namespace
+
+std::string UpperText(std::string_view s) {
+  if (!IsMultiByteUtf8(s)) return UpperLatin1(s);
+  std::string out(s);
+  for (char& ch : out)
+    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 0x20);
+  return out;
+}
+
 Line& Line::text(std::string_view s) {
   s_ += s;
   return *this;

@@ -40,6 +40,10 @@ std::string RTrim(std::string_view s);
 
 // Capitals one Latin-1 character at a time; the length never changes.
 std::string UpperLatin1(std::string_view s);
+// Capitals of a line read from a file: a line that is valid UTF-8 with a multi-byte
+// character gets capitals of its ASCII letters only, so every character stays whole (an
+// en dash is not three Latin-1 letters); any other line is Latin-1 as above.
+std::string UpperText(std::string_view s);
 
 // One output line built item by item. Columns count from 1.
 class Line {

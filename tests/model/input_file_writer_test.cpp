@@ -151,6 +151,26 @@ TEST_F(InputFileTest, FactorsOfSafetyKeepTwoDecimalsOnlyWhenTheyReadBackTheSame)
   }
 }
 
+TEST_F(InputFileTest, Utf8HeadingsKeepTheirCharactersInTheReportAndTheWrittenFile) {
+  const std::string rest =
+      "CONTROL CANTILEVER DESIGN\nWALL 10\nSURFACE RIGHTSIDE 1 0 10\nSURFACE LEFTSIDE 1 0 0\n"
+      "SOIL BOTH STRENGTHS 1\n100 100 30 0 0 0\nFINISHED\n";
+  const struct {
+    const char* heading;
+    const char* kept;
+  } cases[] = {
+      {"'Quay wall \xe2\x80\x93 caf\xc3\xa9", "'QUAY WALL \xe2\x80\x93 CAF\xc3\xa9 "},
+      {"'Quay wall caf\xe9", "'QUAY WALL CAF\xc9 "},  // Latin-1
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.heading);
+    ASSERT_EQ(Read(std::string(c.heading) + "\n" + rest), 0);
+    EXPECT_EQ(HeadingLines(1), c.kept);
+    EXPECT_EQ(CrLfLines(WriteProblem("heading.dat"))[0], c.kept);
+    EXPECT_NE(EchoBytes().find(std::string(c.kept).substr(1)), std::string::npos);
+  }
+}
+
 TEST_F(InputFileTest, ThePrinterGetsTheSameLinesAndTheSameCount) {
   ASSERT_EQ(Read(kRichDesign), 0);
   const auto fileLines = CrLfLines(WriteProblem("file.dat"));

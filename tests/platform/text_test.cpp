@@ -353,3 +353,22 @@ TEST(Line, AValueThatCannotKeepItsColumnStaysOneBlankFromTheItemBefore) {
   own.text("X").right(" 12", 3);
   EXPECT_EQ(own.str(), "X 12");
 }
+
+TEST(TextHelpers, CapitalsOfALineKeepUtf8CharactersWholeAndLatin1AsBefore) {
+  const struct {
+    const char* line;
+    const char* upper;
+  } cases[] = {
+      // An en dash (E2 80 93) and e acute (C3 A9) in UTF-8: only ASCII letters change.
+      {"wall \xe2\x80\x93 phase 2 caf\xc3\xa9", "WALL \xe2\x80\x93 PHASE 2 CAF\xc3\xa9"},
+      {"\xf0\x9f\x8c\x8a sea wall", "\xf0\x9f\x8c\x8a SEA WALL"},
+      // Latin-1: e acute (E9) alone is no UTF-8, and gets its Latin-1 capital.
+      {"caf\xe9 \xdf", "CAF\xc9 \xdf"},
+      // Broken or overlong UTF-8 and surrogates are Latin-1 text.
+      {"a\xe2\x80", "A\xc2\x80"},
+      {"a\xc0\xaf", "A\xc0\xaf"},
+      {"a\xed\xa0\x80", "A\xcd\xa0\x80"},
+      {"plain ascii", "PLAIN ASCII"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(t::UpperText(c.line), c.upper) << c.line;
+}
