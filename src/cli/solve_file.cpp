@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/solve_pipeline.h"
+#include "platform/files.h"
 #include "platform/headless.h"
 
 namespace cli {
@@ -20,6 +21,8 @@ int SolveFileMain(int argc, char** argv) {
     return 2;
   }
   platform::InstallHeadlessServices(options.answerNo);
+  // Ended by Ctrl+C or a kill, the run leaves no results files behind either.
+  platform::files::InstallSignalDeletion();
   try {
     return RunSolveFile(options);
   } catch (const std::exception& e) {

@@ -1,7 +1,9 @@
 #include "cli/solve_pipeline.h"
 #include "flow/windows.h"
 
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "model/input_echo.h"
 #include "model/input_file.h"
@@ -44,6 +46,16 @@ Step OpenFailed() {
   files::CloseAll();
   ResetInputData();
   return Step::Aborted;
+}
+
+// Whether two names reach one file: through links and relative paths, and for a file
+// not yet there through the folder it would be made in.
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  if (std::filesystem::equivalent(a, b, ec) && !ec) return true;
+  std::error_code ea, eb;
+  const auto ca = std::filesystem::weakly_canonical(a, ea), cb = std::filesystem::weakly_canonical(b, eb);
+  return !ea && !eb && ca == cb;
 }
 
 }  // namespace
@@ -102,6 +114,16 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
   }
   options.input = positional[0];
   options.report = positional[1];
+  // One file for two purposes would lose one of them: the input replaced by its report.
+  if (SameFile(options.input, options.report)) {
+    error = "INPUT and REPORT name the same file";
+    return false;
+  }
+  if (!options.writeInput.empty() &&
+      (SameFile(options.writeInput, options.input) || SameFile(options.writeInput, options.report))) {
+    error = "--write-input names the same file as INPUT or REPORT";
+    return false;
+  }
   return true;
 }
 
@@ -162,6 +184,8 @@ Step SolveProblem(const Options& options) {
 }
 
 int RunSolveFile(const Options& options) {
+  // The temporary folder the main window would choose, for the results files.
+  if (ChooseTempFolder().empty()) return ExitStatus(Step::Unreadable);
   // The constant tables the main window fills at start-up.
   InitRoweTables();
   InitPassiveCoefficientTables();

@@ -143,6 +143,14 @@ std::string absoluteFolder(const std::string& dir) {
   return full;
 }
 
+bool InitTempFolderAt(platform::FileDialogState& Dialog, const std::string& folder) {
+  TempDir = folder;
+  if (TempDir.empty()) return false;
+  files::ChDir(TempDir);
+  Dialog.initDir = TempDir;
+  return true;
+}
+
 void writeInputToFile() {
   std::string target = "FILE";
   WriteInputData(target);
@@ -150,31 +158,31 @@ void writeInputToFile() {
 
 }  // namespace
 
-bool InitTempFolder(platform::FileDialogState& Dialog) {
+std::string ChooseTempFolder() {
   // "/tmp" stands for the system's folder when TEMP names one that cannot be written.
-  return InitTempFolderFrom(Dialog, {platform::text::Trim(files::Environ("TEMP")),
-                                     files::Environ("TMPDIR"), files::TempFolder(), "/tmp"});
+  return ChooseTempFolderFrom({platform::text::Trim(files::Environ("TEMP")), files::Environ("TMPDIR"),
+                               files::TempFolder(), "/tmp"});
 }
 
-bool InitTempFolderFrom(platform::FileDialogState& Dialog, const std::vector<std::string>& folders) {
-  TempDir.clear();
+std::string ChooseTempFolderFrom(const std::vector<std::string>& folders) {
   for (const std::string& dir : folders) {
     if (files::IsWritableFolder(dir)) {
-      TempDir = absoluteFolder(dir);
-      break;
+      const std::string chosen = absoluteFolder(dir);
+      // Results files take their folder from TEMP too: make every part of the program agree.
+      if (files::TempFolder() != chosen) ::setenv("TEMP", chosen.c_str(), 1);
+      return chosen;
     }
   }
-  if (TempDir.empty()) {
-    MsgBox("No folder for temporary files can be written." + NewLine +
-               "Set TEMP to a folder you can write to and start QUELDAR again.",
-           48, "TEMPORARY FOLDER");
-    return false;
-  }
-  // Results files take their folder from TEMP too: make every part of the program agree.
-  if (files::TempFolder() != TempDir) ::setenv("TEMP", TempDir.c_str(), 1);
-  files::ChDir(TempDir);
-  Dialog.initDir = TempDir;
-  return true;
+  MsgBox("No folder for temporary files can be written." + NewLine +
+             "Set TEMP to a folder you can write to and start QUELDAR again.",
+         48, "TEMPORARY FOLDER");
+  return {};
+}
+
+bool InitTempFolder(platform::FileDialogState& Dialog) { return InitTempFolderAt(Dialog, ChooseTempFolder()); }
+
+bool InitTempFolderFrom(platform::FileDialogState& Dialog, const std::vector<std::string>& folders) {
+  return InitTempFolderAt(Dialog, ChooseTempFolderFrom(folders));
 }
 
 const std::string& TempFolderPath() { return TempDir; }
@@ -246,6 +254,7 @@ void DeleteTempFiles() {
     if (!name.empty() && files::Exists(name)) files::Kill(name);
     // Forgotten once deleted: a file made under that name afterwards, by another run
     // sharing the temporary folder, is not ours to delete again.
+    files::UnlistForSignalDeletion(name);
     name.clear();
   }
   for (int m = 1; m <= 3; ++m) DeleteListedTempFile(ResultsFileNames(m));

@@ -17,6 +17,11 @@ inline platform::FileDialogState CMDialog1;
 bool InitTempFolder(platform::FileDialogState& Dialog);
 // The same over a given list of folders, tried in order.
 bool InitTempFolderFrom(platform::FileDialogState& Dialog, const std::vector<std::string>& folders);
+// The choice alone, for a program that keeps its current directory: the folder, made
+// absolute and set as TEMP for the results files; "" after the message when none can be
+// written.
+std::string ChooseTempFolder();
+std::string ChooseTempFolderFrom(const std::vector<std::string>& folders);
 const std::string& TempFolderPath();
 
 void SetDialogDirFromFileName(platform::FileDialogState& Dialog, const std::string& FileName);

@@ -19,6 +19,7 @@ bool IsListedTempFile(const std::string& name) {
 void DeleteListedTempFile(const std::string& name) {
   if (!IsListedTempFile(name)) return;
   if (platform::files::Exists(name)) platform::files::Kill(name);
+  platform::files::UnlistForSignalDeletion(name);
   for (int i = 1; i <= TempFileCount; ++i) {
     if (TempFileNames(i) == name) TempFileNames(i).clear();
   }

@@ -1,10 +1,14 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -247,6 +251,55 @@ bool GetInt16(int fileNum, std::int16_t& v) {
   return true;
 }
 
+namespace {
+
+// Read by a signal handler: fixed storage, each name written whole before its slot is
+// counted or its first byte set, and only unlink() in the handler.
+constexpr int kSignalSlots = 64;
+constexpr std::size_t kSignalPathMax = 4096;
+char gSignalPaths[kSignalSlots][kSignalPathMax];
+volatile std::sig_atomic_t gSignalCount = 0;
+
+void DeleteListedAndEnd(int sig) {
+  for (int i = 0; i < gSignalCount; ++i)
+    if (gSignalPaths[i][0] != 0) ::unlink(gSignalPaths[i]);
+  std::signal(sig, SIG_DFL);
+  std::raise(sig);
+}
+
+}  // namespace
+
+void ListForSignalDeletion(const std::string& path) {
+  if (path.empty() || path.size() >= kSignalPathMax) return;
+  for (int i = 0; i < gSignalCount; ++i)
+    if (gSignalPaths[i][0] != 0 && path == gSignalPaths[i]) return;
+  int slot = 0;
+  while (slot < gSignalCount && gSignalPaths[slot][0] != 0) ++slot;
+  if (slot == kSignalSlots) return;
+  char* p = gSignalPaths[slot];
+  std::memcpy(p + 1, path.data() + 1, path.size() - 1);
+  p[path.size()] = 0;
+  std::atomic_signal_fence(std::memory_order_seq_cst);
+  p[0] = path[0];
+  std::atomic_signal_fence(std::memory_order_seq_cst);
+  if (slot == gSignalCount) gSignalCount = slot + 1;
+}
+
+void UnlistForSignalDeletion(const std::string& path) {
+  for (int i = 0; i < gSignalCount; ++i)
+    if (gSignalPaths[i][0] != 0 && path == gSignalPaths[i]) gSignalPaths[i][0] = 0;
+}
+
+void InstallSignalDeletion() {
+  struct sigaction sa {};
+  sa.sa_handler = DeleteListedAndEnd;
+  sigemptyset(&sa.sa_mask);
+  sigaddset(&sa.sa_mask, SIGINT);
+  sigaddset(&sa.sa_mask, SIGTERM);
+  sigaction(SIGINT, &sa, nullptr);
+  sigaction(SIGTERM, &sa, nullptr);
+}
+
 bool Exists(const std::string& path) {
   std::error_code ec;
   return !path.empty() && fs::exists(path, ec);
@@ -262,8 +315,18 @@ NewFile CreateNew(const std::string& path) {
 
 NewFile CreateNewOpen(const std::string& path, Mode mode, int fileNum) {
   if (path.empty() || fileNum < 1 || find(fileNum) || mode == Mode::Input) return NewFile::Failed;
+  // The file is listed for deletion on a signal in the same step as it is made: a
+  // signal never finds it made and not listed.
+  sigset_t block, previous;
+  sigemptyset(&block);
+  sigaddset(&block, SIGINT);
+  sigaddset(&block, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &block, &previous);
   const int fd = ::open(path.c_str(), OpenFlags(mode) | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) return errno == EEXIST ? NewFile::Taken : NewFile::Failed;
+  const int openError = errno;
+  if (fd >= 0) ListForSignalDeletion(path);
+  pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+  if (fd < 0) return openError == EEXIST ? NewFile::Taken : NewFile::Failed;
   return Adopt(fd, mode, fileNum) ? NewFile::Created : NewFile::Failed;
 }
 

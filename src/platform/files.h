@@ -39,6 +39,14 @@ bool GetDouble(int fileNum, double& v);
 bool PutInt16(int fileNum, std::int16_t v);
 bool GetInt16(int fileNum, std::int16_t& v);
 
+// Files to delete should the program be ended by SIGINT or SIGTERM: listed as they are
+// made, unlisted once deleted (the name may then be another program's). Once the handler
+// is installed, either signal deletes the listed files, then ends the program as the
+// signal would have.
+void ListForSignalDeletion(const std::string& path);
+void UnlistForSignalDeletion(const std::string& path);
+void InstallSignalDeletion();
+
 bool Exists(const std::string& path);
 // Creates an empty file under a name nobody holds yet. The test and the creation are one
 // step, so two programs sharing a folder never both get the same name.
@@ -46,7 +54,8 @@ enum class NewFile { Created, Taken, Failed };  // Taken: the name exists alread
 NewFile CreateNew(const std::string& path);
 // The same, and the new file opened as fileNum (output, append or binary) on the
 // descriptor of that creation: the name is never looked up again, so a link swapped in
-// for it afterwards is never written through.
+// for it afterwards is never written through. The file is listed for deletion on a
+// signal (below) in the same step.
 NewFile CreateNewOpen(const std::string& path, Mode mode, int fileNum);
 long long FileLen(const std::string& path);          // -1 when missing
 bool Kill(const std::string& path);

@@ -287,3 +287,28 @@ TEST_F(SolveFileTest, NeverCrashesOrHangsOnHostileFiles) {
     EXPECT_EQ(run.output.rfind("===\n"), run.output.size() - 4);
   }
 }
+
+TEST_F(SolveFileTest, OneFileNamedForTwoPurposesIsAUsageError) {
+  const std::string input = WriteFile("wall.dat", kProblem);
+  const std::string report = PathOf("wall.out");
+  fs::create_symlink(input, dir_ / "link.dat");
+  fs::create_directory(dir_ / "sub");
+  const std::string viaSub = (dir_ / "sub" / ".." / "wall.dat").string();
+  const std::vector<std::vector<std::string>> cases = {
+      {input, input},
+      {input, viaSub},
+      {input, PathOf("link.dat")},
+      {"--write-input", input, input, report},
+      {"--write-input", report, input, report},
+      {"--write-input", PathOf("link.dat"), input, report},
+  };
+  for (const auto& args : cases) {
+    SCOPED_TRACE(args[0] + " " + args[1]);
+    const RunResult run = Solve(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(ReadBytes(input), kProblem);
+    EXPECT_FALSE(fs::exists(report));
+  }
+  EXPECT_EQ(Solve({"--write-input", PathOf("back.dat"), input, report}).status, 0);
+}
