@@ -1,5 +1,6 @@
 #include "platform/qt/help_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
@@ -7,6 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QKeyEvent>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextStream>
@@ -97,6 +100,15 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
   browser_->setSource(QUrl("qrc:/help/contents.html"));
 }
 
+void HelpWindow::keyPressEvent(QKeyEvent* e) {
+  // Esc closes the help as its Close button does, wherever the focus is.
+  if (e->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(e);
+}
+
 void HelpWindow::showContents() {
   index_->hide();
   browser_->setSource(QUrl("qrc:/help/contents.html"));
@@ -135,6 +147,18 @@ bool HelpWindow::openKeyword(const QString& keyword) {
   return false;
 }
 
+QPoint HelpWindow::besidePosition(const QRect& anchor, const QSize& size, const QRect& screen) {
+  const int gap = 8;
+  int x = anchor.right() + 1 + gap;
+  if (x + size.width() > screen.right() + 1) {
+    x = anchor.left() - gap - size.width();
+    if (x < screen.left()) x = anchor.left() + anchor.width() / 3;
+  }
+  x = std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - size.width()));
+  const int y = std::clamp(anchor.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()));
+  return {x, y};
+}
+
 void HelpWindow::refill() {
   list_->clear();
   list_->addItems(matchingKeywords(filter_->text()));
@@ -145,7 +169,17 @@ QtHelp::~QtHelp() {
 }
 
 HelpWindow& QtHelp::ensure() {
-  if (!window_) window_ = new HelpWindow;
+  if (!window_) {
+    // Opened beside the window the user asked from, not at the screen's corner; where
+    // the user moves it afterwards it stays.
+    QWidget* anchor = QApplication::activeWindow();
+    window_ = new HelpWindow;
+    if (anchor) {
+      const QScreen* screen = anchor->screen();
+      const QRect area = screen ? screen->availableGeometry() : anchor->frameGeometry();
+      window_->move(HelpWindow::besidePosition(anchor->frameGeometry(), window_->size(), area));
+    }
+  }
   return *window_;
 }
 

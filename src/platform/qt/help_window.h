@@ -31,6 +31,13 @@ class HelpWindow : public QWidget {
   QTextBrowser* browser() const { return browser_; }
   QLineEdit* filterBox() const { return filter_; }
   QListWidget* keywordList() const { return list_; }
+  // Where a window of the given outer size opens beside the anchor (the window the user
+  // works in) on its screen: to the right where there is room, else to the left, else
+  // overlapping its right part, always inside the screen.
+  static QPoint besidePosition(const QRect& anchor, const QSize& size, const QRect& screen);
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void refill();

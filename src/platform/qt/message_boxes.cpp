@@ -1,12 +1,35 @@
 #include "platform/qt/message_boxes.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "platform/qt/form.h"
 #include "platform/qt/latin1.h"
 
 namespace platform {
+
+namespace {
+
+// A Yes/No box is answered with one of its buttons only: Esc and the close box (or
+// Alt+F4) do nothing, so one stray key at a save prompt never discards a report.
+class AnswerRequired : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::Close) {
+      e->ignore();
+      return true;
+    }
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) return true;
+    return QObject::eventFilter(watched, e);
+  }
+};
+
+}  // namespace
 
 void QtMessageBoxes::configure(QMessageBox& box, std::string_view text, int buttons,
                                std::string_view title) {
@@ -37,7 +60,7 @@ void QtMessageBoxes::configure(QMessageBox& box, std::string_view text, int butt
     case kBoxYesNo:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       box.setDefaultButton(QMessageBox::Yes);
-      box.setEscapeButton(QMessageBox::No);
+      box.installEventFilter(new AnswerRequired(&box));
       break;
     default:
       box.setStandardButtons(QMessageBox::Ok);

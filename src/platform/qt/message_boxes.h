@@ -1,5 +1,6 @@
 // Message boxes on QMessageBox: plain text, the program's button and icon codes, the
-// first button the default and Esc answering No or Cancel.
+// first button the default; Esc answers Cancel, closes an OK box, and does nothing on a
+// Yes/No box.
 #pragma once
 
 #include <QMessageBox>

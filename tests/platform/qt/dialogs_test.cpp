@@ -41,8 +41,8 @@ TEST(QtMessageBoxes, CodesGiveButtonsIconsDefaultsAndEscape) {
   const Case cases[] = {
       {0, QMessageBox::Ok, QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Ok},
       {1, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoIcon, QMessageBox::Ok, QMessageBox::Cancel},
-      {4, QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, QMessageBox::Yes, QMessageBox::No},
-      {36, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes, QMessageBox::No},
+      {4, QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, QMessageBox::Yes, QMessageBox::NoButton},
+      {36, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes, QMessageBox::NoButton},
       {48, QMessageBox::Ok, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok},
       {49, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Cancel},
       {64, QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok},
@@ -84,20 +84,39 @@ TEST(QtMessageBoxes, FileNamesInTheFileSystemsEncodingReadAsWrittenBesideLatin1T
   }
 }
 
-TEST(QtMessageBoxes, EscAnswersNoOrCancelAndEnterTheFirstButton) {
+TEST(QtMessageBoxes, EscAnswersCancelClosesAnOkBoxAndLeavesAYesNoBoxUp) {
   QtMessageBoxes boxes;
   struct Case {
     int code;
     Qt::Key key;
     Answer answer;
   };
-  const Case cases[] = {{4, Qt::Key_Escape, Answer::No},     {36, Qt::Key_Return, Answer::Yes},
-                        {1, Qt::Key_Escape, Answer::Cancel}, {49, Qt::Key_Return, Answer::OK},
-                        {0, Qt::Key_Escape, Answer::OK},     {64, Qt::Key_Return, Answer::OK}};
+  const Case cases[] = {{36, Qt::Key_Return, Answer::Yes}, {1, Qt::Key_Escape, Answer::Cancel},
+                        {49, Qt::Key_Escape, Answer::Cancel}, {49, Qt::Key_Return, Answer::OK},
+                        {0, Qt::Key_Escape, Answer::OK},      {48, Qt::Key_Escape, Answer::OK},
+                        {64, Qt::Key_Return, Answer::OK}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
     whenUp<QMessageBox>([key = c.key](QMessageBox& b) { QTest::keyClick(&b, key); });
     EXPECT_EQ(boxes.show("DO YOU WANT TO SAVE?", c.code, "QUELDAR"), c.answer);
+  }
+  // One stray Esc, the close box or Alt+F4 at a save prompt: the box stays up until one
+  // of its own buttons answers.
+  for (const int code : {4, 36}) {
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+      SCOPED_TRACE(code);
+      bool stillUp = false;
+      whenUp<QMessageBox>([&stillUp, button](QMessageBox& b) {
+        QTest::keyClick(&b, Qt::Key_Escape);
+        b.close();
+        QApplication::processEvents();
+        stillUp = b.isVisible() && QApplication::activeModalWidget() == &b;
+        b.button(button)->click();
+      });
+      EXPECT_EQ(boxes.show("DO YOU WANT TO SAVE CURRENT OUTPUT DATA?", code, "QUELDAR"),
+                button == QMessageBox::No ? Answer::No : Answer::Yes);
+      EXPECT_TRUE(stillUp);
+    }
   }
 }
 

@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QTextBrowser>
 #include <QTextStream>
+#include <QScreen>
+#include <QTest>
 
 #include "platform/qt/help_window.h"
 
@@ -77,4 +79,35 @@ TEST(Help, EveryKeywordOpensAPageThatExists) {
   for (const char* page : {"problem.html", "file_format.html", "solving.html", "report.html",
                            "plots.html", "printing.html", "methods.html"})
     EXPECT_TRUE(QFile::exists(QString(":/help/") + page)) << page;
+}
+
+TEST(Help, OpensBesideTheWindowAskingAndEscClosesIt) {
+  // Right of the window where the screen has room, else left, else over its right part;
+  // always on the screen.
+  const QRect screen(0, 0, 1920, 1080);
+  const QSize size(760, 560);
+  EXPECT_EQ(HelpWindow::besidePosition(QRect(100, 50, 800, 600), size, screen), QPoint(908, 50));
+  EXPECT_EQ(HelpWindow::besidePosition(QRect(1000, 50, 800, 600), size, screen), QPoint(232, 50));
+  EXPECT_EQ(HelpWindow::besidePosition(QRect(300, 700, 1300, 600), size, screen), QPoint(733, 520));
+  EXPECT_EQ(HelpWindow::besidePosition(QRect(0, 0, 1920, 1080), size, screen), QPoint(640, 0));
+
+  QWidget main;
+  main.setGeometry(40, 60, 300, 200);
+  main.show();
+  main.activateWindow();
+  QApplication::setActiveWindow(&main);
+  QtHelp help;
+  help.contents();
+  HelpWindow* w = help.window();
+  ASSERT_NE(w, nullptr);
+  // The test screen is small: beside the window asking as far as it allows.
+  EXPECT_EQ(w->pos(), HelpWindow::besidePosition(main.frameGeometry(), w->size(),
+                                                 main.screen()->availableGeometry()));
+  EXPECT_NE(w->pos(), QPoint(0, 0)) << "not at the screen's corner";
+
+  QTest::keyClick(w->browser(), Qt::Key_Escape);
+  EXPECT_FALSE(w->isVisible());
+  help.search("");
+  QTest::keyClick(w->filterBox(), Qt::Key_Escape);
+  EXPECT_FALSE(w->isVisible());
 }

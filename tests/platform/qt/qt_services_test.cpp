@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontInfo>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -40,7 +41,7 @@ TEST(QtServices, MsgBoxPutsThePointerBackBeforeTheBox) {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->windowTitle(), "QUELDAR");
-    QTest::keyClick(box, Qt::Key_Escape);
+    box->button(QMessageBox::No)->click();
   });
   EXPECT_EQ(platform::MsgBox("DO YOU WANT TO SAVE CURRENT INPUT DATA?", 36), platform::Answer::No);
   EXPECT_FALSE(hourglassDuringBox);
