@@ -2,6 +2,12 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QListView>
+#include <QScreen>
+#include <QSplitter>
+#include <QTimer>
+#include <QTreeView>
 
 #include "platform/qt/form.h"
 #include "platform/qt/latin1.h"
@@ -58,6 +64,29 @@ void QtFileDialogs::configure(QFileDialog& d, const FileDialogState& s, bool ope
   if (!s.fileName.empty()) d.selectFile(fromPath(s.fileName));
 }
 
+void QtFileDialogs::fitColumns(QFileDialog& d) {
+  // Long names and the modification time are shown whole: the detail columns take their
+  // contents' width, and the dialog opens wide enough for them where the screen allows.
+  const QFontMetrics fm(d.font());
+  QSize want(fm.averageCharWidth() * 140, fm.height() * 30);
+  if (const QScreen* screen = d.screen()) want = want.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  d.resize(d.size().expandedTo(want));
+  // The places beside the folder show their names whole too.
+  // The splitter has its sizes only once the dialog is laid out on the screen.
+  QTimer::singleShot(0, &d, [&d, fm] {
+    auto* split = d.findChild<QSplitter*>("splitter");
+    auto* places = d.findChild<QListView*>("sidebar");
+    if (!split || !places || split->count() != 2) return;
+    const int side = places->sizeHintForColumn(0) + 2 * places->frameWidth() + fm.averageCharWidth() * 2;
+    const int total = split->sizes().value(0) + split->sizes().value(1);
+    if (split->sizes().value(0) < side && total > 2 * side) split->setSizes({side, total - side});
+  });
+  if (auto* tree = d.findChild<QTreeView*>("treeView")) {
+    tree->header()->setStretchLastSection(false);
+    tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  }
+}
+
 void QtFileDialogs::takeAnswer(FileDialogState& s, const QFileDialog& d, bool accepted) {
   const QStringList files = d.selectedFiles();
   if (!accepted || files.isEmpty() || files.first().isEmpty()) {
@@ -77,6 +106,7 @@ void QtFileDialogs::show(FileDialogState& s, bool open) {
   QWidget* parent = Form::topForm();
   QFileDialog d(parent);
   configure(d, s, open);
+  fitColumns(d);
   d.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
   const bool accepted = d.exec() == QDialog::Accepted;
   takeAnswer(s, d, accepted);

@@ -23,6 +23,8 @@ class QtFileDialogs : public FileDialogs {
   static void configure(QFileDialog& d, const FileDialogState& s, bool open);
   // Takes the answer of a dialog into the state; an empty selection is a cancel.
   static void takeAnswer(FileDialogState& s, const QFileDialog& d, bool accepted);
+  // Sizes the dialog and its detail columns so that names and times are not cut.
+  static void fitColumns(QFileDialog& d);
 
  private:
   void show(FileDialogState& s, bool open);

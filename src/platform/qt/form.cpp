@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -178,6 +179,12 @@ void Form::showEvent(QShowEvent* e) {
       learnedFrameWidth = dw;
       learnedFrameHeight = dh;
     }
+    // The window manager frames the window after it is shown, in its own time.
+    if (!mainWindowFrame_.isNull()) {
+      for (int ms : {40, 200, 600}) {
+        QTimer::singleShot(ms, this, [this] { settleOnMainWindow(); });
+      }
+    }
   }
 }
 
@@ -269,6 +276,20 @@ void Form::copyMainWindowGeometry() {
   setHeight(height);
   setLeft(left);
   setTop(top);
+  mainWindowFrame_ = QRect(pixelsX(left), pixelsY(top), pixelsX(width), pixelsY(height));
+}
+
+void Form::settleOnMainWindow() {
+  if (mainWindowFrame_.isNull() || !isVisible()) return;
+  const int dw = frameGeometry().width() - geometry().width();
+  const int dh = frameGeometry().height() - geometry().height();
+  if (dh <= 0) return;  // not framed yet
+  learnedFrameWidth = dw;
+  learnedFrameHeight = dh;
+  if (frameGeometry() == mainWindowFrame_) return;
+  resize(std::max(1, mainWindowFrame_.width() - dw), std::max(1, mainWindowFrame_.height() - dh));
+  move(mainWindowFrame_.topLeft());
+  relayout();
 }
 
 void Form::setMainWindow(Form* form) { theMainWindow = form; }

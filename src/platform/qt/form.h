@@ -230,6 +230,12 @@ class Form : public QDialog {
   QMenuBar* ensureMenuBar();
   int frameExtraWidth() const;
   int frameExtraHeight() const;
+  // Puts the outer rectangle where copyMainWindowGeometry asked once the window manager
+  // has framed the window: before that the frame's size is a guess, and some window
+  // managers place the client, not the frame, at the position asked.
+  void settleOnMainWindow();
+
+  QRect mainWindowFrame_;  // the outer rectangle asked for, in pixels; null when none
 
   QWidget* client_ = nullptr;
   QMenuBar* menuBar_ = nullptr;

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include "platform/qt/file_dialogs.h"
 #include "platform/qt/message_boxes.h"
@@ -196,5 +199,43 @@ TEST(ScriptedFileDialogs, AnswersInOrderAndRecordsWhatWasShown) {
   EXPECT_TRUE(failures.empty());
   d.showOpen(s);  // nothing scripted: a failure, answered as a cancel
   EXPECT_EQ(failures.size(), 1u);
+  EXPECT_EQ(s.fileName, "");
+}
+
+TEST(QtFileDialogs, TheOpenDialogShowsLongNamesAndTimesWhole) {
+  QTemporaryDir dir;
+  for (const char* name : {"anchored-wall-quay-north-phase-2-revised-layers.dat", "w.dat"}) {
+    QFile f(dir.filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  FileDialogState s;
+  s.dialogTitle = "OPEN INPUT FILE.";
+  s.filter = "Input Files|*.dat";
+  s.initDir = dir.path().toStdString();
+  platform::QtFileDialogs dialogs;
+  whenUp<QFileDialog>([](QFileDialog& d) {
+    auto* tree = d.findChild<QTreeView*>("treeView");
+    ASSERT_NE(tree, nullptr);
+    d.setViewMode(QFileDialog::Detail);
+    // The folder is read in the background: wait for both files.
+    for (int i = 0; i < 200 && tree->model()->rowCount(tree->rootIndex()) < 2; ++i) QTest::qWait(10);
+    QTest::qWait(50);
+    EXPECT_EQ(tree->model()->rowCount(tree->rootIndex()), 2);
+    // Every name, size, type and time fits its column (the name beside its icon).
+    QHeaderView* header = tree->header();
+    const QFontMetrics fm = tree->fontMetrics();
+    for (int c = 0; c < header->count(); ++c) {
+      if (header->isSectionHidden(c)) continue;
+      for (int r = 0; r < tree->model()->rowCount(tree->rootIndex()); ++r) {
+        const QString text = tree->model()->index(r, c, tree->rootIndex()).data().toString();
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_GE(header->sectionSize(c), fm.horizontalAdvance(text) + (c == 0 ? tree->iconSize().width() : 0));
+      }
+    }
+    QDir().mkpath("artifacts");
+    d.grab().save("artifacts/open_dialog.png");
+    d.reject();
+  });
+  dialogs.showOpen(s);
   EXPECT_EQ(s.fileName, "");
 }
