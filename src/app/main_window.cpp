@@ -12,6 +12,7 @@
 #include "app/pictures.h"
 #include "app/splash_form.h"
 #include "app/viewers.h"
+#include "entry/input_hub.h"
 #include "entry/pile_sections_window.h"
 #include "flow/help_menu.h"
 #include "flow/main_menus.h"
@@ -150,6 +151,7 @@ DIRADERU::DIRADERU() : platform::Form("DIRADERU") {
   flow::windows().inputPlots = ShowInputPlots;
   flow::windows().soilPressurePlots = ShowSoilPressurePlots;
   flow::windows().roweCurves = ShowRoweCurves;
+  flow::windows().keyIn = [] { platform::ShowModal<KEYIN>(); };
   flow::windows().wedgeChooser = [this] {
     syncMenus();
     platform::ShowModal<WEDGMETH>();

@@ -1,8 +1,10 @@
 #include "entry/entry_common.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include "platform/qt/controls.h"
+#include "platform/qt/form.h"
 #include "platform/qt/latin1.h"
 #include "platform/text.h"
 
@@ -40,6 +42,19 @@ std::string Lines(std::initializer_list<std::string_view> lines) {
 
 bool OkToContinue(const std::string& text, std::string_view title) {
   return platform::MsgBox(text, 49, title) == platform::Answer::OK;
+}
+
+QLabel* AvailabilityNote(platform::Form& form, const QString& name, double left, double top, double width,
+                         QWidget* container) {
+  QLabel* note = form.addLabel(name, "(Highlighted sections indicate data are available.)", left, top, width, 255,
+                               container);
+  note->setWordWrap(false);
+  note->setAlignment(Qt::AlignCenter);
+  QFont f = note->font();
+  f.setPointSizeF(8);
+  note->setFont(f);
+  platform::SetBackColor(note, kLightCyan);
+  return note;
 }
 
 void ShowStatus(platform::Panel* panel, bool hasData) {

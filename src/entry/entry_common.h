@@ -10,9 +10,13 @@
 #include "model/problem_data.h"
 #include "platform/services.h"
 
+class QLabel;
 class QLineEdit;
+class QString;
+class QWidget;
 
 namespace platform {
+class Form;
 class Panel;
 }
 
@@ -47,6 +51,11 @@ std::string Lines(std::initializer_list<std::string_view> lines);
 // A message with OK and Cancel and the exclamation icon; true when the answer is OK
 // (any other answer counts as Cancel).
 bool OkToContinue(const std::string& text, std::string_view title);
+
+// The note "(Highlighted sections indicate data are available.)" on light cyan, one
+// line across the given width, that every window with status panels carries.
+QLabel* AvailabilityNote(platform::Form& form, const QString& name, double left, double top, double width,
+                         QWidget* container);
 
 // White for a section without data, light cyan for one with data.
 void ShowStatus(platform::Panel* panel, bool hasData);

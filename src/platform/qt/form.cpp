@@ -372,20 +372,6 @@ MenuArray& Form::addMenuItems(QMenu* menu, const QString& arrayName, const QStri
   return arr;
 }
 
-QAction* Form::addTopMenuItem(const QString& name, const QString& caption,
-                               std::function<void()> onClick) {
-  const int heightBefore = menuBarHeight();
-  QAction* a = ensureMenuBar()->addAction(caption);
-  a->setObjectName(name);
-  QObject::connect(a, &QAction::triggered, this, [onClick] {
-    if (onClick) onClick();
-  });
-  const int grow = menuBarHeight() - heightBefore;
-  if (grow != 0) resize(width(), height() + grow);
-  relayout();
-  return a;
-}
-
 MenuArray& Form::addSubmenuItems(QAction* item, const QString& arrayName,
                                  const QStringList& captions, std::function<void(int)> onClick) {
   auto* sub = new QMenu(this);

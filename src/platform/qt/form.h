@@ -144,8 +144,6 @@ class Form : public QDialog {
   // Adds the items of a control array to a menu; onClick gets the item's index.
   MenuArray& addMenuItems(QMenu* menu, const QString& arrayName, const QStringList& captions,
                           std::function<void(int)> onClick);
-  // A top-level item of the menu bar that acts on a click, as a menu without items.
-  QAction* addTopMenuItem(const QString& name, const QString& caption, std::function<void()> onClick);
   // Makes one item open a submenu holding another control array.
   MenuArray& addSubmenuItems(QAction* item, const QString& arrayName, const QStringList& captions,
                              std::function<void(int)> onClick);

@@ -465,20 +465,6 @@ TEST(ControlArrays, ElementsAreFoundByIndexAndByOneNamingRule) {
   EXPECT_EQ(changed, (std::vector<int>{4, 0}));
 }
 
-TEST(FormMenus, ATopLevelItemActsOnAClick) {
-  TestForm f;
-  int clicks = 0;
-  f.setClientSize(6000, 3000);
-  QAction* finished = f.addTopMenuItem("mnuFinished", "&Finished", [&] { ++clicks; });
-  f.addHelpMenu();
-  EXPECT_EQ(f.findChild<QAction*>("mnuFinished"), finished);
-  EXPECT_EQ(finished->menu(), nullptr);
-  EXPECT_EQ(f.menuBar()->actions().first(), finished);
-  EXPECT_NEAR(f.ScaleHeight(), 3000, platform::TwipsPerPixelY()) << "the client keeps its size";
-  finished->trigger();
-  EXPECT_EQ(clicks, 1);
-}
-
 TEST(Controls, LabelsAndButtonsCarryForeAndBackColours) {
   Form f("KEYIN");
   QLabel* note = f.addLabel("Label2", "(Sections indicated in red are required.)", 100, 100, 4000, 225);
