@@ -5,8 +5,11 @@
 
 #include "entry/entry_common.h"
 #include "entry/heading_control_window.h"
+#include "entry/horizontal_load_windows.h"
 #include "entry/soil_layer_window.h"
+#include "entry/surcharge_windows.h"
 #include "entry/surface_window.h"
+#include "entry/water_window.h"
 #include "flow/main_menus.h"
 #include "model/problem.h"
 #include "model/problem_data.h"
@@ -107,19 +110,18 @@ void KEYIN::cmdLayerData_Click() {
   ShowStatus(panLayerData, NumSoilLayers(1) >= 1);
 }
 
-// The water, surcharge and horizontal-load windows come with the next entry step.
 void KEYIN::cmdWaterData_Click() {
-  platform::MsgBox(kNotAvailable, 0);
+  platform::ShowModal<WATER>();
   ShowStatus(panWaterData, !WaterDataType.empty());
 }
 
 void KEYIN::cmdSurcharge_Click() {
-  platform::MsgBox(kNotAvailable, 0);
+  platform::ShowModal<SURCHCON>();
   ShowStatus(panSurcharge, SurchargeCount() > 0);
 }
 
 void KEYIN::cmdHorizontal_Click() {
-  platform::MsgBox(kNotAvailable, 0);
+  platform::ShowModal<HORCON>();
   ShowStatus(panHorizontal, NumHorizLineLoads + NumHorizDistPoints > 0);
 }
 

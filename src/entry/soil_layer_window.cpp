@@ -23,8 +23,6 @@ constexpr const char* kCoefficientColumns[] = {"txtSATWt", "txtMSTWt", "txtAK", 
 constexpr const char* kAllColumns[] = {"txtSATWt", "txtMSTWt", "txtIntFrict", "txtCohes", "txtWallFrict", "txtAdhes",
                                        "txtElev", "txtSlope", "txtFSA3", "txtFSP3", "txtAK", "txtPK"};
 
-const char* sideWord(int side) { return side == 2 ? "Leftside" : "Rightside"; }
-
 }  // namespace
 
 LAYRDATA::LAYRDATA() : platform::Form("LAYRDATA") {

@@ -157,11 +157,23 @@ TEST_F(HubTest, SectionPanelsFollowTheDataWhenTheirWindowCloses) {
     });
     click(f, "cmdHeadCont");
     EXPECT_EQ(colourOf(f, "panHeadCont"), kWhite);
-    // The sections of the next entry step say so and keep their colour rule.
-    for (const char* b : {"cmdWaterData", "cmdSurcharge", "cmdHorizontal"}) {
-      box("QUELDAR", Answer::OK, "This window is not available yet.");
-      click(f, b);
-    }
+    // The water, surcharge and horizontal-load sections open their own windows, and their
+    // panels follow the data those leave.
+    runner.on("WATER", [](platform::Form& s) {
+      WaterDataType = "E";
+      s.unload();
+    });
+    click(f, "cmdWaterData");
+    EXPECT_EQ(colourOf(f, "panWaterData"), kCyan);
+    runner.on("SURCHCON", [](platform::Form& s) { s.unload(); });
+    click(f, "cmdSurcharge");
+    EXPECT_EQ(colourOf(f, "panSurcharge"), kWhite);
+    runner.on("HORCON", [](platform::Form& s) {
+      NumHorizLineLoads = 1;
+      s.unload();
+    });
+    click(f, "cmdHorizontal");
+    EXPECT_EQ(colourOf(f, "panHorizontal"), kCyan);
     f.unload();
   });
 }
