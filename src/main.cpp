@@ -1,10 +1,9 @@
-#include <QApplication>
-
 #include "app/main_window.h"
+#include "platform/qt/guarded_application.h"
 #include "platform/qt/qt_services.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  platform::GuardedApplication app(argc, argv);
   const auto qtServices = platform::InstallQtServices();
   InstallMainWindowHooks();
   int status = 0;

@@ -2,10 +2,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <stdexcept>
 
 #include "app/splash_form.h"
 #include "app/viewers.h"
 #include "app_fixture.h"
+#include "flow/windows.h"
 #include "plots/result_window.h"
 #include "pressures/pressure_data.h"
 #include "wall/wall_data.h"
@@ -417,4 +419,24 @@ TEST(SplashWaitTest, InputThatArrivesDuringTheWaitIsDroppedNotKeptForLater) {
   QCoreApplication::postEvent(&box, new QKeyEvent(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, "b"));
   QCoreApplication::processEvents();
   EXPECT_EQ(box.text(), "b");
+}
+
+// A window's handler that fails shows the failure and leaves the program running at the
+// review, its input and temporary report still there to be saved.
+TEST_F(MenuStates, AFailureInAHandlerIsShownAndTheWorkIsKept) {
+  start();
+  open(user("cantilever.dat", problem("CONTROL CANTILEVER DESIGN", "WALL 10")));
+  window->mnuSolveItem_Click(0);
+  ASSERT_TRUE(widget("fraSoilOut")->isVisible());
+  const std::string input = CurrentInputFile, report = CurrentOutputFile;
+  ASSERT_TRUE(fs::exists(input));
+  ASSERT_TRUE(fs::exists(report));
+  flow::windows().soilPressurePlots = [] { throw std::runtime_error("plot data are damaged"); };
+  box("UNEXPECTED ERROR", platform::Answer::OK, "plot data are damaged");
+  QTest::mouseClick(window->findChild<QPushButton*>("cmdPlotPres"), Qt::LeftButton);
+  EXPECT_TRUE(boxes.script.empty());
+  EXPECT_TRUE(widget("fraSoilOut")->isVisible());
+  EXPECT_TRUE(fs::exists(input));
+  EXPECT_TRUE(fs::exists(report));
+  EXPECT_EQ(CurrentOutputFile, report);
 }

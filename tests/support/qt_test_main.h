@@ -1,4 +1,4 @@
-// The main() of a test program that needs widgets: one QApplication on the offscreen
+// The main() of a test program that needs widgets: one application, as the program has it, on the offscreen
 // platform, the program's font substitutions, then every test.
 //   #include "support/qt_test_main.h"
 //   int main(int argc, char** argv) { return QtTestMain(argc, argv); }
@@ -8,12 +8,13 @@
 
 #include <QApplication>
 
+#include "platform/qt/guarded_application.h"
 #include "platform/qt/screen.h"
 
 inline int QtTestMain(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   ::testing::InitGoogleTest(&argc, argv);
-  QApplication app(argc, argv);
+  platform::GuardedApplication app(argc, argv);
   platform::InstallFontSubstitutions();
   return RUN_ALL_TESTS();
 }
