@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "model/problem.h"
-#include "model/working_files.h"
+#include "flow/working_files.h"
 #include "model/problem_data.h"
 #include "platform/script_doubles.h"
 #include "pressures/pressures.h"
