@@ -41,10 +41,7 @@ HORCON::HORCON() : platform::Form("HORCON") {
   fraHorLoadSects = addFrame("fraHorLoadSects", "", 0, 0, 4815, 4155);
   panHorizontal = addPanel("panHorizontal", 120, 240, 4575, 555, fraHorLoadSects);
   panHorizontal->setCaption("Select Data Section to be Entered");
-  QLabel* note = addLabel("Label5", "(Highlighted sections indicate data are available.)", 270, 960, 4275,
-                          225, fraHorLoadSects);
-  platform::SetBackColor(note, entry::kLightCyan);
-  note->setAlignment(Qt::AlignCenter);
+  entry::AvailabilityNote(*this, "Label5", 270, 960, 4275, fraHorLoadSects);
   panHorizLine = addPanel("panHorizLine", 870, 1440, 3075, 615, fraHorLoadSects);
   cmdHorizLine = addButton("cmdHorizLine", "Horizontal &Line Loads", 60, 60, 2955, 495, panHorizLine);
   panHorizDist = addPanel("panHorizDist", 870, 2220, 3075, 615, fraHorLoadSects);

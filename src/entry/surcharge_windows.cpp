@@ -96,10 +96,7 @@ SURCHCON::SURCHCON() : platform::Form("SURCHCON") {
   fraSurchSects = addFrame("fraSurchSects", "", 0, 0, 4935, 5895);
   panSurchHeading = addPanel("panSurchHeading", 120, 240, 4695, 555, fraSurchSects);
   panSurchHeading->setCaption("Select Data Section to be Entered");
-  QLabel* note = addLabel("Label5", "(Highlighted sections indicate data are available.)", 360, 960,
-                          4275, 225, fraSurchSects);
-  platform::SetBackColor(note, entry::kLightCyan);
-  note->setAlignment(Qt::AlignCenter);
+  entry::AvailabilityNote(*this, "Label5", 360, 960, 4275, fraSurchSects);
   const struct {
     const char *panel, *button, *caption;
     double left, top;

@@ -26,10 +26,7 @@ WATER::WATER() : platform::Form("WATER") {
   fraWaterSects = addFrame("fraWaterSects", "", 0, 0, 4815, 4275);
   panWater = addPanel("panWater", 120, 240, 4575, 555, fraWaterSects);
   panWater->setCaption("Select Data Section to be Entered");
-  QLabel* note = addLabel("Label5", "(Highlighted sections indicate data are available.)", 270, 900,
-                          4275, 255, fraWaterSects);
-  platform::SetBackColor(note, entry::kLightCyan);
-  note->setAlignment(Qt::AlignCenter);
+  entry::AvailabilityNote(*this, "Label5", 270, 900, 4275, fraWaterSects);
   panWaterEls = addPanel("panWaterEls", 870, 1320, 3075, 615, fraWaterSects);
   cmdWaterEls = addButton("cmdWaterEls", "Water &Elevation Data", 60, 60, 2955, 495, panWaterEls);
   panWaterPres = addPanel("panWaterPres", 870, 1980, 3075, 615, fraWaterSects);
