@@ -5,7 +5,7 @@ set -e
 cd "$(dirname "$0")"
 ./tools/deps.sh
 JOBS=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DQUELDAR_SANITIZE=ON -DQUELDAR_BENCH=OFF >/dev/null
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DQUELDAR_SANITIZE=ON -DQUELDAR_BENCH=ON >/dev/null
 cmake --build build-test -j "$JOBS"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
