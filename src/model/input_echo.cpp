@@ -9,6 +9,8 @@
 #include "model/report_layout.h"
 #include "platform/text.h"
 
+using platform::text::Line;
+
 namespace {
 
 void WriteControl(ReportSection& out) {

@@ -10,8 +10,6 @@
 #include "platform/array1.h"
 #include "platform/list1.h"
 
-using platform::Array;
-
 // ---- shared flags and scratch values ----
 inline std::string NewLine = "\n";   // joins the lines of every message box text
 inline int AbortRun = 0;             // 0 go on; 1 input or calculation error; 2 net pressure failure / Discontinue
@@ -26,11 +24,11 @@ inline std::string InputLine;
 // ---- the input data file line last read: its fields, columns from 1 ----
 // FieldPos(k, 1) is the first column of field k, FieldPos(k, 2) its last; 0 when the
 // field does not exist. At most 20 fields are kept.
-inline Array<int, 20, 2> FieldPos;
+inline platform::Array<int, 20, 2> FieldPos;
 
 // ---- heading ----
 inline int NumHeadingLines = 0;
-inline Array<std::string, 4> HeadingLines;
+inline platform::Array<std::string, 4> HeadingLines;
 
 // ---- control data ----
 inline std::string WallType;          // "C" cantilever, "A" anchored
@@ -56,69 +54,69 @@ inline double WallModulusE = 0;       // psi
 inline double WallInertia = 0;        // in^4 per ft
 
 // ---- ground surface, per side (1 right, 2 left) ----
-inline Array<int, 2> NumSurfacePoints;
-inline Array<double, 2, 11> SurfaceDist;
-inline Array<double, 2, 11> SurfaceElev;
+inline platform::Array<int, 2> NumSurfacePoints;
+inline platform::Array<double, 2, 11> SurfaceDist;
+inline platform::Array<double, 2, 11> SurfaceElev;
 
 // ---- soil layers, per side ----
-inline Array<std::string, 2> SoilDataType;   // "S" strengths, "C" coefficients
-inline Array<int, 2> NumSoilLayers;
-inline Array<double, 2> SideFSActive;
-inline Array<double, 2> SideFSPassive;
-inline Array<double, 2, 11> LayerSatUnitWeight;
-inline Array<double, 2, 11> LayerMoistUnitWeight;
-inline Array<double, 2, 11> LayerPhi;
-inline Array<double, 2, 11> LayerCohesion;
-inline Array<double, 2, 11> LayerWallFriction;
-inline Array<double, 2, 11> LayerAdhesion;
-inline Array<double, 2, 11> LayerBottomElev;
-inline Array<double, 2, 11> LayerBottomSlope;
-inline Array<double, 2, 11> LayerFSActive;
-inline Array<double, 2, 11> LayerFSPassive;
-inline Array<double, 2, 11> LayerKa;
-inline Array<double, 2, 11> LayerKp;
+inline platform::Array<std::string, 2> SoilDataType;   // "S" strengths, "C" coefficients
+inline platform::Array<int, 2> NumSoilLayers;
+inline platform::Array<double, 2> SideFSActive;
+inline platform::Array<double, 2> SideFSPassive;
+inline platform::Array<double, 2, 11> LayerSatUnitWeight;
+inline platform::Array<double, 2, 11> LayerMoistUnitWeight;
+inline platform::Array<double, 2, 11> LayerPhi;
+inline platform::Array<double, 2, 11> LayerCohesion;
+inline platform::Array<double, 2, 11> LayerWallFriction;
+inline platform::Array<double, 2, 11> LayerAdhesion;
+inline platform::Array<double, 2, 11> LayerBottomElev;
+inline platform::Array<double, 2, 11> LayerBottomSlope;
+inline platform::Array<double, 2, 11> LayerFSActive;
+inline platform::Array<double, 2, 11> LayerFSPassive;
+inline platform::Array<double, 2, 11> LayerKa;
+inline platform::Array<double, 2, 11> LayerKp;
 
 // ---- water ----
 inline std::string WaterDataType;     // "" none, "E" elevations, "P" pressure table
 inline double WaterUnitWeight = 0;
-inline Array<double, 2> WaterElev;
+inline platform::Array<double, 2> WaterElev;
 inline std::string SeepageOption;     // "" none, "A" automatic, "G" given
 inline double SeepageElev = 0;
-inline Array<double, 2> SeepageGradient;   // per method
+inline platform::Array<double, 2> SeepageGradient;   // per method
 inline int NumWaterPressPoints = 0;
-inline Array<double, 21> WaterPressElev;
-inline Array<double, 21> WaterPressValue;
+inline platform::Array<double, 21> WaterPressElev;
+inline platform::Array<double, 21> WaterPressValue;
 
 // ---- vertical surcharges, per side ----
-inline Array<int, 2> NumLineLoads;
-inline Array<double, 2, 5> LineLoadDist;
-inline Array<double, 2, 5> LineLoad;
-inline Array<int, 2> NumUniformLoads;
-inline Array<double, 2> UniformLoad;
-inline Array<int, 2> NumStripLoads;
-inline Array<double, 2, 11> StripStartDist;
-inline Array<double, 2, 11> StripEndDist;
-inline Array<double, 2, 11> StripLoad;
-inline Array<int, 2> NumRampLoads;
-inline Array<double, 2> RampStartDist;
-inline Array<double, 2> RampEndDist;
-inline Array<double, 2> RampLoad;
-inline Array<int, 2> NumTriangularLoads;
-inline Array<double, 2, 11> TriStartDist;
-inline Array<double, 2, 11> TriPeakDist;
-inline Array<double, 2, 11> TriEndDist;
-inline Array<double, 2, 11> TriPeakLoad;
-inline Array<int, 2> NumVariablePoints;
-inline Array<double, 2, 11> VarLoadDist;
-inline Array<double, 2, 11> VarLoadValue;
+inline platform::Array<int, 2> NumLineLoads;
+inline platform::Array<double, 2, 5> LineLoadDist;
+inline platform::Array<double, 2, 5> LineLoad;
+inline platform::Array<int, 2> NumUniformLoads;
+inline platform::Array<double, 2> UniformLoad;
+inline platform::Array<int, 2> NumStripLoads;
+inline platform::Array<double, 2, 11> StripStartDist;
+inline platform::Array<double, 2, 11> StripEndDist;
+inline platform::Array<double, 2, 11> StripLoad;
+inline platform::Array<int, 2> NumRampLoads;
+inline platform::Array<double, 2> RampStartDist;
+inline platform::Array<double, 2> RampEndDist;
+inline platform::Array<double, 2> RampLoad;
+inline platform::Array<int, 2> NumTriangularLoads;
+inline platform::Array<double, 2, 11> TriStartDist;
+inline platform::Array<double, 2, 11> TriPeakDist;
+inline platform::Array<double, 2, 11> TriEndDist;
+inline platform::Array<double, 2, 11> TriPeakLoad;
+inline platform::Array<int, 2> NumVariablePoints;
+inline platform::Array<double, 2, 11> VarLoadDist;
+inline platform::Array<double, 2, 11> VarLoadValue;
 
 // ---- horizontal loads on the wall ----
 inline int NumHorizLineLoads = 0;
-inline Array<double, 5> HorizLineElev;
-inline Array<double, 5> HorizLineLoad;
+inline platform::Array<double, 5> HorizLineElev;
+inline platform::Array<double, 5> HorizLineLoad;
 inline int NumHorizDistPoints = 0;
-inline Array<double, 11> HorizDistElev;
-inline Array<double, 11> HorizDistLoad;
+inline platform::Array<double, 11> HorizDistElev;
+inline platform::Array<double, 11> HorizDistLoad;
 
 // ---- run flags ----
 inline int HeadContDone = 0;

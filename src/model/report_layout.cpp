@@ -6,6 +6,7 @@
 
 namespace files = platform::files;
 namespace text = platform::text;
+using platform::text::Line;
 
 ReportSection ReportSection::Current() { return ReportSection(OutFileNum); }
 

@@ -19,8 +19,6 @@
 
 #include "platform/text.h"
 
-using platform::text::Line;
-
 class ReportSection {
  public:
   // Writes to the report already open as OutFileNum (the input section: a new file).
@@ -29,7 +27,7 @@ class ReportSection {
   // into OutFileNum, open CurrentOutputFile for appending.
   static ReportSection Append();
 
-  void line(const Line& l);
+  void line(const platform::text::Line& l);
   void line(std::string_view s = {});
   void blank(int n = 1);
 
@@ -62,4 +60,4 @@ void WriteHeadingBlock(ReportSection& out, std::string_view title);
 
 // Right-aligns a text so that its last character is in lastColumn; a text too wide
 // follows the previous item directly.
-Line& RightAligned(Line& l, std::string_view text, int lastColumn);
+platform::text::Line& RightAligned(platform::text::Line& l, std::string_view text, int lastColumn);

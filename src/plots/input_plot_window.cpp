@@ -42,7 +42,7 @@ void VUINPLOT::Form_Load() {
   for (QAction* a : horiz.items) a->setEnabled(false);
   if (plots::SurchargeCount() != 0) {
     topMenu("mnuSurch")->menuAction()->setEnabled(true);
-    const auto either = [](const Array<int, 2>& count) { return count(1) > 0 || count(2) > 0; };
+    const auto either = [](const platform::Array<int, 2>& count) { return count(1) > 0 || count(2) > 0; };
     surch(0)->setEnabled(either(NumLineLoads));
     surch(1)->setEnabled(either(NumUniformLoads));
     surch(2)->setEnabled(either(NumStripLoads));

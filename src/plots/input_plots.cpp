@@ -238,7 +238,7 @@ void downArrow(PlotPen& pen, double x, double y, Rgb col) {
 }
 
 template <class Dist, class Load>
-void scalePass(Diagram& g, const Array<int, 2>& count, Dist dist, Load load) {
+void scalePass(Diagram& g, const platform::Array<int, 2>& count, Dist dist, Load load) {
   for (SideIndex = 1; SideIndex <= 2; ++SideIndex)
     for (int i = 1; i <= count(SideIndex); ++i) {
       g.D = MaxOf(g.D, dist(SideIndex, i));

@@ -231,7 +231,7 @@ ValueAxis DrawSingleFrame(Surface& f, const SingleFramePlot& p) {
 }
 
 // A result profile from the wall top (drawn on the frame's top edge) to the tip.
-void DrawProfilePlot(Surface& f, const SingleFramePlot& p, const Array<double, 301>& values) {
+void DrawProfilePlot(Surface& f, const SingleFramePlot& p, const platform::Array<double, 301>& values) {
   const ValueAxis ax = DrawSingleFrame(f, p);
   if (!ax.usable()) return;
   const double yTop = f.oy + kTop;
@@ -273,7 +273,7 @@ struct SideLayout {
   int arraySide() const { return 3 - s; }
 };
 
-void DrawSideDiagram(Surface& f, const Array<double, 2, 301, 2>& pressure, int side, double max, double zero,
+void DrawSideDiagram(Surface& f, const platform::Array<double, 2, 301, 2>& pressure, int side, double max, double zero,
                      int d, Rgb colour) {
   if (!(max > 0) || !f.hasElevationScale()) return;
   const auto x = [&](double p) { return zero + d * 2880 * p / max; };

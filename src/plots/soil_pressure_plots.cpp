@@ -68,7 +68,7 @@ struct WalkPoint {
 // The walk of a net diagram from the wall top to the first grid point at or below the
 // plot bottom: the value just below the top, then at each point the value just above it
 // and, above the bottom, the one just below it.
-std::vector<WalkPoint> walk(const Array<double, 301, 2>& d, double bottom) {
+std::vector<WalkPoint> walk(const platform::Array<double, 301, 2>& d, double bottom) {
   std::vector<WalkPoint> out;
   if (NumGridPoints < 1) return out;
   out.push_back({GridElev(1), d(1, 1)});
@@ -180,7 +180,7 @@ void drawSidePlot(PlotPen& pen, const SideLayout& L, const SoilPlotScales& s) {
     labels.standing(bottom, L.column, 5328);
 
   if (!paper) c.setDrawWidth(3);
-  const auto diagram = [&](const Array<double, 2, 301, 2>& P, double axis, double sign, double max, Rgb col) {
+  const auto diagram = [&](const platform::Array<double, 2, 301, 2>& P, double axis, double sign, double max, Rgb col) {
     if (!(max > 0) || NumGridPoints < 2) return;
     const auto x = [&](double p) { return axis + sign * 2880 * p / max; };
     double y1 = 1008;
@@ -247,7 +247,7 @@ void drawNetPlot(PlotPen& pen, int choice, const SoilPlotScales& s) {
     }
   }
 
-  const auto curve = [&](const Array<double, 301, 2>& d, Rgb col) {
+  const auto curve = [&](const platform::Array<double, 301, 2>& d, Rgb col) {
     if (!(span > 0) || !ax.valid()) return;
     const std::vector<WalkPoint> w = walk(d, s.PlotBottomElev);
     if (w.empty()) return;

@@ -13,6 +13,19 @@ namespace {
 
 constexpr double kDegToRad = 0.0174532925199433;
 
+// ---- strata of the side being computed ----
+constexpr int kMaxStrata = 20;
+int NumStrata = 0;
+platform::Array<double, 20> StrataElev;              // strictly decreasing
+platform::Array<double, 20, 2> StrataActiveCoef;     // (boundary, k)
+platform::Array<double, 20, 2> StrataPassiveCoef;    // (boundary, k)
+
+// ---- passive coefficient tables, filled once at start-up ----
+platform::Array<double, 22> KpTablePhi;              // radians
+platform::Array<double, 22> KpTableValue;
+platform::Array<double, 4> KpReductionRatio;         // wall friction / friction angle
+platform::Array<double, 8, 4> KpReductionTable;      // (friction angle row, ratio column)
+
 void StopWithMessage(const std::string& text, int buttons, std::string_view title) {
   AbortRun = 1;
   platform::MsgBox(text, buttons, title);

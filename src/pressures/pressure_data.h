@@ -18,32 +18,32 @@
 #include "model/problem_data.h"
 
 // ---- solution set-up ----
-inline Array<std::string, 2> PressureMethod;      // per side: "C" Coulomb, "W" wedge, then "F" or "S"
-inline Array<double, 2, 11, 2> FSActiveUsed;      // (side, layer, method)
-inline Array<double, 2, 11, 2> FSPassiveUsed;     // (side, layer, method)
-inline Array<double, 2> SeepageBottomElev;        // per method; SeepageGradient is in problem_data.h
+inline platform::Array<std::string, 2> PressureMethod;      // per side: "C" Coulomb, "W" wedge, then "F" or "S"
+inline platform::Array<double, 2, 11, 2> FSActiveUsed;      // (side, layer, method)
+inline platform::Array<double, 2, 11, 2> FSPassiveUsed;     // (side, layer, method)
+inline platform::Array<double, 2> SeepageBottomElev;        // per method; SeepageGradient is in problem_data.h
 inline double SeepageGradientLimit = 0;
-inline Array<int, 2> NumNonUniformLoads;          // per side, wedge sides only
+inline platform::Array<int, 2> NumNonUniformLoads;          // per side, wedge sides only
 
 // ---- elevation grid ----
 inline constexpr int kMaxGridPoints = 301;
-inline Array<double, 301> GridElev;               // strictly decreasing, ft
+inline platform::Array<double, 301> GridElev;               // strictly decreasing, ft
 inline int NumGridPoints = 0;
 // The two far points that carry the diagrams to great depth, recorded by elevation when
 // the grid is built: a point inserted below them later (the seepage bottom) must never
 // pass for a regular point.
-inline Array<double, 2> FarPointElev;
+inline platform::Array<double, 2> FarPointElev;
 
 // ---- diagrams on the grid, psf ----
-inline Array<double, 2, 301, 2> ActivePressure;   // (side, point, k), horizontal
-inline Array<double, 2, 301, 2> PassivePressure;  // (side, point, k), horizontal
-inline Array<double, 301, 2> NetWaterPressure;    // (point, k), right minus left
+inline platform::Array<double, 2, 301, 2> ActivePressure;   // (side, point, k), horizontal
+inline platform::Array<double, 2, 301, 2> PassivePressure;  // (side, point, k), horizontal
+inline platform::Array<double, 301, 2> NetWaterPressure;    // (point, k), right minus left
 // (point, k): right active - left passive + water (+ horizontal distributed load), and
 // the reversed diagram. Between a wedge force search and ComputeNetPressures they hold
 // the wedge forces instead, indexed (point, side).
-inline Array<double, 301, 2> NetPressureA;
-inline Array<double, 301, 2> NetPressureP;
-inline Array<double, 2, 301> SurchargePressure;   // (side, point), one value per point
+inline platform::Array<double, 301, 2> NetPressureA;
+inline platform::Array<double, 301, 2> NetPressureP;
+inline platform::Array<double, 2, 301> SurchargePressure;   // (side, point), one value per point
 
 // ---- zero point and resultant above it ----
 inline int ZeroPressIndex = 0;
@@ -51,19 +51,7 @@ inline double NetForceAbove = 0;                  // lb per ft
 inline double NetMomentAbove = 0;                 // lb-ft per ft, about the wall top
 
 // ---- wedge marks: "*" where the sweep search found no extreme, else "" ----
-inline Array<int, 3, 2> WedgeNoSolution;          // (method row, side)
-inline Array<std::string, 2, 301> WedgeMarkActive;   // (side, point)
-inline Array<std::string, 2, 301> WedgeMarkPassive;  // (side, point)
+inline platform::Array<int, 3, 2> WedgeNoSolution;          // (method row, side)
+inline platform::Array<std::string, 2, 301> WedgeMarkActive;   // (side, point)
+inline platform::Array<std::string, 2, 301> WedgeMarkPassive;  // (side, point)
 
-// ---- strata of the Coulomb side being computed ----
-inline constexpr int kMaxStrata = 20;
-inline int NumStrata = 0;
-inline Array<double, 20> StrataElev;              // strictly decreasing
-inline Array<double, 20, 2> StrataActiveCoef;     // (boundary, k)
-inline Array<double, 20, 2> StrataPassiveCoef;    // (boundary, k)
-
-// ---- passive coefficient tables, filled once at start-up ----
-inline Array<double, 22> KpTablePhi;              // radians
-inline Array<double, 22> KpTableValue;
-inline Array<double, 4> KpReductionRatio;         // wall friction / friction angle
-inline Array<double, 8, 4> KpReductionTable;      // (friction angle row, ratio column)

@@ -7,6 +7,8 @@
 #include "platform/files.h"
 #include "pressures/pressures.h"
 
+using platform::text::Line;
+
 namespace {
 
 const char* SideWord(int side) { return side == 1 ? "RIGHTSIDE" : "LEFTSIDE"; }

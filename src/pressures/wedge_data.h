@@ -43,19 +43,19 @@ class WedgeFigure {
 struct WedgeFigureOverrun {};
 
 // ---- figures per side (1 right, 2 left) ----
-inline Array<WedgeFigure, 2> WedgeSurface;            // ground surface, to a far point
-inline Array<WedgeFigure, 2, 11> WedgeLayerTop;       // layer polygons (last layer: its top)
+inline platform::Array<WedgeFigure, 2> WedgeSurface;            // ground surface, to a far point
+inline platform::Array<WedgeFigure, 2, 11> WedgeLayerTop;       // layer polygons (last layer: its top)
 // 0 no water figure; 1 layer bottom wholly at or below the water; 2 water cuts a bottom
 // rising away from the wall; 3 water cuts a bottom falling away from the wall.
-inline Array<int, 2, 11> WedgeWaterLineCode;
-inline Array<WedgeFigure, 2, 11> WedgeWaterLine;
+inline platform::Array<int, 2, 11> WedgeWaterLineCode;
+inline platform::Array<WedgeFigure, 2, 11> WedgeWaterLine;
 // The same codes for the part of the water-line figure where seepage acts.
-inline Array<int, 2, 11> WedgeSubmergedCode;
-inline Array<WedgeFigure, 2, 11> WedgeSubmerged;
+inline platform::Array<int, 2, 11> WedgeSubmergedCode;
+inline platform::Array<WedgeFigure, 2, 11> WedgeSubmerged;
 // The part of the submerged figure at or below the bottom of the seepage path of the
 // method last built; 0 no zone, otherwise as the codes above.
-inline Array<int, 2, 11> WedgeSeepZoneFlag;
-inline Array<WedgeFigure, 2, 11> WedgeSeepZone;
+inline platform::Array<int, 2, 11> WedgeSeepZoneFlag;
+inline platform::Array<WedgeFigure, 2, 11> WedgeSeepZone;
 
 // The Parts' names for the counts and points of the figures.
 inline int NumWedgeSurfacePoints(int side) { return WedgeSurface(side).Count(); }
@@ -67,11 +67,8 @@ inline double WedgeLayerTopY(int side, int layer, int p) { return WedgeLayerTop(
 
 // ---- forces of the wedge searches, lb per ft of wall, horizontal ----
 // (point, side): force of the soil above a wedge tip at GridElev(point).
-inline Array<double, 301, 2> WedgeActiveForce;
-inline Array<double, 301, 2> WedgePassiveForce;
+inline platform::Array<double, 301, 2> WedgeActiveForce;
+inline platform::Array<double, 301, 2> WedgePassiveForce;
 // Fixed surface: (q, 1) active and (q, 2) passive force for a tip halfway between grid
 // points q and q + 1.
-inline Array<double, 301, 2> WedgeMidpointForce;
-// Fixed surface: horizontal forces of the slices of one failure line beyond the slice at
-// the wall.
-inline std::vector<double> FixedWedgeScratch;
+inline platform::Array<double, 301, 2> WedgeMidpointForce;

@@ -14,6 +14,9 @@ namespace {
 
 using namespace wedge;
 
+// Horizontal forces of the slices of one failure line beyond the slice at the wall.
+std::vector<double> FixedWedgeScratch;
+
 struct Line {
   int side, method;
   double s;  // +1 active, -1 passive

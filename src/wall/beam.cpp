@@ -287,7 +287,7 @@ void BuildResultProfiles(int Method) {
   MomentRange(m, 1) = ShearRange(m, 1) = DeflectionRange(m, 1) = NetPressureRange(m, 1) = -100000;
   MomentRange(m, 2) = ShearRange(m, 2) = DeflectionRange(m, 2) = NetPressureRange(m, 2) = 100000;
   int kStar = 1;
-  auto range = [](Array<double, 2, 2>& r, int mm, double v) {
+  auto range = [](platform::Array<double, 2, 2>& r, int mm, double v) {
     if (v > r(mm, 1)) r(mm, 1) = v;
     if (v < r(mm, 2)) r(mm, 2) = v;
   };

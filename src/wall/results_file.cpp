@@ -160,7 +160,7 @@ void ReadResultsFile(int Method) {
   }
 
   // The file is sound: restore it.
-  Array<double, 301>* profiles[5] = {&ResultElev, &ResultMoment, &ResultShear, &ResultDeflection,
+  platform::Array<double, 301>* profiles[5] = {&ResultElev, &ResultMoment, &ResultShear, &ResultDeflection,
                                      &ResultNetPressure};
   for (int i = 0; i < 5; ++i)
     for (int p = 1; p <= kPoints; ++p) (*profiles[i])(p) = c.profiles[static_cast<std::size_t>(i)][static_cast<std::size_t>(p - 1)];

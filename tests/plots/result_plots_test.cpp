@@ -77,7 +77,7 @@ class ResultPlots : public ::testing::Test {
       for (int k = 1; k <= 2; ++k) ActivePressure(side, 6, k) = PassivePressure(side, 6, k) = 1e7;
     NetWaterPressure(6, 1) = NetWaterPressure(6, 2) = -1e7;
   }
-  static void setRange(Array<double, 2, 2>& range, double largest, double smallest) {
+  static void setRange(platform::Array<double, 2, 2>& range, double largest, double smallest) {
     for (int m = 1; m <= 2; ++m) range(m, 1) = largest, range(m, 2) = smallest;
   }
   static const plots::ResultWindowConfig& window(ResultWindowKind k) { return plots::ResultWindow(k); }
