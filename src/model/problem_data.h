@@ -16,7 +16,7 @@ inline int AbortRun = 0;             // 0 go on; 1 input or calculation error; 2
 inline int InputChanged = 0;
 inline int InputEditFlag = 0;         // set by the Edit menu before it shows the keyboard entry
 inline int ChoiceIndex = 0;
-inline int SideIndex = 0;
+inline int SideIndex = 0;  // side LAYRDATA edits; side a printed soil pressure plot shows
 inline int HelpMenuIndex = 0;
 inline std::string TextBuffer, TextBuffer2;
 inline std::string InputLine;

@@ -187,9 +187,9 @@ void DrawSystemSketch(Canvas& c, bool paper) {
 
 int SurchargeCount() {
   int n = 0;
-  for (SideIndex = 1; SideIndex <= 2; ++SideIndex)
-    n += NumLineLoads(SideIndex) + NumUniformLoads(SideIndex) + NumStripLoads(SideIndex) +
-         NumRampLoads(SideIndex) + NumTriangularLoads(SideIndex) + NumVariablePoints(SideIndex);
+  for (int side = 1; side <= 2; ++side)
+    n += NumLineLoads(side) + NumUniformLoads(side) + NumStripLoads(side) +
+         NumRampLoads(side) + NumTriangularLoads(side) + NumVariablePoints(side);
   return n;
 }
 
@@ -239,10 +239,10 @@ void downArrow(PlotPen& pen, double x, double y, Rgb col) {
 
 template <class Dist, class Load>
 void scalePass(Diagram& g, const platform::Array<int, 2>& count, Dist dist, Load load) {
-  for (SideIndex = 1; SideIndex <= 2; ++SideIndex)
-    for (int i = 1; i <= count(SideIndex); ++i) {
-      g.D = MaxOf(g.D, dist(SideIndex, i));
-      g.Q = MaxOf(g.Q, load(SideIndex, i));
+  for (int side = 1; side <= 2; ++side)
+    for (int i = 1; i <= count(side); ++i) {
+      g.D = MaxOf(g.D, dist(side, i));
+      g.Q = MaxOf(g.Q, load(side, i));
     }
 }
 
@@ -263,10 +263,10 @@ void DrawSurchargeDiagram(Canvas& c, int choice, bool paper) {
       scalePass(g, NumLineLoads, [](int s, int i) { return LineLoadDist(s, i); },
                 [](int s, int i) { return LineLoad(s, i); });
       if (g.Q > 0)
-        for (SideIndex = 1; SideIndex <= 2; ++SideIndex)
-          for (int i = 1; i <= NumLineLoads(SideIndex); ++i)
-            downArrow(pen, g.x(SideIndex, LineLoadDist(SideIndex, i)), g.y(LineLoad(SideIndex, i)),
-                      g.sideColour(SideIndex));
+        for (int side = 1; side <= 2; ++side)
+          for (int i = 1; i <= NumLineLoads(side); ++i)
+            downArrow(pen, g.x(side, LineLoadDist(side, i)), g.y(LineLoad(side, i)),
+                      g.sideColour(side));
       pen.centred(maxTitle("VERTICAL LINE LOADS (MAX. = ", g.Q, " PLF)"), 5040, 852);
       drawDistanceFrame(pen, g.D);
       drawWall(pen);
@@ -274,12 +274,12 @@ void DrawSurchargeDiagram(Canvas& c, int choice, bool paper) {
     }
     case 3: {
       g.Q = MaxOf(UniformLoad(1), UniformLoad(2));
-      for (SideIndex = 1; SideIndex <= 2; ++SideIndex) {
-        const double q = UniformLoad(SideIndex);
+      for (int side = 1; side <= 2; ++side) {
+        const double q = UniformLoad(side);
         if (!(q > 0) || !(g.Q > 0)) continue;
-        const double k = 3 - 2 * SideIndex, top = g.y(q);
-        pen.box(5040, 3024, 5040 + k * 3600, top, g.fill(SideIndex), true);
-        pen.centred((SideIndex == 1 ? "RIGHTSIDE " : "LEFTSIDE ") + Format(q, "####0.00") + " (PSF)",
+        const double k = 3 - 2 * side, top = g.y(q);
+        pen.box(5040, 3024, 5040 + k * 3600, top, g.fill(side), true);
+        pen.centred((side == 1 ? "RIGHTSIDE " : "LEFTSIDE ") + Format(q, "####0.00") + " (PSF)",
                     5040 + k * 1800, top - 144);
       }
       drawWall(pen);
@@ -290,10 +290,10 @@ void DrawSurchargeDiagram(Canvas& c, int choice, bool paper) {
       scalePass(g, NumStripLoads, [](int s, int i) { return StripEndDist(s, i); },
                 [](int s, int i) { return StripLoad(s, i); });
       if (g.Q > 0)
-        for (SideIndex = 1; SideIndex <= 2; ++SideIndex)
-          for (int i = 1; i <= NumStripLoads(SideIndex); ++i)
-            pen.box(g.x(SideIndex, StripStartDist(SideIndex, i)), g.y(StripLoad(SideIndex, i)),
-                    g.x(SideIndex, StripEndDist(SideIndex, i)), 3024, g.fill(SideIndex), true);
+        for (int side = 1; side <= 2; ++side)
+          for (int i = 1; i <= NumStripLoads(side); ++i)
+            pen.box(g.x(side, StripStartDist(side, i)), g.y(StripLoad(side, i)),
+                    g.x(side, StripEndDist(side, i)), 3024, g.fill(side), true);
       pen.centred(maxTitle("VERTICAL STRIP LOADS (MAX. = ", g.Q, " PSF)"), 5040, 852);
       drawDistanceFrame(pen, g.D);
       drawWall(pen);
@@ -301,25 +301,25 @@ void DrawSurchargeDiagram(Canvas& c, int choice, bool paper) {
     }
     case 5: {
       g.across = 2880;
-      for (SideIndex = 1; SideIndex <= 2; ++SideIndex)
-        if (NumRampLoads(SideIndex) > 0) {
-          g.D = MaxOf(g.D, RampEndDist(SideIndex));
-          g.Q = MaxOf(g.Q, RampLoad(SideIndex));
+      for (int side = 1; side <= 2; ++side)
+        if (NumRampLoads(side) > 0) {
+          g.D = MaxOf(g.D, RampEndDist(side));
+          g.Q = MaxOf(g.Q, RampLoad(side));
         }
       if (g.Q > 0)
-        for (SideIndex = 1; SideIndex <= 2; ++SideIndex) {
-          if (NumRampLoads(SideIndex) == 0) continue;
-          const double k = 3 - 2 * SideIndex;
-          const double xs = g.x(SideIndex, RampStartDist(SideIndex)), xe = g.x(SideIndex, RampEndDist(SideIndex));
-          const double xf = 5040 + k * 3600, y = g.y(RampLoad(SideIndex));
-          const Rgb col = g.sideColour(SideIndex);
+        for (int side = 1; side <= 2; ++side) {
+          if (NumRampLoads(side) == 0) continue;
+          const double k = 3 - 2 * side;
+          const double xs = g.x(side, RampStartDist(side)), xe = g.x(side, RampEndDist(side));
+          const double xf = 5040 + k * 3600, y = g.y(RampLoad(side));
+          const Rgb col = g.sideColour(side);
           pen.line(xs, 3024, xf, 3024, col);
           pen.line(xs, 3024, xe, y, col);
           pen.lineTo(xe, 3024, col);
           pen.line(xe, y, xf, y, col);
           pen.line(xf, y, xf - k * 72, y - 72, col);
           pen.line(xf, y, xf - k * 72, y + 72, col);
-          pen.centred(Format(RampLoad(SideIndex), "####0.00"), (xe + xf) / 2, y - 144);
+          pen.centred(Format(RampLoad(side), "####0.00"), (xe + xf) / 2, y - 144);
         }
       pen.centred("VERTICAL RAMP LOADS (PSF)", 5040, 852);
       pen.line(4968, 3672, 5112, 3816, kBlack);
@@ -327,14 +327,14 @@ void DrawSurchargeDiagram(Canvas& c, int choice, bool paper) {
       pen.lineTo(5112, 3816, kBlack);
       // Each side with a ramp gets the dimension of its ramp's end; a side without one,
       // whatever distance it still holds, gets none.
-      for (SideIndex = 1; SideIndex <= 2; ++SideIndex) {
-        if (NumRampLoads(SideIndex) == 0) continue;
-        const double k = 3 - 2 * SideIndex, xr = g.x(SideIndex, RampEndDist(SideIndex));
+      for (int side = 1; side <= 2; ++side) {
+        if (NumRampLoads(side) == 0) continue;
+        const double k = 3 - 2 * side, xr = g.x(side, RampEndDist(side));
         pen.line(5040, 3744, xr, 3744, kBlack);
         pen.line(xr, 3672, xr, 3816, kBlack);
         pen.line(xr - k * 72, 3672, xr, 3744, kBlack);
         pen.line(xr, 3744, xr - k * 72, 3816, kBlack);
-        pen.centred(Format(RampEndDist(SideIndex), "####0.00") + " (FT)", (xr + 5040) / 2, 3600);
+        pen.centred(Format(RampEndDist(side), "####0.00") + " (FT)", (xr + 5040) / 2, 3600);
       }
       drawWall(pen);
       break;
@@ -343,12 +343,12 @@ void DrawSurchargeDiagram(Canvas& c, int choice, bool paper) {
       scalePass(g, NumTriangularLoads, [](int s, int i) { return TriEndDist(s, i); },
                 [](int s, int i) { return TriPeakLoad(s, i); });
       if (g.Q > 0)
-        for (SideIndex = 1; SideIndex <= 2; ++SideIndex)
-          for (int i = 1; i <= NumTriangularLoads(SideIndex); ++i) {
-            const Rgb col = g.sideColour(SideIndex);
-            const double xs = g.x(SideIndex, TriStartDist(SideIndex, i));
-            pen.line(xs, 3024, g.x(SideIndex, TriPeakDist(SideIndex, i)), g.y(TriPeakLoad(SideIndex, i)), col);
-            pen.lineTo(g.x(SideIndex, TriEndDist(SideIndex, i)), 3024, col);
+        for (int side = 1; side <= 2; ++side)
+          for (int i = 1; i <= NumTriangularLoads(side); ++i) {
+            const Rgb col = g.sideColour(side);
+            const double xs = g.x(side, TriStartDist(side, i));
+            pen.line(xs, 3024, g.x(side, TriPeakDist(side, i)), g.y(TriPeakLoad(side, i)), col);
+            pen.lineTo(g.x(side, TriEndDist(side, i)), 3024, col);
             pen.lineTo(xs, 3024, col);
           }
       pen.centred(maxTitle("VERTICAL TRIANGULAR LOADS (MAX. = ", g.Q, " PSF)"), 5040, 852);
@@ -360,14 +360,14 @@ void DrawSurchargeDiagram(Canvas& c, int choice, bool paper) {
       scalePass(g, NumVariablePoints, [](int s, int i) { return VarLoadDist(s, i); },
                 [](int s, int i) { return VarLoadValue(s, i); });
       if (g.Q > 0)
-        for (SideIndex = 1; SideIndex <= 2; ++SideIndex) {
-          const int n = NumVariablePoints(SideIndex);
-          const Rgb col = g.sideColour(SideIndex);
-          const auto px = [&](int i) { return g.x(SideIndex, VarLoadDist(SideIndex, i)); };
-          const auto py = [&](int i) { return g.y(VarLoadValue(SideIndex, i)); };
+        for (int side = 1; side <= 2; ++side) {
+          const int n = NumVariablePoints(side);
+          const Rgb col = g.sideColour(side);
+          const auto px = [&](int i) { return g.x(side, VarLoadDist(side, i)); };
+          const auto py = [&](int i) { return g.y(VarLoadValue(side, i)); };
           if (n == 1) {
             // One point has no outline: it is a load at one distance, drawn as an arrow.
-            if (VarLoadValue(SideIndex, 1) > 0) downArrow(pen, px(1), py(1), col);
+            if (VarLoadValue(side, 1) > 0) downArrow(pen, px(1), py(1), col);
             continue;
           }
           for (int i = 2; i <= n; ++i) {

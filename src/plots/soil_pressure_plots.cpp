@@ -171,8 +171,8 @@ void drawSidePlot(PlotPen& pen, const SideLayout& L, const SoilPlotScales& s) {
   const std::vector<std::pair<double, double>> spans{{L.box1[0], L.box1[1]}, {L.box2[0], L.box2[1]}};
   referenceLine(pen, labels, ax, L.column, SurfaceElev(1, 1), spans, kBlack);
   referenceLine(pen, labels, ax, L.column, SurfaceElev(2, 1), spans, kBlack);
-  for (SideIndex = 1; SideIndex <= 2; ++SideIndex) layerLines(pen, labels, ax, L.column, SideIndex, spans);
-  for (SideIndex = 1; SideIndex <= 2; ++SideIndex) waterLine(pen, labels, ax, L.column, SideIndex, spans);
+  for (int side = 1; side <= 2; ++side) layerLines(pen, labels, ax, L.column, side, spans);
+  for (int side = 1; side <= 2; ++side) waterLine(pen, labels, ax, L.column, side, spans);
   const std::string bottom = elevText(s.PlotBottomElev);
   if (paper)
     labels.centred(bottom, L.column, 5328);
@@ -240,10 +240,10 @@ void drawNetPlot(PlotPen& pen, int choice, const SoilPlotScales& s) {
   if (ax.valid()) labels.standing(elevText(s.PlotBottomElev), 864, paper ? 5400 : 5328);
   if (ax.valid()) {
     const std::vector<std::pair<double, double>> spans{{2160, 7920}};
-    for (SideIndex = 1; SideIndex <= 2; ++SideIndex) {
-      referenceLine(pen, labels, ax, 864, SurfaceElev(SideIndex, 1), spans, kBlack);
-      layerLines(pen, labels, ax, 864, SideIndex, spans);
-      waterLine(pen, labels, ax, 864, SideIndex, spans);
+    for (int side = 1; side <= 2; ++side) {
+      referenceLine(pen, labels, ax, 864, SurfaceElev(side, 1), spans, kBlack);
+      layerLines(pen, labels, ax, 864, side, spans);
+      waterLine(pen, labels, ax, 864, side, spans);
     }
   }
 

@@ -177,9 +177,8 @@ double NetPressureScale() {
 void ComputeInitialPressures() {
   const int method = 1;
   for (int s = 1; s <= 2; ++s) {
-    SideIndex = s;
-    if (PressureMethod(SideIndex) == "C") ComputeCoulombPressures(SideIndex, method);
-    if (PressureMethod(SideIndex) != "C") ComputeWedgePressures(SideIndex, method);
+    if (PressureMethod(s) == "C") ComputeCoulombPressures(s, method);
+    if (PressureMethod(s) != "C") ComputeWedgePressures(s, method);
   }
   for (int s = 1; s <= 2; ++s) {
     WedgeNoSolution(2, s) = WedgeNoSolution(1, s);

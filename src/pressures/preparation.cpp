@@ -112,7 +112,6 @@ void PrepareSolution() {
   }
 
   for (int side = 1; side <= 2; ++side) {
-    SideIndex = side;
     NumNonUniformLoads(side) = 0;
     if (PressureMethod(side) == "W") {
       NumNonUniformLoads(side) = NumStripLoads(side) + NumLineLoads(side) + NumRampLoads(side) +

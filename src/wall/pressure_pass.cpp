@@ -8,21 +8,20 @@
 void RunWallPressurePass(int Method, bool rebuildZones, bool clearMarks) {
   BuildElevationGrid(Method);
   ComputeWaterPressures(Method);
-  for (SideIndex = 1; SideIndex <= 2; ++SideIndex) {
+  for (int side = 1; side <= 2; ++side) {
     if (clearMarks) {
       for (int p = 1; p <= 301; ++p) {
-        WedgeMarkActive(SideIndex, p).clear();
-        WedgeMarkPassive(SideIndex, p).clear();
+        WedgeMarkActive(side, p).clear();
+        WedgeMarkPassive(side, p).clear();
       }
     }
-    if (PressureMethod(SideIndex) == "C") {
-      ComputeCoulombPressures(SideIndex, Method);
+    if (PressureMethod(side) == "C") {
+      ComputeCoulombPressures(side, Method);
     } else {
-      if (rebuildZones) BuildSeepageZoneGeometry(SideIndex, Method);
-      ComputeWedgePressures(SideIndex, Method);
+      if (rebuildZones) BuildSeepageZoneGeometry(side, Method);
+      ComputeWedgePressures(side, Method);
     }
   }
-  SideIndex = 2;
   ComputeNetPressures();
 }
 
