@@ -282,9 +282,10 @@ void ComputeCoulombPressures(int Side, int Method) {
     }
   }
 
+  const double noise = PressureNoise();
   for (int p = 1; p <= NumGridPoints; ++p) {
     for (int k = 1; k <= 2; ++k) {
-      if (std::fabs(ActivePressure(Side, p, k)) < 0.0001) ActivePressure(Side, p, k) = 0;
+      if (std::fabs(ActivePressure(Side, p, k)) < noise) ActivePressure(Side, p, k) = 0;
     }
   }
 

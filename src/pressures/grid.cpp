@@ -10,6 +10,9 @@
 
 namespace {
 
+// Two levels this close (ft) differ by the rounding of their arithmetic only.
+constexpr double kSameLevel = 1e-9;
+
 void ReportGridFull() {
   AbortRun = 1;
   platform::MsgBox("The elevation grid needs more than 301 points." + NewLine + NewLine +
@@ -52,7 +55,6 @@ void BuildElevationGrid(int Method) {
   pts.push_back(WallTopElev);
   pts.push_back(SurfaceElev(1, 1));
   pts.push_back(SurfaceElev(2, 1));
-  pts.push_back(d - 1.0);
   if (WallType == "A") pts.push_back(AnchorElev);
   if (WaterDataType == "E") {
     if (WaterElev(1) < WallTopElev) pts.push_back(WaterElev(1));
@@ -73,13 +75,23 @@ void BuildElevationGrid(int Method) {
   // sides) has no wall to act on.
   pts.erase(pts.begin(), std::find_if(pts.begin(), pts.end(), [](double z) { return z <= WallTopElev; }));
 
-  // One-foot points down to well below the dredge line, at most 200 of them.
+  // One-foot points down to well below the dredge line, at most 200 of them. A point
+  // whose arithmetic missed a level given in the data by rounding alone (17.1 - 15 is
+  // 2.1000000000000014, not 2.1) is that level: two points a rounding error apart make
+  // a grid interval of no length, over which a difference of forces or the trial tips
+  // of a design step as if it were real.
+  auto addComputed = [&pts](double z) {
+    if (std::none_of(pts.begin(), pts.end(), [z](double g) { return std::fabs(g - z) <= kSameLevel; })) {
+      pts.push_back(z);
+    }
+  };
+  addComputed(d - 1.0);
   const double lim = MinOf(d - 5 * (WallTopElev - d), d - 50);
   double e = WallTopElev;
   for (int added = 0; added < 200; ++added) {
     e = e - 1.0;
     if (e < lim) break;
-    pts.push_back(e);
+    addComputed(e);
   }
   SortAndClean(pts);
 

@@ -81,9 +81,10 @@ void ComputeNetDiagrams() {
 
   // Zero point: the first point at or below the dredge line where the net active
   // pressure stops pushing the wall toward the left side. The far points never are.
+  const double noise = PressureNoise();
   int i = D;
   for (;;) {
-    if (NetPressureA(i, 1) <= 0.0001) {
+    if (NetPressureA(i, 1) <= noise) {
       ZeroPressIndex = i;
       break;
     }
@@ -93,7 +94,7 @@ void ComputeNetDiagrams() {
       return;
     }
     ZeroPressIndex = i;
-    if (std::fabs(NetPressureA(i, 2)) <= 0.0001) break;
+    if (std::fabs(NetPressureA(i, 2)) <= noise) break;
     if (NetPressureA(i, 2) < 0) {
       const double a1 = NetPressureA(i - 1, 1);
       const double a2 = NetPressureA(i, 2);
@@ -126,7 +127,7 @@ void ComputeNetDiagrams() {
 
   // A zero found just above a point whose value below it is still positive: a second
   // point halfway down keeps the diagram below the zero point linear.
-  if (NetPressureA(z, 1) > 0.0001 && z + 1 <= NumGridPoints) {
+  if (NetPressureA(z, 1) > noise && z + 1 <= NumGridPoints) {
     const double zm = (GridElev(z) + GridElev(z + 1)) / 2;
     double below[7], above[7];
     auto get = [&](int p, int k, double* out) {
@@ -172,6 +173,16 @@ double NetPressureScale() {
     }
   }
   return largest > 0 ? largest : 1;
+}
+
+double PressureNoise() {
+  double heaviest = 0;
+  for (int side = 1; side <= 2; ++side) {
+    for (int L = 1; L <= NumSoilLayers(side); ++L) {
+      heaviest = std::max({heaviest, std::fabs(LayerMoistUnitWeight(side, L)), std::fabs(LayerSatUnitWeight(side, L))});
+    }
+  }
+  return (heaviest > 0 ? heaviest : 100) * 1e-6;
 }
 
 void ComputeInitialPressures() {

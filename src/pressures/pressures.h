@@ -66,6 +66,10 @@ void ComputeNetPressures();
 // regular grid points (psf); 1 when every one is 0. Tolerances on forces and moments
 // are taken relative to it, so that a problem given in other force units solves alike.
 double NetPressureScale();
+// Pressures no larger than this (psf) are rounding noise, taken as zero: a millionth of
+// the pressure of a foot of the problem's heaviest soil (0.0001 psf at 100 pcf), so that
+// the same problem in other force units makes the same cut-offs and zero points.
+double PressureNoise();
 
 // The initial pressure pass of a design solution for method 1, after PrepareSolution
 // and the wedge-method choice: side 1 then side 2 by Coulomb coefficients or by the

@@ -167,7 +167,7 @@ Trial Sweep::Run(double theta, int wallLayer) const {
     if (tip == 2 && Lt + 1 <= nl) {
       double Pa2, Pp2;
       OneSlice(Lt + 1, W, len, sa, ca, Pa2, Pp2);
-      t.Pa = MaxOf(t.Pa, Pa2);
+      if (t.Pa == kNoActive || (Pa2 != kNoActive && Pa2 > t.Pa)) t.Pa = Pa2;
       t.Pp = MinOf(t.Pp, Pp2);
     }
   } else {
@@ -230,6 +230,7 @@ namespace {
 // passive force, and whether the last trial lay past each of them.
 struct Search {
   double Amax = kNoActive, Pmin = 0;
+  bool anyActive = false;  // a trial found an active force
   bool activePast = false, passivePast = false;
 };
 
@@ -244,13 +245,19 @@ Search SearchTip(const Sweep& s, double thetaMax, int wallLayer, bool everyTrial
     if (theta > thetaMax) theta = thetaMax, lastTrial = true;
     const Trial t = s.Run(theta, wallLayer);
 
-    if (!(t.Pa > r.Amax)) {
+    // The sentinel marks a trial without an active force; a force found is never
+    // compared with it, as the tension of a strong clay in large force units may lie
+    // below it.
+    if (t.Pa == kNoActive || (r.anyActive && !(t.Pa > r.Amax))) {
       r.activePast = true;
     } else {
       r.Amax = t.Pa;
+      r.anyActive = true;
       r.activePast = false;
     }
-    if (!(t.Pp < 0.0001)) {
+    // A failed passive trial is exactly 0; any force found counts, however small the
+    // force units.
+    if (t.Pp > 0) {
       if (!anyPassive) {
         r.Pmin = t.Pp;
         anyPassive = true;
@@ -332,13 +339,13 @@ void SweepForces(int Side, int Method, ForceExtras* extras) {
     WedgePassiveForce(p, Side) = r.Pmin * std::cos(s.deltaP);
     if (extras) {
       const std::size_t i = static_cast<std::size_t>(p);
-      extras->noActive[i] = r.Amax == kNoActive ? 1 : 0;
+      extras->noActive[i] = r.anyActive ? 0 : 1;
       if (boundary != 0 && Lt < s.nl) {
         const Search below = SearchTip(s, thetaMax, Lt + 1, everyTrial, first);
         extras->onBoundary[i] = 1;
         // A wedge without an active force below carries the one above.
         extras->activeBelow[i] =
-            below.Amax == kNoActive ? WedgeActiveForce(p, Side) : below.Amax * std::cos(s.deltaA);
+            !below.anyActive ? WedgeActiveForce(p, Side) : below.Amax * std::cos(s.deltaA);
         extras->passiveBelow[i] =
             below.Pmin == 0 ? WedgePassiveForce(p, Side) : below.Pmin * std::cos(s.deltaP);
       }

@@ -56,6 +56,32 @@ TEST_F(GridTest, SeedsAreKeptUnlessExactlyEqual) {
   EXPECT_EQ(near03, 2);
 }
 
+// A one-foot point whose arithmetic misses a given level by rounding alone is that level:
+// no grid interval of no length (17.1 - 15 steps is 2.1000000000000014).
+TEST_F(GridTest, AOneFootPointOffAGivenLevelByRoundingIsThatLevel) {
+  struct Case {
+    double top, level, left;
+  } cases[] = {{17.1, 2.1, 0}, {31.9, 12.9, 22.7}, {19.7, 4.7, 8.3}, {10, 0.3, 1.3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE("top " + std::to_string(c.top) + ", level " + std::to_string(c.level));
+    WallTopElev = c.top;
+    SurfaceElev(1, 1) = c.top;
+    SurfaceElev(2, 1) = c.left;  // in the last case the dredge line minus one foot
+    NumSoilLayers(1) = 2;
+    SandLayer(1, 2, 30, 0, 0, 100, 120);
+    LayerBottomElev(1, 1) = c.level;
+    BuildElevationGrid(1);
+    int atLevel = 0;
+    for (int p = 1; p <= NumGridPoints; ++p) {
+      if (GridElev(p) == c.level) ++atLevel;
+      if (p > 1) {
+        EXPECT_GT(GridElev(p - 1) - GridElev(p), 1e-6) << "points " << p - 1 << " and " << p;
+      }
+    }
+    EXPECT_EQ(atLevel, 1);
+  }
+}
+
 TEST_F(GridTest, SeepageBottomBelowTheFarPointsDoesNotPassForARegularPoint) {
   WaterDataType = "E";
   SeepageOption = "A";
