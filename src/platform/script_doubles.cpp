@@ -3,6 +3,8 @@
 #include <cmath>
 #include <ctime>
 
+#include "platform/headless.h"
+
 namespace platform {
 
 const char* AnswerName(Answer a) {
@@ -25,13 +27,21 @@ bool ButtonsCanGive(int buttons, Answer a) {
   }
 }
 
+std::string RecordedBox::line() const { return title + " [" + std::to_string(buttons) + "] " + text; }
+
 ScriptedMessageBoxes& ScriptedMessageBoxes::expect(Answer answer) {
-  script_.push_back({std::nullopt, answer});
+  script_.push_back({std::nullopt, answer, {}});
   return *this;
 }
 
-ScriptedMessageBoxes& ScriptedMessageBoxes::expect(std::string_view title, Answer answer) {
-  script_.push_back({std::string(title), answer});
+ScriptedMessageBoxes& ScriptedMessageBoxes::expect(std::string_view title, Answer answer,
+                                                   std::string_view textHas) {
+  script_.push_back({std::string(title), answer, std::string(textHas)});
+  return *this;
+}
+
+ScriptedMessageBoxes& ScriptedMessageBoxes::answerTheRest(bool answerNo) {
+  restAnswerNo_ = answerNo;
   return *this;
 }
 
@@ -44,15 +54,24 @@ std::string Describe(const RecordedBox& b) {
 Answer ScriptedMessageBoxes::show(std::string_view text, int buttons, std::string_view title) {
   boxes_.push_back({std::string(title), std::string(text), buttons});
   if (log_) log_->note("box");
-  const RecordedBox& b = boxes_.back();
-  if (script_.empty()) throw UnexpectedMessageBox("message box beyond the script: " + Describe(b));
+  const RecordedBox b = boxes_.back();
+  const auto against = [this](const std::string& problem) {
+    if (!fail) throw UnexpectedMessageBox(problem);
+    fail(problem);
+  };
+  if (script_.empty()) {
+    if (restAnswerNo_) return PrintingMessageBoxes::AnswerFor(buttons, *restAnswerNo_);
+    against("message box beyond the script: " + Describe(b));
+    return ButtonsCanGive(buttons, Answer::No) ? Answer::No : Answer::OK;
+  }
   const Step step = script_.front();
   script_.pop_front();
   if (step.title && *step.title != b.title)
-    throw UnexpectedMessageBox("message box titled \"" + *step.title + "\" expected, got " + Describe(b));
+    against("message box titled \"" + *step.title + "\" expected, got " + Describe(b));
+  if (b.text.find(step.textHas) == std::string::npos)
+    against("message box text with \"" + step.textHas + "\" expected, got " + Describe(b));
   if (!ButtonsCanGive(buttons, step.answer))
-    throw UnexpectedMessageBox(std::string("scripted answer ") + AnswerName(step.answer) +
-                               " cannot come from " + Describe(b));
+    against(std::string("scripted answer ") + AnswerName(step.answer) + " cannot come from " + Describe(b));
   return step.answer;
 }
 

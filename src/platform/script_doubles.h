@@ -1,11 +1,14 @@
 // Test doubles for the message boxes, the pointer and the clock, and a guard that
 // installs them for one test. Plain C++ so every test program can use them; a box the
-// script did not expect throws UnexpectedMessageBox, which the test reports at once.
+// script did not expect throws UnexpectedMessageBox, which the test reports at once, or
+// goes to the test's failure report when one is given (boxes shown inside a window's
+// event handler, where a throw would end in the program's own error box).
 #pragma once
 
 #include <chrono>
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -24,6 +27,7 @@ struct RecordedBox {
   std::string title;  // as shown: the program's title when the caller gave none
   std::string text;
   int buttons = 0;
+  std::string line() const;  // "TITLE [buttons] text"
 };
 
 // The name of an answer, for messages ("OK", "Cancel", "Yes", "No").
@@ -37,14 +41,25 @@ class RecordingPointer;
 class ScriptedMessageBoxes : public MessageBoxes {
  public:
   ScriptedMessageBoxes& expect(Answer answer);
-  ScriptedMessageBoxes& expect(std::string_view title, Answer answer);
+  // textHas: a part the box's text must contain ("" = any text).
+  ScriptedMessageBoxes& expect(std::string_view title, Answer answer, std::string_view textHas = {});
+  // Boxes beyond the script are answered as a headless run answers them (Yes, or No with
+  // answerNo, to a question; OK, or Cancel with answerNo, to OK/Cancel) and recorded.
+  ScriptedMessageBoxes& answerTheRest(bool answerNo = false);
 
   Answer show(std::string_view text, int buttons, std::string_view title) override;
 
   const std::vector<RecordedBox>& boxes() const { return boxes_; }
+  std::string last() const { return boxes_.empty() ? std::string() : boxes_.back().line(); }
   std::size_t remaining() const { return script_.size(); }  // expected boxes not yet shown
   bool done() const { return script_.empty(); }
   void clear();
+  void clearShown() { boxes_.clear(); }   // the record only; the script stays
+  void clearScript() { script_.clear(); }  // the expected boxes only; the record stays
+
+  // When set, a box against the script is reported here instead of thrown, and answered
+  // as scripted (beyond the script: No to a question, else OK).
+  std::function<void(const std::string&)> fail;
 
   // Boxes also go into this pointer's order log, as "box".
   void logTo(RecordingPointer* pointer) { log_ = pointer; }
@@ -53,10 +68,12 @@ class ScriptedMessageBoxes : public MessageBoxes {
   struct Step {
     std::optional<std::string> title;
     Answer answer;
+    std::string textHas;
   };
   std::deque<Step> script_;
   std::vector<RecordedBox> boxes_;
   RecordingPointer* log_ = nullptr;
+  std::optional<bool> restAnswerNo_;
 };
 
 // Records the pointer codes in order; the order log also holds the boxes shown

@@ -17,7 +17,7 @@
 #include "app/main_window.h"
 #include "flow/main_menus.h"
 #include "model/problem_data.h"
-#include "flow/scripted.h"
+#include "platform/scripted_file_dialogs.h"
 #include "platform/files.h"
 #include "platform/qt/form.h"
 #include "platform/qt/modal_runner.h"
@@ -41,6 +41,7 @@ class AppTest : public ::testing::Test {
     platform::Services& s = platform::services();
     s.messageBoxes = &boxes;
     s.fileDialogs = &dialogs;
+    boxes.fail = dialogs.fail = [](const std::string& what) { ADD_FAILURE() << what; };
     s.help = &help;
     s.modalRunner = &runner;
     runner.fail = [](const std::string& what) { ADD_FAILURE() << what; };
@@ -54,8 +55,8 @@ class AppTest : public ::testing::Test {
     services.reset();
     fs::current_path(startDir);
     tempVar.reset();
-    EXPECT_TRUE(boxes.script.empty()) << "boxes expected but not shown";
-    EXPECT_TRUE(dialogs.names.empty()) << "dialogs expected but not shown";
+    EXPECT_TRUE(boxes.done()) << "boxes expected but not shown";
+    EXPECT_TRUE(dialogs.script.empty()) << "dialogs expected but not shown";
     EXPECT_EQ(runner.pending(), 0) << "forms expected but not shown";
     std::error_code ec;
     fs::remove_all(dir, ec);
@@ -73,7 +74,7 @@ class AppTest : public ::testing::Test {
     if (!window->endRequested()) window->show();
   }
   void box(const std::string& title, platform::Answer a, const std::string& textHas = "") {
-    boxes.script.push_back({title, a, textHas});
+    boxes.expect(title, a, textHas);
   }
   std::string user(const std::string& name, const std::string& content) const {
     const std::string p = (dir / "user" / name).string();
@@ -93,9 +94,9 @@ class AppTest : public ::testing::Test {
   fs::path dir, startDir;
   std::optional<support::ScopedEnv> tempVar;
   std::unique_ptr<platform::ScopedServices> services;
-  ScriptedBoxes boxes;
-  ScriptedDialogs dialogs;
-  RecordingHelp help;
+  platform::ScriptedMessageBoxes boxes;
+  platform::ScriptedFileDialogs dialogs;
+  platform::RecordingHelp help;
   platform::ScriptedModalRunner runner;
   platform::RecordingPrinterFactory printer;
   std::unique_ptr<DIRADERU> window;

@@ -156,7 +156,7 @@ TEST_F(KeyboardEntry, ThePileSectionsAfterTheDesignListTenSectionsOrASoundDefaul
   auto openAndSolve = [&] {
     if (!first) box("SAVE OUTPUT DATA?", Answer::No);
     first = false;
-    dialogs.names.push_back(input);
+    dialogs.answerOpen(input);
     box("INPUT COMPLETE", Answer::OK);
     window->mnuFileItem_Click(1);
     window->mnuSolveItem_Click(0);

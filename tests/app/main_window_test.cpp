@@ -66,7 +66,7 @@ class MenuStates : public AppTest {
     EXPECT_TRUE(topOn("mnuHelp"));
   }
   void open(const std::string& path) {
-    dialogs.names.push_back(path);
+    dialogs.answerOpen(path);
     box("INPUT COMPLETE", Answer::OK);
     window->mnuFileItem_Click(1);
   }
@@ -82,7 +82,7 @@ TEST_F(MenuStates, WalkThroughTheLifeOfACantileverDesign) {
   expectRow(start);
   window->mnuFileItem_Click(0);
   expectRow({"no data", 1, 1, 0, 0, 0, 1, 1, "&Enter Input Data", 0, 0, 0, 0, 0, 0});
-  dialogs.names.push_back("");
+  dialogs.cancelOpen();
   window->mnuFileItem_Click(1);
   expectRow({"open cancelled", 1, 1, 0, 0, 0, 1, 0, "&Enter Input Data", 0, 0, 0, 0, 0, 0});
   window->mnuFileItem_Click(0);
@@ -387,7 +387,7 @@ TEST_F(MenuStates, AResultsFileThatCannotBeReadBackOpensNoResultWindow) {
   fs::remove(ResultsFileNames(2));
   box("RESULTS FILE ERROR", Answer::OK, "IS MISSING.");
   window->mnuViewItem_Click(5);
-  EXPECT_TRUE(boxes.script.empty());
+  EXPECT_TRUE(boxes.done());
   // The free earth file is still sound: its window comes.
   runner.on("FREEPLOT", [](platform::Form& f) { static_cast<ResultPlotWindow&>(f).mnuFinished_Click(4); });
   window->mnuViewItem_Click(4);
@@ -434,7 +434,7 @@ TEST_F(MenuStates, AFailureInAHandlerIsShownAndTheWorkIsKept) {
   flow::windows().soilPressurePlots = [] { throw std::runtime_error("plot data are damaged"); };
   box("UNEXPECTED ERROR", platform::Answer::OK, "plot data are damaged");
   QTest::mouseClick(window->findChild<QPushButton*>("cmdPlotPres"), Qt::LeftButton);
-  EXPECT_TRUE(boxes.script.empty());
+  EXPECT_TRUE(boxes.done());
   EXPECT_TRUE(widget("fraSoilOut")->isVisible());
   EXPECT_TRUE(fs::exists(input));
   EXPECT_TRUE(fs::exists(report));

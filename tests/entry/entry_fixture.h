@@ -14,7 +14,7 @@
 
 #include "model/problem.h"
 #include "model/problem_data.h"
-#include "flow/scripted.h"
+#include "platform/scripted_file_dialogs.h"
 #include "platform/qt/form.h"
 #include "platform/qt/latin1.h"
 #include "platform/qt/modal_runner.h"
@@ -26,6 +26,7 @@ class EntryWindowTest : public ::testing::Test {
   void SetUp() override {
     platform::Services& s = platform::services();
     s.messageBoxes = &boxes;
+    boxes.fail = [](const std::string& what) { ADD_FAILURE() << what; };
     s.modalRunner = &runner;
     runner.fail = [](const std::string& what) { ADD_FAILURE() << what; };
     // The entry windows copy the main window's place and size: a stand-in of the usual size.
@@ -40,18 +41,18 @@ class EntryWindowTest : public ::testing::Test {
   void TearDown() override {
     platform::Form::setMainWindow(nullptr);
     mainStandIn.reset();
-    EXPECT_TRUE(boxes.script.empty()) << "boxes expected but not shown";
+    EXPECT_TRUE(boxes.done()) << "boxes expected but not shown";
     EXPECT_EQ(runner.pending(), 0) << "forms expected but not shown";
   }
 
   void box(const std::string& title, platform::Answer a = platform::Answer::OK, const std::string& textHas = "") {
-    boxes.script.push_back({title, a, textHas});
+    boxes.expect(title, a, textHas);
   }
   // The message boxes shown since the last call, by title.
   std::vector<std::string> titlesShown() {
     std::vector<std::string> titles;
-    for (const std::string& s : boxes.seen) titles.push_back(s.substr(0, s.find(" [")));
-    boxes.seen.clear();
+    for (const platform::RecordedBox& b : boxes.boxes()) titles.push_back(b.title);
+    boxes.clearShown();
     return titles;
   }
 
@@ -80,6 +81,6 @@ class EntryWindowTest : public ::testing::Test {
   }
 
   platform::ScopedServices services;
-  ScriptedBoxes boxes;
+  platform::ScriptedMessageBoxes boxes;
   platform::ScriptedModalRunner runner;
 };

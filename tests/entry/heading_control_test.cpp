@@ -24,7 +24,7 @@ class HeadingTest : public EntryTest {
   // `answer` answers the message when one is expected.
   void finish(const std::vector<std::pair<QString, QString>>& boxes_, const std::vector<const char*>& options,
               const std::string& expected, Answer answer = Answer::OK) {
-    boxes.seen.clear();
+    boxes.clearShown();
     if (!expected.empty()) box(expected.substr(0, expected.find(" [")), answer);
     show<HEADCONT>([&](HEADCONT& f) {
       for (const char* o : options) choose(f, o);
@@ -33,7 +33,7 @@ class HeadingTest : public EntryTest {
       if (!f.isUnloaded()) f.unload();
     });
     if (expected.empty()) {
-      EXPECT_TRUE(boxes.seen.empty()) << lastBox();
+      EXPECT_TRUE(boxes.boxes().empty()) << lastBox();
     } else {
       EXPECT_EQ(lastBox(), expected);
     }

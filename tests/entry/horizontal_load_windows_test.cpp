@@ -64,13 +64,13 @@ TEST_F(HorizontalLoads, FinishedCountsChecksAndStores) {
     fill(*w, c.type, c.rows);
     if (c.title) box(*c.title, c.answer);
     (c.type == 1 ? w->cmdFinHorLine : w->cmdFinHorDist)->click();
-    EXPECT_TRUE(boxes.script.empty());
-    boxes.script.clear();
+    EXPECT_TRUE(boxes.done());
+    boxes.clearScript();
     EXPECT_EQ(w->isUnloaded(), c.closes);
     EXPECT_EQ(c.type == 1 ? NumHorizLineLoads : NumHorizDistPoints, c.count);
     EXPECT_EQ(AbortRun, c.abortRun);
   }
-  EXPECT_EQ(boxes.seen.size(), 10u);
+  EXPECT_EQ(boxes.boxes().size(), 10u);
 }
 
 TEST_F(HorizontalLoads, MessagesKeepTheirWording) {
@@ -78,7 +78,7 @@ TEST_F(HorizontalLoads, MessagesKeepTheirWording) {
   fill(*w, 2, {{"20", "0"}, {"", "1"}});
   box("DATA MISSING");
   w->cmdFinHorDist->click();
-  EXPECT_EQ(boxes.seen.back(),
+  EXPECT_EQ(boxes.last(),
             "DATA MISSING [49] At least one required data values i missing.\n\n"
             "     Choose OK to continue HORIZONTAL\n          DISTRIBUTED LOAD DATA entry.\n"
             "Choose CANCEL to delete ALL HORIZONTAL\n          DISTRIBUTED LOAD DATA and exit.");
@@ -86,7 +86,7 @@ TEST_F(HorizontalLoads, MessagesKeepTheirWording) {
   fill(*w, 1, {{"a", "0"}});
   box("INVALID DATA");
   w->cmdFinHorLine->click();
-  EXPECT_EQ(boxes.seen.back(),
+  EXPECT_EQ(boxes.last(),
             "INVALID DATA [49] At least one data value is invalid.\n\n"
             "Choose OK to continue HORIZONTAL LINE LOAD\n     DATA entry.\n"
             "Choose CANCEL to delete all HORIZONTAL LINE\n     LOAD DATA and exit.");

@@ -77,7 +77,7 @@ TEST_F(HubTest, FinishedRefusesMissingSectionsAndContradictionsInItsOrder) {
       c.setUp();
       if (c.title.empty() && answer == Answer::Cancel) continue;
       if (!c.title.empty()) box(c.title, answer);
-      boxes.seen.clear();
+      boxes.clearShown();
       bool closed = false;
       show<KEYIN>([&](KEYIN& f) {
         AbortRun = 7;  // Finished starts from 0
@@ -86,7 +86,7 @@ TEST_F(HubTest, FinishedRefusesMissingSectionsAndContradictionsInItsOrder) {
         if (!closed) f.unload();
       });
       if (c.title.empty()) {
-        EXPECT_TRUE(boxes.seen.empty()) << lastBox();
+        EXPECT_TRUE(boxes.boxes().empty()) << lastBox();
         EXPECT_TRUE(closed);
         EXPECT_EQ(AbortRun, 0);
         continue;

@@ -54,7 +54,7 @@ class EntryTest : public AppTest {
     return w && w->isVisibleTo(&f);
   }
   // The last message box shown: "TITLE [code] text".
-  std::string lastBox() const { return boxes.seen.empty() ? std::string() : boxes.seen.back(); }
+  std::string lastBox() const { return boxes.last(); }
 
   // "_x1.5" when the run draws at QT_SCALE_FACTOR 1.5, else "".
   static std::string scaleTag() {

@@ -54,7 +54,7 @@ std::string withoutFileNames(const std::string& report, const std::vector<std::s
 class EntryScenario : public EntryTest {
  protected:
   void open(const std::string& path) {
-    dialogs.names.push_back(path);
+    dialogs.answerOpen(path);
     box("INPUT COMPLETE", Answer::OK);
     window->mnuFileItem_Click(1);
   }
@@ -124,7 +124,7 @@ TEST_F(EntryScenario, ANewProblemTypedInSavesOpensAndSolvesAsTheSameProblemByHan
   EXPECT_TRUE(topOn("mnuSolve"));
 
   const std::string typed = (dir / "user" / "typed.dat").string();
-  dialogs.names.push_back(typed);
+  dialogs.answerSaveAs(typed);
   window->mnuSaveItem_Click(0);  // File > Save > Input Data
   ASSERT_TRUE(fs::exists(typed));
 

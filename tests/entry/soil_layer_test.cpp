@@ -32,7 +32,7 @@ class LayerTest : public EntryTest {
   }
   // One grid Finished on the right side of a fresh window; the message answered OK.
   void gridFinished(const char* type, const std::vector<Row>& rows, const std::string& expected) {
-    boxes.seen.clear();
+    boxes.clearShown();
     if (!expected.empty()) box(expected.substr(0, expected.find(" [")), Answer::OK);
     show<LAYRDATA>([&](LAYRDATA& f) {
       openGrid(f, "cmdEnterRightside", type);
@@ -41,7 +41,7 @@ class LayerTest : public EntryTest {
       EXPECT_EQ(shown(f, "fraSoilDataAction"), expected.empty());
       f.unload();
     });
-    if (expected.empty()) EXPECT_TRUE(boxes.seen.empty()) << lastBox();
+    if (expected.empty()) EXPECT_TRUE(boxes.boxes().empty()) << lastBox();
     else EXPECT_EQ(lastBox(), expected);
   }
 };
@@ -131,7 +131,7 @@ TEST_F(LayerTest, ControlDataFactorsAndTheirMessage) {
     EXPECT_EQ(f.control<platform::Panel>("panControlData")->caption(), "Control Data for Rightside Soil");
     click(f, "cmdOK");  // no type chosen: nothing at all
     EXPECT_TRUE(shown(f, "panControlData"));
-    EXPECT_TRUE(boxes.seen.empty());
+    EXPECT_TRUE(boxes.boxes().empty());
     option(f, "optStrengths");
     type(f, "txtFSA2", "-1");
     box("INVALID DATA", Answer::OK);

@@ -32,7 +32,7 @@ class SurfaceTest : public EntryTest {
   }
   // Types both sides, presses Finished and answers the message expected (if any).
   bool finish(const Rows& right, const Rows& left, const std::string& expected, Answer answer = Answer::OK) {
-    boxes.seen.clear();
+    boxes.clearShown();
     if (!expected.empty()) box(expected.substr(0, expected.find(" [")), answer);
     bool closed = false;
     show<SURFACE>([&](SURFACE& f) {
@@ -42,7 +42,7 @@ class SurfaceTest : public EntryTest {
       closed = f.isUnloaded();
       if (!closed) f.unload();
     });
-    if (expected.empty()) EXPECT_TRUE(boxes.seen.empty()) << lastBox();
+    if (expected.empty()) EXPECT_TRUE(boxes.boxes().empty()) << lastBox();
     else EXPECT_EQ(lastBox(), expected);
     return closed;
   }

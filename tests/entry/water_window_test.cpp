@@ -76,8 +76,8 @@ TEST_F(WaterWindow, ElevationFinishedChecksInItsOrder) {
     type(w->txtSeepGrad, c.gradient);
     for (const auto& [title, answer] : c.messages) box(title, answer);
     w->cmdFinishedElevData->click();
-    EXPECT_TRUE(boxes.script.empty());
-    boxes.script.clear();
+    EXPECT_TRUE(boxes.done());
+    boxes.clearScript();
     EXPECT_EQ(w->isUnloaded(), c.closes);
     EXPECT_EQ(WaterDataType, c.dataType);
     EXPECT_EQ(SeepageOption, c.seepageOption);
@@ -101,7 +101,7 @@ TEST_F(WaterWindow, OkOnTheWaterLevelsMessageClearsTheSeepageChoice) {
   // The next Finished asks for a seepage choice again.
   box("DATA MISSING", Answer::OK);
   w->cmdFinishedElevData->click();
-  EXPECT_EQ(boxes.seen.back(),
+  EXPECT_EQ(boxes.last(),
             "DATA MISSING [49] At least one required data value is missing.\n\n\n\n"
             "     Choose OK to continue WATER DATA entry.\n     Choose CANCEL to DELETE ALL WATER\n"
             "          DATA and exit.");

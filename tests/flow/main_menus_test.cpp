@@ -6,7 +6,8 @@
 #include "model/problem.h"
 #include "platform/file_copy.h"
 #include "platform/files.h"
-#include "flow/scripted.h"
+#include "platform/script_doubles.h"
+#include "platform/scripted_file_dialogs.h"
 #include "support/scratch_dir.h"
 
 #include <filesystem>
@@ -35,8 +36,8 @@ TEST(MainMenus, ResetPutsEveryMenuIntoNoDataButLeavesEditAndSubmenus) {
 }
 
 TEST(HelpMenu, DispatchesContentsSearchAboutAndIgnoresTheSeparator) {
-  RecordingHelp help;
-  ScriptedBoxes boxes;
+  platform::RecordingHelp help;
+  platform::ScriptedMessageBoxes boxes;
   platform::services().help = &help;
   platform::services().messageBoxes = &boxes;
   int about = 0;
@@ -48,10 +49,10 @@ TEST(HelpMenu, DispatchesContentsSearchAboutAndIgnoresTheSeparator) {
   EXPECT_EQ(help.calls, (std::vector<std::string>{"contents", "search:"}));
   EXPECT_EQ(about, 1);
   flow::windows().aboutBox = nullptr;  // a window not built yet says so
-  boxes.script.push_back({"QUELDAR", platform::Answer::OK, "This window is not available yet."});
+  boxes.expect("QUELDAR", platform::Answer::OK, "This window is not available yet.");
   int three = 3;
   DispatchHelpMenuItem(three);
-  EXPECT_TRUE(boxes.script.empty());
+  EXPECT_TRUE(boxes.done());
   platform::services().help = nullptr;
   platform::services().messageBoxes = nullptr;
 }

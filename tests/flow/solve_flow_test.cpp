@@ -9,7 +9,7 @@
 #include "flow/main_menus.h"
 #include "model/problem.h"
 #include "model/problem_data.h"
-#include "flow/scripted.h"
+#include "platform/scripted_file_dialogs.h"
 #include "flow/working_files.h"
 #include "platform/files.h"
 #include "platform/script_doubles.h"
@@ -45,6 +45,7 @@ class SolveFlow : public ::testing::Test {
     platform::Services& s = platform::services();
     s.messageBoxes = &boxes;
     s.fileDialogs = &dialogs;
+    boxes.fail = dialogs.fail = [](const std::string& what) { ADD_FAILURE() << what; };
     flow::windows() = flow::Windows{};
     MainMenus = MainMenuState{};
     ASSERT_TRUE(InitTempFolder(CMDialog1));
@@ -56,23 +57,23 @@ class SolveFlow : public ::testing::Test {
     services.reset();
     fs::current_path(startDir);
     tempVar.reset();
-    EXPECT_TRUE(boxes.script.empty());
+    EXPECT_TRUE(boxes.done());
     std::error_code ec;
     fs::remove_all(dir, ec);
   }
   void open(const std::string& content) {
     const std::string path = (dir / "problem.dat").string();
     std::ofstream(path, std::ios::binary) << content;
-    dialogs.names.push_back(path);
-    boxes.script.push_back({"INPUT COMPLETE", Answer::OK, ""});
+    dialogs.answerOpen(path);
+    boxes.expect("INPUT COMPLETE", Answer::OK);
     FileOpen();
     ASSERT_EQ(AbortRun, 0);
   }
   fs::path dir, startDir;
   std::optional<support::ScopedEnv> tempVar;
   std::unique_ptr<platform::ScopedServices> services;
-  ScriptedBoxes boxes;
-  ScriptedDialogs dialogs;
+  platform::ScriptedMessageBoxes boxes;
+  platform::ScriptedFileDialogs dialogs;
 };
 
 }  // namespace
@@ -117,14 +118,7 @@ TEST_F(SolveFlow, TheWedgeChooserComesOnceBeforeAnyPressureAndAFailedPassWritesN
   const long echoLines = OutputLineCount;
   const std::string echo = ReadBytes(CurrentOutputFile);
   // Whatever the pressure pass reports is recorded, not scripted.
-  struct Lenient : platform::MessageBoxes {
-    int count = 0;
-    Answer show(std::string_view, int buttons, std::string_view) override {
-      ++count;
-      return (buttons == 4 || buttons == 36) ? Answer::Yes : Answer::OK;
-    }
-  } lenient;
-  platform::services().messageBoxes = &lenient;
+  boxes.answerTheRest();
   int shown = 0;
   int gridAtChoice = -1;
   flow::windows().wedgeChooser = [&] {
@@ -189,7 +183,7 @@ TEST_F(SolveFlow, TheResultNoticeEnablesTheViewsOfTheWallSolved) {
     std::string text = problem(c.control, c.wall);
     const std::string left = "SOIL LEFTSIDE STRENGTHS 1\n120 110 30 0 0 0\n";
     text.replace(text.find(left), left.size(), std::string("SOIL LEFTSIDE STRENGTHS 1\n") + c.leftSoil + "\n");
-    if (!CurrentOutputFile.empty()) boxes.script.push_back({"SAVE OUTPUT DATA?", Answer::No, ""});
+    if (!CurrentOutputFile.empty()) boxes.expect("SAVE OUTPUT DATA?", Answer::No);
     open(text);
     StartSolution();
     EXPECT_EQ(MainMenus.soilOutVisible, c.review);
@@ -227,7 +221,7 @@ TEST_F(SolveFlow, ANetPressureFailureGoesStraightToTheAbortedNoticeWithTheInputS
   text.replace(text.find(left), left.size(), "SOIL LEFTSIDE COEFFICIENTS 1\n120 110 0.2 0.2\n");
   open(text);
   const std::string echo = ReadBytes(CurrentOutputFile);
-  boxes.script.push_back({"INVALID NET ACTIVE PRESSURE DISTRIBUTION", Answer::OK, ""});
+  boxes.expect("INVALID NET ACTIVE PRESSURE DISTRIBUTION", Answer::OK);
   StartSolution();
   EXPECT_EQ(AbortRun, 2);
   EXPECT_FALSE(MainMenus.soilOutVisible);

@@ -15,7 +15,7 @@
 #include "platform/script_doubles.h"
 #include "platform/recording_canvas.h"
 #include "platform/text_printer.h"
-#include "flow/scripted.h"
+#include "platform/scripted_file_dialogs.h"
 #include "support/scratch_dir.h"
 #include "support/scoped_env.h"
 
@@ -49,6 +49,7 @@ class WorkingFiles : public ::testing::Test {
     platform::Services& s = platform::services();
     s.messageBoxes = &boxes;
     s.fileDialogs = &dialogs;
+    boxes.fail = dialogs.fail = [](const std::string& what) { ADD_FAILURE() << what; };
     s.help = &help;
     s.printers = &printer;
     flow::windows() = flow::Windows{};
@@ -63,8 +64,8 @@ class WorkingFiles : public ::testing::Test {
     flow::windows() = flow::Windows{};
     services_.reset();
     tempVar.reset();
-    EXPECT_TRUE(boxes.script.empty()) << "boxes expected but not shown";
-    EXPECT_TRUE(dialogs.names.empty()) << "dialogs expected but not shown";
+    EXPECT_TRUE(boxes.done()) << "boxes expected but not shown";
+    EXPECT_TRUE(dialogs.script.empty()) << "dialogs expected but not shown";
     std::error_code ec;
     fs::remove_all(dir, ec);
   }
@@ -75,11 +76,11 @@ class WorkingFiles : public ::testing::Test {
     return p;
   }
   void box(const std::string& title, Answer a, const std::string& textHas = "") {
-    boxes.script.push_back({title, a, textHas});
+    boxes.expect(title, a, textHas);
   }
   // File > Open of a good file: the dialog, then "INPUT COMPLETE".
   void openGood(const std::string& path) {
-    dialogs.names.push_back(path);
+    dialogs.answerOpen(path);
     box("INPUT COMPLETE", Answer::OK, "     No errors detected.");
     FileOpen();
     ASSERT_EQ(CurrentInputFile, path);
@@ -95,9 +96,9 @@ class WorkingFiles : public ::testing::Test {
   fs::path dir;
   std::optional<support::ScopedEnv> tempVar;
   std::unique_ptr<platform::ScopedServices> services_;
-  ScriptedBoxes boxes;
-  ScriptedDialogs dialogs;
-  RecordingHelp help;
+  platform::ScriptedMessageBoxes boxes;
+  platform::ScriptedFileDialogs dialogs;
+  platform::RecordingHelp help;
   platform::RecordingPrinterFactory printer;
   int ended = 0;
 };
@@ -162,7 +163,7 @@ TEST_F(WorkingFiles, OpenFailuresEndInTheOpenFailedState) {
     SCOPED_TRACE(c.what);
     FileNew();
     EXPECT_TRUE(MainMenus.editMenu);
-    dialogs.names.push_back(c.path);
+    dialogs.answerOpen(c.path);
     if (c.boxTitle) box(c.boxTitle, c.answer);
     FileOpen();
     EXPECT_FALSE(MainMenus.editMenu);
@@ -171,10 +172,10 @@ TEST_F(WorkingFiles, OpenFailuresEndInTheOpenFailedState) {
     EXPECT_EQ(CurrentInputFile, "");
     EXPECT_EQ(CurrentOutputFile, "");
     EXPECT_EQ(TempFileCount, 8);
-    EXPECT_TRUE(boxes.script.empty());
+    EXPECT_TRUE(boxes.done());
   }
   // 74 bytes asks, and Yes goes on to the reader.
-  dialogs.names.push_back(user("short2.dat", short74));
+  dialogs.answerOpen(user("short2.dat", short74));
   box("INCOMPLETE INPUT FILE!", Answer::Yes, "does not appear to be a complete input file.");
   box("INCOMPLETE INPUT FILE!", Answer::OK);  // the reader's own message
   FileOpen();
@@ -187,7 +188,9 @@ TEST_F(WorkingFiles, SaveReportRefusesTemporaryNamesAsksToOverwriteAndCopiesEver
   const std::string original = ReadBytes(tempReport);
   const std::string existing = user("old.out", "old");
   const std::string target = (dir / "user" / "final.out").string();
-  dialogs.names = {(dir / "user" / "x.OoO").string(), existing, target};
+  dialogs.answerSaveAs((dir / "user" / "x.OoO").string());
+  dialogs.answerSaveAs(existing);
+  dialogs.answerSaveAs(target);
   box("QUELDAR", Answer::OK, "  is a temporary file in use.");
   box("OVERWRITE?", Answer::No, " exists.");
   SaveItem(1);
@@ -199,7 +202,7 @@ TEST_F(WorkingFiles, SaveReportRefusesTemporaryNamesAsksToOverwriteAndCopiesEver
   EXPECT_EQ(CMDialog1.initDir, (dir / "user").string());
   // Saving the saved report again copies it and keeps the first copy.
   const std::string second = (dir / "user" / "second.out").string();
-  dialogs.names = {second};
+  dialogs.answerSaveAs(second);
   SaveItem(1);
   EXPECT_EQ(ReadBytes(second), original);
   EXPECT_TRUE(fs::exists(target));
@@ -210,7 +213,7 @@ TEST_F(WorkingFiles, AFailedSaveKeepsTheTemporaryFileAndChangesNothing) {
   openGood(user("wall.dat"));
   const std::string tempReport = CurrentOutputFile;
   const std::string original = ReadBytes(tempReport);
-  dialogs.names = {(dir / "no" / "such" / "folder.out").string()};
+  dialogs.answerSaveAs((dir / "no" / "such" / "folder.out").string());
   box("SAVE FAILED", Answer::OK, "Nothing was saved.");
   SaveItem(1);
   EXPECT_EQ(OutputSaved, 0);
@@ -219,7 +222,8 @@ TEST_F(WorkingFiles, AFailedSaveKeepsTheTemporaryFileAndChangesNothing) {
   EXPECT_EQ(ReadBytes(tempReport), original);
   // At Exit the prompt asks again after the failure; a good name then saves it.
   const std::string good = (dir / "user" / "good.out").string();
-  dialogs.names = {(dir / "no" / "folder.out").string(), good};
+  dialogs.answerSaveAs((dir / "no" / "folder.out").string());
+  dialogs.answerSaveAs(good);
   box("SAVE OUTPUT DATA?", Answer::Yes);
   box("SAVE FAILED", Answer::OK);
   box("SAVE OUTPUT DATA?", Answer::Yes);
@@ -271,7 +275,7 @@ TEST_F(WorkingFiles, AnUnchangedEntryKeepsTheOpenedFileAndSavingNeverDeletesAUse
   EXPECT_FALSE(MainMenus.saveItem[0]);
   EXPECT_FALSE(fs::exists(temp("TEMP0.iii")));
   const std::string copy = (dir / "user" / "copy.dat").string();
-  dialogs.names = {copy};
+  dialogs.answerSaveAs(copy);
   SaveItem(0);
   EXPECT_EQ(CurrentInputFile, copy);
   EXPECT_TRUE(fs::exists(input));
@@ -284,7 +288,7 @@ TEST_F(WorkingFiles, AnAbandonedEntryDeletesTheListedFilesBeforeTheReset) {
   flow::windows().keyIn = [] { AbortRun = 1; };
   box("SAVE OUTPUT DATA?", Answer::Yes);
   const std::string saved = (dir / "user" / "kept.out").string();
-  dialogs.names = {saved};
+  dialogs.answerSaveAs(saved);
   std::ofstream(temp("ZZ12")) << "results";
   AddTempFileName(temp("ZZ12"));
   EditInputData();
@@ -379,14 +383,16 @@ TEST_F(WorkingFiles, SavingOntoAListedTemporaryFileIsRefused) {
   std::ofstream(temp("ZZ11")) << "results";
   AddTempFileName(temp("ZZ11"));
   const std::string good = (dir / "user" / "kept.out").string();
-  dialogs.names = {temp("ZZ11"), good};
+  dialogs.answerSaveAs(temp("ZZ11"));
+  dialogs.answerSaveAs(good);
   box("QUELDAR", Answer::OK, "File:  " + temp("ZZ11") + "  is a temporary file in use.");
   SaveOutputDataAs();
   EXPECT_EQ(CurrentOutputFile, good);
   EXPECT_EQ(ReadBytes(temp("ZZ11")), "results");
   // Input data onto a listed file whose name does not end in .iii.
   const std::string input = CurrentInputFile;
-  dialogs.names = {temp("ZZ11"), ""};
+  dialogs.answerSaveAs(temp("ZZ11"));
+  dialogs.cancelSaveAs();
   box("QUELDAR", Answer::OK, "Please choose another file name for saving input data.");
   SaveInputDataAs();
   EXPECT_EQ(InputFileName, "");
@@ -398,7 +404,7 @@ TEST_F(WorkingFiles, ATemporaryFileDeletedBySavingIsNotOursToDeleteAgain) {
   // temporary folder may then take the freed name, and our Exit must leave its file alone.
   openGood(user("wall.dat"));
   const std::string tempReport = CurrentOutputFile;
-  dialogs.names = {(dir / "user" / "kept.out").string()};
+  dialogs.answerSaveAs((dir / "user" / "kept.out").string());
   SaveItem(1);
   ASSERT_FALSE(fs::exists(tempReport));
   std::ofstream(tempReport) << "another run's report";

@@ -53,6 +53,61 @@ TEST(ScriptedMessageBoxes, AnUnexpectedBoxFailsAtOnce) {
   }
 }
 
+TEST(ScriptedMessageBoxes, WithAFailureReportEveryBoxAgainstTheScriptIsReportedAndTheRunGoesOn) {
+  // Inside a window's event handler a throw would end in the program's own error box, so
+  // window tests have the faults reported instead; none may pass unseen.
+  platform::ScopedServices s;
+  std::vector<std::string> reported;
+  s.boxes.fail = [&](const std::string& what) { reported.push_back(what); };
+  const struct {
+    const char* title;  // expected
+    Answer answer;
+    const char* textHas;
+    const char* shownTitle;
+    int buttons;
+    const char* text;
+    const char* report;  // a part of the report, or nullptr when none is due
+  } cases[] = {
+      {"A", Answer::Yes, "two", "A", 36, "one two", nullptr},
+      {"A", Answer::OK, "", "Z", 0, "x", "titled \"A\" expected"},
+      {"B", Answer::OK, "missing", "B", 48, "the text", "text with \"missing\" expected"},
+      {"C", Answer::Yes, "", "C", 49, "x", "cannot come from"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    reported.clear();
+    s.boxes.expect(c.title, c.answer, c.textHas);
+    EXPECT_EQ(platform::MsgBox(c.text, c.buttons, c.shownTitle), c.answer);  // as scripted
+    if (!c.report) {
+      EXPECT_TRUE(reported.empty());
+    } else {
+      ASSERT_EQ(reported.size(), 1u);
+      EXPECT_NE(reported[0].find(c.report), std::string::npos) << reported[0];
+    }
+  }
+  // Beyond the script: reported, and a question gets No.
+  reported.clear();
+  EXPECT_EQ(platform::MsgBox("more?", 4, "EXTRA"), Answer::No);
+  EXPECT_EQ(platform::MsgBox("note", 48, "EXTRA"), Answer::OK);
+  EXPECT_EQ(reported.size(), 2u);
+  EXPECT_EQ(s.boxes.last(), "EXTRA [48] note");
+}
+
+TEST(ScriptedMessageBoxes, TheRestAnsweredAsAHeadlessRunIsRecordedNotReported) {
+  platform::ScopedServices s;
+  s.boxes.expect("FIRST", Answer::No).answerTheRest();
+  EXPECT_EQ(platform::MsgBox("q", 36, "FIRST"), Answer::No);  // the script first
+  EXPECT_EQ(platform::MsgBox("q", 36, "LATER"), Answer::Yes);
+  EXPECT_EQ(platform::MsgBox("q", 1, "LATER"), Answer::OK);
+  s.boxes.answerTheRest(/*answerNo=*/true);
+  EXPECT_EQ(platform::MsgBox("q", 4, "LATER"), Answer::No);
+  EXPECT_EQ(platform::MsgBox("q", 49, "LATER"), Answer::Cancel);
+  EXPECT_EQ(platform::MsgBox("q", 64, "LATER"), Answer::OK);
+  EXPECT_EQ(s.boxes.boxes().size(), 6u);
+  s.boxes.clearShown();
+  EXPECT_TRUE(s.boxes.boxes().empty());
+}
+
 TEST(RecordingPointer, TheDefaultPointerComesBackBeforeBoxesAndOnEveryExit) {
   platform::ScopedServices s;
   s.boxes.expect(Answer::OK);

@@ -44,7 +44,7 @@ class PlotWindowsOnExamples : public AppTest {
     return p;
   }
   void openExample(const std::string& name) {
-    dialogs.names.push_back(std::string(QUELDAR_SOURCE_DIR) + "/examples/" + name + ".dat");
+    dialogs.answerOpen(std::string(QUELDAR_SOURCE_DIR) + "/examples/" + name + ".dat");
     box("INPUT COMPLETE", Answer::OK);
     window->mnuFileItem_Click(1);
     example = name;

@@ -88,7 +88,7 @@ class ResultWindows : public AppTest {
     if (wedge) {
       runner.on("WEDGMETH", [](platform::Form& f) { f.control<QPushButton>("cmdSweep")->click(); });
     }
-    dialogs.names.push_back(std::string(QUELDAR_SOURCE_DIR) + "/examples/" + example);
+    dialogs.answerOpen(std::string(QUELDAR_SOURCE_DIR) + "/examples/" + example);
     box("INPUT COMPLETE", Answer::OK);
     window->mnuFileItem_Click(1);
     // The moment reduction's sections: the defaults, as Accept and Done give them.

@@ -108,11 +108,11 @@ TEST_F(CoulombTest, DevelopedAngleAbove45InTheTableStops) {
   PrepareSolution();
   ComputeCoulombPressures(1, 1);
   EXPECT_EQ(AbortRun, 1);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text,
+  ASSERT_EQ(boxes.boxes().size(), 1u);
+  EXPECT_EQ(boxes.boxes()[0].text,
             "Calculated angle of internal friction is greater\n     45 degrees.  Unable to continue.");
-  EXPECT_EQ(boxes.shown[0].buttons, 48);
-  EXPECT_EQ(boxes.shown[0].title, "QUELDAR");
+  EXPECT_EQ(boxes.boxes()[0].buttons, 48);
+  EXPECT_EQ(boxes.boxes()[0].title, "QUELDAR");
   for (int p = 1; p <= NumGridPoints; ++p) EXPECT_EQ(PassivePressure(1, p, 1), 0);
 }
 
@@ -130,7 +130,7 @@ TEST_F(CoulombTest, ZeroOrNegativeFactorAndInfiniteClosedFormStopWithoutNaN) {
     PrepareSolution();
     ComputeCoulombPressures(1, 1);
     EXPECT_EQ(AbortRun, 1) << c.fsa << " " << c.fsp;
-    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.boxes().size(), 1u);
     for (int p = 1; p <= NumGridPoints; ++p) {
       ASSERT_TRUE(std::isfinite(ActivePressure(1, p, 1)));
       ASSERT_TRUE(std::isfinite(PassivePressure(1, p, 1)));
@@ -297,9 +297,9 @@ TEST_F(CoulombTest, SeepageTooStrongForTheLeftSoilStops) {
   PrepareSolution();
   ComputeCoulombPressures(2, 1);
   EXPECT_EQ(AbortRun, 1);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].title, "IMPROPER SOIL WEIGHT");
-  EXPECT_EQ(boxes.shown[0].text,
+  ASSERT_EQ(boxes.boxes().size(), 1u);
+  EXPECT_EQ(boxes.boxes()[0].title, "IMPROPER SOIL WEIGHT");
+  EXPECT_EQ(boxes.boxes()[0].text,
             "Seepage has resulted in negative or zero\n     effective unit weight of soil.\n\n"
             "UNABLE TO CONTINUE.");
 }

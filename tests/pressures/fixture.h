@@ -1,4 +1,4 @@
-// A small problem builder and a recording message box for the pressure tests.
+// A small problem builder and the message boxes recorded for the pressure tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,24 +8,12 @@
 #include <vector>
 
 #include "model/problem.h"
+#include "platform/script_doubles.h"
 #include "platform/services.h"
 #include "pressures/pressures.h"
 #include "support/soil_setup.h"
 
 namespace pressures_test {
-
-struct Box {
-  std::string title, text;
-  int buttons;
-};
-
-struct RecordingBoxes : platform::MessageBoxes {
-  std::vector<Box> shown;
-  platform::Answer show(std::string_view text, int buttons, std::string_view title) override {
-    shown.push_back({std::string(title), std::string(text), buttons});
-    return platform::Answer::OK;
-  }
-};
 
 inline constexpr double kDeg = 0.0174532925199433;
 
@@ -34,10 +22,12 @@ using support::SandLayer;
 
 class PressureTest : public ::testing::Test {
  protected:
-  RecordingBoxes boxes;
+  // Every box is recorded and answered as a headless run answering No does.
+  platform::ScriptedMessageBoxes boxes;
 
   void SetUp() override {
-    boxes.shown.clear();
+    boxes.clearShown();
+    boxes.answerTheRest(/*answerNo=*/true);
     platform::services().messageBoxes = &boxes;
     ResetInputData();
     InitPassiveCoefficientTables();

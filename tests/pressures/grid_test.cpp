@@ -120,7 +120,7 @@ TEST_F(GridTest, InsertionMovesTheListedArraysAndTheMarksOfBothSides) {
   EXPECT_EQ(WedgeMarkActive(1, 7), "*");
   EXPECT_EQ(WedgeMarkPassive(2, 8), "*");
   EXPECT_EQ(WedgeMarkPassive(2, 7), "");
-  EXPECT_EQ(boxes.shown.size(), 0u);
+  EXPECT_EQ(boxes.boxes().size(), 0u);
 }
 
 TEST_F(GridTest, APointBeyond301IsRefusedWithAMessage) {
@@ -130,11 +130,11 @@ TEST_F(GridTest, APointBeyond301IsRefusedWithAMessage) {
   EXPECT_EQ(NumGridPoints, 301);
   EXPECT_DOUBLE_EQ(GridElev(11), 89);
   EXPECT_EQ(AbortRun, 1);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].title, "TOO MANY ELEVATIONS");
-  EXPECT_EQ(boxes.shown[0].text,
+  ASSERT_EQ(boxes.boxes().size(), 1u);
+  EXPECT_EQ(boxes.boxes()[0].title, "TOO MANY ELEVATIONS");
+  EXPECT_EQ(boxes.boxes()[0].text,
             "The elevation grid needs more than 301 points.\n\nUNABLE TO CONTINUE.");
-  EXPECT_EQ(boxes.shown[0].buttons, 0);
+  EXPECT_EQ(boxes.boxes()[0].buttons, 0);
 }
 
 TEST_F(GridTest, LookupsStayInsideTheGrid) {

@@ -67,12 +67,12 @@ TEST_F(NetTest, NoSignChangeStopsWithAbortRunTwo) {
   LayerKp(2, 1) = 0.2;
   Solve();
   EXPECT_EQ(AbortRun, 2);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].title, "INVALID NET ACTIVE PRESSURE DISTRIBUTION");
-  EXPECT_EQ(boxes.shown[0].text,
+  ASSERT_EQ(boxes.boxes().size(), 1u);
+  EXPECT_EQ(boxes.boxes()[0].title, "INVALID NET ACTIVE PRESSURE DISTRIBUTION");
+  EXPECT_EQ(boxes.boxes()[0].text,
             "NET ACTIVE PRESSURE DOES NOT CHANGE SIGN\n     IN THE EMBEDDED DEPTH AS REQUIRED "
             "BY\n     CLASSICAL METHODS.\n\n                        UNABLE TO CONTINUE.");
-  EXPECT_EQ(boxes.shown[0].buttons, 0);
+  EXPECT_EQ(boxes.boxes()[0].buttons, 0);
 }
 
 // A seepage bottom appended below the far points must not let the first far point
@@ -214,12 +214,12 @@ TEST_F(PreparationTest, CoefficientsWithASurfaceOfMoreThanOnePointAreRefused) {
       SurfaceElev(side, 2) = SurfaceElev(side, 1);
       PrepareSolution();
       EXPECT_EQ(AbortRun, 1) << mode << side;
-      ASSERT_EQ(boxes.shown.size(), 1u);
-      EXPECT_EQ(boxes.shown[0].title, "IMPROPER SOIL DATA");
-      EXPECT_EQ(boxes.shown[0].text,
+      ASSERT_EQ(boxes.boxes().size(), 1u);
+      EXPECT_EQ(boxes.boxes()[0].title, "IMPROPER SOIL DATA");
+      EXPECT_EQ(boxes.boxes()[0].text,
                 "The wedge method for a ground surface of more than\n"
                 "     one point needs soil strengths, not coefficients.\n\nUNABLE TO CONTINUE.");
-      EXPECT_EQ(boxes.shown[0].buttons, 0);
+      EXPECT_EQ(boxes.boxes()[0].buttons, 0);
     }
   }
 }
@@ -311,12 +311,12 @@ TEST_F(PreparationTest, AnalysisSeepagePathOfZeroLengthStops) {
   WallBottomElev = -10;  // 0 + (-20) - 2 (-10) = 0
   PrepareSolution();
   EXPECT_EQ(AbortRun, 1);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].title, "IMPROPER SEEPAGE PATH");
-  EXPECT_EQ(boxes.shown[0].text,
+  ASSERT_EQ(boxes.boxes().size(), 1u);
+  EXPECT_EQ(boxes.boxes()[0].title, "IMPROPER SEEPAGE PATH");
+  EXPECT_EQ(boxes.boxes()[0].text,
             "Seepage path length is zero or negative\n     for the given wall bottom.\n\n"
             "UNABLE TO CONTINUE.");
-  EXPECT_EQ(boxes.shown[0].buttons, 0);
+  EXPECT_EQ(boxes.boxes()[0].buttons, 0);
 }
 
 // A seepage bottom above the left water or ground (x) has no path up the left face:
@@ -354,10 +354,10 @@ TEST_F(PreparationTest, SeepageBottomAboveTheLeftSideIsRefused) {
     SandLayer(2, 1, 30, 0, 0, 100, 135);
     PrepareSolution();
     EXPECT_EQ(AbortRun, 1) << c.title;
-    ASSERT_EQ(boxes.shown.size(), 1u) << c.title;
-    EXPECT_EQ(boxes.shown[0].title, c.title);
-    EXPECT_EQ(boxes.shown[0].text, c.text);
-    EXPECT_EQ(boxes.shown[0].buttons, 0);
+    ASSERT_EQ(boxes.boxes().size(), 1u) << c.title;
+    EXPECT_EQ(boxes.boxes()[0].title, c.title);
+    EXPECT_EQ(boxes.boxes()[0].text, c.text);
+    EXPECT_EQ(boxes.boxes()[0].buttons, 0);
   }
   // The steepest gradient that still reaches x is accepted.
   SetUp();
@@ -370,7 +370,7 @@ TEST_F(PreparationTest, SeepageBottomAboveTheLeftSideIsRefused) {
   SeepageGradient(1) = SeepageGradient(2) = 0.625;
   PrepareSolution();
   EXPECT_EQ(AbortRun, 0);
-  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_TRUE(boxes.boxes().empty());
 }
 
 }  // namespace

@@ -113,7 +113,7 @@ TEST_F(WedgeForcesTest, BermRisingThroughTheSandBottomAheadOfTheWall) {
     SCOPED_TRACE(method);
     Forces(method);
     ASSERT_EQ(AbortRun, 0);
-    ASSERT_TRUE(boxes.shown.empty());
+    ASSERT_TRUE(boxes.boxes().empty());
     if (std::string(method) == "F") {
       const int q = PointAt(0);
       EXPECT_NEAR(WedgeMidpointForce(q, 2), 105 * 0.25 + 2 * 600 * 1 + 200 * 0.5, 1e-9);
@@ -191,7 +191,7 @@ TEST_F(WedgeForcesTest, BottomGoingUnderTheGroundAgainBeyondATerrace) {
     Layers(1, {{-2, -0.25}, {-15, -0.3}});
     Forces(method);
     ASSERT_EQ(AbortRun, 0);
-    ASSERT_TRUE(boxes.shown.empty());
+    ASSERT_TRUE(boxes.boxes().empty());
     for (int p = 1; p <= NumGridPoints - 2; ++p) {
       const double tol = 1e-9 * (1 + std::fabs(fp[static_cast<std::size_t>(p - 1)]));
       EXPECT_NEAR(WedgeActiveForce(p, 1), fa[static_cast<std::size_t>(p - 1)], tol) << GridElev(p);
@@ -254,7 +254,7 @@ TEST_F(WedgeForcesTest, FixedSurfaceGivesThePointsBelowTheRegularGridTheirForces
   PressureMethod(1) = "F";
   ComputeFixedWedgeForces(1, 1);
   EXPECT_EQ(AbortRun, 0);
-  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_TRUE(boxes.boxes().empty());
   for (int p = LastRegularGridPoint() + 1; p <= NumGridPoints; ++p) {
     const double H = SurfaceElev(1, 1) - GridElev(p);
     EXPECT_NEAR(WedgeActiveForce(p, 1), 100 * H * H / 2 / 3, 1e-6 * H * H) << p;

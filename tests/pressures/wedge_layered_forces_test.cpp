@@ -95,7 +95,7 @@ TEST_F(WedgeLayeredForcesTest, SlicedLinesCarryTheWholeWedge) {
       } else {
         ComputeSweepWedgeForces(1, 1);
       }
-      ASSERT_EQ(AbortRun, 0) << gi << method << (boxes.shown.empty() ? "" : boxes.shown[0].text);
+      ASSERT_EQ(AbortRun, 0) << gi << method << (boxes.boxes().empty() ? "" : boxes.boxes()[0].text);
       for (double H : {1.0, 4.0, 9.0, 16.0, 25.0}) {
         const double top = g.surface.front().second;
         double wantA, wantP, gotA, gotP;

@@ -149,10 +149,10 @@ TEST_F(WedgePressuresTest, ImproperSurfaceSlopeForThePassiveCoefficient) {
   Surface(1, {{0, 0}, {10, 10 * std::tan(20 * kDeg)}, {20, 10 * std::tan(20 * kDeg)}});
   RightSide("F");
   EXPECT_EQ(AbortRun, 1);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].title, "IMPROPER SURFACE SLOPE");
-  EXPECT_EQ(boxes.shown[0].buttons, 0);
-  EXPECT_EQ(boxes.shown[0].text, "Passive pressure coefficient at the ground surface" + NewLine +
+  ASSERT_EQ(boxes.boxes().size(), 1u);
+  EXPECT_EQ(boxes.boxes()[0].title, "IMPROPER SURFACE SLOPE");
+  EXPECT_EQ(boxes.boxes()[0].buttons, 0);
+  EXPECT_EQ(boxes.boxes()[0].text, "Passive pressure coefficient at the ground surface" + NewLine +
                                      "cannot be computed for this slope and wall friction." +
                                      NewLine + NewLine + "UNABLE TO CONTINUE.");
   for (int p = 1; p <= NumGridPoints; ++p) EXPECT_EQ(PassivePressure(1, p, 1), 0);
@@ -180,8 +180,8 @@ TEST_F(WedgePressuresTest, FactorOfSafetyOfZeroStopsTheSide) {
   PressureMethod(1) = "S";
   ComputeWedgePressures(1, 1);
   EXPECT_EQ(AbortRun, 1);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, "Factor of safety is zero or negative." + NewLine + "     Unable to continue.");
+  ASSERT_EQ(boxes.boxes().size(), 1u);
+  EXPECT_EQ(boxes.boxes()[0].text, "Factor of safety is zero or negative." + NewLine + "     Unable to continue.");
 }
 
 // A lower ground given the same layers as the retained side: layers lying wholly above

@@ -132,7 +132,7 @@ TEST_F(WedgeWeightClippingTest, SliceWeightsEqualTheClippedAreas) {
         ASSERT_NEAR(w, want, 1e-6 * (1 + want))
             << "ground " << gi << " side " << side << " layer " << L << " slice (" << x1 << ", " << y1
             << ") - (" << x2 << ", " << y2 << ")";
-        ASSERT_TRUE(boxes.shown.empty());
+        ASSERT_TRUE(boxes.boxes().empty());
       }
     }
   }

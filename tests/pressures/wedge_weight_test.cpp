@@ -148,9 +148,9 @@ TEST_F(WedgeWeightTest, SliceBeyondTheFiguresIsACalculationError) {
   BuildWedgeGeometry(1);
   // Layer 1 ends at 30 ft; a slice of it out to 35 ft would leave it.
   EXPECT_EQ(Weigh(1, 20, 5, 35, 6, 1), 0);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].title, "INVALID WEDGE GEOMETRY");
-  EXPECT_EQ(boxes.shown[0].text, "A trial wedge reaches beyond the end" + NewLine +
+  ASSERT_EQ(boxes.boxes().size(), 1u);
+  EXPECT_EQ(boxes.boxes()[0].title, "INVALID WEDGE GEOMETRY");
+  EXPECT_EQ(boxes.boxes()[0].text, "A trial wedge reaches beyond the end" + NewLine +
                                      "of a soil figure." + NewLine + NewLine + "UNABLE TO CONTINUE.");
   EXPECT_EQ(AbortRun, 1);
 }

@@ -209,20 +209,6 @@ TEST_F(WallSolution, SmallFactorOfSafety) {
   EXPECT_NEAR(FSPassiveUsed(1, 1, 1), 0.2, 1e-12);
 }
 
-}  // namespace
-
-namespace {
-
-// Answers Yes to every question and records the titles.
-struct AlwaysYes : platform::MessageBoxes {
-  std::vector<std::string> titles, texts;
-  platform::Answer show(std::string_view text, int, std::string_view title) override {
-    titles.emplace_back(title);
-    texts.emplace_back(text);
-    return platform::Answer::Yes;
-  }
-};
-
 TEST_F(WallSolution, ASearchThatNeverBracketsTheBottomGivesUp) {
   // Soil given by coefficients carries no strength to factor: the tip never moves, and
   // the search raising the factor (Yes to every question) stops as inconsistent.
@@ -234,17 +220,16 @@ TEST_F(WallSolution, ASearchThatNeverBracketsTheBottomGivesUp) {
   }
   WallBottomElev = -14;
   PrepareSolution();
-  AlwaysYes yes;
-  platform::services().messageBoxes = &yes;
+  services.boxes.answerTheRest();  // Yes to every question
   RunSafetyFactorAnalysis();
-  platform::services().messageBoxes = &services.boxes;
   EXPECT_EQ(AbortRun, 1);
-  ASSERT_FALSE(yes.titles.empty());
-  EXPECT_EQ(yes.titles.back(), "INCONSISTENT RESULTS");
-  EXPECT_EQ(yes.texts.back(),
+  const std::vector<platform::RecordedBox>& shown = services.boxes.boxes();
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(shown.back().title, "INCONSISTENT RESULTS");
+  EXPECT_EQ(shown.back().text,
             "Inconsistent results have been encountered\nduring attempt to analyze\n\n     CANTILEVER WALL\n\n"
             "     Unable to continue.");
-  for (std::size_t i = 0; i + 1 < yes.titles.size(); ++i) EXPECT_EQ(yes.titles[i], "LARGE FACTOR OF SAFETY");
+  for (std::size_t i = 0; i + 1 < shown.size(); ++i) EXPECT_EQ(shown[i].title, "LARGE FACTOR OF SAFETY");
 }
 
 }  // namespace
