@@ -108,7 +108,11 @@ void BuildElevationGrid(int Method) {
     const double zb = SeepageBottomElev(Method);
     auto it = pts.begin();
     while (it != pts.end() && *it > zb) ++it;
-    if (it == pts.end() || *it != zb) pts.insert(it, zb);
+    // The bottom of an automatic gradient is the wall bottom, found again by arithmetic:
+    // a point a rounding error from it is the bottom (see the one-foot points).
+    const bool onPoint = (it != pts.end() && std::fabs(*it - zb) <= kSameLevel) ||
+                         (it != pts.begin() && std::fabs(*(it - 1) - zb) <= kSameLevel);
+    if (!onPoint) pts.insert(it, zb);
   }
 
   if (static_cast<int>(pts.size()) > kMaxGridPoints) {

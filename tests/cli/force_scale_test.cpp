@@ -201,6 +201,14 @@ TEST_F(ForceScale, ProblemsThatOnceSolvedApartSolveAlike) {
        "SURFACE RIGHTSIDE 1 0 28.90\nSURFACE LEFTSIDE 1 0 22.70\n"
        "SOIL BOTH COEFFICIENTS 3\n111 98 0.352 2.843 16.80\n119 109 0.304 3.287 12.90\n"
        "134 120 0.328 3.052\nVERTICAL STRIP RIGHTSIDE 1 0.6 4.7 744\nFINISHED\n"},
+      // The bottom of an automatic seepage gradient, the wall bottom found again by
+      // arithmetic, lay a rounding error off the one-foot point 16.9 - 15: the same
+      // twin points, at k = 1 this time.
+      {"seepage bottom a rounding error off a grid point", "S",
+       "'AUTOMATIC SEEPAGE\nCONTROL CANTILEVER ANALYSIS\nWALL 16.90 1.90 29E6 88.0\n"
+       "SURFACE RIGHTSIDE 3 0 14.20\n13.40 14.70\n23.60 13.90\nSURFACE LEFTSIDE 1 0 7.70\n"
+       "SOIL BOTH STRENGTHS 3\n108 105 28 0 3 0 -0.60 0.04\n126 121 35 0 2 0 -6.30 0\n124 118 31 0 9 0\n"
+       "WATER ELEVATIONS 62.4 12.80 5.90 10.48 AUTOMATIC\nVERTICAL STRIP RIGHTSIDE 1 8.6 17.6 1147\nFINISHED\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.cause);

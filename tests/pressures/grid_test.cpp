@@ -82,6 +82,24 @@ TEST_F(GridTest, AOneFootPointOffAGivenLevelByRoundingIsThatLevel) {
   }
 }
 
+TEST_F(GridTest, ASeepageBottomARoundingErrorOffAPointIsThatPoint) {
+  WallTopElev = 16.9;
+  SurfaceElev(1, 1) = 16.9;
+  WaterDataType = "E";
+  SeepageOption = "A";
+  SeepageGradient(1) = 0.3;
+  for (double zb : {1.9000000000000004, 1.8999999999999977}) {  // either side of 16.9 - 15
+    SeepageBottomElev(1) = zb;
+    BuildElevationGrid(1);
+    for (int p = 2; p <= NumGridPoints; ++p) {
+      EXPECT_GT(GridElev(p - 1) - GridElev(p), 1e-6) << "points " << p - 1 << " and " << p;
+    }
+  }
+  SeepageBottomElev(1) = 1.95;  // a bottom of its own is inserted
+  BuildElevationGrid(1);
+  EXPECT_NE(FirstGridPointAt(1.95), 0);
+}
+
 TEST_F(GridTest, SeepageBottomBelowTheFarPointsDoesNotPassForARegularPoint) {
   WaterDataType = "E";
   SeepageOption = "A";
