@@ -15,10 +15,13 @@ std::string BoxText(const QLineEdit* box) { return platform::text::Trim(platform
 bool IsBlank(const QLineEdit* box) { return BoxText(box).empty(); }
 
 BoxNumber ReadNumber(const QLineEdit* box) {
-  const std::string text = BoxText(box);
-  if (text.empty()) return {};
-  if (!platform::text::IsNumeric(text)) return {BoxNumber::NotNumeric, 0};
-  return {BoxNumber::Number, platform::text::Val(text)};
+  double value = 0;
+  switch (ReadBox(platform::toLatin1(box->text()), value)) {
+    case Fault::Missing: return {};
+    case Fault::Invalid: return {BoxNumber::NotNumeric, 0};
+    case Fault::None: break;
+  }
+  return {BoxNumber::Number, value};
 }
 
 void FillNumber(QLineEdit* box, double value) {
@@ -27,17 +30,6 @@ void FillNumber(QLineEdit* box, double value) {
 
 void FillNumberPlain(QLineEdit* box, double value) {
   box->setText(platform::fromLatin1(platform::text::NumberToTextPlain(value)));
-}
-
-std::string Lines(std::initializer_list<std::string_view> lines) {
-  std::string text;
-  bool first = true;
-  for (std::string_view line : lines) {
-    if (!first) text += NewLine;
-    text += line;
-    first = false;
-  }
-  return text;
 }
 
 bool OkToContinue(const std::string& text, std::string_view title) {

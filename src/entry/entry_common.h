@@ -3,10 +3,10 @@
 // a window fills its boxes from code.
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "entry/entry_rows.h"
 #include "model/problem_data.h"
 #include "platform/services.h"
 
@@ -31,7 +31,7 @@ inline constexpr platform::Rgb kGrey{192, 192, 192};
 std::string BoxText(const QLineEdit* box);
 bool IsBlank(const QLineEdit* box);
 
-// A box read as a number: blank, not a number, or its value.
+// A box read as a number by ReadBox's rule: blank, not a number, or its value.
 struct BoxNumber {
   enum Kind { Blank, NotNumeric, Number } kind = Blank;
   double value = 0;
@@ -44,9 +44,6 @@ BoxNumber ReadNumber(const QLineEdit* box);
 // when not negative); the plain form leaves the blank out.
 void FillNumber(QLineEdit* box, double value);
 void FillNumberPlain(QLineEdit* box, double value);
-
-// The lines of a message joined with NewLine.
-std::string Lines(std::initializer_list<std::string_view> lines);
 
 // A message with OK and Cancel and the exclamation icon; true when the answer is OK
 // (any other answer counts as Cancel).

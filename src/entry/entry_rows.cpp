@@ -28,7 +28,7 @@ int LastFilledRow(const TableTexts& rows) {
   return last;
 }
 
-std::string JoinLines(const std::vector<std::string>& lines) {
+std::string Lines(const std::vector<std::string>& lines) {
   std::string s;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) s += NewLine;

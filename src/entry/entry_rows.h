@@ -51,7 +51,7 @@ class RowCheck {
 
 inline bool AnyValue(double) { return true; }
 
-// Lines joined with NewLine, as every message text is built.
-std::string JoinLines(const std::vector<std::string>& lines);
+// The lines of a message joined with NewLine, as every message text is built.
+std::string Lines(const std::vector<std::string>& lines);
 
 }  // namespace entry

@@ -184,7 +184,7 @@ void HORLOAD::cmdFinHorLine_Click() {
   auto refuse = [this](int passed, entry::Fault fault) {
     NumHorizLineLoads = passed;
     const bool missing = fault == entry::Fault::Missing;
-    TextBuffer = entry::JoinLines({missing ? "At least one required data value is missing."
+    TextBuffer = entry::Lines({missing ? "At least one required data value is missing."
                                            : "At least one data value is invalid.",
                                    "", "Choose OK to continue HORIZONTAL LINE LOAD", "     DATA entry.",
                                    "Choose CANCEL to delete all HORIZONTAL LINE", "     LOAD DATA and exit."});
@@ -216,7 +216,7 @@ void HORLOAD::cmdFinHorDist_Click() {
   auto refuse = [this](int passed, entry::Fault fault) {
     NumHorizDistPoints = passed >= 2 ? passed : 0;
     const bool missing = fault == entry::Fault::Missing;
-    TextBuffer = entry::JoinLines(
+    TextBuffer = entry::Lines(
         {missing ? "At least one required data values i missing." : "At least one data value is invalid.", "",
          "     Choose OK to continue HORIZONTAL", "          DISTRIBUTED LOAD DATA entry.",
          "Choose CANCEL to delete ALL HORIZONTAL", "          DISTRIBUTED LOAD DATA and exit."});

@@ -66,7 +66,7 @@ void RestorePileDefaults() {
 }
 
 bool ReportInvalidPileData() {
-  TextBuffer = JoinLines({"At least one data value is invalid.", "",
+  TextBuffer = Lines({"At least one data value is invalid.", "",
                           "     Choose OK to continue SHEET PILE DATA entry.",
                           "     Choose CANCEL to return to DEFAULT DATA values."});
   return platform::MsgBox(TextBuffer, 1, "INVALID DATA") == platform::Answer::OK;

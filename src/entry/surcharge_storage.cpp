@@ -70,7 +70,7 @@ bool ReportFault(int type, Fault fault) {
     lines = {"At least one data value is invalid.", ""};
     lines.insert(lines.end(), m.invalid.begin(), m.invalid.end());
   }
-  TextBuffer = JoinLines(lines);
+  TextBuffer = Lines(lines);
   return platform::MsgBox(TextBuffer, kOKCancelExclamation, title) == platform::Answer::OK;
 }
 

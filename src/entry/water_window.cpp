@@ -216,7 +216,7 @@ void WATER::optSeepEl_Click() {
 bool WATER::Continue(const std::string& title, std::vector<std::string> lines) {
   lines.insert(lines.end(), {"     Choose OK to continue WATER DATA entry.",
                              "     Choose CANCEL to DELETE ALL WATER", "          DATA and exit."});
-  TextBuffer = entry::JoinLines(lines);
+  TextBuffer = entry::Lines(lines);
   if (entry::OkToContinue(TextBuffer, title)) return true;
   WaterDataType = "";
   SeepageOption = "";

@@ -210,17 +210,20 @@ bool WriteNewTempReport() {
   return writeNewTemp(".ooo", CurrentOutputFile, OutFileNum, &WriteInputEcho);
 }
 
-void PromptSaveInputData() {
+namespace {
+// Asks until the input data are saved (the input counts as unchanged) or the user says No.
+void AskToSaveInputData(const char* question) {
   for (;;) {
     InputFileName = "";
-    if (MsgBox("DO YOU WANT TO SAVE CURRENT INPUT DATA?", 4, "SAVE INPUT DATA?") != Answer::Yes) {
-      return;
-    }
+    if (MsgBox(question, 4, "SAVE INPUT DATA?") != Answer::Yes) return;
     SaveInputDataAs();
     if (!InputFileName.empty()) break;
   }
   InputChanged = 0;
 }
+}  // namespace
+
+void PromptSaveInputData() { AskToSaveInputData("DO YOU WANT TO SAVE CURRENT INPUT DATA?"); }
 
 void PromptSaveOutputData() {
   for (;;) {
@@ -390,36 +393,8 @@ void EditInputData() {
     ShowWindowOrNotice(flow::windows().keyIn);
     return;
   }
-  if (InputChanged != 0) {
-    for (;;) {
-      InputFileName = "";
-      if (MsgBox("DO YOU WANT TO SAVE CURRENT INPUT DATA BEFORE EDITING?", 4, "SAVE INPUT DATA?") !=
-          Answer::Yes) {
-        break;
-      }
-      SaveInputDataAs();
-      if (!InputFileName.empty()) {
-        InputChanged = 0;
-        break;
-      }
-    }
-  }
-  if (OutputSaved == 0 && !CurrentOutputFile.empty()) {
-    for (;;) {
-      if (MsgBox("DO YOU WANT TO SAVE CURRENT OUTPUT DATA?", 4, "SAVE OUTPUT DATA?") == Answer::Yes) {
-        SaveOutputDataAs();
-        if (!OutputFileName.empty()) {
-          OutputSaved = 1;
-          break;
-        }
-      } else {
-        files::CloseAll();
-        DeleteListedTempFile(CurrentOutputFile);
-        CurrentOutputFile = "";
-        break;
-      }
-    }
-  }
+  if (InputChanged != 0) AskToSaveInputData("DO YOU WANT TO SAVE CURRENT INPUT DATA BEFORE EDITING?");
+  if (OutputSaved == 0 && !CurrentOutputFile.empty()) PromptSaveOutputData();
   InputEditFlag = 1;
   InputChanged = 0;
   flow::windows().keyIn();

@@ -282,6 +282,21 @@ TEST_F(WorkingFiles, AnUnchangedEntryKeepsTheOpenedFileAndSavingNeverDeletesAUse
   EXPECT_EQ(ReadBytes(copy), ReadBytes(input));
 }
 
+TEST_F(WorkingFiles, EditingChangedInputAsksToSaveItFirstUntilSavedOrDeclined) {
+  openGood(user("wall.dat"));
+  InputChanged = 1;
+  enterKeyboard(false);
+  // A cancelled dialog asks again; a saved copy ends the asking, then the report's turn.
+  box("SAVE INPUT DATA?", Answer::Yes, "DO YOU WANT TO SAVE CURRENT INPUT DATA BEFORE EDITING?");
+  dialogs.cancelSaveAs();
+  box("SAVE INPUT DATA?", Answer::Yes, "BEFORE EDITING?");
+  const std::string saved = (dir / "user" / "before.dat").string();
+  dialogs.answerSaveAs(saved);
+  box("SAVE OUTPUT DATA?", Answer::No);
+  EditInputData();
+  EXPECT_EQ(ReadBytes(saved), kProblem);
+}
+
 TEST_F(WorkingFiles, AnAbandonedEntryDeletesTheListedFilesBeforeTheReset) {
   openGood(user("wall.dat"));
   const std::string report = CurrentOutputFile;
