@@ -128,9 +128,9 @@ DIRADERU::DIRADERU() : platform::Form("DIRADERU") {
   platform::MenuArray& fileItems = addMenuItems(
       file, "mnuFileItem", {"&New", "&Open", "-", "&Save", "-", "&Print", "-", "E&xit"},
       [this](int i) { mnuFileItem_Click(i); });
-  addSubmenuItems(fileItems(3), "mnuSaveItem", {"&Input Data", "&Output Data"},
+  addSubmenuItems(fileItems(kFileSave), "mnuSaveItem", {"&Input Data", "&Output Data"},
                   [this](int i) { mnuSaveItem_Click(i); });
-  addSubmenuItems(fileItems(5), "mnuPrintItem", {"&Input File", "&Output File"},
+  addSubmenuItems(fileItems(kFilePrint), "mnuPrintItem", {"&Input File", "&Output File"},
                   [this](int i) { mnuPrintItem_Click(i); });
   QMenu* edit = addTopMenu("mnuEdit", "&Edit");
   addMenuItems(edit, "mnuEditItem", {"&Enter Input data"}, [this](int i) { mnuEditItem_Click(i); });
@@ -256,20 +256,21 @@ void DIRADERU::mnuEditItem_Click(int) {
 
 void DIRADERU::mnuViewItem_Click(int Index) {
   switch (Index) {
-    case 0: platform::ShowModal<VUINPTFL>(); break;
-    case 1: platform::ShowModal<VUINECHO>(); break;
-    case 2: ShowWindowOrNotice(flow::windows().inputPlots); break;
-    case 3: ShowWindowOrNotice(flow::windows().cantileverPlots); break;
-    case 4:
-    case 5:
-      ChoiceIndex = Index == 4 ? 1 : 2;
+    case kViewInputFile: platform::ShowModal<VUINPTFL>(); break;
+    case kViewOutputFile: platform::ShowModal<VUINECHO>(); break;
+    case kViewInputPlots: ShowWindowOrNotice(flow::windows().inputPlots); break;
+    case kViewCantileverPlots: ShowWindowOrNotice(flow::windows().cantileverPlots); break;
+    case kViewFreeEarthPlots:
+    case kViewFixedEarthPlots:
+      ChoiceIndex = Index == kViewFreeEarthPlots ? 1 : 2;
       AbortRun = 0;  // only this read's outcome counts here
       ReadResultsFile(ChoiceIndex);
       // A read that failed has said so and restored nothing: no window over stale arrays.
       if (AbortRun == 0)
-        ShowWindowOrNotice(Index == 4 ? flow::windows().freeEarthPlots : flow::windows().fixedEarthPlots);
+        ShowWindowOrNotice(Index == kViewFreeEarthPlots ? flow::windows().freeEarthPlots
+                                                        : flow::windows().fixedEarthPlots);
       break;
-    case 6: ShowWindowOrNotice(flow::windows().roweCurves); break;
+    case kViewRoweCurves: ShowWindowOrNotice(flow::windows().roweCurves); break;
     default: break;
   }
   syncMenus();

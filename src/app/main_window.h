@@ -7,11 +7,9 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+#include "flow/main_menus.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/form.h"
-
-// The File menu's items (the separators keep their indexes).
-enum FileMenuItem { kFileNew = 0, kFileOpen = 1, kFileSave = 3, kFilePrint = 5, kFileExit = 7 };
 
 class DIRADERU : public platform::Form {
   Q_OBJECT

@@ -18,9 +18,9 @@ void ShowHelpSearch() {
 
 void DispatchHelpMenuItem(int& Index) {
   switch (Index) {
-    case 0: ShowHelpContents(); break;
-    case 1: ShowHelpSearch(); break;
-    case 3: ShowWindowOrNotice(flow::windows().aboutBox); break;
+    case kHelpContents: ShowHelpContents(); break;
+    case kHelpSearch: ShowHelpSearch(); break;
+    case kHelpAbout: ShowWindowOrNotice(flow::windows().aboutBox); break;
     default: break;
   }
 }

@@ -4,5 +4,7 @@
 void QuitHelp();
 void ShowHelpContents();
 void ShowHelpSearch();
-// Index of the Help item clicked: 0 contents, 1 search, 3 About; anything else nothing.
+// The Help menu's items by index (the separator keeps its index).
+enum HelpMenuItem { kHelpContents = 0, kHelpSearch = 1, kHelpAbout = 3 };
+// Index of the Help item clicked (HelpMenuItem); anything else does nothing.
 void DispatchHelpMenuItem(int& Index);

@@ -13,13 +13,13 @@ void ShowWindowOrNotice(const std::function<void()>& window) {
 
 void SetNoDataMenus() {
   MainMenuState& m = MainMenus;
-  m.fileItem[0] = true;
-  m.fileItem[1] = true;
-  m.fileItem[3] = false;
-  m.fileItem[5] = false;
+  m.fileItem[kFileNew] = true;
+  m.fileItem[kFileOpen] = true;
+  m.fileItem[kFileSave] = false;
+  m.fileItem[kFilePrint] = false;
   m.editCaption = "&Enter Input Data";
   m.viewMenu = false;
-  for (int i = 0; i <= 6; ++i) m.viewItem[i] = false;
+  for (int i = kViewInputFile; i <= kViewRoweCurves; ++i) m.viewItem[i] = false;
   m.solveMenu = false;
 }
 
@@ -35,7 +35,7 @@ void SetStartMenus() {
   m.editCaption = "&Enter Input data";
   m.viewMenu = false;
   m.solveMenu = false;
-  m.saveItem[0] = false;
+  m.saveItem[kSaveInputData] = false;
   m.soilOutVisible = false;
   m.doneVisible = false;
   m.image1Visible = true;

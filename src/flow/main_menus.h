@@ -8,6 +8,21 @@
 #include <functional>
 #include <string>
 
+// The main window's menu items by index, as its control arrays number them. The File
+// menu's separators keep their indexes.
+enum FileMenuItem { kFileNew = 0, kFileOpen = 1, kFileSave = 3, kFilePrint = 5, kFileExit = 7 };
+enum SaveMenuItem { kSaveInputData = 0, kSaveOutputData = 1 };
+enum PrintMenuItem { kPrintInputFile = 0, kPrintOutputFile = 1 };
+enum ViewMenuItem {
+  kViewInputFile = 0,
+  kViewOutputFile = 1,
+  kViewInputPlots = 2,
+  kViewCantileverPlots = 3,
+  kViewFreeEarthPlots = 4,
+  kViewFixedEarthPlots = 5,
+  kViewRoweCurves = 6,
+};
+
 struct MainMenuState {
   // Top menus (the Help menu is never switched off).
   bool fileMenu = true, editMenu = true, viewMenu = true, solveMenu = true;

@@ -100,7 +100,7 @@ void DiscontinueSolution() {
   AbortRun = 2;
   MainMenuState& m = MainMenus;
   m.soilOutVisible = false;
-  for (int i = 3; i <= 6; ++i) m.viewItem[i] = false;
+  for (int i = kViewCantileverPlots; i <= kViewRoweCurves; ++i) m.viewItem[i] = false;
   m.doneVisible = false;
   m.image1Visible = true;
   m.solveMenu = false;
@@ -113,14 +113,14 @@ void CloseResultNotice() {
   m.image1Visible = true;
   m.solveMenu = false;
   if (AbortRun != 0) {
-    for (int i = 3; i <= 6; ++i) m.viewItem[i] = false;
+    for (int i = kViewCantileverPlots; i <= kViewRoweCurves; ++i) m.viewItem[i] = false;
   } else if (WallType == "C") {
-    m.viewItem[3] = true;
-    for (int i = 4; i <= 6; ++i) m.viewItem[i] = false;
+    m.viewItem[kViewCantileverPlots] = true;
+    for (int i = kViewFreeEarthPlots; i <= kViewRoweCurves; ++i) m.viewItem[i] = false;
   } else {
-    m.viewItem[3] = false;
-    for (int i = 4; i <= 6; ++i) m.viewItem[i] = true;
-    if (RoweSoilType == 0) m.viewItem[6] = false;
+    m.viewItem[kViewCantileverPlots] = false;
+    for (int i = kViewFreeEarthPlots; i <= kViewRoweCurves; ++i) m.viewItem[i] = true;
+    if (RoweSoilType == 0) m.viewItem[kViewRoweCurves] = false;
   }
   menusBack();
 }

@@ -124,8 +124,8 @@ bool writeNewTemp(const char* extension, std::string& current, int& fileNum, voi
 
 void openFailed() {
   MainMenuState& m = MainMenus;
-  m.fileItem[0] = m.fileItem[1] = true;
-  m.fileItem[3] = m.fileItem[5] = false;
+  m.fileItem[kFileNew] = m.fileItem[kFileOpen] = true;
+  m.fileItem[kFileSave] = m.fileItem[kFilePrint] = false;
   m.editMenu = false;
   m.viewMenu = false;
   m.solveMenu = false;
@@ -300,7 +300,7 @@ InputFileRead ReadInputFileNamed(const std::string& Name) {
 
 void FileOpen() {
   RunSavePrompts();
-  MainMenus.saveItem[1] = true;
+  MainMenus.saveItem[kSaveOutputData] = true;
   DeleteTempFiles();
   ResetInputDataAndMenus();
   showDialog(false, "OPEN INPUT FILE.", kOpenFilter);
@@ -313,13 +313,13 @@ void FileOpen() {
   CMDialog1.fileName = "";
   if (ReadInputFileNamed(chosen) != InputFileRead::Read) return openFailed();
   MainMenuState& m = MainMenus;
-  m.fileItem[3] = m.fileItem[5] = true;
+  m.fileItem[kFileSave] = m.fileItem[kFilePrint] = true;
   m.editMenu = true;
   m.editCaption = "&Edit Input Data";
   m.viewMenu = true;
-  m.viewItem[0] = m.viewItem[1] = m.viewItem[2] = true;
-  m.viewItem[3] = false;
-  m.saveItem[0] = false;
+  m.viewItem[kViewInputFile] = m.viewItem[kViewOutputFile] = m.viewItem[kViewInputPlots] = true;
+  m.viewItem[kViewCantileverPlots] = false;
+  m.saveItem[kSaveInputData] = false;
   if (!WriteNewTempReport()) return openFailed();
   m.solveMenu = true;
 }
@@ -331,24 +331,24 @@ void FileExit() {
 }
 
 void SaveItem(int Index) {
-  if (Index == 0) {
+  if (Index == kSaveInputData) {
     SaveInputDataAs();
     if (!InputFileName.empty()) {
       InputChanged = 0;
-      MainMenus.saveItem[0] = false;
+      MainMenus.saveItem[kSaveInputData] = false;
     }
-  } else if (Index == 1) {
+  } else if (Index == kSaveOutputData) {
     SaveOutputDataAs();
     if (!OutputFileName.empty()) OutputSaved = 1;
   }
 }
 
 void PrintItem(int Index) {
-  if (Index != 0 && Index != 1) return;
+  if (Index != kPrintInputFile && Index != kPrintOutputFile) return;
   platform::BusyPointer busy;
   platform::PrinterFactory* printers = platform::services().printers;
   if (!printers) return;
-  if (Index == 0) {
+  if (Index == kPrintInputFile) {
     // The writer prints the listing on the job it is handed and ends it.
     std::unique_ptr<platform::Printer> job = printers->open("Input File");
     if (!job) return;  // the user has been told
@@ -378,11 +378,11 @@ void PrintItem(int Index) {
 // cannot be written; the entry then ends as an abandoned one.
 static bool writeEnteredInput() {
   MainMenuState& m = MainMenus;
-  m.saveItem[0] = false;
-  if (InputChanged != 0) m.saveItem[0] = true;
+  m.saveItem[kSaveInputData] = false;
+  if (InputChanged != 0) m.saveItem[kSaveInputData] = true;
   if (InputChanged != 0 || !CurrentOutputFile.empty()) {
     if (!WriteNewTempInputFile()) return false;
-    m.saveItem[0] = true;
+    m.saveItem[kSaveInputData] = true;
   }
   return WriteNewTempReport();
 }
@@ -401,8 +401,8 @@ void EditInputData() {
   MainMenuState& m = MainMenus;
   const bool written = AbortRun == 0 && writeEnteredInput();
   if (!written) {
-    m.fileItem[0] = m.fileItem[1] = true;
-    m.fileItem[3] = m.fileItem[5] = false;
+    m.fileItem[kFileNew] = m.fileItem[kFileOpen] = true;
+    m.fileItem[kFileSave] = m.fileItem[kFilePrint] = false;
     m.editMenu = true;
     m.viewMenu = false;
     m.solveMenu = false;
@@ -411,13 +411,13 @@ void EditInputData() {
     ResetInputDataAndMenus();
     return;
   }
-  m.fileItem[0] = m.fileItem[1] = m.fileItem[3] = m.fileItem[5] = true;
+  m.fileItem[kFileNew] = m.fileItem[kFileOpen] = m.fileItem[kFileSave] = m.fileItem[kFilePrint] = true;
   m.editMenu = true;
   m.editItem0 = true;
   m.editCaption = "Edit Input Data";
   m.viewMenu = true;
-  m.viewItem[0] = m.viewItem[1] = m.viewItem[2] = true;
+  m.viewItem[kViewInputFile] = m.viewItem[kViewOutputFile] = m.viewItem[kViewInputPlots] = true;
   m.solveMenu = true;
-  for (int i = 3; i <= 6; ++i) m.viewItem[i] = false;
-  m.saveItem[1] = true;
+  for (int i = kViewCantileverPlots; i <= kViewRoweCurves; ++i) m.viewItem[i] = false;
+  m.saveItem[kSaveOutputData] = true;
 }

@@ -63,6 +63,6 @@ InputFileRead ReadInputFileNamed(const std::string& Name);
 void FileNew();
 void FileOpen();
 void FileExit();
-void SaveItem(int Index);   // 0 input data, 1 output data
-void PrintItem(int Index);  // 0 input file, 1 output file
+void SaveItem(int Index);   // SaveMenuItem
+void PrintItem(int Index);  // PrintMenuItem
 void EditInputData();

@@ -158,7 +158,7 @@ TEST_F(KeyboardEntry, ThePileSectionsAfterTheDesignListTenSectionsOrASoundDefaul
     first = false;
     dialogs.answerOpen(input);
     box("INPUT COMPLETE", Answer::OK);
-    window->mnuFileItem_Click(1);
+    window->mnuFileItem_Click(kFileOpen);
     window->mnuSolveItem_Click(0);
     window->cmdContinue_Click();
     EXPECT_EQ(window->findChild<platform::Panel*>("panDone")->caption(), "SOLUTION COMPLETE");

@@ -48,27 +48,30 @@ class MenuStates : public AppTest {
       }
     };
     check(r.fileMenu, topOn("mnuFile"), "File menu");
-    for (int i : {0, 1, 7}) check(r.newOpenExit, item("mnuFileItem", i)->isEnabled(), "New/Open/Exit");
-    check(r.save, item("mnuFileItem", 3)->isEnabled(), "Save");
-    check(r.print, item("mnuFileItem", 5)->isEnabled(), "Print");
-    check(r.saveInput, item("mnuSaveItem", 0)->isEnabled(), "Save > Input Data");
-    check(r.saveOutput, item("mnuSaveItem", 1)->isEnabled(), "Save > Output Data");
+    for (int i : {kFileNew, kFileOpen, kFileExit})
+      check(r.newOpenExit, item("mnuFileItem", i)->isEnabled(), "New/Open/Exit");
+    check(r.save, item("mnuFileItem", kFileSave)->isEnabled(), "Save");
+    check(r.print, item("mnuFileItem", kFilePrint)->isEnabled(), "Print");
+    check(r.saveInput, item("mnuSaveItem", kSaveInputData)->isEnabled(), "Save > Input Data");
+    check(r.saveOutput, item("mnuSaveItem", kSaveOutputData)->isEnabled(), "Save > Output Data");
     check(r.editMenu, topOn("mnuEdit"), "Edit menu");
     if (r.editCaption) {
       EXPECT_EQ(item("mnuEditItem", 0)->text().toStdString(), r.editCaption);
     }
     check(r.viewMenu, topOn("mnuView"), "View menu");
-    for (int i : {0, 1, 2}) check(r.view02, item("mnuViewItem", i)->isEnabled(), "View 0-2");
-    check(r.view3, item("mnuViewItem", 3)->isEnabled(), "View 3");
-    for (int i : {4, 5}) check(r.view45, item("mnuViewItem", i)->isEnabled(), "View 4-5");
-    check(r.view6, item("mnuViewItem", 6)->isEnabled(), "View 6");
+    for (int i : {kViewInputFile, kViewOutputFile, kViewInputPlots})
+      check(r.view02, item("mnuViewItem", i)->isEnabled(), "View 0-2");
+    check(r.view3, item("mnuViewItem", kViewCantileverPlots)->isEnabled(), "View 3");
+    for (int i : {kViewFreeEarthPlots, kViewFixedEarthPlots})
+      check(r.view45, item("mnuViewItem", i)->isEnabled(), "View 4-5");
+    check(r.view6, item("mnuViewItem", kViewRoweCurves)->isEnabled(), "View 6");
     check(r.solveMenu, topOn("mnuSolve"), "Solve menu");
     EXPECT_TRUE(topOn("mnuHelp"));
   }
   void open(const std::string& path) {
     dialogs.answerOpen(path);
     box("INPUT COMPLETE", Answer::OK);
-    window->mnuFileItem_Click(1);
+    window->mnuFileItem_Click(kFileOpen);
   }
   QWidget* widget(const char* name) { return window->findChild<QWidget*>(name); }
 };
@@ -80,12 +83,12 @@ TEST_F(MenuStates, WalkThroughTheLifeOfACantileverDesign) {
   EXPECT_EQ(fs::current_path(), dir);
   const MenuRow start{"start", 1, 1, 0, 0, 0, 1, 1, "&Enter Input data", 0, 0, 0, 0, 0, 0};
   expectRow(start);
-  window->mnuFileItem_Click(0);
+  window->mnuFileItem_Click(kFileNew);
   expectRow({"no data", 1, 1, 0, 0, 0, 1, 1, "&Enter Input Data", 0, 0, 0, 0, 0, 0});
   dialogs.cancelOpen();
-  window->mnuFileItem_Click(1);
+  window->mnuFileItem_Click(kFileOpen);
   expectRow({"open cancelled", 1, 1, 0, 0, 0, 1, 0, "&Enter Input Data", 0, 0, 0, 0, 0, 0});
-  window->mnuFileItem_Click(0);
+  window->mnuFileItem_Click(kFileNew);
   EXPECT_TRUE(topOn("mnuEdit"));
 
   open(user("cantilever.dat", problem("CONTROL CANTILEVER DESIGN", "WALL 10")));
@@ -97,7 +100,7 @@ TEST_F(MenuStates, WalkThroughTheLifeOfACantileverDesign) {
     EXPECT_EQ(v.caption(), CurrentInputFile);
     v.mnuFinished_Click();
   });
-  window->mnuViewItem_Click(0);
+  window->mnuViewItem_Click(kViewInputFile);
   QImage mainImage = window->grab().toImage();
   EXPECT_FALSE(mainImage.isNull());
   mainImage.save(QString::fromStdString((artifacts() / "main_window.png").string()));
@@ -137,13 +140,13 @@ TEST_F(MenuStates, WalkThroughTheLifeOfACantileverDesign) {
     EXPECT_EQ(viewer->caption(), CurrentOutputFile);
     viewer->mnuFinished_Click();
   });
-  window->mnuViewItem_Click(1);
+  window->mnuViewItem_Click(kViewOutputFile);
   // View > Cantilever Wall Results Plots shows CANPLOT over the solution.
   runner.on("CANPLOT", [](platform::Form& f) {
     EXPECT_EQ(f.caption(), "CANTILEVER WALL RESULTS");
     static_cast<ResultPlotWindow&>(f).mnuFinished_Click(4);
   });
-  window->mnuViewItem_Click(3);
+  window->mnuViewItem_Click(kViewCantileverPlots);
 
   // Exit by the window's close box: the prompts, then the deletion.
   const std::string report = CurrentOutputFile;
@@ -383,14 +386,14 @@ TEST_F(MenuStates, AResultsFileThatCannotBeReadBackOpensNoResultWindow) {
   window->cmdContinue_Click();
   window->cmdOK_Click();
   ASSERT_EQ(AbortRun, 0);
-  ASSERT_TRUE(item("mnuViewItem", 5)->isEnabled());
+  ASSERT_TRUE(item("mnuViewItem", kViewFixedEarthPlots)->isEnabled());
   fs::remove(ResultsFileNames(2));
   box("RESULTS FILE ERROR", Answer::OK, "IS MISSING.");
-  window->mnuViewItem_Click(5);
+  window->mnuViewItem_Click(kViewFixedEarthPlots);
   EXPECT_TRUE(boxes.done());
   // The free earth file is still sound: its window comes.
   runner.on("FREEPLOT", [](platform::Form& f) { static_cast<ResultPlotWindow&>(f).mnuFinished_Click(4); });
-  window->mnuViewItem_Click(4);
+  window->mnuViewItem_Click(kViewFreeEarthPlots);
 }
 
 TEST_F(MenuStates, AResizedMainWindowKeepsItsPictureAndPanelsFitted) {

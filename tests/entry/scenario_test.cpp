@@ -56,7 +56,7 @@ class EntryScenario : public EntryTest {
   void open(const std::string& path) {
     dialogs.answerOpen(path);
     box("INPUT COMPLETE", Answer::OK);
-    window->mnuFileItem_Click(1);
+    window->mnuFileItem_Click(kFileOpen);
   }
   // Solves the open problem to its end and returns the report.
   std::string solve(bool wedges = false) {
@@ -71,7 +71,7 @@ class EntryScenario : public EntryTest {
 
 TEST_F(EntryScenario, ANewProblemTypedInSavesOpensAndSolvesAsTheSameProblemByHand) {
   start();
-  window->mnuFileItem_Click(0);  // File > New
+  window->mnuFileItem_Click(kFileNew);  // File > New
   runner.on("KEYIN", [&](platform::Form& hub) {
     keepPicture(hub, "keyin_enter");
     runner.on("HEADCONT", [&](platform::Form& f) {
@@ -120,12 +120,12 @@ TEST_F(EntryScenario, ANewProblemTypedInSavesOpensAndSolvesAsTheSameProblemByHan
   });
   window->mnuEditItem_Click(0);
   ASSERT_EQ(AbortRun, 0);
-  EXPECT_TRUE(item("mnuSaveItem", 0)->isEnabled());
+  EXPECT_TRUE(item("mnuSaveItem", kSaveInputData)->isEnabled());
   EXPECT_TRUE(topOn("mnuSolve"));
 
   const std::string typed = (dir / "user" / "typed.dat").string();
   dialogs.answerSaveAs(typed);
-  window->mnuSaveItem_Click(0);  // File > Save > Input Data
+  window->mnuSaveItem_Click(kSaveInputData);  // File > Save > Input Data
   ASSERT_TRUE(fs::exists(typed));
 
   box("SAVE OUTPUT DATA?", Answer::No);

@@ -18,21 +18,21 @@ namespace fs = std::filesystem;
 TEST(MainMenus, ResetPutsEveryMenuIntoNoDataButLeavesEditAndSubmenus) {
   MainMenus = MainMenuState{};
   MainMenus.editMenu = false;
-  MainMenus.saveItem[0] = true;
+  MainMenus.saveItem[kSaveInputData] = true;
   ResetInputDataAndMenus();
   const MainMenuState& m = MainMenus;
-  EXPECT_TRUE(m.fileItem[0] && m.fileItem[1] && m.fileItem[7]);
-  EXPECT_FALSE(m.fileItem[3] || m.fileItem[5]);
+  EXPECT_TRUE(m.fileItem[kFileNew] && m.fileItem[kFileOpen] && m.fileItem[kFileExit]);
+  EXPECT_FALSE(m.fileItem[kFileSave] || m.fileItem[kFilePrint]);
   EXPECT_EQ(m.editCaption, "&Enter Input Data");
   EXPECT_FALSE(m.editMenu);          // not touched by the reset
-  EXPECT_TRUE(m.saveItem[0]);        // nor the Save submenu
+  EXPECT_TRUE(m.saveItem[kSaveInputData]);        // nor the Save submenu
   EXPECT_FALSE(m.viewMenu || m.solveMenu);
   for (bool on : m.viewItem) EXPECT_FALSE(on);
   SetStartMenus();
   EXPECT_TRUE(MainMenus.editMenu);
   EXPECT_EQ(MainMenus.editCaption, "&Enter Input data");
-  EXPECT_FALSE(MainMenus.saveItem[0]);
-  EXPECT_TRUE(MainMenus.saveItem[1]);
+  EXPECT_FALSE(MainMenus.saveItem[kSaveInputData]);
+  EXPECT_TRUE(MainMenus.saveItem[kSaveOutputData]);
 }
 
 TEST(HelpMenu, DispatchesContentsSearchAboutAndIgnoresTheSeparator) {

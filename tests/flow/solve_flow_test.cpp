@@ -95,7 +95,7 @@ TEST_F(SolveFlow, DesignStopsAtTheReviewWithTheSoilSectionWrittenAndThePointerBa
   EXPECT_EQ(AbortRun, 2);
   EXPECT_EQ(ReadBytes(CurrentOutputFile), before);
   EXPECT_TRUE(MainMenus.fileMenu && MainMenus.editMenu && MainMenus.viewMenu && MainMenus.image1Visible);
-  EXPECT_FALSE(MainMenus.solveMenu || MainMenus.viewItem[3]);
+  EXPECT_FALSE(MainMenus.solveMenu || MainMenus.viewItem[kViewCantileverPlots]);
 }
 
 TEST_F(SolveFlow, ContinueWritesTheResultsAndOkEnablesTheCantileverView) {
@@ -109,8 +109,9 @@ TEST_F(SolveFlow, ContinueWritesTheResultsAndOkEnablesTheCantileverView) {
   EXPECT_FALSE(MainMenus.soilOutVisible);
   EXPECT_GT(OutputLineCount, soilLines);
   CloseResultNotice();
-  EXPECT_TRUE(MainMenus.viewItem[3]);
-  EXPECT_FALSE(MainMenus.viewItem[4] || MainMenus.viewItem[5] || MainMenus.viewItem[6] || MainMenus.solveMenu);
+  EXPECT_TRUE(MainMenus.viewItem[kViewCantileverPlots]);
+  for (int i = kViewFreeEarthPlots; i <= kViewRoweCurves; ++i) EXPECT_FALSE(MainMenus.viewItem[i]) << i;
+  EXPECT_FALSE(MainMenus.solveMenu);
 }
 
 TEST_F(SolveFlow, TheWedgeChooserComesOnceBeforeAnyPressureAndAFailedPassWritesNoSoilSection) {
@@ -141,7 +142,7 @@ TEST_F(SolveFlow, TheWedgeChooserComesOnceBeforeAnyPressureAndAFailedPassWritesN
     EXPECT_EQ(OutputLineCount, echoLines);
     EXPECT_EQ(ReadBytes(CurrentOutputFile), echo);
     CloseResultNotice();
-    for (int i = 3; i <= 6; ++i) EXPECT_FALSE(MainMenus.viewItem[i]);
+    for (int i = kViewCantileverPlots; i <= kViewRoweCurves; ++i) EXPECT_FALSE(MainMenus.viewItem[i]);
   } else {
     EXPECT_TRUE(MainMenus.soilOutVisible);
   }
@@ -156,7 +157,7 @@ TEST_F(SolveFlow, AnUnknownRunModeEndsInTheAbortedNotice) {
   EXPECT_NE(AbortRun, 0);
   CloseResultNotice();
   EXPECT_TRUE(MainMenus.fileMenu && MainMenus.editMenu && MainMenus.viewMenu);
-  for (int i = 3; i <= 6; ++i) EXPECT_FALSE(MainMenus.viewItem[i]);
+  for (int i = kViewCantileverPlots; i <= kViewRoweCurves; ++i) EXPECT_FALSE(MainMenus.viewItem[i]);
 }
 
 TEST_F(SolveFlow, TheResultNoticeEnablesTheViewsOfTheWallSolved) {
@@ -191,10 +192,10 @@ TEST_F(SolveFlow, TheResultNoticeEnablesTheViewsOfTheWallSolved) {
     EXPECT_EQ(MainMenus.doneCaption, "SOLUTION COMPLETE");
     ASSERT_EQ(AbortRun, 0);
     CloseResultNotice();
-    EXPECT_EQ(MainMenus.viewItem[3], c.view3);
-    EXPECT_EQ(MainMenus.viewItem[4], c.view45);
-    EXPECT_EQ(MainMenus.viewItem[5], c.view45);
-    EXPECT_EQ(MainMenus.viewItem[6], c.view6);
+    EXPECT_EQ(MainMenus.viewItem[kViewCantileverPlots], c.view3);
+    EXPECT_EQ(MainMenus.viewItem[kViewFreeEarthPlots], c.view45);
+    EXPECT_EQ(MainMenus.viewItem[kViewFixedEarthPlots], c.view45);
+    EXPECT_EQ(MainMenus.viewItem[kViewRoweCurves], c.view6);
     EXPECT_FALSE(MainMenus.solveMenu);
   }
 }
@@ -209,8 +210,8 @@ TEST_F(SolveFlow, AnAnalysisAfterAReducedDesignDoesNotOfferTheDesignsReductionCu
   ASSERT_EQ(AbortRun, 0);
   EXPECT_EQ(RoweSoilType, 0);
   CloseResultNotice();
-  EXPECT_TRUE(MainMenus.viewItem[4] && MainMenus.viewItem[5]);
-  EXPECT_FALSE(MainMenus.viewItem[6]);
+  EXPECT_TRUE(MainMenus.viewItem[kViewFreeEarthPlots] && MainMenus.viewItem[kViewFixedEarthPlots]);
+  EXPECT_FALSE(MainMenus.viewItem[kViewRoweCurves]);
 }
 
 TEST_F(SolveFlow, ANetPressureFailureGoesStraightToTheAbortedNoticeWithTheInputSectionOnly) {
@@ -230,7 +231,7 @@ TEST_F(SolveFlow, ANetPressureFailureGoesStraightToTheAbortedNoticeWithTheInputS
   EXPECT_FALSE(MainMenus.fileMenu || MainMenus.editMenu || MainMenus.viewMenu || MainMenus.solveMenu);
   CloseResultNotice();
   EXPECT_TRUE(MainMenus.fileMenu && MainMenus.editMenu && MainMenus.viewMenu && MainMenus.image1Visible);
-  for (int i = 3; i <= 6; ++i) EXPECT_FALSE(MainMenus.viewItem[i]) << i;
+  for (int i = kViewCantileverPlots; i <= kViewRoweCurves; ++i) EXPECT_FALSE(MainMenus.viewItem[i]) << i;
   EXPECT_FALSE(MainMenus.solveMenu);
   platform::files::CloseAll();
   EXPECT_EQ(ReadBytes(CurrentOutputFile), echo);

@@ -130,9 +130,10 @@ TEST_F(WorkingFiles, OpenMakesTheUsersFileCurrentAndExitKeepsIt) {
   EXPECT_TRUE(fs::exists(CurrentOutputFile));
   EXPECT_GT(OutputLineCount, 0);
   EXPECT_EQ(MainMenus.editCaption, "&Edit Input Data");
-  EXPECT_TRUE(MainMenus.solveMenu && MainMenus.viewMenu && MainMenus.fileItem[3] && MainMenus.fileItem[5]);
-  EXPECT_FALSE(MainMenus.saveItem[0]);
-  EXPECT_TRUE(MainMenus.saveItem[1]);
+  EXPECT_TRUE(MainMenus.solveMenu && MainMenus.viewMenu);
+  EXPECT_TRUE(MainMenus.fileItem[kFileSave] && MainMenus.fileItem[kFilePrint]);
+  EXPECT_FALSE(MainMenus.saveItem[kSaveInputData]);
+  EXPECT_TRUE(MainMenus.saveItem[kSaveOutputData]);
   // Exit asks only about the report; No deletes it, never the user's input.
   box("SAVE OUTPUT DATA?", Answer::No, "DO YOU WANT TO SAVE CURRENT OUTPUT DATA?");
   const std::string report = CurrentOutputFile;
@@ -167,8 +168,9 @@ TEST_F(WorkingFiles, OpenFailuresEndInTheOpenFailedState) {
     if (c.boxTitle) box(c.boxTitle, c.answer);
     FileOpen();
     EXPECT_FALSE(MainMenus.editMenu);
-    EXPECT_FALSE(MainMenus.viewMenu || MainMenus.solveMenu || MainMenus.fileItem[3] || MainMenus.fileItem[5]);
-    EXPECT_TRUE(MainMenus.fileItem[0] && MainMenus.fileItem[1]);
+    EXPECT_FALSE(MainMenus.viewMenu || MainMenus.solveMenu);
+    EXPECT_FALSE(MainMenus.fileItem[kFileSave] || MainMenus.fileItem[kFilePrint]);
+    EXPECT_TRUE(MainMenus.fileItem[kFileNew] && MainMenus.fileItem[kFileOpen]);
     EXPECT_EQ(CurrentInputFile, "");
     EXPECT_EQ(CurrentOutputFile, "");
     EXPECT_EQ(TempFileCount, 8);
@@ -193,7 +195,7 @@ TEST_F(WorkingFiles, SaveReportRefusesTemporaryNamesAsksToOverwriteAndCopiesEver
   dialogs.answerSaveAs(target);
   box("QUELDAR", Answer::OK, "  is a temporary file in use.");
   box("OVERWRITE?", Answer::No, " exists.");
-  SaveItem(1);
+  SaveItem(kSaveOutputData);
   EXPECT_EQ(OutputSaved, 1);
   EXPECT_EQ(CurrentOutputFile, target);
   EXPECT_EQ(ReadBytes(target), original);
@@ -203,7 +205,7 @@ TEST_F(WorkingFiles, SaveReportRefusesTemporaryNamesAsksToOverwriteAndCopiesEver
   // Saving the saved report again copies it and keeps the first copy.
   const std::string second = (dir / "user" / "second.out").string();
   dialogs.answerSaveAs(second);
-  SaveItem(1);
+  SaveItem(kSaveOutputData);
   EXPECT_EQ(ReadBytes(second), original);
   EXPECT_TRUE(fs::exists(target));
   EXPECT_EQ(CurrentOutputFile, second);
@@ -215,7 +217,7 @@ TEST_F(WorkingFiles, AFailedSaveKeepsTheTemporaryFileAndChangesNothing) {
   const std::string original = ReadBytes(tempReport);
   dialogs.answerSaveAs((dir / "no" / "such" / "folder.out").string());
   box("SAVE FAILED", Answer::OK, "Nothing was saved.");
-  SaveItem(1);
+  SaveItem(kSaveOutputData);
   EXPECT_EQ(OutputSaved, 0);
   EXPECT_EQ(OutputFileName, "");
   EXPECT_EQ(CurrentOutputFile, tempReport);
@@ -248,7 +250,7 @@ TEST_F(WorkingFiles, KeyboardEntryThenExitWithNoAndNoDeletesEveryListedFileOnly)
   EXPECT_EQ(CurrentInputFile, temp("TEMP0.iii"));
   EXPECT_EQ(CurrentOutputFile, temp("TEMP0.ooo"));
   EXPECT_EQ(MainMenus.editCaption, "Edit Input Data");
-  EXPECT_TRUE(MainMenus.saveItem[0]);
+  EXPECT_TRUE(MainMenus.saveItem[kSaveInputData]);
   EXPECT_GT(InputLineCount, 0);
   // Results files of the solution are listed like the others; a file of the user's in
   // the temporary folder whose name begins with TEMP is not.
@@ -272,11 +274,11 @@ TEST_F(WorkingFiles, AnUnchangedEntryKeepsTheOpenedFileAndSavingNeverDeletesAUse
   box("SAVE OUTPUT DATA?", Answer::No);
   EditInputData();
   EXPECT_EQ(CurrentInputFile, input);  // nothing changed: no temporary input file
-  EXPECT_FALSE(MainMenus.saveItem[0]);
+  EXPECT_FALSE(MainMenus.saveItem[kSaveInputData]);
   EXPECT_FALSE(fs::exists(temp("TEMP0.iii")));
   const std::string copy = (dir / "user" / "copy.dat").string();
   dialogs.answerSaveAs(copy);
-  SaveItem(0);
+  SaveItem(kSaveInputData);
   EXPECT_EQ(CurrentInputFile, copy);
   EXPECT_TRUE(fs::exists(input));
   EXPECT_EQ(ReadBytes(copy), ReadBytes(input));
@@ -330,13 +332,13 @@ TEST_F(WorkingFiles, PrintOutputPrintsTheWholeReportAndPrintInputTheListing) {
   const long counted = OutputLineCount;
   // Lines appended after the count (a section whose lines were not counted) still print.
   std::ofstream(CurrentOutputFile, std::ios::app | std::ios::binary) << "EXTRA LINE\r\n";
-  PrintItem(1);
+  PrintItem(kPrintOutputFile);
   ASSERT_EQ(printer.documents.size(), 1u);
   const auto& doc = printer.documents[0];
   EXPECT_EQ(doc.endDocCalls, 1);
   ASSERT_EQ(static_cast<long>(doc.lines.size()), counted + 1);
   EXPECT_EQ(doc.lines.back(), "EXTRA LINE");
-  PrintItem(0);
+  PrintItem(kPrintInputFile);
   ASSERT_EQ(printer.documents.size(), 2u);
   EXPECT_EQ(printer.documents[1].endDocCalls, 1);
   EXPECT_EQ(printer.documents[1].lines.front().rfind("'WORKING FILES", 0), 0u);
@@ -345,7 +347,7 @@ TEST_F(WorkingFiles, PrintOutputPrintsTheWholeReportAndPrintInputTheListing) {
   // A printer that cannot be had prints nothing and the pointer comes back.
   printer.failOpen = true;
   box("PRINTER ERROR", Answer::OK);
-  PrintItem(1);
+  PrintItem(kPrintOutputFile);
   EXPECT_EQ(services_->pointer.current(), 0);
 }
 
@@ -420,7 +422,7 @@ TEST_F(WorkingFiles, ATemporaryFileDeletedBySavingIsNotOursToDeleteAgain) {
   openGood(user("wall.dat"));
   const std::string tempReport = CurrentOutputFile;
   dialogs.answerSaveAs((dir / "user" / "kept.out").string());
-  SaveItem(1);
+  SaveItem(kSaveOutputData);
   ASSERT_FALSE(fs::exists(tempReport));
   std::ofstream(tempReport) << "another run's report";
   FileExit();

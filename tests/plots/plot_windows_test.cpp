@@ -46,7 +46,7 @@ class PlotWindowsOnExamples : public AppTest {
   void openExample(const std::string& name) {
     dialogs.answerOpen(std::string(QUELDAR_SOURCE_DIR) + "/examples/" + name + ".dat");
     box("INPUT COMPLETE", Answer::OK);
-    window->mnuFileItem_Click(1);
+    window->mnuFileItem_Click(kFileOpen);
     example = name;
   }
   // Keeps the picture of the plot shown as a PNG and checks that it holds a drawing.
@@ -133,7 +133,7 @@ class PlotWindowsOnExamples : public AppTest {
       }
       f.findChild<QAction*>("mnuFinished(3)")->trigger();
     });
-    window->mnuViewItem_Click(2);
+    window->mnuViewItem_Click(kViewInputPlots);
   }
   std::string example;
 };
@@ -173,12 +173,12 @@ TEST_F(PlotWindowsOnExamples, AnchoredInSandWithRoweCurves) {
   window->cmdContinue_Click();
   window->cmdOK_Click();
   ASSERT_EQ(RoweSoilType, 1);
-  ASSERT_TRUE(window->menuArray("mnuViewItem")(6)->isEnabled());
+  ASSERT_TRUE(window->menuArray("mnuViewItem")(kViewRoweCurves)->isEnabled());
   runner.on("ROWECURV", [&](platform::Form& form) {
     auto& f = static_cast<ROWECURV&>(form);
     keepPicture(f, 1, "rowe_curves");
     printToPdf(f, "rowe_curves");
     f.cmdDone->click();
   });
-  window->mnuViewItem_Click(6);
+  window->mnuViewItem_Click(kViewRoweCurves);
 }

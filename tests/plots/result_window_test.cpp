@@ -90,7 +90,7 @@ class ResultWindows : public AppTest {
     }
     dialogs.answerOpen(std::string(QUELDAR_SOURCE_DIR) + "/examples/" + example);
     box("INPUT COMPLETE", Answer::OK);
-    window->mnuFileItem_Click(1);
+    window->mnuFileItem_Click(kFileOpen);
     // The moment reduction's sections: the defaults, as Accept and Done give them.
     flow::windows().pileSections = [] { AcceptDefaultPileSections(); };
     window->mnuSolveItem_Click(0);
@@ -122,7 +122,7 @@ class ResultWindows : public AppTest {
 
 TEST_F(ResultWindows, MenusButtonsAndHeadingsThroughAPlotsLife) {
   solve("anchored-sand.dat");
-  view(4, "FREEPLOT", [](ResultPlotWindow& w) {
+  view(kViewFreeEarthPlots, "FREEPLOT", [](ResultPlotWindow& w) {
     EXPECT_EQ(w.caption(), "ANCHORED WALL RESULTS BY FREE EARTH METHOD");
     EXPECT_EQ(w.topMenu("mnuPres")->title().toStdString(), "&Pressures");
     EXPECT_EQ(w.menuArray("mnuPresItem")(0)->text().toStdString(), "&Net Soil Pressures");
@@ -164,7 +164,7 @@ TEST_F(ResultWindows, MenusButtonsAndHeadingsThroughAPlotsLife) {
 TEST_F(ResultWindows, AnAnalysisWithOneHeadingLine) {
   solve("cantilever-analysis-sand.dat");
   NumHeadingLines = 1;
-  view(3, "CANPLOT", [](ResultPlotWindow& w) {
+  view(kViewCantileverPlots, "CANPLOT", [](ResultPlotWindow& w) {
     // The line without a heading keeps its empty caption and stays as it was.
     QLabel* h0 = w.control<QLabel>("Label1(0)");
     QLabel* h1 = w.control<QLabel>("Label1(1)");
@@ -187,7 +187,7 @@ TEST_F(ResultWindows, OpeningAWindowTwiceGivesTheSameScalesAndLeavesTheSolutionA
   const double largest = DeflectionRange(2, 1), smallest = MomentRange(2, 2);
   std::vector<plots::ResultScales> seen;
   for (int i = 0; i < 2; ++i)
-    view(5, "FIXDPLOT", [&](ResultPlotWindow& w) { seen.push_back(w.scales()); });
+    view(kViewFixedEarthPlots, "FIXDPLOT", [&](ResultPlotWindow& w) { seen.push_back(w.scales()); });
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[0].deflection.max, seen[1].deflection.max);
   EXPECT_EQ(seen[0].moment.min, seen[1].moment.min);
@@ -202,7 +202,7 @@ TEST_F(ResultWindows, OpeningAWindowTwiceGivesTheSameScalesAndLeavesTheSolutionA
 TEST_F(ResultWindows, TheShownBoxIsPlacedFromTheWindowsHeight) {
   solve("anchored-sand.dat");
   window->setHeight(7200);
-  view(4, "FREEPLOT", [](ResultPlotWindow& w) {
+  view(kViewFreeEarthPlots, "FREEPLOT", [](ResultPlotWindow& w) {
     EXPECT_NEAR(w.Height(), 7200, 15);
     choose(w, 1);
     const QRect g = w.picture(1)->geometry();
@@ -216,7 +216,7 @@ TEST_F(ResultWindows, TheShownBoxIsPlacedFromTheWindowsHeight) {
 
 TEST_F(ResultWindows, PrintingMakesOneDocumentPerPressAndGivesTheButtonsBack) {
   solve("anchored-sand.dat");
-  view(5, "FIXDPLOT", [this](ResultPlotWindow& w) {
+  view(kViewFixedEarthPlots, "FIXDPLOT", [this](ResultPlotWindow& w) {
     choose(w, 3);
     services->pointer.clear();
     w.control<QPushButton>("cmdPrint")->click();
