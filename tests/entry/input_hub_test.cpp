@@ -3,6 +3,8 @@
 #include "entry/surface_window.h"
 #include "keyboard_entry_fixture.h"
 
+using platform::Answer;
+
 namespace {
 
 // The required sections of a complete design problem, as the section windows leave them.

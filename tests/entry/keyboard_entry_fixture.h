@@ -16,8 +16,6 @@
 #include "model/problem_data.h"
 #include "platform/qt/controls.h"
 
-using platform::Answer;
-
 class EntryTest : public AppTest {
  protected:
   void SetUp() override {

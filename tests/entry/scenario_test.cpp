@@ -11,6 +11,8 @@
 #include "entry/surface_window.h"
 #include "keyboard_entry_fixture.h"
 
+using platform::Answer;
+
 namespace {
 
 // The same problem as the scenario types it.

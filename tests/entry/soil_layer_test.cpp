@@ -2,6 +2,8 @@
 
 #include "keyboard_entry_fixture.h"
 
+using platform::Answer;
+
 namespace {
 
 const char* const kGridTail =

@@ -4,6 +4,10 @@
 #include "plots/input_plots.h"
 #include "plots/plot_scale.h"
 
+using platform::CanvasOp;
+using platform::RecordingCanvas;
+using platform::Rgb;
+
 namespace {
 
 // The system sketch of a cantilever design: wall top 20, right ground (0, 20), left ground

@@ -13,11 +13,7 @@
 #include "platform/recording_canvas.h"
 #include "platform/script_doubles.h"
 
-using platform::CanvasOp;
-using platform::RecordingCanvas;
-using platform::Rgb;
-
-inline constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kRed{255, 0, 0}, kGreen{0, 127, 0},
+inline constexpr platform::Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kRed{255, 0, 0}, kGreen{0, 127, 0},
     kBlue{0, 0, 255}, kGrey{200, 200, 200}, kBrown{150, 75, 0};
 
 class PlotTest : public ::testing::Test {
@@ -31,31 +27,31 @@ class PlotTest : public ::testing::Test {
   platform::ScopedServices services;
 };
 
-inline std::vector<CanvasOp> linesIn(const RecordingCanvas& c, Rgb colour) {
-  std::vector<CanvasOp> out;
-  for (const CanvasOp& op : c.all(CanvasOp::Kind::Line))
+inline std::vector<platform::CanvasOp> linesIn(const platform::RecordingCanvas& c, platform::Rgb colour) {
+  std::vector<platform::CanvasOp> out;
+  for (const platform::CanvasOp& op : c.all(platform::CanvasOp::Kind::Line))
     if (op.color == colour) out.push_back(op);
   return out;
 }
 
 // The first line from (x1, y1) to (x2, y2), to a tenth of a twip; nullptr when none.
-inline const CanvasOp* findLine(const RecordingCanvas& c, double x1, double y1, double x2, double y2) {
-  for (const CanvasOp& op : c.ops)
-    if (op.kind == CanvasOp::Kind::Line && std::fabs(op.x1 - x1) < 0.1 && std::fabs(op.y1 - y1) < 0.1 &&
+inline const platform::CanvasOp* findLine(const platform::RecordingCanvas& c, double x1, double y1, double x2, double y2) {
+  for (const platform::CanvasOp& op : c.ops)
+    if (op.kind == platform::CanvasOp::Kind::Line && std::fabs(op.x1 - x1) < 0.1 && std::fabs(op.y1 - y1) < 0.1 &&
         std::fabs(op.x2 - x2) < 0.1 && std::fabs(op.y2 - y2) < 0.1)
       return &op;
   return nullptr;
 }
 
-inline int countText(const RecordingCanvas& c, const std::string& text) {
+inline int countText(const platform::RecordingCanvas& c, const std::string& text) {
   int n = 0;
-  for (const CanvasOp& op : c.all(CanvasOp::Kind::Text)) n += op.text == text;
+  for (const platform::CanvasOp& op : c.all(platform::CanvasOp::Kind::Text)) n += op.text == text;
   return n;
 }
 
 // Every coordinate the canvas got is a number: no division by zero reached it.
-inline void expectAllFinite(const RecordingCanvas& c) {
-  for (const CanvasOp& op : c.ops)
+inline void expectAllFinite(const platform::RecordingCanvas& c) {
+  for (const platform::CanvasOp& op : c.ops)
     EXPECT_TRUE(std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) && std::isfinite(op.y2))
         << "op with text '" << op.text << "'";
 }

@@ -11,6 +11,8 @@
 #include "pressures/pressure_data.h"
 #include "wall/rowe.h"
 
+using platform::CanvasOp;
+
 namespace {
 
 struct MenuCase {

@@ -5,6 +5,10 @@
 #include "wall/rowe.h"
 #include "wall/wall_data.h"
 
+using platform::CanvasOp;
+using platform::RecordingCanvas;
+using platform::Rgb;
+
 class RoweChart : public PlotTest {
  protected:
   void SetUp() override {

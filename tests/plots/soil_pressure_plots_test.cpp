@@ -5,6 +5,10 @@
 #include "plots/soil_pressure_plots.h"
 #include "pressures/pressure_data.h"
 
+using platform::CanvasOp;
+using platform::RecordingCanvas;
+using platform::Rgb;
+
 namespace {
 
 // Wall top 20, grounds at 20 (right) and 10 (left): the plot bottom is 10 - 30 = -20,
