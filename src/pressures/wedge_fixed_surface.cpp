@@ -174,8 +174,17 @@ double FailureLineForce(const Line& l, double zm, int L, double delta, double Ad
     X1 = X2, Y1 = Y2;
   }
 
+  // The force each vertical interface hands inward, from the outermost slice to the
+  // wall slice. Soil carries no tension across an interface: where a cohesive slice's
+  // active force is negative, the interface opens and hands on nothing. (Were the
+  // tension handed on, the wall slice would turn it through a mean wall friction that
+  // grows with the depth of the tip, and a sand under a clay would take pressures of
+  // the clay's cohesion, not of its weight.)
   double sumF = 0;
-  for (double F : FixedWedgeScratch) sumF += F;
+  for (auto F = FixedWedgeScratch.rbegin(); F != FixedWedgeScratch.rend(); ++F) {
+    sumF += *F;
+    if (l.s > 0 && sumF < 0) sumF = 0;
+  }
   const double D = WallDenominator(l.s, wallF, delta);
   if (D == 0) FailNoEquilibrium();
   const double P = WallForce(l.s, wallF, D, wallW, wallC, Ad, sumF, wallSa, wallCa);

@@ -209,7 +209,7 @@ void FinishDesign(Pivot pv) {
 
 }  // namespace
 
-void DesignCantileverWall() {
+void DesignCantileverWall(const double* trialBottom) {
   const bool seepagePasses = WaterDataType == "E" && SeepageOption == "A" && RunMode != "A";
   int pass = 0;
   double previousTip = 0;
@@ -224,6 +224,13 @@ void DesignCantileverWall() {
     for (int s = Z + 1; s <= NumGridPoints; ++s) {
       F += (NetPressureA(s - 1, 1) + NetPressureA(s, 2)) * (GridElev(s - 1) - GridElev(s)) / 2;
       if (F < 0) {
+        if (s == Z + 1 && trialBottom && GridElev(s) - *trialBottom > 0.1) {
+          // The tip lies above this point, so above the bottom by more than the search
+          // asks: all the search needs to know.
+          TipElev(1) = GridElev(s);
+          TipIndex(1) = s;
+          return;
+        }
         if (s == Z + 1) {
           Fail("DESIGN BOTTOM OF CANTILEVER WALL IS ABOVE ELEVATION " + FormatElev(GridElev(Z + 1)) +
                NewLine + NewLine + "     UNABLE TO CONTINUE.");

@@ -70,7 +70,8 @@ bool Trial(int m, double FS, int& AnchorIndex) {
   if (AbortRun != 0) return false;
   if (WallType == "C") {
     AnchorIndex = 0;
-    DesignCantileverWall();
+    const double bottom = WallBottomElev;
+    DesignCantileverWall(&bottom);
   } else {
     FindAnchorIndex(AnchorIndex);
     if (AnchorIndex > NumGridPoints) {

@@ -1361,6 +1361,28 @@ TEST_F(EngineeringChecks, CantileverAnalysis) {
   EXPECT_LE(fs[0], band.hi);
 }
 
+// A strong clay in front: at the first trial factor, 1.0, the wall needs no embedment
+// below the first grid point under the dredge line. That is a factor too small, not a
+// wall beyond design: the search goes on up to the factor whose tip meets the bottom.
+TEST_F(EngineeringChecks, CantileverAnalysisOfAWallFarSaferThanTheFirstTrial) {
+  auto clayInFront = [](double f) {
+    Problem p = UniformSand(10, f, f);
+    p.left.layers = {Layer{110, 110, 0, 1500, 0}};
+    return p;
+  };
+  auto tipFor = [&](double f) { return DesignCantilever(clayInFront(f), true).tip; };
+  const double bottom = std::round(tipFor(2.2) * 100) / 100;
+  Problem p = clayInFront(1);
+  p.title = "CANTILEVER ANALYSIS, STRONG CLAY IN FRONT";
+  const SolveRun run = Solve("analysis-clay-in-front", InputFile(p, Analysis{bottom, std::nullopt}));
+  ASSERT_EQ(run.status, 0) << run.output;
+  const std::vector<double> fs = SummaryValues(run.report, "FACTOR OF SAFETY");
+  ASSERT_EQ(fs.size(), 1u) << Tail(run.report);
+  const Band band = AcceptedFactors(tipFor, bottom);
+  EXPECT_GE(fs[0], band.lo);
+  EXPECT_LE(fs[0], band.hi);
+}
+
 TEST_F(EngineeringChecks, AnchoredAnalysis) {
   // One wall bottom, -10 ft, for both methods: the free earth method needs less
   // embedment, so it finds the larger factor.
@@ -2642,7 +2664,9 @@ struct WallResult {
 // normal force with friction and cohesion against the movement; the slice at the wall has
 // the wall's push at the mean developed wall friction of the wall above the tip and the
 // wall's adhesion instead of an inner neighbour. `pieces` are the failure line's pieces
-// from the wall outward, each with its angle from the horizontal and its layer.
+// from the wall outward, each with its angle from the horizontal and its layer. With
+// `noTension` (the fixed surface) an interface that would pull in the active case opens
+// and hands on nothing.
 struct LinePiece {
   double x1, y1, x2, y2, alpha;
   std::size_t layer;
@@ -2650,7 +2674,7 @@ struct LinePiece {
 
 std::optional<WallResult> SlicedWedge(const Problem& p, const Side& s, const std::vector<std::pair<double, double>>& g,
                                       const std::vector<LinePiece>& pieces, double depth, double fs,
-                                      bool active, bool* outerFailed) {
+                                      bool active, bool* outerFailed, bool noTension = false) {
   *outerFailed = false;
   double outer = 0;
   for (std::size_t i = pieces.size(); i-- > 1;) {
@@ -2669,6 +2693,7 @@ std::optional<WallResult> SlicedWedge(const Problem& p, const Side& s, const std
     const double handed = active ? N * sa - (N * tanPhi + C) * ca : N * sa + (N * tanPhi + C) * ca;
     if (!active && handed <= 0) *outerFailed = true;
     outer += handed;
+    if (noTension && active && outer < 0) outer = 0;
   }
   // The wall above the tip, layer by layer at the wall.
   double deltaSum = 0, adhesion = 0;
@@ -2868,7 +2893,7 @@ WedgeForceSet WedgeForces(const Problem& p, const Side& s, const std::vector<dou
       const double alpha = kPi / 4 + (active ? phi : -phi) / 2;
       auto force = [&](double d, std::optional<std::size_t> start) {
         bool failed = false;
-        return layered ? SlicedWedge(p, s, g, FixedPieces(s, g, d, fs, active, start), d, fs, active, &failed)->force
+        return layered ? SlicedWedge(p, s, g, FixedPieces(s, g, d, fs, active, start), d, fs, active, &failed, true)->force
                        : PlanarWedge(p, s, g, d, alpha, fs, active).value();
       };
       auto& at = active ? r.active : r.passive;

@@ -71,6 +71,30 @@ TEST_F(WedgePressuresTest, ClayActiveCutOffAndTheSurfaceValues) {
   }
 }
 
+// A clay whose wedge is in tension down to its bottom hands the sand below its weight,
+// not its cohesion: the fixed surface's active pressure in the sand lies between Coulomb's
+// with the sand's wall friction and Rankine's (the mean wall friction starts at the clay's
+// 0), as on a Coulomb side whose clay diagram is cut off at zero.
+TEST_F(WedgePressuresTest, ASandUnderAClayInTensionTakesTheClaysWeightNotItsCohesion) {
+  Layers(1, {{-5, 0}});
+  SandLayer(1, 1, 0, 0, 600, 100, 120);  // 100 x 5 - 2 x 600 < 0: tension to its bottom
+  SandLayer(1, 2, 34, 23, 0, 110, 120);
+  RightSide("F");
+  ASSERT_EQ(AbortRun, 0);
+  const double phi = 34 * kDeg, delta = 23 * kDeg;
+  const double rankine = (1 - std::sin(phi)) / (1 + std::sin(phi));
+  const double r = std::sqrt(std::sin(phi + delta) * std::sin(phi) / std::cos(delta));
+  const double coulomb = std::pow(std::cos(phi) / (1 + r), 2);  // horizontal, vertical wall
+  for (int p = PointAt(-5); GridElev(p) >= -9; ++p) {
+    const double sv = 500 + 110 * (-5 - GridElev(p));
+    for (int k = 1; k <= 2; ++k) {
+      if (GridElev(p) == -5 && k == 2) continue;  // the clay's side of its bottom
+      EXPECT_GE(ActivePressure(1, p, k), 0.99 * coulomb * sv) << "at " << GridElev(p) << ", k " << k;
+      EXPECT_LE(ActivePressure(1, p, k), 1.01 * rankine * sv) << "at " << GridElev(p) << ", k " << k;
+    }
+  }
+}
+
 TEST_F(WedgePressuresTest, UniformLoadAtTheSurfaceAndInTheForces) {
   NumUniformLoads(1) = 1;
   UniformLoad(1) = 200;
