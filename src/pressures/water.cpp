@@ -10,12 +10,27 @@ namespace {
 void FromTable() {
   const int n = NumWaterPressPoints;
   if (n < 1) return;
-  const int first = FirstGridPointAt(WaterPressElev(1));
+  int first = FirstGridPointAt(WaterPressElev(1));
+  int j = 2;
+  double v1 = WaterPressValue(1);
+  if (first == 0 && NumGridPoints >= 1 && WaterPressElev(1) > GridElev(1)) {
+    // The table begins above the wall, whose top starts the grid: the top takes the
+    // table's value there, as water standing above the top does.
+    first = 1;
+    const double top = GridElev(1);
+    while (j <= n && !(WaterPressElev(j) < top + 0.0001)) ++j;
+    if (j > n) {
+      v1 = WaterPressValue(n);
+    } else {
+      const double r = (WaterPressElev(j - 1) - top) / (WaterPressElev(j - 1) - WaterPressElev(j));
+      v1 = (1 - r) * WaterPressValue(j - 1) + r * WaterPressValue(j);
+      if (std::fabs(top - WaterPressElev(j)) < 0.0001) j = j + 1;
+    }
+  }
   if (first == 0) return;
   // The diagram jumps from 0 to the first table value here.
-  NetWaterPressure(first, 1) = WaterPressValue(1);
+  NetWaterPressure(first, 1) = v1;
   int stop = first;
-  int j = 2;
   for (int i = first + 1; i <= NumGridPoints && j <= n; ++i) {
     if (GridElev(i) < WaterPressElev(n)) break;
     stop = i;

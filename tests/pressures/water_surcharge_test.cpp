@@ -44,6 +44,40 @@ TEST_F(WaterTest, TableOfPressuresIsInterpolatedAndHeldBelowItsEnd) {
   EXPECT_NEAR(NetWaterPressure(NumGridPoints, 1), 500, 1e-9);
 }
 
+// A table may begin above the wall top (water standing above the wall): the grid starts
+// at the top, which takes the table's value there, and the diagram jumps to it from 0.
+TEST_F(WaterTest, TableBeginningAboveTheWallTopActsFromTheTop) {
+  struct Case {
+    std::vector<double> elev, value;
+    double surface, deepest;  // hydrostatic from a water surface down to the deepest level
+  };
+  const double gw = 62.4;
+  const std::vector<Case> cases = {
+      {{12, 0}, {0, 12 * gw}, 12, 0},
+      {{12, 10, 0}, {0, 2 * gw, 12 * gw}, 12, 0},
+      {{11.5, 10.00005, -4}, {0, 1.49995 * gw, 15.5 * gw}, 11.5, -4},
+      {{14, 12}, {0, 2 * gw}, 14, 12},  // the whole table above the wall
+  };
+  for (const Case& c : cases) {
+    WaterDataType = "P";
+    NumWaterPressPoints = static_cast<int>(c.elev.size());
+    for (int j = 1; j <= NumWaterPressPoints; ++j) {
+      WaterPressElev(j) = c.elev[static_cast<std::size_t>(j - 1)];
+      WaterPressValue(j) = c.value[static_cast<std::size_t>(j - 1)];
+    }
+    PrepareSolution();
+    ASSERT_EQ(GridElev(1), 10);
+    EXPECT_EQ(NetWaterPressure(1, 2), 0) << c.elev[0];
+    for (int p = 1; p <= NumGridPoints; ++p) {
+      const double expected = gw * (c.surface - std::max(GridElev(p), c.deepest));
+      EXPECT_NEAR(NetWaterPressure(p, 1), expected, 1e-6) << c.elev[0] << " at " << GridElev(p);
+      if (p > 1) {
+        EXPECT_NEAR(NetWaterPressure(p, 2), expected, 1e-6) << c.elev[0] << " at " << GridElev(p);
+      }
+    }
+  }
+}
+
 // Given gradient i: the net water pressure loses gw i (Se - z) on the right face and
 // gw i (x - z) on the left face down to the seepage bottom, where it reaches 0.
 TEST_F(WaterTest, SeepageWithAGivenGradient) {
