@@ -83,7 +83,21 @@ TEST_F(CoulombTest, TableBranchForLargeWallFriction) {
   const double f20 = ((0.7 - r) * 0.901 + (r - 0.6) * 0.939) / 0.1;
   const double f25 = ((0.7 - r) * 0.860 + (r - 0.6) * 0.912) / 0.1;
   const double f24 = ((24 - 20) * f25 + (25 - 24) * f20) / 5;
-  for (T c : {T{30, 30, 6.48}, T{30, 20, 6.48 * f30}, T{24, 16, 4.01 * f24}}) {
+  // phi 42 delta 24: ratio 4/7, columns 0.5 and 0.6 between rows 40 (0.592, 0.682) and
+  // 45 (0.500, 0.600), Kp 22.16 at 42 degrees.
+  const double r2 = 24.0 / 42.0;
+  const double f40 = ((0.6 - r2) * 0.592 + (r2 - 0.5) * 0.682) / 0.1;
+  const double f45 = ((0.6 - r2) * 0.500 + (r2 - 0.5) * 0.600) / 0.1;
+  const double f42 = ((42 - 40) * f45 + (45 - 42) * f40) / 5;
+  // Up to 10 degrees the factor runs from 1 at 0 degrees to row 10 at 10 degrees.
+  // phi 8 delta 4.4: ratio 0.55 (0.946, 0.962), Kp 1.49 at 8 degrees.
+  const double f10a = ((0.6 - 0.55) * 0.946 + (0.55 - 0.5) * 0.962) / 0.1;
+  // phi 4 delta 3: ratio 0.75, columns 0.7 and 1.0 (0.978, 1.0) over 0.3; Kp between
+  // 1.0 at 0 and 1.33 at 6 degrees.
+  const double f10b = ((1.0 - 0.75) * 0.978 + (0.75 - 0.7) * 1.0) / 0.3;
+  for (T c : {T{30, 30, 6.48}, T{30, 20, 6.48 * f30}, T{24, 16, 4.01 * f24},
+              T{42, 24, 22.16 * f42}, T{8, 4.4, 1.49 * (8 * f10a + 2) / 10},
+              T{4, 3, (1 + 0.33 * 4 / 6) * (4 * f10b + 6) / 10}}) {
     SetUp();
     SandLayer(1, 1, c.phi, c.delta, 0, 100, 120);
     PrepareSolution();
