@@ -137,6 +137,33 @@ TEST_F(CantileverDesign, Messages) {
   };
   // Each case sets up inconsistent or short data and expects one message.
   {
+    // The driver's own box: zero driving force, or a moment about the zero point that
+    // does not turn the wall into the excavation.
+    struct Rotation {
+      const char* trace;
+      double force, momentAboutZero;
+    };
+    for (const Rotation r : {Rotation{"no driving force", 0, -100}, Rotation{"moment zero", 500, 0},
+                             Rotation{"moment the wrong way", 500, 100}}) {
+      SCOPED_TRACE(r.trace);
+      sand.Apply();
+      NetForceAbove = r.force;
+      // Stored about the wall top, as the net pressures leave it.
+      NetMomentAbove = r.momentAboutZero + (WallTopElev - GridElev(ZeroPressIndex)) * r.force;
+      services.boxes.expect(platform::Answer::OK);
+      RunDesign();
+      EXPECT_EQ(AbortRun, 1);
+      ASSERT_EQ(services.boxes.boxes().size(), 1u);
+      EXPECT_EQ(services.boxes.boxes()[0].title, "IMPROPER WALL ROTATION");
+      EXPECT_EQ(services.boxes.boxes()[0].buttons, 0);
+      EXPECT_EQ(services.boxes.boxes()[0].text,
+                "Conditions encountered where impending rotation\nof CANTILEVER wall is CLOCKWISE\n"
+                "or driving force of retained soil above left side surface is zero.\n\n     Unable to continue.");
+      EXPECT_DOUBLE_EQ(NetMomentAbove, r.momentAboutZero);
+      services.boxes.clear();
+    }
+  }
+  {
     SCOPED_TRACE("design bottom above");
     sand.Apply();
     CheckWallRotation();
