@@ -139,7 +139,10 @@ void ComputeSoilCoefficients(int Side, int Method) {
     }
   }
   std::stable_sort(b.begin(), b.end(), [](double x, double y) { return x > y; });
-  b.erase(std::unique(b.begin(), b.end()), b.end());
+  // A level found again by arithmetic (the bottom of an automatic seepage gradient, the
+  // wall bottom) on a layer bottom is that bottom: strata a rounding error thick would
+  // spread their coefficients over no depth.
+  b.erase(std::unique(b.begin(), b.end(), [](double x, double y) { return std::fabs(x - y) <= kSameLevel; }), b.end());
   if (static_cast<int>(b.size()) > kMaxStrata) b.resize(kMaxStrata);
   NumStrata = static_cast<int>(b.size());
   for (int m = 1; m <= NumStrata; ++m) StrataElev(m) = b[static_cast<std::size_t>(m - 1)];

@@ -10,9 +10,6 @@
 
 namespace {
 
-// Two levels this close (ft) differ by the rounding of their arithmetic only.
-constexpr double kSameLevel = 1e-9;
-
 void ReportGridFull() {
   AbortRun = 1;
   platform::MsgBox("The elevation grid needs more than 301 points." + NewLine + NewLine +

@@ -12,6 +12,10 @@
 void PrepareSolution();
 
 // ---- elevation grid ----
+// Two levels this close (ft) differ by the rounding of their arithmetic only (17.1 - 15
+// is 2.1000000000000014): they are one level of the grid and of the Coulomb strata.
+inline constexpr double kSameLevel = 1e-9;
+
 void BuildElevationGrid(int Method);
 
 // The arrays an inserted grid point moves besides GridElev and the wedge marks.

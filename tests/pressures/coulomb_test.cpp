@@ -300,6 +300,41 @@ TEST_F(CoulombTest, SeepageMakesTheRightSoilHeavierAndTheLeftSoilLighter) {
   }
 }
 
+// The seepage bottom found again by arithmetic a rounding error off a layer bottom (here
+// the left side's, at -12): one level, not a stratum of no depth over which the
+// coefficients would be spread, which put numbers of 1E+19 into the pressures below.
+TEST_F(CoulombTest, ASeepageBottomARoundingErrorOffALayerBottomIsThatBottom) {
+  for (const double off : {std::nextafter(-12.0, 0.0), std::nextafter(-12.0, -1.0)}) {
+    SetUp();
+    WallTopElev = 10;
+    SurfaceElev(1, 1) = 10;
+    NumSoilLayers(2) = 2;
+    LayerBottomElev(2, 1) = -12;
+    SandLayer(2, 2, 30, 0, 0, 100, 120);
+    WaterDataType = "E";
+    WaterElev(1) = 6;
+    WaterElev(2) = 0;
+    SeepageOption = "G";
+    SeepageElev = 6;
+    SeepageGradient(1) = SeepageGradient(2) = 0.2;
+    PrepareSolution();
+    SeepageBottomElev(1) = off;
+    ComputeCoulombPressures(2, 1);
+    ASSERT_EQ(AbortRun, 0);
+    const double gw = 62.4, i = 0.2;
+    auto leftStress = [&](double z) {
+      return (120 - (1 + i) * gw) * (0 - std::max(z, -12.0)) + (120 - gw) * std::max(0.0, -12 - z);
+    };
+    for (double z : {-5.0, -12.0, -13.0, -20.0, -40.0}) {
+      const int p = PointAt(z);
+      for (int k = 1; k <= 2; ++k) {
+        EXPECT_NEAR(ActivePressure(2, p, k), leftStress(z) / 3, 1e-6) << z << " k " << k;
+        EXPECT_NEAR(PassivePressure(2, p, k), leftStress(z) * 3, 1e-6) << z << " k " << k;
+      }
+    }
+  }
+}
+
 TEST_F(CoulombTest, SeepageTooStrongForTheLeftSoilStops) {
   SandLayer(2, 1, 30, 0, 0, 100, 100);
   WaterDataType = "E";
