@@ -158,9 +158,12 @@ void ComputeNetDiagrams() {
 }  // namespace
 
 void ComputeNetPressures() {
+  // A solution already ended has said why; its diagrams are incomplete, and a second box
+  // about their sign would blame the wrong thing.
+  if (AbortRun != 0) return;
   // Sides and water first: a value that is not finite would pass for a missing zero
-  // point. A solution already ended has said why.
-  if (AbortRun == 0 && !PressuresAreFinite()) return;
+  // point.
+  if (!PressuresAreFinite()) return;
   ComputeNetDiagrams();
   if (AbortRun == 0) PressuresAreFinite();
 }

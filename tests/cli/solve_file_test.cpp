@@ -113,6 +113,25 @@ TEST_F(SolveFileTest, AFailedPressurePassWritesNoSoilPressureSection) {
   EXPECT_EQ(ReadBytes(report).find("SOIL PRESSURES FOR"), std::string::npos);
 }
 
+// Seepage that leaves the soil in front of the wall without weight stops the pressures;
+// that box is the only one, since the net diagrams of an ended solution are not made.
+TEST_F(SolveFileTest, AStoppedPressurePassShowsOnlyItsOwnBox) {
+  const std::string input = WriteFile("seep.dat",
+                                      "'SEEPAGE TOO STRONG\n"
+                                      "CONTROL CANTILEVER DESIGN 1.0 1.5\n"
+                                      "WALL 10\n"
+                                      "SURFACE RIGHTSIDE 1 0 10\n"
+                                      "SURFACE LEFTSIDE 1 0 0\n"
+                                      "SOIL BOTH STRENGTHS 1\n"
+                                      "100 100 30 0 0 0\n"
+                                      "WATER ELEVATIONS 62.4 10 0 10 0.9\n"  // (1 + 0.9) 62.4 > 100
+                                      "FINISHED\n");
+  const RunResult run = Solve({input, PathOf("seep.out")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("=== IMPROPER SOIL WEIGHT [0]\n"), std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find("INVALID NET ACTIVE PRESSURE DISTRIBUTION"), std::string::npos) << run.output;
+}
+
 // A horizontal load pulling the wall back toward its retained side, under a strong
 // embedment: both methods balance only with the anchor pushing the wall. A tie rod cannot
 // push, so the design stops rather than report a negative anchor force as a result.
