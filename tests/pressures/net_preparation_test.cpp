@@ -55,10 +55,18 @@ TEST_F(NetTest, HorizontalLoadsAddToTheResultant) {
 TEST_F(NetTest, ZeroAtTheDredgePointSetsTheIndex) {
   SandLayer(2, 1, 0, 0, 1000, 100, 120);  // passive 2000 psf at the dredge
   ZeroPressIndex = 77;
+  // A line load at the zero point's own elevation is not above it; one a hair higher is.
+  NumHorizLineLoads = 2;
+  HorizLineElev(1) = 0;
+  HorizLineLoad(1) = 700;
+  HorizLineElev(2) = 0.001;
+  HorizLineLoad(2) = 300;
   Solve();
   ASSERT_EQ(AbortRun, 0);
   EXPECT_EQ(ZeroPressIndex, PointAt(0));
-  EXPECT_NEAR(NetForceAbove, 1000.0 / 3 * 10 / 2, 1e-9);
+  const double active = 1000.0 / 3 * 10 / 2;
+  EXPECT_NEAR(NetForceAbove, active + 300, 1e-9);
+  EXPECT_NEAR(NetMomentAbove, active * 20 / 3 + 300 * 9.999, 1e-8);
 }
 
 TEST_F(NetTest, NoSignChangeStopsWithAbortRunTwo) {
