@@ -13,7 +13,7 @@ namespace {
 
 const char* SideWord(int side) { return side == 1 ? "RIGHTSIDE" : "LEFTSIDE"; }
 
-bool Differs(double a, double b) { return std::fabs(a - b) > 0.0001; }
+bool Differs(double a, double b) { return std::fabs(a - b) > PressureNoise(); }
 
 // A diagram jumps at point p when any reported pressure differs above and below it
 // (the water pressure is not looked at).

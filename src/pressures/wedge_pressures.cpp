@@ -128,7 +128,7 @@ void SidePressures(int Side, int Method) {
   // soil that is not there has no strength to give.
   int Ls = 1;
   while (Ls < NumSoilLayers(Side) && !(LayerBottomElev(Side, Ls) < zs - 0.0001)) ++Ls;
-  if (LayerCohesion(Side, Ls) > 0.0001 || NumUniformLoads(Side) != 0) SurfaceValues(Side, Method, p0, Ls);
+  if (LayerCohesion(Side, Ls) > PressureNoise() || NumUniformLoads(Side) != 0) SurfaceValues(Side, Method, p0, Ls);
 
   // The points of the pressure diagram: grid points within a hair of each other are one,
   // their force that of the first for the interval above and of the last for the

@@ -10,6 +10,7 @@
 #include "model/report_layout.h"
 #include "platform/text.h"
 #include "pressures/pressure_data.h"
+#include "pressures/pressures.h"
 #include "wall/wall.h"
 
 namespace {
@@ -141,7 +142,8 @@ void Summary(Report& r) {
 }
 
 bool PressuresJump(int p) {
-  auto differs = [](double a, double b) { return std::fabs(a - b) > 0.0001; };
+  const double noise = PressureNoise();
+  auto differs = [noise](double a, double b) { return std::fabs(a - b) > noise; };
   return differs(NetWaterPressure(p, 1), NetWaterPressure(p, 2)) ||
          differs(ActivePressure(1, p, 1), ActivePressure(1, p, 2)) ||
          differs(PassivePressure(1, p, 1), PassivePressure(1, p, 2)) ||

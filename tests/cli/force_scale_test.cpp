@@ -5,6 +5,7 @@
 // carry all their digits.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +39,7 @@ struct Solved {
   double tip[2] = {0, 0};
   double fs[2] = {0, 0};
   int points[2] = {0, 0};  // of the result profile
+  long reportLines = 0;     // the report has as many rows in any force units
 };
 
 struct Tally {
@@ -80,6 +82,8 @@ class ForceScale : public support::ScratchDirTest {
     }
     r.boxes = boxesText_.str();
     platform::files::CloseAll();
+    const std::string report = ReadBytes(o.report);
+    r.reportLines = std::count(report.begin(), report.end(), '\n');
     if (!keepAs_.empty()) {
       std::error_code ec;
       fs::copy_file(o.report, keepAs_ + "-" + std::to_string(k) + ".out", fs::copy_options::overwrite_existing, ec);
@@ -114,6 +118,8 @@ class ForceScale : public support::ScratchDirTest {
       EXPECT_EQ(sOk, ok) << "at 1:\n" << base.boxes << "scaled:\n" << s.boxes;
       if (sOk != ok) differs = true;
       if (!ok || !sOk) continue;
+      EXPECT_EQ(s.reportLines, base.reportLines);
+      if (s.reportLines != base.reportLines) differs = true;
       for (int m = 0; m < base.methods; ++m) {
         EXPECT_EQ(s.points[m], base.points[m]) << "method " << m + 1;
         if (s.points[m] != base.points[m]) differs = true;
