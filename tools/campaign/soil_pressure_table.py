@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Usage: soil_pressure_table.py SOLVE_FILE [COUNT]   (SEED=n for another set)
-Random Coulomb designs (level ground, layered strength soils with wall friction, factors of
+Random Coulomb designs (level ground, layered soils by strengths with wall friction or by
+coefficients, a left side given the right side's layers, factors of
 safety, water by levels with or without a given seepage gradient or by a pressure table,
 water above the wall top, uniform and elastic surcharges, horizontal distributed loads):
 the soil pressure table of each report is compared row by row with an independent
@@ -159,7 +160,10 @@ def side_pressures(P, side, z, above):
                 g = ly["sat"] - (1 - s * w["g"]) * GW
         q += (top - bot) * g
     ly = layers[L]
-    ka, kp, ca, cp, ha, hp = coefficients(ly["phi"], ly["delta"], ly["c"], P["fsa"][side], P["fsp"][side])
+    if "ka" in ly:  # given coefficients, used as they are
+        ka, kp, ca, cp, ha, hp = ly["ka"], ly["kp"], 0.0, 0.0, 1.0, 1.0
+    else:
+        ka, kp, ca, cp, ha, hp = coefficients(ly["phi"], ly["delta"], ly["c"], P["fsa"][side], P["fsp"][side])
     sp = surcharge(P, side, surf - z) if z < surf else 0.0
     a = (ka * q - 2 * ca * math.sqrt(ka)) * ha + sp
     p = (2 * cp * math.sqrt(kp) + q * kp) * hp + sp
@@ -189,6 +193,9 @@ def water(P, z, above):
 
 
 def layer_text(ly, last):
+    if "ka" in ly:
+        s = f"  {ly['sat']} {ly['moist']} {ly['ka']} {ly['kp']}"
+        return s if last else s + f" {ly['bottom']}"
     s = f"  {ly['sat']} {ly['moist']} {ly['phi']} {ly['c']} {ly['delta']} 0"
     if not last:
         s += f" {ly['bottom']} 0"
@@ -202,7 +209,12 @@ def make(rng):
     P = {"top": top, "surf": surf, "fsa": [1.0, 1.0], "fsp": [1.5, 1.5], "uniform": [0.0, 0.0]}
     anchored = rng.random() < 0.4
     P["layers"] = []
+    P["both"] = rng.random() < 0.2  # the left side takes the right side's layers
     for side in (0, 1):
+        if side == 1 and P["both"]:
+            P["layers"].append(P["layers"][0])
+            break
+        coef = rng.random() < 0.15
         n = rng.choice([1, 1, 2, 3])
         bottoms = sorted(rng.sample(range(-15, surf[side]), n - 1), reverse=True)
         lys = []
@@ -218,6 +230,8 @@ def make(rng):
             moist = rng.choice([100, 110, 115]); sat = moist + rng.choice([5, 10, 15])
             lys.append({"sat": sat, "moist": moist, "phi": phi, "c": c, "delta": delta,
                         "bottom": bottoms[i] if i < n - 1 else None})
+            if coef:
+                lys[-1].update(ka=rng.choice([0.25, 0.3, 0.4]), kp=rng.choice([2.5, 3, 4.5]))
         P["layers"].append(lys)
     fs = rng.choice([(1.0, 1.5), (1.0, 1.0), (1.2, 2.0)])
     P["fsa"] = [fs[0]] * 2
@@ -275,9 +289,12 @@ def make(rng):
              f"CONTROL  {'ANCHORED' if anchored else 'CANTILEVER'}  DESIGN  {fs[0]}  {fs[1]}",
              f"WALL  {top}" + (f"  {top - 1}" if anchored else ""),
              f"SURFACE  RIGHTSIDE  1  0  {surf[0]}", f"SURFACE  LEFTSIDE  1  0  {surf[1]}"]
-    for side, word in ((0, "RIGHTSIDE"), (1, "LEFTSIDE")):
+    for side, word in ((0, "BOTH" if P["both"] else "RIGHTSIDE"), (1, "LEFTSIDE")):
+        if side == 1 and P["both"]:
+            break
         lys = P["layers"][side]
-        lines.append(f"SOIL  {word}  STRENGTHS  {len(lys)}")
+        kind = "COEFFICIENTS" if "ka" in lys[0] else "STRENGTHS"
+        lines.append(f"SOIL  {word}  {kind}  {len(lys)}")
         for i, ly in enumerate(lys):
             lines.append(layer_text(ly, i == len(lys) - 1))
     if w["type"] == "E":
