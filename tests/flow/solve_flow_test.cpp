@@ -236,3 +236,25 @@ TEST_F(SolveFlow, ANetPressureFailureGoesStraightToTheAbortedNoticeWithTheInputS
   platform::files::CloseAll();
   EXPECT_EQ(ReadBytes(CurrentOutputFile), echo);
 }
+
+TEST_F(SolveFlow, AnAnalysisWithAWedgeSideAsksForTheMethodBeforeTheSearch) {
+  open(problem("CONTROL CANTILEVER ANALYSIS", "WALL 10 -15 29E6 100", "2 0 10\n20 12"));
+  boxes.answerTheRest();
+  services->pointer.clear();
+  int shown = 0;
+  bool busyBeforeChoice = true;
+  flow::windows().wedgeChooser = [&] {
+    ++shown;
+    // The search runs behind the busy pointer; the choice comes before it.
+    busyBeforeChoice = !services->pointer.codes().empty();
+    ChooseWedgeMethod("F");
+  };
+  StartSolution();
+  EXPECT_EQ(shown, 1);
+  EXPECT_FALSE(busyBeforeChoice);
+  EXPECT_EQ(PressureMethod(1), "F");
+  EXPECT_EQ(PressureMethod(2), "C");
+  EXPECT_FALSE(MainMenus.soilOutVisible);  // no interim review in analysis
+  EXPECT_TRUE(MainMenus.doneVisible);
+  EXPECT_EQ(services->pointer.current(), 0);
+}
