@@ -8,8 +8,11 @@ the soil pressure table of each report is compared row by row with an independen
 calculation at the row's elevation: effective stresses layer by layer, Coulomb or
 tabulated coefficients, water pressures, surcharges as twice Flamant's line load
 integrated numerically over the load, net diagrams with their jumps below the dredge line
-averaged. Rows at levels the grid does not seed (inserted zero points) are not compared.
-Prints the rows that differ by more than the printed rounding, and the counts."""
+averaged. Rows at levels the grid does not seed are the points inserted where a diagram
+crosses zero (either side's active cut-off, the zero point of the net active pressure):
+each must lie at the crossing of the straight line between the checked levels around it.
+Prints the rows that differ by more than the printed rounding, the misplaced points, and
+the counts."""
 import math, os, random, subprocess, sys
 
 SF = sys.argv[1]
@@ -167,7 +170,11 @@ def side_pressures(P, side, z, above):
     sp = surcharge(P, side, surf - z) if z < surf else 0.0
     a = (ka * q - 2 * ca * math.sqrt(ka)) * ha + sp
     p = (2 * cp * math.sqrt(kp) + q * kp) * hp + sp
-    return max(a, 0.0), p
+    return (max(a, 0.0) if CLIP else a), p
+
+
+# False while the inserted points are checked: the active pressures before their cut-off.
+CLIP = True
 
 
 def water(P, z, above):
@@ -393,7 +400,7 @@ def known_levels(P):
 
 def main():
     rng = random.Random(int(os.environ.get("SEED", "7")))
-    bad = compared = solved = skipped = 0
+    bad = compared = solved = skipped = inserted = bad_inserted = 0
     for n in range(N):
         P, text = make(rng)
         fn = os.path.join(D, f"p{n}.dat")
@@ -412,6 +419,7 @@ def main():
         count = {}
         for r_ in rows:
             count[f"{r_[0]:.1f}"] = count.get(f"{r_[0]:.1f}", 0) + 1
+        known = [None] * len(rows)
         for i, (elev, marker, vals, line) in enumerate(rows[:-1]):
             key = f"{elev:.1f}"
             if len(texts.get(key, [])) != 1:
@@ -420,13 +428,44 @@ def main():
             if count[key] > (2 if marker in "+-" else 1):
                 continue
             z = texts[key][0]
+            known[i] = z
             exp = expected_row(P, z, marker, i == 0)
             compared += 1
             if len(exp) != len(vals) or any(abs(e - v) > 0.06 + 2e-6 * abs(e) for e, v in zip(exp, vals)):
                 bad += 1
                 if bad <= 25:
                     print(f"p{n}: z={z} marker='{marker}'\n  got {line}\n  exp {['%.1f' % e for e in exp]}")
-    print(f"problems {N}, with a soil pressure section {solved}, without {skipped}, rows compared {compared}, rows off {bad}")
+        # Points inserted where a diagram crosses zero (the active cut-off of either side,
+        # the zero point of the net active pressure): the crossing of the straight line
+        # between the two levels around it, each level's values checked above.
+        global CLIP
+        for j in range(1, len(rows) - 2):
+            elev, marker, vals, line = rows[j]
+            if f"{elev:.1f}" in texts or marker != " " or known[j - 1] is None or known[j + 1] is None:
+                continue
+            if rows[j - 1][1] == "+" or rows[j + 1][1] == "-":
+                continue
+            u, v = known[j - 1], known[j + 1]
+            found = []
+            for clip in (True, False):
+                CLIP = clip
+                eu = expected_row(P, u, "-", False)
+                ev = expected_row(P, v, "+", False)
+                cols = [3] if clip else [2, len(eu) - 2]
+                for c in cols:
+                    a, b = eu[c], ev[c]
+                    if (a > 0 > b) or (a < 0 < b):
+                        found.append(u + (u - v) * a / (b - a))
+            CLIP = True
+            if P["hd"]:
+                found.append((u + v) / 2)  # a second point halfway below a zero point
+            inserted += 1
+            if not any(abs(z0 - elev) <= 0.051 for z0 in found):
+                bad_inserted += 1
+                if bad_inserted <= 10:
+                    print(f"p{n}: inserted row between {u} and {v} at none of {found}\n  got {line}")
+    print(f"problems {N}, with a soil pressure section {solved}, without {skipped}, rows compared {compared}, rows off {bad}; "
+          f"inserted points checked {inserted}, misplaced {bad_inserted}")
 
 
 main()
