@@ -263,10 +263,8 @@ TEST_F(CoulombTest, CoulombSideClearsAStaleWedgeFootnote) {
 }
 
 // Seepage with a given gradient i = 0.2 from the right water (6) around the tip to the
-// left ground (x = 0): the seepage bottom is (6 + 0 - 6 / 0.2) / 2 = -12. Down the right
-// face the flow adds i gw to the submerged weight, up the left face it takes i gw off;
-// below the bottom both sides are plainly submerged.
-TEST_F(CoulombTest, SeepageMakesTheRightSoilHeavierAndTheLeftSoilLighter) {
+// left ground (x = 0): the seepage bottom is (6 + 0 - 6 / 0.2) / 2 = -12.
+void SeepageToMinusTwelve() {
   WallTopElev = 10;
   SurfaceElev(1, 1) = 10;
   WaterDataType = "E";
@@ -275,6 +273,12 @@ TEST_F(CoulombTest, SeepageMakesTheRightSoilHeavierAndTheLeftSoilLighter) {
   SeepageOption = "G";
   SeepageElev = 6;
   SeepageGradient(1) = SeepageGradient(2) = 0.2;
+}
+
+// Down the right face the flow adds i gw to the submerged weight, up the left face it
+// takes i gw off; below the bottom both sides are plainly submerged.
+TEST_F(CoulombTest, SeepageMakesTheRightSoilHeavierAndTheLeftSoilLighter) {
+  SeepageToMinusTwelve();
   PrepareSolution();
   ASSERT_DOUBLE_EQ(SeepageBottomElev(1), -12);
   ComputeCoulombPressures(1, 1);
@@ -306,17 +310,10 @@ TEST_F(CoulombTest, SeepageMakesTheRightSoilHeavierAndTheLeftSoilLighter) {
 TEST_F(CoulombTest, ASeepageBottomARoundingErrorOffALayerBottomIsThatBottom) {
   for (const double off : {std::nextafter(-12.0, 0.0), std::nextafter(-12.0, -1.0)}) {
     SetUp();
-    WallTopElev = 10;
-    SurfaceElev(1, 1) = 10;
+    SeepageToMinusTwelve();
     NumSoilLayers(2) = 2;
     LayerBottomElev(2, 1) = -12;
     SandLayer(2, 2, 30, 0, 0, 100, 120);
-    WaterDataType = "E";
-    WaterElev(1) = 6;
-    WaterElev(2) = 0;
-    SeepageOption = "G";
-    SeepageElev = 6;
-    SeepageGradient(1) = SeepageGradient(2) = 0.2;
     PrepareSolution();
     SeepageBottomElev(1) = off;
     ComputeCoulombPressures(2, 1);
