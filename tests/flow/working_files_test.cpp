@@ -442,3 +442,33 @@ TEST_F(WorkingFiles, ATemporaryNameIsClaimedByCreatingItNeverWrittenThroughWhatH
   FileExit();
   EXPECT_TRUE(fs::is_symlink(temp("TEMP0.ooo")));
 }
+
+TEST_F(WorkingFiles, AfterTheReportIsSavedEditsNoLongerAskAboutReportsButExitStillDoes) {
+  const std::string input = user("wall.dat");
+  openGood(input);
+  const std::string saved = (dir / "user" / "wall.out").string();
+  dialogs.answerSaveAs(saved);
+  SaveItem(kSaveOutputData);
+  ASSERT_EQ(CurrentOutputFile, saved);
+  // An entry that changes nothing: no question about the saved report, but with a report
+  // in hand the input is written anew as a temporary file that can be saved.
+  enterKeyboard(false);
+  EditInputData();
+  EXPECT_EQ(CurrentInputFile, temp("TEMP0.iii"));
+  EXPECT_EQ(ReadBytes(temp("TEMP0.iii")).rfind("'WORKING FILES", 0), 0u);
+  EXPECT_TRUE(MainMenus.saveItem[kSaveInputData]);
+  EXPECT_EQ(CurrentOutputFile, temp("TEMP0.ooo"));
+  EXPECT_EQ(OutputSaved, 1);
+  // The next edit, still unchanged, asks nothing either; the earlier temporary report stays
+  // listed for Exit, which looks at the names and asks for both.
+  EditInputData();
+  EXPECT_EQ(CurrentInputFile, temp("TEMP1.iii"));
+  EXPECT_EQ(CurrentOutputFile, temp("TEMP1.ooo"));
+  box("SAVE INPUT DATA?", Answer::No);
+  box("SAVE OUTPUT DATA?", Answer::No);
+  FileExit();
+  for (const char* gone : {"TEMP0.iii", "TEMP0.ooo", "TEMP1.iii", "TEMP1.ooo"})
+    EXPECT_FALSE(fs::exists(temp(gone))) << gone;
+  EXPECT_TRUE(fs::exists(saved));
+  EXPECT_TRUE(fs::exists(input));
+}
