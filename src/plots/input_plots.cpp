@@ -408,15 +408,18 @@ void DrawHorizontalDiagram(Canvas& c, int choice, bool paper) {
   const auto E = [&](int i) { return pts[static_cast<std::size_t>(i - 1)].first; };
   const auto V = [&](int i) { return pts[static_cast<std::size_t>(i - 1)].second; };
 
-  double S = 0, B = 100000;
+  // A water table may begin above the wall top (water standing over the wall): the
+  // figure then starts at the table's top, so no point is drawn above the frame.
+  double S = 0, B = 100000, T = WallTopElev;
   for (int i = 1; i <= n; ++i) {
     S = MaxOf(S, std::fabs(V(i)));
     B = MinOf(B, E(i));
+    T = MaxOf(T, E(i));
   }
   S = RoundPlotScale(S);  // 0 when every value is 0: frame and labels, no load
   B -= 1;
-  const double D = WallTopElev - B + 1;
-  const auto y = [&](double el) { return 1008 + 4320 * (WallTopElev - el) / D; };
+  const double D = T - B + 1;
+  const auto y = [&](double el) { return 1008 + 4320 * (T - el) / D; };
   const bool drawable = S > 0 && D > 0;
 
   c.setDrawWidth(2);

@@ -330,6 +330,30 @@ TEST_F(HorizontalDiagrams, PrintedLoadsAreBlackAndPrintedWaterRed) {
   EXPECT_NE(findLine(dist, 6408, y10 - 72, 6480, y10), nullptr);
 }
 
+TEST_F(HorizontalDiagrams, WaterStandingAboveTheWallStaysInsideTheFrame) {
+  WallTopElev = 10;
+  WaterDataType = "P";
+  NumWaterPressPoints = 2;
+  WaterPressElev(1) = 12, WaterPressValue(1) = 0;
+  WaterPressElev(2) = -8, WaterPressValue(2) = 1248;
+  RecordingCanvas c;
+  plots::DrawHorizontalDiagram(c, 10, false);
+  // The figure runs from the table's top, 12, to a foot below its lowest point.
+  const auto red = linesIn(c, kRed);
+  ASSERT_FALSE(red.empty());
+  EXPECT_DOUBLE_EQ(red.front().y1, 1008);
+  const CanvasOp* bottom = c.findText("EL= -8.0");
+  ASSERT_NE(bottom, nullptr);
+  EXPECT_DOUBLE_EQ(bottom->y1, 1008 + 4320 * 20.0 / 22 - 100);
+  const CanvasOp* top = c.findText("EL= 12.0");
+  ASSERT_NE(top, nullptr);
+  EXPECT_DOUBLE_EQ(top->y1, 1008 - 100);
+  for (const CanvasOp& l : red) {
+    EXPECT_GE(std::min(l.y1, l.y2), 1008 - 72 - 1e-9);
+    EXPECT_LE(std::max(l.y1, l.y2), 5320);
+  }
+}
+
 TEST_F(HorizontalDiagrams, AllZeroValuesDrawTheFrameAndNoLoad) {
   WallTopElev = 20;
   NumHorizLineLoads = 2;
