@@ -185,8 +185,11 @@ double FailureLineForce(const Line& l, double zm, int L, double delta, double Ad
     sumF += *F;
     if (l.s > 0 && sumF < 0) sumF = 0;
   }
+  // D is -cos(alpha -+ phi -+ delta) / cos(phi). At 0 (a passive wall friction of
+  // 45 deg - phi / 2 on this line) the wall force is unbounded: a D that is 0 but for
+  // rounding (6E-17 for phi 30, delta 30) gave pressures of 1E+19.
   const double D = WallDenominator(l.s, wallF, delta);
-  if (D == 0) FailNoEquilibrium();
+  if (std::fabs(D) <= 1e-9) FailNoEquilibrium();
   const double P = WallForce(l.s, wallF, D, wallW, wallC, Ad, sumF, wallSa, wallCa);
   if (!std::isfinite(P)) FailNoEquilibrium();
   return P * std::cos(delta);

@@ -75,6 +75,39 @@ TEST_F(NoFailureAsSuccessTest, RefusedSolutionsSayWhyAndEndWithStatusOne) {
   }
 }
 
+// The fixed failure surface's passive line rises at 45 deg - phi / 2 whatever the wall
+// friction: at a wall friction of 45 deg - phi / 2 (phi 30, delta 30) its wedge needs an
+// unbounded force, which rounding once turned into pressures of 1E+19. A wall friction
+// short of that still solves.
+TEST_F(NoFailureAsSuccessTest, TheFixedSurfaceRefusesAPassiveWallFrictionItCannotCarry) {
+  const std::string box =
+      "=== IMPROPER WALL FRICTION [0]\nWall friction is too large for the fixed failure surface:\n"
+      "the trial wedge has no equilibrium.\n\nUNABLE TO CONTINUE.\n===";
+  const struct {
+    const char* left;  // the left soil: sat, moist, phi, c, delta, adhesion
+    bool solves;
+  } cases[] = {
+      {"110 110 30 0 20 0", true},   // 45 + 15 + 20 = 80 deg
+      {"110 110 30 0 30 0", false},  // 45 + 15 + 30 = 90 deg: unbounded
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.left);
+    const std::string input = WriteFile(
+        "friction.dat", Problem("CANTILEVER DESIGN 1.0 1.0", "10",
+                                "SURFACE RIGHTSIDE 1 0 10\nSURFACE LEFTSIDE 2 0 0\n50 0\n",
+                                "SOIL RIGHTSIDE STRENGTHS 1\n110 110 30 0 0 0\nSOIL LEFTSIDE STRENGTHS 1\n" +
+                                    std::string(c.left) + "\n"));
+    const std::string report = PathOf("friction.out");
+    const auto run = RunSolveFile({"--wedge", "F", input, report}, PathOf(""));
+    EXPECT_EQ(run.status, c.solves ? 0 : 1);
+    EXPECT_EQ(run.output.find(box) != std::string::npos, !c.solves) << run.output;
+    // Moments and deflections are printed with exponents below 10; no value reaches 1E+10.
+    const std::string text = ReadBytes(report);
+    EXPECT_EQ(text.find("E+1"), std::string::npos);
+    EXPECT_EQ(text.find("E+2"), std::string::npos);
+  }
+}
+
 // A layer dredged away on both sides ends above the wall: valid data, and the results
 // still run from the wall top down.
 TEST_F(NoFailureAsSuccessTest, ALayerBottomAboveTheTopLeavesTheResultsOnTheWall) {
