@@ -9,6 +9,7 @@
 #include "entry/window_font.h"
 #include "entry/entry_rows.h"
 #include "entry/load_pictures.h"
+#include "model/input_rules.h"
 #include "model/problem_data.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/latin1.h"
@@ -28,7 +29,9 @@ int CountRows(const platform::TextBoxArray& elev, const platform::TextBoxArray& 
 
 // Loads above the wall top act on wall that is not there; the input file refuses them, so
 // the window does too once the wall is known.
-bool BelowWallTop(double elevation) { return HeadContDone == 0 || elevation <= WallTopElev; }
+bool BelowWallTop(double elevation) {
+  return HeadContDone == 0 || input_rules::HorizontalLoadNotAboveWallTop(elevation, WallTopElev);
+}
 
 }  // namespace
 
@@ -228,7 +231,8 @@ void HORLOAD::cmdFinHorDist_Click() {
   for (int i = 1; i <= count; ++i) {
     entry::Fault f = entry::ReadBox(platform::toLatin1(elev(i - 1)->text()), HorizDistElev(i));
     if (f == entry::Fault::None) {
-      const bool falls = i == 1 ? BelowWallTop(HorizDistElev(1)) : HorizDistElev(i) < HorizDistElev(i - 1);
+      const bool falls = i == 1 ? BelowWallTop(HorizDistElev(1))
+                                : input_rules::ElevationFalls(HorizDistElev(i), HorizDistElev(i - 1));
       if (!falls) f = entry::Fault::Invalid;
     }
     if (f == entry::Fault::None) f = entry::ReadBox(platform::toLatin1(load(i - 1)->text()), HorizDistLoad(i));

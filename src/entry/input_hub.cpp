@@ -11,8 +11,10 @@
 #include "entry/surface_window.h"
 #include "entry/water_window.h"
 #include "flow/main_menus.h"
+#include "model/input_rules.h"
 #include "model/problem.h"
 #include "model/problem_data.h"
+#include "platform/text.h"
 
 using entry::ShowStatus;
 
@@ -147,29 +149,50 @@ void KEYIN::cmdFinished_Click() {
   // A seepage elevation belongs to water given by its levels; a pressure table has none
   // to compare with.
   if (WaterDataType == "E" && !SeepageOption.empty()) {
-    double right = MinOf(SurfaceElev(1, 1), WaterElev(1));
-    double left = MinOf(SurfaceElev(2, 1), WaterElev(2));
-    if (SeepageElev > right || SeepageElev < left) {
+    if (!input_rules::SeepageElevationValid(SeepageElev, WaterElev(1), WaterElev(2), SurfaceElev(1, 1),
+                                            SurfaceElev(2, 1))) {
       TextBuffer = entry::Lines({"Seepage elevation is inconsistent with Surface", "and/or water elevations.", "",
                                  "     Choose OK to continue data entry.", "     Choose CANCEL to abort this run."});
       finishedMessage(TextBuffer, "INCONSISTENT SEEPAGE DATA");
       return;
     }
   }
-  if (SurfaceElev(1, 1) > WallTopElev || SurfaceElev(2, 1) > WallTopElev) {
+  if (!input_rules::SurfaceNotAboveWallTop(SurfaceElev(1, 1), WallTopElev) ||
+      !input_rules::SurfaceNotAboveWallTop(SurfaceElev(2, 1), WallTopElev)) {
     TextBuffer = entry::Lines({"Right or left side surface has been specified", "above the top of the wall.", "",
                                "     Choose OK to continue data entry.", "     Choose CANCEL to abort this run."});
     finishedMessage(TextBuffer, "INCONSISTENT WALL/SURFACE ELEVATION DATA");
     return;
   }
   if (RunMode == "A") {
-    double right = SurfaceElev(1, 1), left = SurfaceElev(2, 1);
-    if (MinOf(right, left) <= WallBottomElev) {
+    if (!input_rules::WallBottomBelowSurfaces(WallBottomElev, SurfaceElev(1, 1), SurfaceElev(2, 1))) {
       TextBuffer = entry::Lines({"Wall bottom has been specified above the soil surface.", "",
                                  "     Choose OK to continue data entry.", "     Choose CANCEL to abort this run."});
       finishedMessage(TextBuffer, "INCONSISTENT WALL/SURFACE ELEVATION DATA");
       return;
     }
   }
+  // The horizontal load window checks the wall top only when it knows one, and the top
+  // may be lowered after the loads were typed.
+  if (const std::string load = HorizontalLoadAboveWallTop(); !load.empty()) {
+    TextBuffer = entry::Lines({load, "has been specified above the top of the wall.", "",
+                               "     Choose OK to continue data entry.", "     Choose CANCEL to abort this run."});
+    finishedMessage(TextBuffer, "INCONSISTENT WALL/HORIZONTAL LOAD DATA");
+    return;
+  }
   unload();
+}
+
+std::string HorizontalLoadAboveWallTop() {
+  const auto named = [](const std::string& what, double elev) {
+    return what + " at elevation " + platform::text::NumberToTextPlain(elev) + " ft";
+  };
+  for (int i = 1; i <= NumHorizLineLoads; ++i)
+    if (!input_rules::HorizontalLoadNotAboveWallTop(HorizLineElev(i), WallTopElev))
+      return named("Horizontal line load " + std::to_string(i), HorizLineElev(i));
+  // The points fall from the first, so the first is the one named.
+  for (int p = 1; p <= NumHorizDistPoints; ++p)
+    if (!input_rules::HorizontalLoadNotAboveWallTop(HorizDistElev(p), WallTopElev))
+      return named("Horizontal distributed load point " + std::to_string(p), HorizDistElev(p));
+  return "";
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <string>
 
 #include "platform/qt/controls.h"
 #include "platform/qt/form.h"
@@ -40,3 +41,7 @@ class KEYIN : public platform::Form {
 // The surcharge count the hub's panel shows: every vertical load of both sides, a uniform
 // load and a ramp load counting one each.
 int SurchargeCount();
+
+// The first horizontal load that lies above the wall top, named for the user ("Horizontal
+// line load 2 at elevation 12 ft"); "" when none does. The input file refuses such a load.
+std::string HorizontalLoadAboveWallTop();
