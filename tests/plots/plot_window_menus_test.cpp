@@ -2,6 +2,8 @@
 // per Print with the buttons and the pointer back on every path.
 #include <QAction>
 #include <QMenu>
+#include <QTest>
+#include <functional>
 
 #include "plot_test_support.h"
 #include "plots/input_plot_window.h"
@@ -47,6 +49,20 @@ void everything() {
   NumVariablePoints(1) = 2, NumUniformLoads(1) = 1;
   NumHorizLineLoads = 1, NumHorizDistPoints = 2;
   waterTable();
+}
+
+// Shows a window as the user has it, the active one, so that its access keys reach it.
+bool showActive(QWidget& w) {
+  w.show();
+  w.activateWindow();
+  return QTest::qWaitForWindowActive(&w);
+}
+
+// Strikes Alt+key once, as the user does; a button Qt presses by its own access key
+// clicks a moment later, so the effect is awaited.
+bool altKey(QWidget& w, Qt::Key key, const std::function<bool()>& effect) {
+  QTest::keyClick(&w, key, Qt::AltModifier);
+  return QTest::qWaitFor(effect, 2000);
 }
 
 }  // namespace
@@ -212,4 +228,51 @@ TEST_F(PlotWindows, RoweCurvesShowAndPrintTheChart) {
   EXPECT_TRUE(note);
   w.cmdDone_Click();
   EXPECT_TRUE(w.isUnloaded());
+}
+
+// While a plot is shown its menus are off: Alt+P prints it and Alt+D ends it at the first
+// stroke, and then the menus' own letters work again.
+TEST_F(PlotWindows, AltPPrintsAndAltDEndsThePlotAtTheFirstStroke) {
+  {
+    SCOPED_TRACE("VUINPLOT");
+    VUINPLOT w;
+    w.load();
+    ASSERT_TRUE(showActive(w));
+    w.mnuSystem_Click(0);
+    EXPECT_TRUE(altKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
+    EXPECT_TRUE(w.picture(1)->isVisible());
+    EXPECT_TRUE(altKey(w, Qt::Key_D, [&] { return !w.picture(1)->isVisible(); }));
+    EXPECT_FALSE(w.cmdDone->isVisible());
+    EXPECT_TRUE(w.findChild<QAction*>("mnuSystem(0)")->isEnabled());
+    EXPECT_TRUE(w.findChild<QAction*>("mnuFinished(3)")->isEnabled());
+    // The menus on: "&System" shows the sketch again by its letter.
+    EXPECT_TRUE(altKey(w, Qt::Key_S, [&] { return w.picture(1)->isVisible(); }));
+    EXPECT_EQ(printers.documents.size(), 1u);
+  }
+  printers.documents.clear();
+  {
+    SCOPED_TRACE("VUSOLPLT");
+    NumGridPoints = 2;
+    GridElev(1) = 20, GridElev(2) = 10;
+    VUSOLPLT w;
+    w.load();
+    ASSERT_TRUE(showActive(w));
+    w.mnuRightside_Click(1);
+    EXPECT_TRUE(altKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
+    EXPECT_TRUE(altKey(w, Qt::Key_D, [&] { return !w.picture(2)->isVisible(); }));
+    EXPECT_TRUE(w.menuItem(0)->isEnabled());
+    EXPECT_TRUE(w.menuItem(4)->isEnabled());
+    EXPECT_TRUE(altKey(w, Qt::Key_L, [&] { return w.picture(1)->isVisible(); }));
+  }
+  printers.documents.clear();
+  {
+    SCOPED_TRACE("ROWECURV");
+    InitRoweTables();
+    RoweSoilType = 2;
+    ROWECURV w;
+    w.load();
+    ASSERT_TRUE(showActive(w));
+    EXPECT_TRUE(altKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
+    EXPECT_TRUE(altKey(w, Qt::Key_D, [&] { return w.isUnloaded(); }));
+  }
 }

@@ -3,12 +3,14 @@
 // against the report, and PNG and PDF artifacts of every plot for a person to look at.
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -70,6 +72,20 @@ std::vector<std::pair<double, double>> CurveVertices(const RecordingCanvas& c, b
     if (op.kind == CanvasOp::Kind::Line) v.emplace_back(op.x2, op.y2);
   }
   return v;
+}
+
+// Shows a window as the user has it, the active one, so that its access keys reach it.
+bool ShowActive(QWidget& w) {
+  w.show();
+  w.activateWindow();
+  return QTest::qWaitForWindowActive(&w);
+}
+
+// One stroke of Alt+key, and its effect awaited (a button Qt presses by its own access
+// key clicks a moment later).
+bool AltKey(QWidget& w, Qt::Key key, const std::function<bool()>& effect) {
+  QTest::keyClick(&w, key, Qt::AltModifier);
+  return QTest::qWaitFor(effect, 2000);
 }
 
 std::string ArtifactSuffix() {
@@ -158,6 +174,57 @@ TEST_F(ResultWindows, MenusButtonsAndHeadingsThroughAPlotsLife) {
     // A close request while a plot is shown unloads the window.
     w.close();
     EXPECT_TRUE(w.isUnloaded());
+  });
+}
+
+// The greyed titles "&Deflections" and "&Pressures" share the buttons' letters: while a
+// plot is shown, Alt+P prints it and Alt+D ends it at the first stroke; with the menus on
+// again, Alt+D is the Deflections item's.
+TEST_F(ResultWindows, AltPPrintsAndAltDEndsThePlotAtTheFirstStroke) {
+  solve("anchored-sand.dat");
+  for (auto [item, name] : {std::pair{kViewFreeEarthPlots, "FREEPLOT"}, std::pair{kViewFixedEarthPlots, "FIXDPLOT"}}) {
+    SCOPED_TRACE(name);
+    printer.documents.clear();
+    view(item, name, [this](ResultPlotWindow& w) {
+      ASSERT_TRUE(ShowActive(w));
+      choose(w, 3);
+      EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return printer.documents.size() == 1; }));
+      EXPECT_TRUE(w.picture(3)->isVisible());
+      EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return printer.documents.size() == 2; }));
+      EXPECT_TRUE(AltKey(w, Qt::Key_D, [&] { return !w.picture(3)->isVisible(); }));
+      EXPECT_FALSE(w.control<QPushButton>("cmdDone")->isVisible());
+      EXPECT_TRUE(on(w, "mnuDefl", 0));
+      EXPECT_TRUE(on(w, "mnuFinished", 4));
+      EXPECT_TRUE(w.topMenu("mnuPres")->menuAction()->isEnabled());
+      EXPECT_TRUE(AltKey(w, Qt::Key_D, [&] { return w.picture(1)->isVisible(); }));
+      EXPECT_EQ(ChoiceIndex, 1);
+      EXPECT_EQ(printer.documents.size(), 2u);
+    });
+  }
+}
+
+// Where no printer is set up, Alt+P on "Design &Pressures"' letter writes the plot to a PDF.
+TEST_F(ResultWindows, AltPWritesThePlotToAPdfWhereThereIsNoPrinter) {
+  solve("cantilever-sand.dat");
+  QTemporaryDir out;
+  platform::QtPrinterFactory pdfs;
+  pdfs.setForcePdf(true);
+  pdfs.setPdfFolder(out.path());
+  view(kViewCantileverPlots, "CANPLOT", [&](ResultPlotWindow& w) {
+    ASSERT_TRUE(ShowActive(w));
+    choose(w, 2);
+    platform::services().printers = &pdfs;
+    box("QUELDAR", Answer::OK, ".pdf");
+    const auto made = [&] { return QDir(out.path()).entryList({"*.pdf"}, QDir::Files); };
+    EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return made().size() == 1; }));
+    platform::services().printers = &printer;
+    ASSERT_EQ(made().size(), 1);
+    QFile f(QDir(out.path()).filePath(made()[0]));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.read(4) == "%PDF");
+    EXPECT_TRUE(w.picture(2)->isVisible());
+    EXPECT_TRUE(AltKey(w, Qt::Key_D, [&] { return !w.picture(2)->isVisible(); }));
+    EXPECT_TRUE(w.topMenu("mnuPres")->menuAction()->isEnabled());
   });
 }
 

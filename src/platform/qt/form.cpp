@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -109,7 +110,41 @@ void Form::closeEvent(QCloseEvent* e) {
   onCloseRequest();
 }
 
+QAbstractButton* Form::buttonOverOffMenu(const QKeyEvent& e) const {
+  if ((e.modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier || !menuBar_) return nullptr;
+  const QKeySequence key(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(e.key())));
+  bool offTitle = false;
+  for (QAction* a : menuBar_->actions()) {
+    if (a->isSeparator() || QKeySequence::mnemonic(a->text()) != key) continue;
+    if (a->isEnabled() && a->isVisible()) return nullptr;  // the menu's own letter
+    offTitle = true;
+  }
+  if (!offTitle) return nullptr;
+  QAbstractButton* found = nullptr;
+  for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
+    if (!b->isVisible() || !b->isEnabled() || QKeySequence::mnemonic(b->text()) != key) continue;
+    if (found) return nullptr;  // two buttons share it: left as Qt has it
+    found = b;
+  }
+  return found;
+}
+
+bool Form::event(QEvent* e) {
+  // Taking the override keeps the key from the shortcut map, where the greyed title would
+  // make it ambiguous; the key press then comes to keyPressEvent.
+  if (e->type() == QEvent::ShortcutOverride && buttonOverOffMenu(*static_cast<QKeyEvent*>(e))) {
+    e->accept();
+    return true;
+  }
+  return QDialog::event(e);
+}
+
 void Form::keyPressEvent(QKeyEvent* e) {
+  if (QAbstractButton* b = buttonOverOffMenu(*e)) {
+    e->accept();
+    b->click();
+    return;
+  }
   int code = VbKeyCode(e->key());
   int shift = 0;
   if (e->modifiers() & Qt::ShiftModifier) shift |= 1;

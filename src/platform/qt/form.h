@@ -6,6 +6,11 @@
 // (offscreen, in the tests) the outer height adds a fixed caption allowance, so a window
 // lays itself out the same headless and on a desktop.
 //
+// Access keys. While a window's menus are off, a greyed menu title still claims its
+// letter, so a shown button with the same letter would only take the focus (Qt takes the
+// two as ambiguous). The form presses such a button at the first stroke; with the title
+// on, its letter opens the menu as usual.
+//
 // Closing. Esc and the close box (Alt+F4 included) never close a form by themselves:
 // both reach onCloseRequest(), which each window fills as its own rules say. Only
 // unload() closes.
@@ -208,6 +213,7 @@ class Form : public QDialog {
   static Form* topForm();
 
  protected:
+  bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
@@ -223,6 +229,9 @@ class Form : public QDialog {
 
  private:
   void relayout();
+  // The one shown, enabled button whose access key is this Alt+letter while only a
+  // switched-off menu title claims the same letter; nullptr otherwise.
+  QAbstractButton* buttonOverOffMenu(const QKeyEvent& e) const;
   QWidget* firstTabStop() const;
   int menuBarHeight() const;
   QMenuBar* ensureMenuBar();

@@ -155,6 +155,30 @@ TEST(FormMenus, SharedHelpMenuHandsTheIndexToTheHandler) {
   Form::setHelpMenuHandler(nullptr);
 }
 
+// A greyed menu title with a shown button's letter: Alt+letter presses the button at the
+// first stroke (not only focus it); with the title on and the button gone, the letter is
+// the menu's again.
+TEST(FormAccessKeys, AShownButtonOutranksAGreyedMenuTitleOfItsLetter) {
+  Form f("KEYS");
+  int done = 0, deflections = 0;
+  QPushButton* b = f.addButton("cmdDone", "&Done", 120, 120, 975, 375);
+  QObject::connect(b, &QPushButton::clicked, &f, [&] { ++done; });
+  QAction* title = f.addTopItem("mnuDefl", 0, "&Deflections", [&](int) { ++deflections; });
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  title->setEnabled(false);
+  QTest::keyClick(&f, Qt::Key_D, Qt::AltModifier);
+  EXPECT_EQ(done, 1);
+  QTest::keyClick(&f, Qt::Key_D, Qt::AltModifier);
+  EXPECT_EQ(done, 2);
+  title->setEnabled(true);
+  b->hide();
+  QTest::keyClick(&f, Qt::Key_D, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return deflections == 1; }, 1000));
+  EXPECT_EQ(done, 2);
+}
+
 TEST(FormClosing, EscAndCloseBoxOnlyAskTheForm) {
   TestForm f;
   f.show();
