@@ -113,6 +113,7 @@ void WATER::cmdWaterEls_Click() {
   fraWaterSects->hide();
   entry::KeepInputChanged keep;
   panWaterEls->setBackColor(entry::kWhite);
+  seepageAtOpening_ = SeepageOption;
   txtWaterWt->clear();
   txtWaterElR->clear();
   txtWaterElL->clear();
@@ -151,7 +152,6 @@ void WATER::cmdWaterEls_Click() {
   if (SeepageOption == "") optNoSeep->setValue(true);
   panWaterEls->setBackColor(entry::kLightCyan);
   fraWaterEls->show();
-  WaterDataType = "E";
   applyTabOrder();
   txtWaterWt->setFocus();
 }
@@ -175,7 +175,6 @@ void WATER::cmdWaterPres_Click() {
     }
   }
   fraWaterPres->show();
-  WaterDataType = "P";
   applyTabOrder();
   elev(0)->setFocus();
 }
@@ -224,6 +223,19 @@ bool WATER::Continue(const std::string& title, std::vector<std::string> lines) {
   return false;
 }
 
+// The stored water data change kind only when the new section is finished with data of
+// its own: the section button alone, or a section left blank, never drops them. A blank
+// section over data of its own kind clears them, as the user emptied it.
+void WATER::leaveBlankSection(const char* kind) {
+  if (WaterDataType.empty() || WaterDataType == kind) {
+    WaterDataType = "";
+    SeepageOption = "";
+  } else if (WaterDataType == "P") {
+    SeepageOption = seepageAtOpening_;
+  }
+  unload();
+}
+
 namespace {
 
 const std::vector<std::string> kMissing{"At least one required data value is missing.", "", "", ""};
@@ -237,12 +249,7 @@ void WATER::cmdFinishedElevData_Click() {
   for (QLineEdit* box : {txtWaterWt, txtWaterElL, txtWaterElR})
     if (!entry::IsBlank(box)) ++filled;
   const int required = entry::IsBlank(txtWaterWt) ? 0 : 3;
-  if (filled == 0) {
-    WaterDataType = "";
-    SeepageOption = "";
-    unload();
-    return;
-  }
+  if (filled == 0) return leaveBlankSection("E");
   if (optNoSeep->value()) {
     if (filled != required) return missing();
   } else if (optAutoSeep->value()) {
@@ -269,6 +276,7 @@ void WATER::cmdFinishedElevData_Click() {
 
   if (!optNoSeep->value() && !optAutoSeep->value() && !optSeepEl->value()) return missing();
   if (SeepageOption == "") {
+    WaterDataType = "E";
     unload();
     return;
   }
@@ -313,6 +321,7 @@ void WATER::cmdFinishedElevData_Click() {
       return;
     }
   }
+  WaterDataType = "E";
   unload();
 }
 
@@ -322,12 +331,7 @@ void WATER::cmdFinishedWatPres_Click() {
   NumWaterPressPoints = 0;
   for (int i = 0; i < kRows; ++i)
     if (!entry::IsBlank(elev(i)) || !entry::IsBlank(pres(i))) NumWaterPressPoints = i + 1;
-  if (NumWaterPressPoints == 0) {
-    WaterDataType = "";
-    SeepageOption = "";
-    unload();
-    return;
-  }
+  if (NumWaterPressPoints == 0) return leaveBlankSection("P");
   // A refused row leaves the table counted up to the rows that passed, and never a table
   // of a single point.
   const int count = NumWaterPressPoints;
@@ -348,6 +352,7 @@ void WATER::cmdFinishedWatPres_Click() {
     if (!p.number()) return refuse(j - 1, "INVALID DATA", kInvalid);
     WaterPressValue(j) = p.value;
   }
+  WaterDataType = "P";
   fraWaterEls->hide();
   fraWaterPres->hide();
   fraWaterSects->show();

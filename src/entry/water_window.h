@@ -49,4 +49,8 @@ class WATER : public platform::Form {
   // The message of a failed check; false when the user chose Cancel (the water data are
   // then dropped and the window is closed).
   bool Continue(const std::string& title, std::vector<std::string> lines);
+  // A section left blank over water data of the other kind leaves those data as they were.
+  void leaveBlankSection(const char* kind);
+  // The seepage choice when the elevation section opened: its options set it at the click.
+  std::string seepageAtOpening_;
 };

@@ -2,6 +2,7 @@
 // Delete button and close requests, with a picture of each frame.
 #include <QGroupBox>
 #include <QLabel>
+#include <functional>
 #include <optional>
 
 #include "entry/water_window.h"
@@ -45,20 +46,20 @@ TEST_F(WaterWindow, ElevationFinishedChecksInItsOrder) {
   const Case cases[] = {
       {"all blank is no water", "", "", "", 'A', "5", "", {}, true, "", ""},
       {"no seepage", "62.4", "16", "4", 'N', "", "", {}, true, "E", ""},
-      {"unit weight blank", "", "16", "4", 'N', "", "", {{"DATA MISSING", Answer::OK}}, false, "E", ""},
-      {"unit weight 0 is missing, not invalid", "0", "16", "4", 'N', "", "", {{"DATA MISSING", Answer::OK}}, false, "E", ""},
-      {"unit weight text is missing, not invalid", "abc", "16", "4", 'N', "", "", {{"DATA MISSING", Answer::OK}}, false, "E", ""},
-      {"equal levels with seepage", "62.4", "10", "10", 'A', "5", "", {{"INCONSISTENT WATER ELEVATIONS", Answer::OK}}, false, "E", ""},
+      {"unit weight blank", "", "16", "4", 'N', "", "", {{"DATA MISSING", Answer::OK}}, false, "", ""},
+      {"unit weight 0 is missing, not invalid", "0", "16", "4", 'N', "", "", {{"DATA MISSING", Answer::OK}}, false, "", ""},
+      {"unit weight text is missing, not invalid", "abc", "16", "4", 'N', "", "", {{"DATA MISSING", Answer::OK}}, false, "", ""},
+      {"equal levels with seepage", "62.4", "10", "10", 'A', "5", "", {{"INCONSISTENT WATER ELEVATIONS", Answer::OK}}, false, "", ""},
       {"seepage at the right level passes", "62.4", "16", "4", 'A', "16", "", {}, true, "E", "A"},
-      {"seepage above the right level", "62.4", "16", "4", 'A', "16.5", "", {{"INCONSISTENT WATER ELEVATIONS", Answer::OK}}, false, "E", "A"},
+      {"seepage above the right level", "62.4", "16", "4", 'A', "16.5", "", {{"INCONSISTENT WATER ELEVATIONS", Answer::OK}}, false, "", "A"},
       {"seepage below the left level warns and passes", "62.4", "16", "4", 'A', "2", "",
        {{"POSSIBLE INCONSISTENT SEEPAGE ELVATION", Answer::OK}}, true, "E", "A"},
       {"gradient 0.5 passes", "62.4", "16", "4", 'G', "4", "0.5", {}, true, "E", "G"},
-      {"gradient 0", "62.4", "16", "4", 'G', "4", "0", {{"INCONSISTENT WATER ELEVATIONS", Answer::OK}}, false, "E", "G"},
-      {"gradient 1", "62.4", "16", "4", 'G', "4", "1", {{"INCONSISTENT WATER ELEVATIONS", Answer::OK}}, false, "E", "G"},
-      {"gradient text is invalid", "62.4", "16", "4", 'G', "4", "x", {{"INVALID DATA", Answer::OK}}, false, "E", "G"},
-      {"gradient blank", "62.4", "16", "4", 'G', "4", "", {{"DATA MISSING", Answer::OK}}, false, "E", "G"},
-      {"no seepage option chosen", "62.4", "16", "4", ' ', "", "", {{"DATA MISSING", Answer::OK}}, false, "E", "A"},
+      {"gradient 0", "62.4", "16", "4", 'G', "4", "0", {{"INCONSISTENT WATER ELEVATIONS", Answer::OK}}, false, "", "G"},
+      {"gradient 1", "62.4", "16", "4", 'G', "4", "1", {{"INCONSISTENT WATER ELEVATIONS", Answer::OK}}, false, "", "G"},
+      {"gradient text is invalid", "62.4", "16", "4", 'G', "4", "x", {{"INVALID DATA", Answer::OK}}, false, "", "G"},
+      {"gradient blank", "62.4", "16", "4", 'G', "4", "", {{"DATA MISSING", Answer::OK}}, false, "", "G"},
+      {"no seepage option chosen", "62.4", "16", "4", ' ', "", "", {{"DATA MISSING", Answer::OK}}, false, "", "A"},
       {"Cancel drops the water", "", "16", "4", 'N', "", "", {{"DATA MISSING", Answer::Cancel}}, true, "", ""},
   };
   for (const Case& c : cases) {
@@ -126,7 +127,7 @@ TEST_F(WaterWindow, PressureFinishedCountsChecksAndStaysOnTheChooser) {
     SCOPED_TRACE(c.name);
     ResetInputData();
     auto w = openPressures();
-    EXPECT_EQ(WaterDataType, "P");
+    EXPECT_EQ(WaterDataType, "") << "no water until the table is finished";
     for (std::size_t i = 0; i < c.rows.size(); ++i) {
       type(element(*w, "txtELWPR", static_cast<int>(i)), c.rows[i].first);
       type(element(*w, "txtWPR", static_cast<int>(i)), c.rows[i].second);
@@ -136,6 +137,7 @@ TEST_F(WaterWindow, PressureFinishedCountsChecksAndStaysOnTheChooser) {
     EXPECT_EQ(NumWaterPressPoints, c.count);
     EXPECT_FALSE(w->isUnloaded()) << "the pressure section never closes the window";
     EXPECT_EQ(w->fraWaterSects->isVisibleTo(w.get()), !c.title.has_value());
+    EXPECT_EQ(WaterDataType, c.title ? "" : "P");
     if (!c.title) {
       EXPECT_EQ(WaterPressValue(2), 100);
       EXPECT_TRUE(w->panDelete->isVisibleTo(w.get()));
@@ -175,14 +177,114 @@ TEST_F(WaterWindow, OpeningASectionFillsItAndSwitchesTheForm) {
     w->show();
     png(*w, "water_chooser");
     w->cmdWaterPres->click();
-    EXPECT_EQ(WaterDataType, "P");
-    EXPECT_EQ(SeepageOption, "G") << "kept unless the table is left empty";
+    EXPECT_EQ(WaterDataType, "E") << "the levels stay until a table is finished";
+    EXPECT_EQ(SeepageOption, "G");
     const char* table[4][2] = {{"10", "0"}, {"5", "312"}, {"0", "624"}, {"-5", "624"}};
     for (int i = 0; i < 4; ++i) {
       type(element(*w, "txtELWPR", i), table[i][0]);
       type(element(*w, "txtWPR", i), table[i][1]);
     }
     png(*w, "water_pressures");
+  }
+}
+
+TEST_F(WaterWindow, StoredWaterStaysUntilTheOtherSectionIsFinishedWithDataOfItsOwn) {
+  // Levels with a given gradient, or a table of three points: what the section windows
+  // left, with leftovers of the other kind that must not come back.
+  const auto levels = [] {
+    WaterDataType = "E";
+    WaterUnitWeight = 62.4;
+    WaterElev(1) = 16;
+    WaterElev(2) = 4;
+    SeepageOption = "G";
+    SeepageElev = 8;
+    SeepageGradient(1) = 0.25;
+  };
+  const auto table = [] {
+    WaterDataType = "P";
+    SeepageOption = "";
+    NumWaterPressPoints = 3;
+    const double rows[3][2] = {{10, 0}, {5, 312}, {-5, 312}};
+    for (int j = 1; j <= 3; ++j) {
+      WaterPressElev(j) = rows[j - 1][0];
+      WaterPressValue(j) = rows[j - 1][1];
+    }
+  };
+  enum Leave { Finished, CloseBox };
+  struct Case {
+    const char* name;
+    std::function<void()> stored;
+    bool pressures;                          // the section opened
+    std::function<void(WATER&)> user;        // what is typed before leaving
+    Leave leave;
+    const char* kind;                        // WaterDataType afterwards
+    bool closes;
+  };
+  const auto typeTable = [this](WATER& w) {
+    const char* rows[2][2] = {{"12", "0"}, {"0", "750"}};
+    for (int i = 0; i < 2; ++i) {
+      type(element(w, "txtELWPR", i), rows[i][0]);
+      type(element(w, "txtWPR", i), rows[i][1]);
+    }
+  };
+  const auto clearLevels = [this](WATER& w) {
+    for (QLineEdit* b : {w.txtWaterWt, w.txtWaterElR, w.txtWaterElL}) type(b, "");
+  };
+  const auto clearTable = [this](WATER& w) {
+    for (int i = 0; i < 11; ++i) {
+      type(element(w, "txtELWPR", i), "");
+      type(element(w, "txtWPR", i), "");
+    }
+  };
+  const Case cases[] = {
+      {"levels, the table left blank", levels, true, [](WATER&) {}, Finished, "E", true},
+      {"levels, the table closed blank", levels, true, [](WATER&) {}, CloseBox, "E", true},
+      {"levels, a table finished", levels, true, typeTable, Finished, "P", false},
+      {"levels emptied by the user", levels, false, clearLevels, Finished, "", true},
+      {"a table, the levels left blank with a seepage choice",
+       table, false, [](WATER& w) { w.optAutoSeep->setValue(true); }, Finished, "P", true},
+      {"a table, the levels closed blank", table, false, [](WATER&) {}, CloseBox, "P", true},
+      {"a table emptied by the user", table, true, clearTable, Finished, "", true},
+      {"a table, levels finished",
+       table, false,
+       [this](WATER& w) {
+         type(w.txtWaterWt, "62.4");
+         type(w.txtWaterElR, "9");
+         type(w.txtWaterElL, "3");
+       },
+       Finished, "E", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetInputData();
+    c.stored();
+    auto w = c.pressures ? openPressures() : openElevations();
+    c.user(*w);
+    if (c.leave == Finished) {
+      (c.pressures ? w->cmdFinishedWatPres : w->cmdFinishedElevData)->click();
+    } else {
+      w->close();
+    }
+    EXPECT_EQ(w->isUnloaded(), c.closes);
+    EXPECT_EQ(WaterDataType, c.kind);
+    const std::string kind = c.kind;
+    if (kind == "E" && c.pressures) {  // the stored levels, whole
+      EXPECT_EQ(WaterElev(1), 16);
+      EXPECT_EQ(SeepageOption, "G");
+      EXPECT_EQ(SeepageElev, 8);
+      EXPECT_EQ(SeepageGradient(1), 0.25);
+    }
+    if (kind == "E" && !c.pressures) {
+      EXPECT_EQ(WaterElev(1), 9);  // the new levels
+    }
+    if (kind == "P" && !c.pressures) {  // the stored table, whole
+      EXPECT_EQ(NumWaterPressPoints, 3);
+      EXPECT_EQ(WaterPressValue(3), 312);
+      EXPECT_EQ(SeepageOption, "");
+    }
+    if (kind == "P" && c.pressures) {
+      EXPECT_EQ(NumWaterPressPoints, 2);  // the new table
+    }
   }
 }
 
