@@ -33,7 +33,8 @@ void FillNumberPlain(QLineEdit* box, double value) {
 }
 
 bool OkToContinue(const std::string& text, std::string_view title) {
-  return platform::MsgBox(text, 49, title) == platform::Answer::OK;
+  return platform::MsgBox(text, platform::kBoxOKCancel | platform::kBoxExclamation | platform::kBoxMustAnswer,
+                         title) == platform::Answer::OK;
 }
 
 QLabel* AvailabilityNote(platform::Form& form, const QString& name, double left, double top, double width,

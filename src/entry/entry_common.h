@@ -46,7 +46,8 @@ void FillNumber(QLineEdit* box, double value);
 void FillNumberPlain(QLineEdit* box, double value);
 
 // A message with OK and Cancel and the exclamation icon; true when the answer is OK
-// (any other answer counts as Cancel).
+// (any other answer counts as Cancel). Every such message of the entry windows drops
+// typed data on Cancel, so it must be answered with a button: Esc and closing do nothing.
 bool OkToContinue(const std::string& text, std::string_view title);
 
 // The note "(Highlighted sections indicate data are available.)" on light cyan, one

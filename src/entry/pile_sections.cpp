@@ -69,7 +69,9 @@ bool ReportInvalidPileData() {
   TextBuffer = Lines({"At least one data value is invalid.", "",
                           "     Choose OK to continue SHEET PILE DATA entry.",
                           "     Choose CANCEL to return to DEFAULT DATA values."});
-  return platform::MsgBox(TextBuffer, 1, "INVALID DATA") == platform::Answer::OK;
+  // Cancel throws the typed sections away: only a button may answer.
+  return platform::MsgBox(TextBuffer, platform::kBoxOKCancel | platform::kBoxMustAnswer, "INVALID DATA") ==
+         platform::Answer::OK;
 }
 
 }  // namespace entry

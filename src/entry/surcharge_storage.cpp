@@ -10,7 +10,8 @@ namespace entry {
 
 namespace {
 
-constexpr int kOKCancelExclamation = 49;
+// Cancel deletes the type's data of both sides: only a button may answer.
+constexpr int kOKCancelExclamation = platform::kBoxOKCancel | platform::kBoxExclamation | platform::kBoxMustAnswer;
 
 // The message lines that follow the first line and the empty line, per type; the texts
 // differ between the missing-data and the invalid-data message only where shown.

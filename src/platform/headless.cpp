@@ -20,7 +20,7 @@ Answer PrintingMessageBoxes::AnswerFor(int buttons, bool answerNo) {
 
 Answer PrintingMessageBoxes::show(std::string_view text, int buttons, std::string_view title) {
   // The text's own line feeds split it into the block's lines.
-  std::string block = "=== " + std::string(title) + " [" + std::to_string(buttons) + "]\n";
+  std::string block = "=== " + std::string(title) + " [" + std::to_string(BoxCode(buttons)) + "]\n";
   block += text;
   block += "\n===\n";
   if (stream_) {

@@ -52,13 +52,15 @@ std::string Describe(const RecordedBox& b) {
 }  // namespace
 
 Answer ScriptedMessageBoxes::show(std::string_view text, int buttons, std::string_view title) {
-  boxes_.push_back({std::string(title), std::string(text), buttons});
+  boxes_.push_back({std::string(title), std::string(text), BoxCode(buttons), BoxMustBeAnswered(buttons)});
   if (log_) log_->note("box");
   const RecordedBox b = boxes_.back();
   const auto against = [this](const std::string& problem) {
     if (!fail) throw UnexpectedMessageBox(problem);
     fail(problem);
   };
+  if (okCancelMustBeAnswered && BoxButtons(buttons) == kBoxOKCancel && !b.mustAnswer)
+    against("OK/Cancel box that Esc would answer: " + Describe(b));
   if (script_.empty()) {
     if (restAnswerNo_) return PrintingMessageBoxes::AnswerFor(buttons, *restAnswerNo_);
     against("message box beyond the script: " + Describe(b));

@@ -26,7 +26,8 @@ struct UnexpectedMessageBox : std::runtime_error {
 struct RecordedBox {
   std::string title;  // as shown: the program's title when the caller gave none
   std::string text;
-  int buttons = 0;
+  int buttons = 0;          // the code without kBoxMustAnswer
+  bool mustAnswer = false;  // Esc and closing do nothing: only a button answers it
   std::string line() const;  // "TITLE [buttons] text"
 };
 
@@ -56,6 +57,10 @@ class ScriptedMessageBoxes : public MessageBoxes {
   void clear();
   void clearShown() { boxes_.clear(); }   // the record only; the script stays
   void clearScript() { script_.clear(); }  // the expected boxes only; the record stays
+
+  // When set, an OK/Cancel box that Esc or its close box could answer is against the
+  // script: for windows whose every OK/Cancel message drops typed data on Cancel.
+  bool okCancelMustBeAnswered = false;
 
   // When set, a box against the script is reported here instead of thrown, and answered
   // as scripted (beyond the script: No to a question, else OK).

@@ -18,7 +18,7 @@ Answer MsgBox(std::string_view text, int buttons, std::string_view title) {
   if (MessageBoxes* boxes = services().messageBoxes) return boxes->show(text, buttons, shown);
   // Nobody installed message boxes: say it on the error stream rather than lose it.
   std::fprintf(stderr, "=== %.*s [%d]\n%.*s\n===\n", static_cast<int>(shown.size()), shown.data(),
-               buttons, static_cast<int>(text.size()), text.data());
+               BoxCode(buttons), static_cast<int>(text.size()), text.data());
   return BoxButtons(buttons) == kBoxYesNo ? Answer::Yes : Answer::OK;
 }
 

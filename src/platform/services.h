@@ -25,9 +25,19 @@ inline constexpr int kBoxCritical = 16;
 inline constexpr int kBoxQuestion = 32;
 inline constexpr int kBoxExclamation = 48;
 inline constexpr int kBoxInformation = 64;
+// Added to an OK/Cancel code: the box must be answered with one of its buttons, so Esc,
+// the close box and Alt+F4 do nothing. For boxes whose Cancel throws away what the user
+// typed, where one stray key must not do it. A Yes/No box is always answered so.
+inline constexpr int kBoxMustAnswer = 0x1000;
 // The buttons of a code, without its icon, and its icon.
 constexpr int BoxButtons(int code) { return code & 7; }
 constexpr int BoxIcon(int code) { return code & 0x70; }
+// The code as the platform's boxes know it (buttons and icon), without kBoxMustAnswer.
+constexpr int BoxCode(int code) { return code & ~kBoxMustAnswer; }
+// True when only a button answers the box: Esc and closing do nothing.
+constexpr bool BoxMustBeAnswered(int code) {
+  return (code & kBoxMustAnswer) != 0 || BoxButtons(code) == kBoxYesNo;
+}
 
 struct MessageBoxes {
   virtual ~MessageBoxes() = default;

@@ -27,6 +27,8 @@ class EntryWindowTest : public ::testing::Test {
     platform::Services& s = platform::services();
     s.messageBoxes = &boxes;
     boxes.fail = [](const std::string& what) { ADD_FAILURE() << what; };
+    // Every OK/Cancel message here drops typed data on Cancel: only a button may answer it.
+    boxes.okCancelMustBeAnswered = true;
     s.modalRunner = &runner;
     runner.fail = [](const std::string& what) { ADD_FAILURE() << what; };
     // The entry windows copy the main window's place and size: a stand-in of the usual size.

@@ -94,6 +94,8 @@ TEST_F(HubTest, FinishedRefusesMissingSectionsAndContradictionsInItsOrder) {
         continue;
       }
       EXPECT_EQ(lastBox(), c.title + " [49] " + c.text);
+      // Cancel throws the typed problem away: one stray Esc or close must not answer it.
+      EXPECT_TRUE(boxes.boxes().back().mustAnswer);
       EXPECT_EQ(closed, answer == Answer::Cancel);
       EXPECT_EQ(AbortRun, answer == Answer::Cancel ? 1 : 0);
     }

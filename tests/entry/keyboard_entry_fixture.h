@@ -20,6 +20,8 @@ class EntryTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
+    // Every OK/Cancel message here drops typed data on Cancel: only a button may answer it.
+    boxes.okCancelMustBeAnswered = true;
     NewLine = "\n";
     ResetInputData();
   }

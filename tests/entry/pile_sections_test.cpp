@@ -17,6 +17,8 @@ class PileSections : public ::testing::Test {
   void SetUp() override {
     ResetInputData();
     InitRoweTables();
+    // Every OK/Cancel message here drops typed data on Cancel: only a button may answer it.
+    services.boxes.okCancelMustBeAnswered = true;
   }
   platform::ScopedServices services;
 };

@@ -37,7 +37,11 @@ struct Case {
 
 class SurchargeStorage : public ::testing::Test {
  protected:
-  void SetUp() override { ResetInputData(); }
+  void SetUp() override {
+    ResetInputData();
+    // Every OK/Cancel message here drops typed data on Cancel: only a button may answer it.
+    services.boxes.okCancelMustBeAnswered = true;
+  }
   platform::ScopedServices services;
 };
 

@@ -108,6 +108,45 @@ TEST(ScriptedMessageBoxes, TheRestAnsweredAsAHeadlessRunIsRecordedNotReported) {
   EXPECT_TRUE(s.boxes.boxes().empty());
 }
 
+TEST(ScriptedMessageBoxes, RecordWhetherOnlyAButtonMayAnswerABox) {
+  // An OK/Cancel box whose Cancel drops typed data must be answered with a button, like
+  // every Yes/No box; the record keeps the platform's code apart from that kind.
+  platform::ScopedServices s;
+  s.boxes.answerTheRest();
+  const struct {
+    int code, recorded;
+    bool mustAnswer;
+  } cases[] = {{49 | platform::kBoxMustAnswer, 49, true}, {1 | platform::kBoxMustAnswer, 1, true},
+               {49, 49, false}, {1, 1, false}, {0, 0, false}, {48, 48, false}, {4, 4, true}, {36, 36, true}};
+  for (const auto& c : cases) platform::MsgBox("x", c.code, "KIND");
+  ASSERT_EQ(s.boxes.boxes().size(), std::size(cases));
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(cases[i].code);
+    EXPECT_EQ(s.boxes.boxes()[i].buttons, cases[i].recorded);
+    EXPECT_EQ(s.boxes.boxes()[i].mustAnswer, cases[i].mustAnswer);
+  }
+  EXPECT_EQ(s.boxes.last(), "KIND [36] x");
+
+  // Windows whose every OK/Cancel message discards typed data have an Esc-answerable one
+  // reported.
+  std::vector<std::string> reported;
+  s.boxes.fail = [&](const std::string& what) { reported.push_back(what); };
+  s.boxes.okCancelMustBeAnswered = true;
+  s.boxes.expect("SECTION", Answer::Cancel).expect("SECTION", Answer::Yes).expect("SECTION", Answer::Cancel);
+  EXPECT_EQ(platform::MsgBox("x", 49 | platform::kBoxMustAnswer, "SECTION"), Answer::Cancel);
+  EXPECT_EQ(platform::MsgBox("x", 36, "SECTION"), Answer::Yes);
+  EXPECT_TRUE(reported.empty());
+  EXPECT_EQ(platform::MsgBox("x", 49, "SECTION"), Answer::Cancel);
+  ASSERT_EQ(reported.size(), 1u);
+  EXPECT_NE(reported[0].find("Esc would answer"), std::string::npos) << reported[0];
+
+  // A headless run prints the platform's code.
+  std::ostringstream out;
+  platform::PrintingMessageBoxes printing(out);
+  printing.show("x", 49 | platform::kBoxMustAnswer, "SECTION");
+  EXPECT_EQ(out.str(), "=== SECTION [49]\nx\n===\n");
+}
+
 TEST(RecordingPointer, TheDefaultPointerComesBackBeforeBoxesAndOnEveryExit) {
   platform::ScopedServices s;
   s.boxes.expect(Answer::OK);

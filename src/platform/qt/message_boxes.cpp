@@ -12,8 +12,9 @@ namespace platform {
 
 namespace {
 
-// A Yes/No box is answered with one of its buttons only: Esc and the close box (or
-// Alt+F4) do nothing, so one stray key at a save prompt never discards a report.
+// A box that must be answered (a Yes/No box, or an OK/Cancel box whose Cancel discards
+// typed data) takes one of its buttons only: Esc and the close box (or Alt+F4) do
+// nothing, so one stray key never discards a report or a typed problem.
 class AnswerRequired : public QObject {
  public:
   using QObject::QObject;
@@ -50,7 +51,7 @@ void QtMessageBoxes::configure(QMessageBox& box, std::string_view text, int butt
     case kBoxOKCancel:
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
       box.setDefaultButton(QMessageBox::Ok);
-      box.setEscapeButton(QMessageBox::Cancel);
+      if (!BoxMustBeAnswered(buttons)) box.setEscapeButton(QMessageBox::Cancel);
       break;
     case kBoxYesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -60,7 +61,6 @@ void QtMessageBoxes::configure(QMessageBox& box, std::string_view text, int butt
     case kBoxYesNo:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       box.setDefaultButton(QMessageBox::Yes);
-      box.installEventFilter(new AnswerRequired(&box));
       break;
     default:
       box.setStandardButtons(QMessageBox::Ok);
@@ -68,6 +68,7 @@ void QtMessageBoxes::configure(QMessageBox& box, std::string_view text, int butt
       box.setEscapeButton(QMessageBox::Ok);
       break;
   }
+  if (BoxMustBeAnswered(buttons)) box.installEventFilter(new AnswerRequired(&box));
 }
 
 Answer QtMessageBoxes::answerOf(QMessageBox::StandardButton b) {

@@ -1,6 +1,6 @@
 // Message boxes on QMessageBox: plain text, the program's button and icon codes, the
 // first button the default; Esc answers Cancel, closes an OK box, and does nothing on a
-// Yes/No box.
+// Yes/No box or on an OK/Cancel box that must be answered (kBoxMustAnswer).
 #pragma once
 
 #include <QMessageBox>

@@ -49,6 +49,10 @@ TEST(QtMessageBoxes, CodesGiveButtonsIconsDefaultsAndEscape) {
       {48, QMessageBox::Ok, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok},
       {49, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Cancel},
       {64, QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok},
+      {49 | platform::kBoxMustAnswer, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning, QMessageBox::Ok,
+       QMessageBox::NoButton},
+      {1 | platform::kBoxMustAnswer, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoIcon, QMessageBox::Ok,
+       QMessageBox::NoButton},
   };
   for (const Case& c : cases) {
     QMessageBox box;
@@ -87,7 +91,7 @@ TEST(QtMessageBoxes, FileNamesInTheFileSystemsEncodingReadAsWrittenBesideLatin1T
   }
 }
 
-TEST(QtMessageBoxes, EscAnswersCancelClosesAnOkBoxAndLeavesAYesNoBoxUp) {
+TEST(QtMessageBoxes, EscAnswersCancelClosesAnOkBoxAndLeavesABoxThatMustBeAnsweredUp) {
   QtMessageBoxes boxes;
   struct Case {
     int code;
@@ -103,23 +107,33 @@ TEST(QtMessageBoxes, EscAnswersCancelClosesAnOkBoxAndLeavesAYesNoBoxUp) {
     whenUp<QMessageBox>([key = c.key](QMessageBox& b) { QTest::keyClick(&b, key); });
     EXPECT_EQ(boxes.show("DO YOU WANT TO SAVE?", c.code, "QUELDAR"), c.answer);
   }
-  // One stray Esc, the close box or Alt+F4 at a save prompt: the box stays up until one
-  // of its own buttons answers.
-  for (const int code : {4, 36}) {
-    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
-      SCOPED_TRACE(code);
-      bool stillUp = false;
-      whenUp<QMessageBox>([&stillUp, button](QMessageBox& b) {
-        QTest::keyClick(&b, Qt::Key_Escape);
-        b.close();
-        QApplication::processEvents();
-        stillUp = b.isVisible() && QApplication::activeModalWidget() == &b;
-        b.button(button)->click();
-      });
-      EXPECT_EQ(boxes.show("DO YOU WANT TO SAVE CURRENT OUTPUT DATA?", code, "QUELDAR"),
-                button == QMessageBox::No ? Answer::No : Answer::Yes);
-      EXPECT_TRUE(stillUp);
-    }
+  // One stray Esc, the close box or Alt+F4 at a save prompt, or at a message whose Cancel
+  // drops typed data: the box stays up until one of its own buttons answers.
+  struct MustAnswer {
+    int code;
+    QMessageBox::StandardButton button;
+    Answer answer;
+  };
+  const MustAnswer mustAnswer[] = {{4, QMessageBox::No, Answer::No},
+                                   {4, QMessageBox::Yes, Answer::Yes},
+                                   {36, QMessageBox::No, Answer::No},
+                                   {36, QMessageBox::Yes, Answer::Yes},
+                                   {49 | platform::kBoxMustAnswer, QMessageBox::Cancel, Answer::Cancel},
+                                   {49 | platform::kBoxMustAnswer, QMessageBox::Ok, Answer::OK},
+                                   {1 | platform::kBoxMustAnswer, QMessageBox::Cancel, Answer::Cancel}};
+  for (const MustAnswer& c : mustAnswer) {
+    SCOPED_TRACE(c.code);
+    bool stillUp = false;
+    whenUp<QMessageBox>([&stillUp, button = c.button](QMessageBox& b) {
+      QTest::keyClick(&b, Qt::Key_Escape);
+      QTest::keyClick(b.focusWidget() ? b.focusWidget() : &b, Qt::Key_Escape);
+      b.close();
+      QApplication::processEvents();
+      stillUp = b.isVisible() && QApplication::activeModalWidget() == &b;
+      b.button(button)->click();
+    });
+    EXPECT_EQ(boxes.show("Choose CANCEL to abort this run.", c.code, "QUELDAR"), c.answer);
+    EXPECT_TRUE(stillUp);
   }
 }
 
