@@ -3,7 +3,9 @@
 #include <QLabel>
 
 #include "entry/entry_common.h"
+#include "model/input_file.h"
 #include "model/problem_data.h"
+#include "platform/text.h"
 #include "platform/qt/latin1.h"
 
 using entry::BoxNumber;
@@ -118,7 +120,7 @@ void HEADCONT::Form_Load() {
     return;
   }
   panHeadCont->setCaption("Edit Heading and Control Data");
-  for (int i = 1; i <= NumHeadingLines; ++i) (*txtHead)(i - 1)->setText(platform::fromLatin1(HeadingLines(i)));
+  for (int i = 1; i <= NumHeadingLines; ++i) (*txtHead)(i - 1)->setText(platform::fromText(HeadingLines(i)));
   FillNumber(txtWallTop, WallTopElev);
   if (WallType == "C") optCantilever->setValue(true);
   if (WallType == "A") optAnchored->setValue(true);
@@ -233,11 +235,13 @@ bool HEADCONT::finishedPass() {
   HeadContDone = 0;
   NumHeadingLines = 0;
   for (int i = 0; i < 4; ++i) {
-    InputLine = entry::BoxText((*txtHead)(i));
+    // Every character is kept, as the input file keeps it: one outside Latin-1 (an en
+    // dash) would otherwise turn into "?" here but not in a file.
+    InputLine = platform::text::Trim(platform::toText((*txtHead)(i)->text()));
     if (InputLine.empty()) continue;
     if (InputLine.front() != '\'') InputLine = "'" + InputLine;
     ++NumHeadingLines;
-    HeadingLines(NumHeadingLines) = InputLine;
+    HeadingLines(NumHeadingLines) = AsReadLine(InputLine);
   }
   const auto missing = [](const char* line) {
     if (!TextBuffer.empty()) TextBuffer += NewLine;

@@ -651,6 +651,8 @@ void ReadTermination() {
 
 }  // namespace
 
+std::string AsReadLine(std::string_view raw) { return text::UpperText(text::Trim(raw)) + ' '; }
+
 void ReadDataLine() {
   for (int k = 1; k <= kMaxFields; ++k) {
     FieldPos(k, 1) = 0;
@@ -667,10 +669,10 @@ void ReadDataLine() {
       AtFileStart = false;
       if (raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
     }
-    line = text::UpperText(text::Trim(raw));
-    if (!line.empty() && line.front() != '(') break;
+    line = AsReadLine(raw);
+    if (line.size() > 1 && line.front() != '(') break;
   }
-  InputLine = line + ' ';
+  InputLine = line;
 
   // Fields are maximal runs of characters other than the blank (character 32).
   FieldPos(1, 1) = 1;

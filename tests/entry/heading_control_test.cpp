@@ -1,6 +1,7 @@
 #include "entry/heading_control_window.h"
 
 #include "keyboard_entry_fixture.h"
+#include "model/input_file.h"
 
 using platform::Answer;
 
@@ -47,11 +48,42 @@ TEST_F(HeadingTest, HeadingLinesCloseUpAndBeginWithAnApostrophe) {
   finish({{"txtHead(1)", "  SHEET PILE "}, {"txtHead(3)", "'QUAY"}, {"txtWallTop", "20"}},
          {"optCantilever", "optDesign"}, "");
   EXPECT_EQ(NumHeadingLines, 2);
-  EXPECT_EQ(HeadingLines(1), "'SHEET PILE");
-  EXPECT_EQ(HeadingLines(2), "'QUAY");
+  EXPECT_EQ(HeadingLines(1), "'SHEET PILE ");
+  EXPECT_EQ(HeadingLines(2), "'QUAY ");
   EXPECT_EQ(HeadingLines(3), "'KEPT") << "lines beyond the count are left as they were";
   EXPECT_EQ(HeadContDone, 1);
   EXPECT_EQ(WallTopElev, 20);
+}
+
+TEST_F(HeadingTest, ATypedHeadingIsKeptAsTheInputFileKeepsIt) {
+  // The reader's line: trimmed, in capitals, one blank after it. A line with a character
+  // beyond Latin-1 is UTF-8 and gets capitals of its ASCII letters only, as from a file.
+  struct Case {
+    const char* name;
+    QString typed;
+    std::string kept;
+    QString shownAgain;
+  } cases[] = {
+      {"an en dash", QString::fromUtf8("Quay wall \u2013 caf\u00e9"), "'QUAY WALL \xe2\x80\x93 CAF\xc3\xa9 ",
+       QString::fromUtf8("'QUAY WALL \u2013 CAF\u00e9 ")},
+      {"Latin-1 only", QString::fromUtf8("Quay wall caf\u00e9"), "'QUAY WALL CAF\xc9 ",
+       QString::fromUtf8("'QUAY WALL CAF\u00c9 ")},
+      {"curly quotes and a Greek phi", QString::fromUtf8("\u201cPier 3\u201d \u03c6 = 30"),
+       "'\xe2\x80\x9cPIER 3\xe2\x80\x9d \xcf\x86 = 30 ", QString::fromUtf8("'\u201cPIER 3\u201d \u03c6 = 30 ")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetInputData();
+    finish({{"txtHead(0)", c.typed}, {"txtWallTop", "20"}}, {"optCantilever", "optDesign"}, "");
+    EXPECT_EQ(HeadingLines(1), c.kept);
+    EXPECT_EQ(AsReadLine(c.kept), c.kept) << "the reader gives the written line back unchanged";
+    // Shown again whole, and stored again unchanged.
+    show<HEADCONT>([&](HEADCONT& f) {
+      EXPECT_EQ(textBox(f, "txtHead(0)")->text(), c.shownAgain);
+      click(f, "cmdFinished");
+    });
+    EXPECT_EQ(HeadingLines(1), c.kept);
+  }
 }
 
 TEST_F(HeadingTest, DesignFactorsOfSafetyFromTheirBoxes) {
@@ -152,7 +184,7 @@ TEST_F(HeadingTest, ReopeningShowsTheStoredDataAndLeavesTheEditFlag) {
   show<HEADCONT>([&](HEADCONT& f) {
     EXPECT_EQ(InputChanged, 0);
     EXPECT_EQ(f.control<platform::Panel>("panHeadCont")->caption(), "Edit Heading and Control Data");
-    EXPECT_EQ(textBox(f, "txtHead(0)")->text(), "'QUAY WALL");
+    EXPECT_EQ(textBox(f, "txtHead(0)")->text(), "'QUAY WALL ");
     EXPECT_EQ(textBox(f, "txtWallTop")->text(), " 20");
     EXPECT_EQ(textBox(f, "txtAnchorEl")->text(), " 17.5");
     EXPECT_EQ(textBox(f, "txtWallBot")->text(), "-12");

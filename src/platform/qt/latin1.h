@@ -33,4 +33,15 @@ inline QString fromText(std::string_view s) {
   return utf8.hasError() ? fromLatin1(s) : decoded;
 }
 
+// Typed text as the program keeps it: Latin-1 when every character has a Latin-1 byte,
+// else UTF-8, as a file written in UTF-8 gives it, so no character is lost and fromText
+// shows it again.
+inline std::string toText(const QString& s) {
+  bool latin1 = true;
+  for (const QChar c : s) latin1 = latin1 && c.unicode() <= 0xFF;
+  if (latin1) return toLatin1(s);
+  const QByteArray b = s.toUtf8();
+  return std::string(b.constData(), static_cast<std::size_t>(b.size()));
+}
+
 }  // namespace platform
