@@ -106,6 +106,7 @@ void DrawSystemSketch(Canvas& c, bool paper) {
   PlotPen pen(c, paper, paper ? 1680 : 0, paper ? 4320 : 0);
   Sketch k{pen, ComputeSketchScales()};
   if (!(k.H() > 0)) return;
+  k.column.setBounds(0, 5400);  // the drawing's height
   const double xw = k.wallX();
 
   // The wall, down to the bottom of the drawing in design, to its tip in analysis.
@@ -181,6 +182,7 @@ void DrawSystemSketch(Canvas& c, bool paper) {
     pen.lineTo(9120, ya, red);
     k.label(AnchorElev, ya);
   }
+  k.column.draw();
 }
 
 // ---- vertical surcharge diagrams ----
@@ -436,6 +438,7 @@ void DrawHorizontalDiagram(Canvas& c, int choice, bool paper) {
 
   const Rgb red = choice == 10 ? kRed : pen.ink(kRed);
   LabelColumn column(pen);
+  column.setBounds(0, 5400);
   if (choice == 8) {
     for (int i = 1; i <= n; ++i) {
       if (V(i) == 0 || !drawable) continue;

@@ -4,6 +4,7 @@
 // every printed plot stands on.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,7 @@ inline constexpr Rgb kGreen{0, 127, 0};
 inline constexpr Rgb kBlue{0, 0, 255};
 inline constexpr Rgb kLightGrey{200, 200, 200};
 inline constexpr Rgb kBrown{150, 75, 0};
+inline constexpr Rgb kPictureBackground{224, 224, 224};  // what a picture is erased to
 
 // A plot is drawn with the coordinates of the screen picture; on paper every point moves
 // by (dx, dy) and labels are placed through a white point, which moves the printer's
@@ -64,26 +66,57 @@ class PlotPen {
   void standing(std::string_view s, double cx, double y) { textAt(s, cx - width(s) / 2, y - height(s)); }
 };
 
-// The column of elevation labels beside a plot. Two elevations a foot or two apart would
-// print their labels over each other: a label that would overlap one already in the
-// column moves just clear of it, away from it, and the same text at the same place is
-// written once (the two sides' surfaces, water or layer bottoms often share an elevation).
-// The line a label names stays at its true elevation.
+// One label of an elevation column: the top it wants, its height, and the y of the line
+// it names, which gives its place in the column.
+struct ColumnSlot {
+  double wantedTop, height, level;
+};
+
+// The tops of a column's labels, so that no two overlap. The labels keep the order of
+// their lines; one that has room stays where it wants to be; labels that crowd each other
+// spread from there by the least moves (the least sum of their squares), so a group of
+// them stays centred on its lines and none drifts far from its own. The column keeps
+// within lo .. hi, unless the wanted places already reach beyond or the labels cannot all
+// fit in it.
+std::vector<double> PlaceColumnLabels(const std::vector<ColumnSlot>& slots, double lo, double hi);
+
+// The column of elevation labels beside a plot. Labels are gathered as the plot draws its
+// lines, then placed together by PlaceColumnLabels and printed in the order given: two
+// elevations a foot apart would otherwise print their labels over each other. The same
+// text at the same place is written once (the two sides' grounds, water or layer bottoms
+// often share an elevation). The lines stay at their true elevations.
 class LabelColumn {
  public:
-  explicit LabelColumn(PlotPen& pen) : pen_(pen) {}
-  // Places `s` horizontally centred on cx with its top wanted at `top`.
-  void place(std::string_view s, double cx, double top);
-  void centred(std::string_view s, double cx, double cy) { place(s, cx, cy - pen_.height(s) / 2); }
-  void standing(std::string_view s, double cx, double y) { place(s, cx, y - pen_.height(s)); }
+  // Prints a text from its top-left corner.
+  using Print = std::function<void(const std::string& text, double left, double top)>;
+  // Measures in `measure`'s font and prints through `print`.
+  LabelColumn(const Canvas& measure, Print print);
+  // Prints through the pen (white points on paper).
+  explicit LabelColumn(PlotPen& pen);
+  LabelColumn(const LabelColumn&) = delete;
+  LabelColumn& operator=(const LabelColumn&) = delete;
+  ~LabelColumn() { draw(); }
+
+  // The room the column has, in the coordinates the labels are given in.
+  void setBounds(double lo, double hi) { lo_ = lo, hi_ = hi; }
+  // `s` horizontally centred on cx, its top wanted at `top`, naming the line at `level`.
+  void place(std::string_view s, double cx, double top, double level);
+  void centred(std::string_view s, double cx, double cy) { place(s, cx, cy - height(s) / 2, cy); }
+  void standing(std::string_view s, double cx, double y) { place(s, cx, y - height(s), y); }
+  // Places and prints the labels gathered so far; once.
+  void draw();
 
  private:
-  struct Placed {
+  double height(std::string_view s) const { return measure_.textHeight(s); }
+  struct Label {
     std::string text;
-    double wantedTop, top, bottom;
+    double cx, width;
+    ColumnSlot slot;
   };
-  PlotPen& pen_;
-  std::vector<Placed> placed_;
+  const Canvas& measure_;
+  Print print_;
+  std::vector<Label> labels_;
+  double lo_, hi_;
 };
 
 // The subtitle of the soil pressure plots: "FOR ANCHORED " or "FOR CANTILEVER ", then

@@ -8,6 +8,7 @@
 #include "model/problem_data.h"
 #include "platform/text.h"
 #include "plots/plot_page.h"
+#include "plots/plot_pen.h"
 #include "pressures/pressure_data.h"
 #include "wall/wall_data.h"
 
@@ -18,8 +19,7 @@ using platform::Rgb;
 
 namespace {
 
-constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kRed{255, 0, 0}, kBlue{0, 0, 255},
-    kGreen{0, 127, 0}, kGrey{200, 200, 200};
+constexpr Rgb kGrey{200, 200, 200};
 
 // Paper draws the screen figure moved by this much.
 constexpr double kPaperDx = 1440, kPaperDy = 4320;
@@ -85,38 +85,14 @@ struct Surface {
     return a == Align::Top ? yAt : a == Align::Centre ? yAt - h / 2 : yAt - h;
   }
 
-  // A label of the elevation column. Two levels closer than a text's height would print
-  // one label over the other: the later one moves just clear of those already there, up
-  // when its level lies above theirs, else down. The same text at the same place (both
-  // sides' ground at one level) is printed once.
-  // `levelAt` is the y of the elevation labelled, where that differs from yAt.
+  // A label of the elevation column, placed with the others by `column` when it draws
+  // (so that no two print over each other). `levelAt` is the y of the elevation
+  // labelled, where that differs from yAt.
   void columnLabel(double x, double yAt, Align a, const std::string& text,
                    std::optional<double> levelAt = std::nullopt) {
-    const double level = levelAt.value_or(yAt);
-    const double h = c.textHeight(text);
-    double yTop = topOf(yAt, a, h);
-    for (const Placed& p : column_)
-      if (p.text == text && std::abs(p.top - yTop) < h / 2) return;
-    for (int pass = 0; pass < 2 * static_cast<int>(column_.size()) + 1; ++pass) {
-      bool moved = false;
-      for (const Placed& p : column_) {
-        if (yTop < p.bottom && yTop + h > p.top) {
-          yTop = level < p.level ? p.top - h : p.bottom;
-          moved = true;
-        }
-      }
-      if (!moved) break;
-    }
-    column_.push_back({yTop, yTop + h, level, text});
-    put(x - c.textWidth(text) / 2, yTop, text);
+    column.place(text, x, topOf(yAt, a, c.textHeight(text)), levelAt.value_or(yAt));
   }
-
- private:
-  struct Placed {
-    double top, bottom, level;
-    std::string text;
-  };
-  std::vector<Placed> column_;
+  LabelColumn column{c, [this](const std::string& text, double left, double top) { put(left, top, text); }};
 };
 
 std::string SubtitleOf(const ResultWindowConfig& w) {
@@ -134,10 +110,16 @@ void DrawElevationAxis(Surface& f, int plot) {
   const double x = f.ox + 864;
   f.label(x, f.oy + (liftedHeading ? 216 : 288), Align::Top, "ELEV.");
   f.label(x, f.oy + 504, Align::Top, "(FT)");
+  // The column runs from under its heading down to the tip's label.
+  const double tipBottom = screen ? 5364 : kPaperDy + 5400;
+  f.column.setBounds(f.oy + 504 + f.c.textHeight("(FT)"), tipBottom);
   f.columnLabel(x, f.oy + kTop, hanging ? Align::Top : Align::Centre, Elev(f.top));
   // On paper the tip label stands on the page frame's bottom edge.
-  f.columnLabel(x, screen ? 5364 : kPaperDy + 5400, Align::Bottom, Elev(f.tip), f.oy + kBottom);
-  if (!f.hasElevationScale()) return;
+  f.columnLabel(x, tipBottom, Align::Bottom, Elev(f.tip), f.oy + kBottom);
+  if (!f.hasElevationScale()) {
+    f.column.draw();
+    return;
+  }
 
   const auto mark = [&](double e, Align a, Rgb colour) {
     const double y = f.y(e);
@@ -160,6 +142,7 @@ void DrawElevationAxis(Surface& f, int plot) {
   // The anchor of an anchored wall, also on paper: a printed moment or shear diagram
   // whose jump has no level beside it leaves the reader to guess where the anchor is.
   if (f.w.anchored && plot <= kNetSoilPlot) mark(AnchorElev, Align::Centre, screen ? kRed : kBlack);
+  f.column.draw();
 }
 
 // ---- the single-frame plots ----
@@ -436,6 +419,7 @@ void DrawSidePressurePlot(Canvas& c, const ResultWindowConfig& w, const ResultSc
   const double xe = ox + L.axisX();
   f.label(xe, oy + 144 + c.textHeight("ELEV.") / 2, Align::Top, "ELEV.");
   f.label(xe, oy + 432 + c.textHeight("(FT)") / 2, Align::Top, "(FT)");
+  f.column.setBounds(oy + 432 + 1.5 * c.textHeight("(FT)"), screen ? 5364 : oy + kBottom);
   f.columnLabel(xe, oy + kTop, Align::Centre, Elev(f.top));
   // The tip: on screen just under the frames, on paper centred on their bottom edge.
   if (screen)
@@ -476,6 +460,7 @@ void DrawSidePressurePlot(Canvas& c, const ResultWindowConfig& w, const ResultSc
     }
     if (w.anchored) mark(AnchorElev, kRed);
   }
+  f.column.draw();
 
   const int side = L.arraySide(), d = L.direction();
   const auto passive = [&] {

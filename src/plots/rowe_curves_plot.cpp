@@ -1,5 +1,6 @@
 #include "plots/rowe_curves_plot.h"
 
+#include <algorithm>
 #include <string>
 
 #include "model/problem_data.h"
@@ -42,6 +43,12 @@ void DrawRoweChart(Canvas& c, bool paper) {
 
   if (RoweSoilType == 2) {
     // The sand curves say nothing about a wall in clay; the report holds its reduction.
+    // The note stands across three of the grid's verticals: on a patch of the chart's
+    // own background, so that no line runs through its letters. The patch stays inside
+    // the frame, whose sides stay whole.
+    const double w = pen.width(kRoweClayNote), h = pen.height(kRoweClayNote);
+    pen.box(std::max(5040 - w / 2 - 72, 1440.0 + 30), 2232 - h / 2 - 36, std::min(5040 + w / 2 + 72, 8640.0 - 30),
+            2232 + h / 2 + 36, paper ? kWhite : kPictureBackground, true);
     pen.centred(kRoweClayNote, 5040, 2232);
     return;
   }

@@ -165,6 +165,7 @@ void drawSidePlot(PlotPen& pen, const SideLayout& L, const SoilPlotScales& s) {
   pen.centredTop("ELEV.", L.column, 144 + pen.height("ELEV.") / 2);
   pen.centredTop("(FT)", L.column, 432 + pen.height("(FT)") / 2);
   LabelColumn labels(pen);
+  labels.setBounds(432 + 1.5 * pen.height("(FT)"), 5328);
   labels.centred(elevText(WallTopElev), L.column, 1008);
   if (!ax.valid()) return;
 
@@ -178,6 +179,7 @@ void drawSidePlot(PlotPen& pen, const SideLayout& L, const SoilPlotScales& s) {
     labels.centred(bottom, L.column, 5328);
   else
     labels.standing(bottom, L.column, 5328);
+  labels.draw();
 
   if (!paper) c.setDrawWidth(3);
   const auto diagram = [&](const platform::Array<double, 2, 301, 2>& P, double axis, double sign, double max, Rgb col) {
@@ -236,6 +238,7 @@ void drawNetPlot(PlotPen& pen, int choice, const SoilPlotScales& s) {
   pen.centredTop("ELEV.", 864, 288);
   pen.centredTop("(FT)", 864, 504);
   LabelColumn labels(pen);
+  labels.setBounds(504 + pen.height("(FT)"), 5328);
   labels.centred(elevText(WallTopElev), 864, 1008);
   if (ax.valid()) labels.standing(elevText(s.PlotBottomElev), 864, paper ? 5400 : 5328);
   if (ax.valid()) {
@@ -246,6 +249,7 @@ void drawNetPlot(PlotPen& pen, int choice, const SoilPlotScales& s) {
       waterLine(pen, labels, ax, 864, side, spans);
     }
   }
+  labels.draw();
 
   const auto curve = [&](const platform::Array<double, 301, 2>& d, Rgb col) {
     if (!(span > 0) || !ax.valid()) return;

@@ -5,12 +5,14 @@
 #include <QProcess>
 #include <QTest>
 #include <cstdlib>
+#include <fstream>
 
 #include "app/app_fixture.h"
 #include "platform/qt/printer.h"
 #include "plots/input_plot_window.h"
 #include "plots/rowe_curves_window.h"
 #include "plots/soil_pressure_plot_window.h"
+#include "wall/rowe.h"
 #include "wall/wall_data.h"
 
 using platform::Answer;
@@ -181,4 +183,62 @@ TEST_F(PlotWindowsOnExamples, AnchoredInSandWithRoweCurves) {
     f.cmdDone->click();
   });
   window->mnuViewItem_Click(kViewRoweCurves);
+}
+
+// Elevations a few tenths of a foot apart (right layer bottoms 9.6 to 8.0, water at 9.0):
+// the sketch and the initial pressures label each beside its own line, none over another.
+TEST_F(PlotWindowsOnExamples, CrowdedElevations) {
+  start();
+  const fs::path input = dir / "user" / "crowded.dat";
+  {
+    std::ofstream out(input);
+    out << "'CROWDED ELEVATIONS\n"
+           "CONTROL CANTILEVER DESIGN 1.0 1.5\n"
+           "WALL 12\n"
+           "SURFACE RIGHTSIDE 1 0 12\n"
+           "SURFACE LEFTSIDE 1 0 4\n"
+           "SOIL RIGHTSIDE STRENGTHS 6\n";
+    for (const char* bottom : {"9.6", "9.2", "8.8", "8.4", "8.0"}) out << " 120 110 30 0 0 0 " << bottom << " 0\n";
+    out << " 120 110 30 0 0 0\n"
+           "SOIL LEFTSIDE STRENGTHS 1\n"
+           " 120 110 30 0 0 0\n"
+           "WATER ELEVATIONS 62.4 9.0 4\n"
+           "FINISHED\n";
+  }
+  dialogs.answerOpen(input.string());
+  box("INPUT COMPLETE", Answer::OK);
+  window->mnuFileItem_Click(kFileOpen);
+  example = "crowded";
+  runner.on("VUINPLOT", [&](platform::Form& form) {
+    auto& f = static_cast<VUINPLOT&>(form);
+    f.findChild<QAction*>("mnuSystem(0)")->trigger();
+    keepPicture(f, 1, "input_system");
+    printToPdf(f, "input_system");
+    f.cmdDone_Click();
+    f.findChild<QAction*>("mnuFinished(3)")->trigger();
+  });
+  window->mnuViewItem_Click(kViewInputPlots);
+  window->mnuSolveItem_Click(0);
+  ASSERT_TRUE(window->findChild<QWidget*>("fraSoilOut")->isVisible());
+  walkSoilPressures();
+  window->cmdContinue_Click();
+  window->cmdOK_Click();
+}
+
+// A wall in clay: the chart's note stands on a clear patch, not across the grid.
+TEST_F(PlotWindowsOnExamples, RoweCurvesOfAWallInClay) {
+  start();
+  InitRoweTables();
+  NumHeadingLines = 1;
+  HeadingLines(1) = "'A WALL IN CLAY";
+  RoweSoilType = 2;
+  RoweAlpha = 0.7;
+  example = "clay";
+  runner.on("ROWECURV", [&](platform::Form& form) {
+    auto& f = static_cast<ROWECURV&>(form);
+    keepPicture(f, 1, "rowe_curves");
+    printToPdf(f, "rowe_curves");
+    f.cmdDone->click();
+  });
+  ShowRoweCurves();
 }

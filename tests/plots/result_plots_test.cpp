@@ -426,10 +426,44 @@ TEST_F(ResultPlots, TheZeroLabelNeverPrintsOverAnEndLabel) {
   EXPECT_NE(draw(ResultWindowKind::FixedEarth, plots::kMomentPlot).findText("0"), nullptr);
 }
 
+// Right layer bottoms at 9.6, 9.2, 8.8, 8.4 and 8.0 with the right water at 9.0, 144
+// twips a foot: six labels 200 high whose lines span 230 twips. They stand as one block,
+// 200 apart in the order of their lines, its moves adding up to nothing (least squares):
+// its first top is the mean of (wanted top - 200 k).
+TEST_F(ResultPlots, CrowdedElevationLabelsStandApartInTheOrderOfTheirLines) {
+  NumSoilLayers(1) = 6;
+  const double bottoms[] = {9.6, 9.2, 8.8, 8.4, 8.0, -200000};
+  for (int i = 1; i <= 6; ++i) LayerBottomElev(1, i) = bottoms[i - 1];
+  WaterDataType = "E";
+  WaterElev(1) = 9.0;
+  WaterElev(2) = 0;
+  const std::vector<std::pair<std::string, double>> crowd = {{"9.60", 9.6}, {"9.20", 9.2}, {"9.00", 9.0},
+                                                             {"8.80", 8.8}, {"8.40", 8.4}, {"8.00", 8.0}};
+  for (PlotTarget t : {PlotTarget::Screen, PlotTarget::Paper}) {
+    const double oy = t == PlotTarget::Paper ? 4320 : 0;
+    const auto y = [&](double e) { return oy + 1008 + 144 * (20 - e); };
+    double sum = 0;
+    for (std::size_t k = 0; k < crowd.size(); ++k) sum += y(crowd[k].second) - 100 - 200.0 * static_cast<double>(k);
+    const double first = sum / static_cast<double>(crowd.size());
+    for (int plot : {plots::kMomentPlot, plots::kRightSidePlot}) {
+      SCOPED_TRACE(std::to_string(plot) + (t == PlotTarget::Paper ? " paper" : " screen"));
+      const RecordingCanvas c = draw(ResultWindowKind::FreeEarth, plot, t);
+      for (std::size_t k = 0; k < crowd.size(); ++k) {
+        const CanvasOp* label = c.findText(crowd[k].first);
+        ASSERT_NE(label, nullptr) << crowd[k].first;
+        EXPECT_NEAR(label->y1, first + 200.0 * static_cast<double>(k), 1e-3) << crowd[k].first;
+      }
+      // The labels with room keep their places: the anchor and the ground in front.
+      EXPECT_NEAR(c.findText("18.00")->y1, y(18) - 100, 1e-9);
+      EXPECT_NEAR(c.findText("0.00")->y1, y(0) - 100, 1e-9);
+    }
+  }
+}
+
 TEST_F(ResultPlots, ElevationLabelsNeverPrintOverEachOther) {
   // Both grounds at 0 ft: one label. An anchor 0.5 ft under the top (72 twips, less than a
-  // text's 200): its label moves down clear of the top's; a layer bottom just above the
-  // tip moves up clear of the tip's.
+  // text's 200): the two labels part, the anchor's right under the top's; a layer bottom
+  // just above the tip moves up clear of the tip's, which stands on the frame's edge.
   SurfaceElev(1, 1) = 0;
   AnchorElev = 19.5;
   NumSoilLayers(1) = 2;

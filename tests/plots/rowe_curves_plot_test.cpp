@@ -95,5 +95,24 @@ TEST_F(RoweChart, AWallInClayGetsTheChartAndANoteButNoCurvesNorSections) {
     EXPECT_NE(c.findText(plots::kRoweClayNote), nullptr);
     EXPECT_EQ(c.findText("LOOSE"), nullptr);
     EXPECT_NE(c.findText("-2.5"), nullptr);
+    // The note stands on a patch of the chart's background (white on paper) that covers
+    // its text inside the frame's sides, laid after the grid and before the note itself:
+    // no grid line crosses its letters.
+    const CanvasOp* note = c.findText(plots::kRoweClayNote);
+    const double dx = paper ? 1440 : 0, h = 200;
+    const double left = std::max(note->x1, 1470 + dx);
+    const double right = std::min(note->x1 + 100.0 * std::string(plots::kRoweClayNote).size(), 8610 + dx);
+    std::size_t noteAt = 0, patchAt = 0, lastLine = 0;
+    for (std::size_t i = 0; i < c.ops.size(); ++i) {
+      const CanvasOp& op = c.ops[i];
+      if (&op == note) noteAt = i;
+      if (op.kind == CanvasOp::Kind::Line) lastLine = i;
+      if (op.kind == CanvasOp::Kind::FilledBox && op.color == (paper ? kWhite : Rgb{224, 224, 224}) &&
+          std::min(op.x1, op.x2) <= left && std::max(op.x1, op.x2) >= right &&
+          std::min(op.y1, op.y2) < note->y1 && std::max(op.y1, op.y2) > note->y1 + h)
+        patchAt = i;
+    }
+    EXPECT_GT(patchAt, lastLine);
+    EXPECT_LT(patchAt, noteAt);
   }
 }

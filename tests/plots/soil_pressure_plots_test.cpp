@@ -233,3 +233,37 @@ TEST_F(SoilPressurePlots, NothingToScaleDrawsFramesAndLabelsOnly) {
     expectAllFinite(c);
   }
 }
+
+// Right layer bottoms at 9.6, 9.2, 8.8, 8.4 and 8.0 with the right water at 9.0, under
+// the left ground and water at 10, 108 twips a foot: seven labels 200 high whose lines
+// span 216 twips stand as one block, 200 apart in the order of their lines, its moves
+// adding up to nothing (least squares). The two 10.00 are one label.
+TEST_F(SoilPressurePlots, CrowdedElevationLabelsStandApartInTheOrderOfTheirLines) {
+  NumSoilLayers(1) = 6;
+  const double bottoms[] = {9.6, 9.2, 8.8, 8.4, 8.0, -200000};
+  for (int i = 1; i <= 6; ++i) LayerBottomElev(1, i) = bottoms[i - 1];
+  WaterDataType = "E";
+  WaterElev(1) = 9.0;
+  WaterElev(2) = 10;
+  const std::vector<std::pair<std::string, double>> crowd = {
+      {"10.00", 10}, {"9.60", 9.6}, {"9.20", 9.2}, {"9.00", 9.0}, {"8.80", 8.8}, {"8.40", 8.4}, {"8.00", 8.0}};
+  double sum = 0;
+  for (std::size_t k = 0; k < crowd.size(); ++k) sum += yOf(crowd[k].second) - 100 - 200.0 * static_cast<double>(k);
+  const double first = sum / static_cast<double>(crowd.size());
+  for (bool paper : {false, true}) {
+    for (int choice : {2, 3}) {
+      SCOPED_TRACE(std::to_string(choice) + (paper ? " paper" : " screen"));
+      RecordingCanvas c;
+      plots::DrawSoilPressurePlot(c, choice, paper);
+      const double dy = paper ? 4320 : 0;
+      for (std::size_t k = 0; k < crowd.size(); ++k) {
+        const CanvasOp* label = c.findText(crowd[k].first);
+        ASSERT_NE(label, nullptr) << crowd[k].first;
+        EXPECT_NEAR(label->y1, first + 200.0 * static_cast<double>(k) + dy, 1e-3) << crowd[k].first;
+      }
+      EXPECT_EQ(countText(c, "10.00"), 1);
+      // A label with room keeps its place.
+      EXPECT_NEAR(c.findText("20.00")->y1, yOf(20) - 100 + dy, 1e-9);
+    }
+  }
+}
