@@ -89,7 +89,7 @@ HEADCONT::HEADCONT() : platform::Form("HEADCONT") {
 }
 
 void HEADCONT::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryAsFixedDialog();
   entry::KeepInputChanged keep;
   for (int i = 0; i < 4; ++i) (*txtHead)(i)->clear();
   for (platform::OptionButton* o : {optCantilever, optAnchored, optDesign, optAnalysis}) o->setValue(false);

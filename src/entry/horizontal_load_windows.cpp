@@ -39,6 +39,7 @@ bool BelowWallTop(double elevation) {
 
 HORCON::HORCON() : platform::Form("HORCON") {
   setCaption("HORIZONTAL LOADS");
+  setClientSize(9450, 6525);
   entry::UseDesignedFont(this);
   addHelpMenu();
   fraHorLoadSects = addFrame("fraHorLoadSects", "", 0, 0, 4815, 4155);
@@ -57,7 +58,7 @@ HORCON::HORCON() : platform::Form("HORCON") {
 }
 
 void HORCON::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryAsFixedDialog();
   place(fraHorLoadSects, (Width() - 4815) / 2, (Height() - 4155) / 2, 4815, 4155);
   panHorizLine->setBackColor(entry::kWhite);
   panHorizDist->setBackColor(entry::kWhite);
@@ -81,6 +82,7 @@ void HORCON::cmdHorizDist_Click() {
 
 HORLOAD::HORLOAD() : platform::Form("HORLOAD") {
   setCaption("HORIZONTAL LOADS");
+  setClientSize(9450, 6525);
   entry::UseDesignedFont(this);
   addHelpMenu();
 
@@ -141,7 +143,7 @@ HORLOAD::HORLOAD() : platform::Form("HORLOAD") {
 }
 
 void HORLOAD::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryAsFixedDialog();
   entry::KeepInputChanged keep;
   shown_ = ChoiceIndex == 1 || ChoiceIndex == 2 ? ChoiceIndex : 0;
   const bool line = shown_ == 1;

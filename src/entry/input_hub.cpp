@@ -78,7 +78,7 @@ KEYIN::KEYIN() : platform::Form("KEYIN") {
 }
 
 void KEYIN::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryAsFixedDialog();
   InputChanged = 0;
   AbortRun = 0;
   for (platform::Panel* p : {panHeadCont, panSurface, panLayerData, panWaterData, panSurcharge, panHorizontal})

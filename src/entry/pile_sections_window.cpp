@@ -30,6 +30,7 @@ QString Number(double v) { return platform::fromLatin1(platform::text::NumberToT
 
 ROWEPILE::ROWEPILE() : platform::Form("ROWEPILE") {
   setCaption("SHEET PILE DATA FOR ROWE'S MOMENT REDUCTION");
+  setClientSize(9450, 6525);
   entry::UseDesignedFont(this);
   addHelpMenu();
   Label2 = addLabel("Label2", "", 240, 90, 8880, 255);
@@ -75,7 +76,7 @@ ROWEPILE::ROWEPILE() : platform::Form("ROWEPILE") {
 }
 
 void ROWEPILE::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryAsFixedDialog();
   Label2->setText("Change allowable stress and modulus of eLLASTicity for default piles if desired.");
   platform::SetForeColor(Label2, entry::kRed);
   frmDefAllE->show();

@@ -120,7 +120,7 @@ LAYRDATA::LAYRDATA() : platform::Form("LAYRDATA") {
 }
 
 void LAYRDATA::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryAsFixedDialog();
   place(panHeading, (Width() - 3735) / 2, 240, 3735, 555);
   panHeading->hide();
   entry::KeepInputChanged keep;

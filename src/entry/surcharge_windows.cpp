@@ -91,6 +91,7 @@ constexpr double kButtonHeight = 375;
 
 SURCHCON::SURCHCON() : platform::Form("SURCHCON") {
   setCaption("SURCHARGE");
+  setClientSize(9450, 6525);
   entry::UseDesignedFont(this);
   addHelpMenu();
   fraSurchSects = addFrame("fraSurchSects", "", 0, 0, 4935, 5895);
@@ -118,7 +119,7 @@ SURCHCON::SURCHCON() : platform::Form("SURCHCON") {
 }
 
 void SURCHCON::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryAsFixedDialog();
   place(fraSurchSects, (Width() - 4935) / 2, 0, 4935, 5895);
   for (int type = 1; type <= 6; ++type) panels[type]->setBackColor(entry::kWhite);
   for (int type = 1; type <= 6; ++type) ShowTypeStatus(type);
@@ -136,6 +137,7 @@ void SURCHCON::ShowType(int type) {
 
 SURCHARG::SURCHARG() : platform::Form("SURCHARG") {
   setCaption("SURFACE SURCHARGES");
+  setClientSize(9450, 6525);
   entry::UseDesignedFont(this);
   addHelpMenu();
   std::vector<QAbstractButton*> finished;
@@ -250,7 +252,7 @@ void SURCHARG::BuildType(int type) {
 }
 
 void SURCHARG::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryAsFixedDialog();
   shown_ = ChoiceIndex >= 1 && ChoiceIndex <= 6 ? ChoiceIndex : 0;
   if (shown_ == 0) return;
   entry::KeepInputChanged keep;

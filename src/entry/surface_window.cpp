@@ -47,7 +47,7 @@ SURFACE::SURFACE() : platform::Form("SURFACE") {
 }
 
 void SURFACE::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryAsFixedDialog();
   entry::KeepInputChanged keep;
   for (int side : {1, 2})
     for (int i = 0; i < 11; ++i) {

@@ -19,6 +19,7 @@ constexpr int kRows = 11;
 
 WATER::WATER() : platform::Form("WATER") {
   setCaption("WATER DATA");
+  setClientSize(9450, 6525);
   entry::UseDesignedFont(this);
   addHelpMenu();
 
@@ -89,7 +90,7 @@ WATER::WATER() : platform::Form("WATER") {
 }
 
 void WATER::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryAsFixedDialog();
   const struct {
     QGroupBox* frame;
     double width, height;

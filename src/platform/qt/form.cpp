@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -297,6 +298,7 @@ void Form::setHeight(double twips) {
   relayout();
 }
 void Form::setClientSize(double widthTwips, double heightTwips) {
+  designedClient_ = QSizeF(widthTwips, heightTwips);
   resize(std::max(1, pixelsX(widthTwips)), std::max(1, pixelsY(heightTwips) + menuBarHeight()));
   relayout();
 }
@@ -314,6 +316,36 @@ void Form::copyMainWindowGeometry() {
   mainWindowFrame_ = QRect(pixelsX(left), pixelsY(top), pixelsX(width), pixelsY(height));
 }
 
+void Form::copyMainWindowGeometryAsFixedDialog() {
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  copyMainWindowGeometry();
+  // A main window made smaller than this window's controls would cut the frames that
+  // are centred in it off at the left and the top.
+  if (!designedClient_.isEmpty()) {
+    const int mbh = menuBarHeight();
+    resize(std::max(width(), pixelsX(designedClient_.width())),
+           std::max(height() - mbh, pixelsY(designedClient_.height())) + mbh);
+    relayout();
+  }
+  const Form* main = theMainWindow && theMainWindow != this ? theMainWindow : nullptr;
+  QScreen* sc = main ? main->screen() : screen();
+  if (!sc) sc = QGuiApplication::primaryScreen();
+  const int outerWidth = width() + frameExtraWidth(), outerHeight = height() + frameExtraHeight();
+  int left = x(), top = y();
+  if (sc) {
+    const QRect avail = sc->availableGeometry();
+    left = std::max(avail.left(), std::min(left, avail.left() + avail.width() - outerWidth));
+    top = std::max(avail.top(), std::min(top, avail.top() + avail.height() - outerHeight));
+  }
+  move(left, top);
+  fixedFrame_ = true;
+  setFixedSize(size());
+  mainWindowFrame_ = QRect(left, top, outerWidth, outerHeight);
+}
+
 void Form::settleOnMainWindow() {
   if (mainWindowFrame_.isNull() || !isVisible()) return;
   const int dw = frameGeometry().width() - geometry().width();
@@ -322,7 +354,9 @@ void Form::settleOnMainWindow() {
   learnedFrameWidth = dw;
   learnedFrameHeight = dh;
   if (frameGeometry() == mainWindowFrame_) return;
-  resize(std::max(1, mainWindowFrame_.width() - dw), std::max(1, mainWindowFrame_.height() - dh));
+  const QSize client(std::max(1, mainWindowFrame_.width() - dw), std::max(1, mainWindowFrame_.height() - dh));
+  if (fixedFrame_) setFixedSize(client);
+  else resize(client);
   move(mainWindowFrame_.topLeft());
   relayout();
 }

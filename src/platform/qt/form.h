@@ -117,6 +117,12 @@ class Form : public QDialog {
   // Takes the main window's Width, Height, Left and Top (in that order), as every
   // window does when it loads; nothing while no main window is set.
   void copyMainWindowGeometry();
+  // The entry windows' frame: a fixed dialog frame (title and close box, no minimise,
+  // maximise or resizing) that copies the main window as above but is never smaller than
+  // the client it was designed with (setClientSize), and is then moved as little as
+  // needed for the whole frame to be on the screen. A frame larger than the screen keeps
+  // its top-left corner on it.
+  void copyMainWindowGeometryAsFixedDialog();
   // The program's main window, whose geometry the other windows copy. A form set here
   // stops being the main window when it is destroyed.
   static void setMainWindow(Form* form);
@@ -243,6 +249,8 @@ class Form : public QDialog {
   void settleOnMainWindow();
 
   QRect mainWindowFrame_;  // the outer rectangle asked for, in pixels; null when none
+  QSizeF designedClient_;  // the client size built with, in twips; empty when none
+  bool fixedFrame_ = false;
 
   QWidget* client_ = nullptr;
   QMenuBar* menuBar_ = nullptr;

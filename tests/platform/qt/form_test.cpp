@@ -113,6 +113,55 @@ TEST(FormGeometry, CopiesTheMainWindow) {
   EXPECT_NEAR(f.Width(), 3000, t / 2);
 }
 
+TEST(FormGeometry, AnEntryFrameIsFixedNeverSmallerThanDesignedAndWhollyOnTheScreen) {
+  const double t = platform::TwipsPerPixelX();
+  const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+  const double screenLeft = Form::twipsX(avail.left()), screenTop = Form::twipsY(avail.top());
+  const double screenRight = Form::twipsX(avail.left() + avail.width());
+  const double screenBottom = Form::twipsY(avail.top() + avail.height());
+  // Designed with a client of 6000 by 4000, no menu: outer 6000 by 4360 offscreen.
+  const double designedHeight = 4000 + Form::kCaptionAllowance;
+  struct Case {
+    const char* what;
+    double width, height, left, top;  // the main window
+    double wantWidth, wantHeight, wantLeft, wantTop;
+  };
+  const Case cases[] = {
+      {"over a main window on the screen: its place and size", 7200, 5400, 600, 450, 7200, 5400, 600, 450},
+      {"a small main window partly off the screen at the top left", 3000, 2000, -1500, -900, 6000, designedHeight,
+       screenLeft, screenTop},
+      {"a main window off the screen at the bottom right", 6600, 4800, screenRight - 1000, screenBottom - 500, 6600,
+       4800, screenRight - 6600, screenBottom - 4800},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestForm main;
+    main.setWidth(c.width);
+    main.setHeight(c.height);
+    main.setLeft(c.left);
+    main.setTop(c.top);
+    Form::setMainWindow(&main);
+    TestForm f;
+    f.setClientSize(6000, 4000);
+    f.copyMainWindowGeometryAsFixedDialog();
+    EXPECT_NEAR(f.Width(), c.wantWidth, t);
+    EXPECT_NEAR(f.Height(), c.wantHeight, t);
+    EXPECT_NEAR(f.Left(), c.wantLeft, t);
+    EXPECT_NEAR(f.Top(), c.wantTop, t);
+    // A dialog frame with its close box, which neither minimises, maximises nor resizes.
+    const Qt::WindowFlags flags = f.windowFlags();
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(f.windowType(), Qt::Dialog);
+    f.show();
+    const QSize shown = f.size();
+    f.resize(shown * 2);
+    EXPECT_EQ(f.size(), shown);
+    EXPECT_NEAR(f.Left(), c.wantLeft, t) << "the place holds once shown";
+    Form::setMainWindow(nullptr);
+  }
+}
+
 TEST(FormMenus, ControlArraysKeepSeparatorIndexes) {
   TestForm f;
   std::vector<int> clicked;
