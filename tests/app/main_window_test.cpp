@@ -340,6 +340,29 @@ TEST_F(MenuStates, EnterPressesTheFocusedButtonOfTheReviewAndOfTheNotice) {
   EXPECT_TRUE(topOn("mnuFile"));
 }
 
+// At the review the menus are off, and "&View Output File" shares its letter with the
+// greyed "&View" title: Alt+V opens the report at the first stroke, as Alt+C continues.
+TEST_F(MenuStates, TheReviewsButtonsAnswerTheirAccessKeysAtTheFirstStroke) {
+  start();
+  open(user("cantilever.dat", problem("CONTROL CANTILEVER DESIGN", "WALL 10")));
+  window->mnuSolveItem_Click(0);
+  ASSERT_TRUE(widget("fraSoilOut")->isVisible());
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  bool viewed = false;
+  runner.on("VUINECHO", [&viewed](platform::Form& f) {
+    viewed = true;
+    static_cast<VUINECHO&>(f).mnuFinished_Click();
+  });
+  QTest::keyClick(window.get(), Qt::Key_V, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return viewed; }, 2000));
+  EXPECT_TRUE(widget("fraSoilOut")->isVisible());
+  QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return widget("panDone")->isVisible(); }, 2000));
+  window->cmdOK_Click();
+  EXPECT_TRUE(topOn("mnuView"));
+}
+
 TEST_F(AppTest, EnterAcceptsUnlessDeclineHasTheFocus) {
   runner.on("splash_form", [](platform::Form& f) { QTest::keyClick(&f, Qt::Key_Return); });
   window = std::make_unique<DIRADERU>();
