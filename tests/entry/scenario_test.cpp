@@ -176,3 +176,36 @@ TEST_F(EntryScenario, AnOpenedExampleEditedAtTheKeyboardSolvesWithTheNewValue) {
   box("SAVE OUTPUT DATA?", Answer::No);
   window->close();
 }
+
+TEST_F(EntryScenario, AWallTopLoweredBelowAHorizontalLoadIsRefusedAndOkKeepsEverything) {
+  start();
+  open(std::string(QUELDAR_SOURCE_DIR) + "/examples/cantilever-surcharges-horizontal.dat");
+  const auto wallTop = [&](platform::Form& hub, const char* top) {
+    runner.on("HEADCONT", [top](platform::Form& f) {
+      type(f, "txtWallTop", top);
+      click(f, "cmdFinished");
+    });
+    click(hub, "cmdHeadCont");
+  };
+  runner.on("KEYIN", [&](platform::Form& hub) {
+    // The line load and the distributed load's top point stand at 12 ft, the old top.
+    wallTop(hub, "10");
+    box("INCONSISTENT WALL/HORIZONTAL LOAD DATA", Answer::OK, "Horizontal line load 1 at elevation 12 ft");
+    click(hub, "cmdFinished");
+    EXPECT_FALSE(hub.isUnloaded());
+    EXPECT_EQ(AbortRun, 0);
+    EXPECT_EQ(NumHorizLineLoads, 1);
+    EXPECT_EQ(HorizLineElev(1), 12);
+    EXPECT_EQ(NumHorizDistPoints, 2);
+    wallTop(hub, "12");
+    click(hub, "cmdFinished");
+    EXPECT_TRUE(hub.isUnloaded());
+  });
+  box("SAVE OUTPUT DATA?", Answer::No);  // the report of the opened file
+  window->mnuEditItem_Click(0);
+  EXPECT_EQ(AbortRun, 0);
+  EXPECT_EQ(WallTopElev, 12);
+  box("SAVE INPUT DATA?", Answer::No);
+  box("SAVE OUTPUT DATA?", Answer::No);
+  window->close();
+}
