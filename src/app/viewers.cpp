@@ -50,14 +50,20 @@ void TextViewer::resizeEvent(QResizeEvent* e) {
 void TextViewer::fitText() { place(text_, 0, 0, ScaleWidth(), ScaleHeight()); }
 
 void TextViewer::setViewText(const std::string& latin1) {
-  // Line ends are the file's CR LF; the box breaks lines at the LF alone.
-  std::string shown;
-  shown.reserve(latin1.size());
-  for (std::size_t i = 0; i < latin1.size(); ++i) {
-    if (latin1[i] == '\r') continue;
-    shown.push_back(latin1[i]);
+  // Line ends are the file's CR LF; the box breaks lines at the LF alone. Each line is
+  // read as the reader reads it: a heading kept in UTF-8 (an en dash) shows as written.
+  QString shown;
+  std::string line;
+  for (std::size_t i = 0; i <= latin1.size(); ++i) {
+    if (i < latin1.size() && latin1[i] != '\n') {
+      if (latin1[i] != '\r') line.push_back(latin1[i]);
+      continue;
+    }
+    shown += platform::fromText(line);
+    if (i < latin1.size()) shown += '\n';
+    line.clear();
   }
-  text_->setPlainText(platform::fromLatin1(shown));
+  text_->setPlainText(shown);
 }
 
 VUINECHO::VUINECHO() : TextViewer("VUINECHO", "txtINECHO") {}

@@ -300,6 +300,16 @@ TEST_F(AppTest, ViewerCaptionsShowTheFileNameAsTheFileSystemHasIt) {
   platform::ShowModal<VUINECHO>();
 }
 
+TEST_F(AppTest, ViewersShowAHeadingKeptInUtf8AsWrittenBesideLatin1Lines) {
+  CurrentOutputFile = user("report.out", "       'QUAY \xe2\x80\x93 CAF\xc3\xa9 \r\n       'CAF\xc9\r\nEND");
+  runner.on("VUINECHO", [](platform::Form& f) {
+    EXPECT_EQ(static_cast<VUINECHO&>(f).textBox()->toPlainText(),
+              QString::fromUtf8("       'QUAY \u2013 CAF\u00e9 \n       'CAF\u00c9\nEND"));
+    static_cast<VUINECHO&>(f).mnuFinished_Click();
+  });
+  platform::ShowModal<VUINECHO>();
+}
+
 TEST_F(AppTest, ViewersShowTheFilesWithinTheirLimits) {
   EXPECT_EQ(InputViewerText(""), "");
   EXPECT_EQ(InputViewerText("AB\n"), "AB");
