@@ -63,8 +63,12 @@ ROWEPILE::ROWEPILE() : platform::Form("ROWEPILE") {
     QLabel* h = addLabel(addNames[c], defHeadings[c], kColumnLeft[c], 180, kColumnWidth, 450, frmAddData);
     h->setWordWrap(true);
     h->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    addTextBoxColumn(kBoxColumns[c], kAddedRows, kColumnLeft[c] + 60, 660, kColumnWidth - 120, 270, 285, frmAddData);
   }
+  // Built row by row, so that Tab runs across a row (name, then each value) and then on
+  // to the next row.
+  for (int j = 0; j < kAddedRows; ++j)
+    for (int c = 0; c < 5; ++c)
+      addTextBoxElement(kBoxColumns[c], j, kColumnLeft[c] + 60, 660 + j * 285, kColumnWidth - 120, 270, frmAddData);
   cmdDone = addButton("cmdDone", "&Done", (9450 - 975) / 2, 6045, 975, 375);
 
   connect(txtDefAllow, &QLineEdit::textChanged, this, [this] { txtDefAllow_Change(); });

@@ -170,6 +170,8 @@ void LAYRDATA::enterSide(int side) {
   setTabIndex(txtFSP2, 3);
   setTabIndex(cmdOK, 4);
   panControlData->show();
+  // The button pressed has gone with its frame: the keyboard goes to the new stage.
+  (optCoefficients->value() ? optCoefficients : optStrengths)->setFocus(Qt::OtherFocusReason);
 }
 
 void LAYRDATA::changeDataType(const char* clicked) {
@@ -277,6 +279,7 @@ void LAYRDATA::cmdOK_Click() {
     }
     setTabIndex(cmdFinished, t);
   }
+  column("txtSATWt")(0)->setFocus(Qt::OtherFocusReason);
 }
 
 void LAYRDATA::layerMessage(const char* title, const char* firstLine, bool clearTypes) {
@@ -387,6 +390,7 @@ void LAYRDATA::cmdFinished_Click() {
   setTabIndex(cmdEnterRightside, 0);
   setTabIndex(cmdEnterLeftside, 1);
   setTabIndex(cmdFinishedAction, 2);
+  cmdEnterRightside->setFocus(Qt::OtherFocusReason);
 }
 
 void LAYRDATA::cmdFinishedAction_Click() {

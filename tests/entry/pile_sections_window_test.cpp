@@ -74,6 +74,26 @@ TEST_F(PileSectionsWindow, AcceptTheDefaultsThenAddTwoSections) {
   EXPECT_EQ(PileEModulus(1), 29e6);
 }
 
+TEST_F(PileSectionsWindow, TabRunsAcrossEachAdditionalRowThenOnToTheNextRow) {
+  auto w = open();
+  w->cmdDefAccept->click();
+  // The Tab stops from the first name box on, as the keyboard reaches them.
+  const auto nextStop = [&w](QWidget* x) {
+    do x = x->nextInFocusChain();
+    while (!(x->focusPolicy() & Qt::TabFocus) || !x->isEnabled() || !x->isVisibleTo(w.get()));
+    return x;
+  };
+  std::vector<QWidget*> expected;
+  for (int j = 0; j < 5; ++j)
+    for (const char* column : {"txtName", "txtSectMod", "txtInertia", "txtAllow", "txtEMod"})
+      expected.push_back(w->textBoxArray(column)(j));
+  expected.push_back(w->cmdDone);
+  std::vector<QWidget*> stops{expected.front()};
+  while (stops.size() < expected.size()) stops.push_back(nextStop(stops.back()));
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(stops[i]->objectName().toStdString(), expected[i]->objectName().toStdString()) << "stop " << i;
+}
+
 TEST_F(PileSectionsWindow, RefusedAcceptAndDoneStoreNothingAndCancelReturnsTheDefaults) {
   PileAllowStress(1) = 1;
   auto w = open();

@@ -240,6 +240,34 @@ TEST_F(LayerTest, CloseRequestsRunTheFinishedOfTheStageShown) {
   EXPECT_EQ(NumSoilLayers(2), 0);
 }
 
+TEST_F(LayerTest, EachStageGivesTheKeyboardToItsFirstBox) {
+  // The button pressed goes with its stage; the keyboard must not leave the window, so
+  // the user types on at once without a Tab first.
+  show<LAYRDATA>([&](LAYRDATA& f) {
+    const auto focused = [&f]() -> std::string { return f.focusWidget() ? f.focusWidget()->objectName().toStdString() : ""; };
+    click(f, "cmdEnterRightside");
+    EXPECT_EQ(focused(), "optStrengths");
+    option(f, "optStrengths");
+    click(f, "cmdOK");
+    EXPECT_EQ(focused(), "txtSATWt(0)");
+    QTest::keyClicks(f.focusWidget(), "125");
+    EXPECT_EQ(textBox(f, "txtSATWt(0)")->text(), "125");
+    typeRows(f, {{{"txtMSTWt", "115"}, {"txtIntFrict", "30"}}});
+    click(f, "cmdFinished");
+    EXPECT_EQ(focused(), "cmdEnterRightside");
+    // A side with coefficients opens on its own option.
+    click(f, "cmdEnterLeftside");
+    option(f, "optCoefficients");
+    click(f, "cmdOK");
+    EXPECT_EQ(focused(), "txtSATWt(0)");
+    typeRows(f, {{{"txtSATWt", "120"}, {"txtMSTWt", "110"}, {"txtAK", ".33"}, {"txtPK", "3"}}});
+    click(f, "cmdFinished");
+    click(f, "cmdEnterLeftside");
+    EXPECT_EQ(focused(), "optCoefficients");
+    f.unload();
+  });
+}
+
 TEST_F(LayerTest, BothSidesEnteredAndTheTabOrderOfEachGrid) {
   show<LAYRDATA>([&](LAYRDATA& f) {
     keepPicture(f, "layrdata_1_action");
