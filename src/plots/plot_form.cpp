@@ -56,7 +56,7 @@ platform::PictureBox* PlotForm::addPlotPicture(int n, std::function<void(platfor
 
 void PlotForm::fillHeadingLabels() {
   for (int i = 1; i <= std::min(NumHeadingLines, 2); ++i)
-    label1_[static_cast<std::size_t>(i - 1)]->setText(platform::fromLatin1(HeadingLines(i)));
+    label1_[static_cast<std::size_t>(i - 1)]->setText(platform::fromText(HeadingLines(i)));
 }
 
 void PlotForm::setPlotControlsVisible(bool on) {

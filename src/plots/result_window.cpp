@@ -60,7 +60,7 @@ void ResultPlotWindow::Form_Load() {
   for (int i = 1; i <= std::min(NumHeadingLines, 2); ++i) {
     QLabel* l = headings_[static_cast<std::size_t>(i - 1)];
     l->hide();
-    l->setText(platform::fromLatin1(HeadingLines(i)));
+    l->setText(platform::fromText(HeadingLines(i)));
   }
   for (platform::PictureBox* box : pictures_) box->hide();
   cmdDone->hide();

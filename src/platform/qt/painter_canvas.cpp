@@ -123,7 +123,7 @@ void PainterCanvas::circle(double x, double y, double r, Rgb c) {
 }
 
 void PainterCanvas::print(std::string_view text, bool stayOnLine) {
-  const QString s = fromLatin1(text);
+  const QString s = fromText(text);
   p_.setFont(font_);
   const QFontMetricsF fm(font_, p_.device());
   p_.setPen(QPen(toQColor(foreColor_)));
@@ -138,7 +138,7 @@ void PainterCanvas::print(std::string_view text, bool stayOnLine) {
 
 double PainterCanvas::textWidth(std::string_view s) const {
   const QFontMetricsF fm(font_, p_.device());
-  return fm.horizontalAdvance(fromLatin1(s)) * 1440.0 / dpiX_;
+  return fm.horizontalAdvance(fromText(s)) * 1440.0 / dpiX_;
 }
 
 double PainterCanvas::textHeight(std::string_view) const {

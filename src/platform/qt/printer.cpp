@@ -70,7 +70,7 @@ class QtPrinter : public Printer {
     }
     painter_.setFont(font);
     painter_.setPen(Qt::black);
-    painter_.drawText(QPointF(0, textY_ + fm.ascent()), fromLatin1(line));
+    painter_.drawText(QPointF(0, textY_ + fm.ascent()), fromText(line));
     textY_ += fm.lineSpacing();
     drawn_ = true;
   }

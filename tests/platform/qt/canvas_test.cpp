@@ -101,6 +101,20 @@ TEST(PainterCanvas, TextIsPlacedByItsTopLeftCorner) {
   EXPECT_NEAR(h / 15, 16 * 1.15, 5);
 }
 
+// A heading may hold a character beyond Latin-1 (typed, or read from a UTF-8 file): it is
+// drawn and measured as that one character, not as the bytes' Latin-1 letters.
+TEST(PainterCanvas, AHeadingKeptInUtf8IsDrawnAndMeasuredAsItsCharacters) {
+  QImage img = image96(300, 100);
+  QPainter p(&img);
+  PainterCanvas c = PainterCanvas::forDevice(p);
+  c.setFont("Arial", 12);
+  const std::string enDash = "A\xE2\x80\x93" "B";  // "A–B" in UTF-8
+  const std::string latin1 = "A\xB0" "B";         // "A°B" in Latin-1 stays Latin-1
+  QFontMetricsF fm(QFont("Arial", 12), &img);
+  EXPECT_NEAR(c.textWidth(enDash), fm.horizontalAdvance(QString::fromUtf8("A\u2013B")) * 15, 1e-6);
+  EXPECT_NEAR(c.textWidth(latin1), fm.horizontalAdvance(QString::fromLatin1("A\xB0" "B")) * 15, 1e-6);
+}
+
 TEST(PainterCanvas, PointsBoxesAndCirclesMoveTheCurrentPoint) {
   QImage img = image96(200, 200);
   QPainter p(&img);
