@@ -285,9 +285,11 @@ void ComputeCoulombPressures(int Side, int Method) {
     }
   }
 
-  const double noise = PressureNoise();
+  // An active pressure is the difference of the friction and cohesion terms; in any real
+  // soil the passive pressure of the same point is at least as large as either.
   for (int p = 1; p <= NumGridPoints; ++p) {
     for (int k = 1; k <= 2; ++k) {
+      const double noise = PressureNoise(SidePressureSize(Side, p, k));
       if (std::fabs(ActivePressure(Side, p, k)) < noise) ActivePressure(Side, p, k) = 0;
     }
   }

@@ -81,10 +81,12 @@ void ComputeNetDiagrams() {
 
   // Zero point: the first point at or below the dredge line where the net active
   // pressure stops pushing the wall toward the left side. The far points never are.
-  const double noise = PressureNoise();
+  // Each value is judged against the pressures it was made of at its own point: one
+  // heavy layer elsewhere must not turn every ordinary pressure into noise.
+  auto noise = [](int p) { return PressureNoise(NetPressureSize(p, false)); };
   int i = D;
   for (;;) {
-    if (NetPressureA(i, 1) <= noise) {
+    if (NetPressureA(i, 1) <= noise(i)) {
       ZeroPressIndex = i;
       break;
     }
@@ -94,7 +96,7 @@ void ComputeNetDiagrams() {
       return;
     }
     ZeroPressIndex = i;
-    if (std::fabs(NetPressureA(i, 2)) <= noise) break;
+    if (std::fabs(NetPressureA(i, 2)) <= noise(i)) break;
     if (NetPressureA(i, 2) < 0) {
       const double a1 = NetPressureA(i - 1, 1);
       const double a2 = NetPressureA(i, 2);
@@ -127,7 +129,7 @@ void ComputeNetDiagrams() {
 
   // A zero found just above a point whose value below it is still positive: a second
   // point halfway down keeps the diagram below the zero point linear.
-  if (NetPressureA(z, 1) > noise && z + 1 <= NumGridPoints) {
+  if (NetPressureA(z, 1) > noise(z) && z + 1 <= NumGridPoints) {
     const double zm = (GridElev(z) + GridElev(z + 1)) / 2;
     double below[7], above[7];
     auto get = [&](int p, int k, double* out) {
@@ -178,14 +180,32 @@ double NetPressureScale() {
   return largest > 0 ? largest : 1;
 }
 
-double PressureNoise() {
-  double heaviest = 0;
-  for (int side = 1; side <= 2; ++side) {
-    for (int L = 1; L <= NumSoilLayers(side); ++L) {
-      heaviest = std::max({heaviest, std::fabs(LayerMoistUnitWeight(side, L)), std::fabs(LayerSatUnitWeight(side, L))});
-    }
+double PressureNoise(double size) {
+  // Rounding leaves a few parts in 1e16 of the terms a value was made of; a wedge
+  // pressure, a difference of forces over a short interval, a few parts in 1e11. The
+  // floor only keeps a value of 0 among terms of 0 from being judged against nothing.
+  constexpr double kRelative = 1e-8;
+  constexpr double kFloor = 1e-10;
+  return std::max(std::fabs(size) * kRelative, kFloor);
+}
+
+bool PressuresDiffer(double a, double b, double size) {
+  return std::fabs(a - b) > PressureNoise(std::max({std::fabs(a), std::fabs(b), std::fabs(size)}));
+}
+
+double SidePressureSize(int Side, int p, int k) {
+  return std::max(std::fabs(ActivePressure(Side, p, k)), std::fabs(PassivePressure(Side, p, k)));
+}
+
+double NetPressureSize(int p, bool reversed) {
+  const int pushing = reversed ? 2 : 1;  // the side whose active pressure is a term
+  double size = 0;
+  for (int k = 1; k <= 2; ++k) {
+    size = std::max({size, std::fabs(ActivePressure(pushing, p, k)), std::fabs(PassivePressure(3 - pushing, p, k)),
+                     std::fabs(NetWaterPressure(p, k)),
+                     std::fabs(reversed ? NetPressureP(p, k) : NetPressureA(p, k))});
   }
-  return (heaviest > 0 ? heaviest : 100) * 1e-6;
+  return size;
 }
 
 void ComputeInitialPressures() {

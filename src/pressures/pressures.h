@@ -70,10 +70,25 @@ void ComputeNetPressures();
 // regular grid points (psf); 1 when every one is 0. Tolerances on forces and moments
 // are taken relative to it, so that a problem given in other force units solves alike.
 double NetPressureScale();
-// Pressures no larger than this (psf) are rounding noise, taken as zero: a millionth of
-// the pressure of a foot of the problem's heaviest soil (0.0001 psf at 100 pcf), so that
-// the same problem in other force units makes the same cut-offs and zero points.
-double PressureNoise();
+// Pressures no larger than this (psf) are rounding noise, taken as zero, where the
+// values and terms compared at that point are at most `size` in magnitude: a part in
+// 1e8 of it, with a floor far below any real pressure. Judged at the point itself, never
+// against the largest pressure elsewhere, so that one heavy layer or load leaves every
+// other pressure as it is, and the same problem in other force units makes the same
+// cut-offs and zero points. Shears (lb) are judged by the same rule.
+double PressureNoise(double size);
+// Two pressures differ when they lie farther apart than the noise of the larger of
+// them and of `size` (the terms they were made of).
+bool PressuresDiffer(double a, double b, double size = 0);
+// The size of a side's pressures at one value of a point: the larger of its active and
+// passive pressure. The active pressure is a difference of terms no larger than that.
+double SidePressureSize(int Side, int p, int k);
+// The size of the terms of a net pressure at grid point p, both values (below the
+// dredge line each is the mean of both): the pressures it is made of and itself, which
+// holds the horizontal distributed load. NetPressureA (reversed false): the right side's
+// active and the left side's passive pressure; NetPressureP (reversed true): the left
+// side's active and the right side's passive pressure.
+double NetPressureSize(int p, bool reversed);
 
 // The initial pressure pass of a design solution for method 1, after PrepareSolution
 // and the wedge-method choice: side 1 then side 2 by Coulomb coefficients or by the

@@ -1,5 +1,6 @@
 // The soil pressure section of a design report: how each side's pressures were found
 // and the initial water, earth and net pressures on the grid down to a depth cut-off.
+#include <algorithm>
 #include <cmath>
 
 #include "model/problem.h"
@@ -13,17 +14,16 @@ namespace {
 
 const char* SideWord(int side) { return side == 1 ? "RIGHTSIDE" : "LEFTSIDE"; }
 
-bool Differs(double a, double b) { return std::fabs(a - b) > PressureNoise(); }
-
 // A diagram jumps at point p when any reported pressure differs above and below it
 // (the water pressure is not looked at).
 bool Jumps(int p, bool cantilever) {
   for (int side = 1; side <= 2; ++side) {
-    if (Differs(ActivePressure(side, p, 1), ActivePressure(side, p, 2))) return true;
-    if (Differs(PassivePressure(side, p, 1), PassivePressure(side, p, 2))) return true;
+    const double size = std::max(SidePressureSize(side, p, 1), SidePressureSize(side, p, 2));
+    if (PressuresDiffer(ActivePressure(side, p, 1), ActivePressure(side, p, 2), size)) return true;
+    if (PressuresDiffer(PassivePressure(side, p, 1), PassivePressure(side, p, 2), size)) return true;
   }
-  if (Differs(NetPressureA(p, 1), NetPressureA(p, 2))) return true;
-  return cantilever && Differs(NetPressureP(p, 1), NetPressureP(p, 2));
+  if (PressuresDiffer(NetPressureA(p, 1), NetPressureA(p, 2), NetPressureSize(p, false))) return true;
+  return cantilever && PressuresDiffer(NetPressureP(p, 1), NetPressureP(p, 2), NetPressureSize(p, true));
 }
 
 Line Row(int p, int k, const char* marker, bool cantilever) {

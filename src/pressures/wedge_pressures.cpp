@@ -52,12 +52,12 @@ void SurfaceValues(int Side, int Method, int p0, int Ls) {
 bool CutOffActive(int Side, int p0) {
   const unsigned moved =
       kMoveNetWater | kMoveActive1 | kMovePassive1 | (Side == 2 ? kMoveSide2 : 0u);
-  const double noise = PressureNoise();
   for (int i = p0; i + 1 <= NumGridPoints; ++i) {
     double a1 = ActivePressure(Side, i, 1);
     double a2 = ActivePressure(Side, i + 1, 2);
-    if (std::fabs(a1) <= noise) a1 = 0;
-    if (std::fabs(a2) <= noise) a2 = 0;
+    const double noise1 = PressureNoise(SidePressureSize(Side, i, 1));
+    if (std::fabs(a1) <= noise1) a1 = 0;
+    if (std::fabs(a2) <= PressureNoise(SidePressureSize(Side, i + 1, 2))) a2 = 0;
     bool insert = false;
     if (a1 == 0) {
       if (a2 < 0) a2 = 0;
@@ -77,7 +77,7 @@ bool CutOffActive(int Side, int p0) {
     if (!InsertGridPoint(i, z0, moved)) return false;
     ActivePressure(Side, i + 1, 1) = 0;
     ActivePressure(Side, i + 1, 2) = 0;
-    if (a1 <= noise) ActivePressure(Side, i, 1) = 0;
+    if (a1 <= noise1) ActivePressure(Side, i, 1) = 0;
   }
   return true;
 }
@@ -128,7 +128,7 @@ void SidePressures(int Side, int Method) {
   // soil that is not there has no strength to give.
   int Ls = 1;
   while (Ls < NumSoilLayers(Side) && !(LayerBottomElev(Side, Ls) < zs - 0.0001)) ++Ls;
-  if (LayerCohesion(Side, Ls) > PressureNoise() || NumUniformLoads(Side) != 0) SurfaceValues(Side, Method, p0, Ls);
+  if (LayerCohesion(Side, Ls) > PressureNoise(0) || NumUniformLoads(Side) != 0) SurfaceValues(Side, Method, p0, Ls);
 
   // The points of the pressure diagram: grid points within a hair of each other are one,
   // their force that of the first for the interval above and of the last for the

@@ -2,10 +2,13 @@
 // the net pressure diagram and the horizontal line loads, held by the anchor and the
 // toe. EI = 1, so deflections and rotations come out times EI. Then the result
 // profiles (elevation, moment, shear, deflection, net pressure) and their extremes.
+#include <algorithm>
 #include <cmath>
 
+#include "model/problem.h"
 #include "model/problem_data.h"
 #include "platform/services.h"
+#include "platform/text.h"
 #include "pressures/finite_values.h"
 #include "pressures/pressure_data.h"
 #include "pressures/pressures.h"
@@ -169,17 +172,14 @@ void SolveWallBeam(int AnchorIndex, int TipNode, int ToeCode, int Method) {
 
 namespace {
 
-// Jumps and zeros are judged against the problem's own pressures (scale, psf), so that a
-// problem given in other force units keeps the same points and extremes.
-struct ProfileTolerance {
-  double shear;  // a jump of the shear (lb)
-  double tiny;   // a pressure jump, or a shear or slope that counts as zero
-  explicit ProfileTolerance(double scale) : shear(scale * 1e-5), tiny(scale * 1e-8) {}
-};
-
-bool ShearOrPressureJumps(int g, const ProfileTolerance& tol) {
-  return std::fabs(BeamResults(g - 1, 3) + BeamResults(g, 1)) >= tol.shear ||
-         std::fabs(NetPressureA(g, 1) - NetPressureA(g, 2)) >= tol.tiny;
+// Jumps and zeros are judged against the values at that point, so that a problem given
+// in other force units keeps the same points and extremes, and one large pressure
+// elsewhere (a heavy layer, a large load) hides no jump: the anchor's reaction is a
+// jump of the shear however large the pressures far below it.
+bool ShearOrPressureJumps(int g) {
+  const double above = -BeamResults(g - 1, 3), below = BeamResults(g, 1);
+  return PressuresDiffer(above, below) ||
+         PressuresDiffer(NetPressureA(g, 1), NetPressureA(g, 2), NetPressureSize(g, false));
 }
 
 }  // namespace
@@ -219,16 +219,102 @@ void BuildResultProfiles(int Method);
 
 }  // namespace
 
+ProfileBalance CheckProfileBalance(int Method) {
+  const int last = TipIndex(Method);
+  double largestM = 0, largestV = 0;
+  for (int k = 1; k <= last; ++k) {
+    largestM = std::max(largestM, std::fabs(ResultMoment(k)));
+    largestV = std::max(largestV, std::fabs(ResultShear(k)));
+  }
+  // The loads the wall retains: the net pressure above the dredge line (down to the
+  // value just above it) over the height above it, and the horizontal line loads.
+  const double dredge = MinOf(SurfaceElev(1, 1), SurfaceElev(2, 1));
+  const double height = std::max(0.0, WallTopElev - dredge);
+  double pressureAbove = 0, load = 0;
+  for (int k = 1; k <= last && ResultElev(k) >= dredge - 0.0001; ++k) {
+    pressureAbove = std::max(pressureAbove, std::fabs(ResultNetPressure(k)));
+    if (ResultElev(k) <= dredge + 0.0001) break;
+  }
+  for (int j = 1; j <= NumHorizLineLoads; ++j) load += std::fabs(HorizLineLoad(j));
+  load += pressureAbove * height;
+  const double allowV = std::max(ProfileBalance::kLimit * largestV, ProfileBalance::kLoadLimit * load);
+  const double allowM = std::max(ProfileBalance::kLimit * largestM, ProfileBalance::kLoadLimit * load * height);
+
+  ProfileBalance worst;
+  auto consider = [&](double miss, double largest, double allowed, int k, bool shear) {
+    miss = std::fabs(miss);
+    const double part = largest > 0 ? miss / largest : (miss != 0 ? HUGE_VAL : 0);
+    double& own = shear ? worst.shearPart : worst.momentPart;
+    if (!(part <= own)) own = part;
+    const double over = allowed > 0 ? miss / allowed : (miss != 0 ? HUGE_VAL : 0);
+    if (!(over <= worst.worst)) {
+      worst.worst = over;
+      worst.row = k;
+      worst.shear = shear;
+    }
+  };
+  for (int k = 1; k + 1 <= last; ++k) {
+    const double d = ResultElev(k) - ResultElev(k + 1);
+    const double V1 = ResultShear(k), V2 = ResultShear(k + 1);
+    const double p1 = ResultNetPressure(k), p2 = ResultNetPressure(k + 1);
+    // The shear of an interval is quadratic (its slope the linear net pressure), so its
+    // area by both ends' shears and slopes is exact.
+    consider(ResultMoment(k + 1) - ResultMoment(k) - (d * (V1 + V2) / 2 + d * d * (p1 - p2) / 12), largestM, allowM,
+             k, false);
+    // Twin rows of one point hold the jump of the shear at an anchor or a line load.
+    if (d != 0) consider(V2 - V1 - d * (p1 + p2) / 2, largestV, allowV, k, true);
+  }
+  return worst;
+}
+
+namespace {
+
+void RefuseUnbalancedProfile(int m, const ProfileBalance& b) {
+  const int k = b.row;
+  const std::string wall = WallType == "C" ? "     CANTILEVER WALL"
+                           : m == 1        ? "     ANCHORED WALL BY FREE EARTH METHOD"
+                                           : "     ANCHORED WALL BY FIXED EARTH METHOD";
+  const double d = ResultElev(k) - ResultElev(k + 1);
+  const double change = b.shear ? ResultShear(k + 1) - ResultShear(k) : ResultMoment(k + 1) - ResultMoment(k);
+  const double area = b.shear ? d * (ResultNetPressure(k) + ResultNetPressure(k + 1)) / 2
+                              : d * (ResultShear(k) + ResultShear(k + 1)) / 2 +
+                                    d * d * (ResultNetPressure(k) - ResultNetPressure(k + 1)) / 12;
+  auto e = [](double v) { return platform::text::Format(v, "0.0000E+00"); };
+  auto z = [](double v) { return platform::text::Format(v, "####0.00"); };
+  // The last interval may be a hair long, below a pressure far out of scale.
+  const std::string where = k + 1 == TipIndex(m)
+                                ? "JUST ABOVE THE WALL BOTTOM AT ELEVATION " + z(ResultElev(k + 1)) + " (FT)"
+                                : "BETWEEN ELEVATIONS " + z(ResultElev(k)) + " AND " + z(ResultElev(k + 1)) + " (FT)";
+  std::string text = "THE RESULTS FOUND FOR THE" + NewLine + wall + NewLine + "DO NOT BALANCE " + where + ":" + NewLine;
+  if (b.shear)
+    text += "THE SHEAR CHANGES BY " + e(change) + " (LB)," + NewLine + "THE NET PRESSURE DIAGRAM HAS AN AREA OF " +
+            e(area) + " (LB).";
+  else
+    text += "THE MOMENT CHANGES BY " + e(change) + " (LB-FT)," + NewLine + "THE SHEAR DIAGRAM HAS AN AREA OF " +
+            e(area) + " (LB-FT).";
+  text += NewLine + NewLine + "PRESSURES OF VERY DIFFERENT SIZES (A UNIT WEIGHT," + NewLine +
+          "A STRENGTH OR A LOAD FAR OUT OF SCALE) LEAVE NO WALL" + NewLine +
+          "THAT THESE METHODS CAN FIND.  CHECK THE INPUT DATA." + NewLine + NewLine + "     UNABLE TO CONTINUE.";
+  AbortRun = 1;
+  platform::MsgBox(text, 0, "UNBALANCED RESULTS");
+}
+
+}  // namespace
+
 void ExtractResultProfiles(int Method) {
   if (!FiniteGuarded(RequireFiniteStiffness)) return;
   BuildResultProfiles(Method);
   if (AbortRun == 0) FiniteGuarded([Method] { RequireFiniteResults(Method); });
 }
 
+void RequireBalancedProfile(int Method) {
+  const ProfileBalance b = CheckProfileBalance(Method);
+  if (!b.Holds()) RefuseUnbalancedProfile(Method, b);
+}
+
 namespace {
 
 void BuildResultProfiles(int Method) {
-  const ProfileTolerance tol(NetPressureScale());
   const double f = (RunMode == "A") ? 1728 / (WallModulusE * WallInertia) : 1728;
   const int n = TipIndex(Method);
   const int m = Method;
@@ -237,7 +323,7 @@ void BuildResultProfiles(int Method) {
   // profile that would not fit is refused before anything is overwritten.
   int needed = n;
   for (int g = 2; g <= n - 1; ++g)
-    if (ShearOrPressureJumps(g, tol)) ++needed;
+    if (ShearOrPressureJumps(g)) ++needed;
   if (needed > 301) {
     platform::MsgBox("THE RESULT PROFILE NEEDS MORE THAN 301 POINTS." + NewLine + NewLine +
                      "     UNABLE TO CONTINUE.");
@@ -248,7 +334,9 @@ void BuildResultProfiles(int Method) {
   int k = 1;
   ResultElev(1) = GridElev(1);
   ResultMoment(1) = 0;
-  ResultShear(1) = std::fabs(BeamResults(1, 1)) < tol.tiny ? 0 : BeamResults(1, 1);
+  // The top's shear is its own line load or anchor reaction, judged against the shear
+  // at the bottom of the first element.
+  ResultShear(1) = PressuresDiffer(BeamResults(1, 1), 0, BeamResults(1, 3)) ? BeamResults(1, 1) : 0;
   ResultDeflection(1) = f * BeamDeflection(1, 1);
   ResultNetPressure(1) = NetPressureA(1, 1);
   for (int g = 2; g <= n; ++g) {
@@ -267,7 +355,7 @@ void BuildResultProfiles(int Method) {
       TipIndex(m) = k;
       break;
     }
-    if (ShearOrPressureJumps(g, tol)) {
+    if (ShearOrPressureJumps(g)) {
       ++k;
       ResultElev(k) = GridElev(g);
       ResultMoment(k) = -BeamResults(g, 2);
@@ -310,7 +398,8 @@ void BuildResultProfiles(int Method) {
   // Refine the largest moment to the point of zero shear inside its element. Skipped
   // (the grid maximum stands) whenever the closed form has no usable root.
   if (kStar == 1 || kStar >= last) return;
-  if (std::fabs(ResultShear(kStar)) <= tol.tiny) return;
+  const double shearNear = std::max(std::fabs(ResultShear(kStar - 1)), std::fabs(ResultShear(kStar + 1)));
+  if (!PressuresDiffer(ResultShear(kStar), 0, shearNear)) return;
   // The moment where the shear vanishes within the element from point j to j + 1, whose
   // shear runs V(d) = V(j) + p(j) d + a d^2 with d down from j.
   auto refineIn = [&](int j, double& moment, double& elev) {
@@ -319,7 +408,7 @@ void BuildResultProfiles(int Method) {
     const double V = ResultShear(j), pj = ResultNetPressure(j), M = ResultMoment(j);
     const double a = (ResultNetPressure(j + 1) - pj) / len / 2;
     double d;
-    if (std::fabs(a) <= tol.tiny) {
+    if (!PressuresDiffer(ResultNetPressure(j + 1), pj)) {
       if (pj == 0) return false;
       d = -V / pj;
     } else {

@@ -63,6 +63,7 @@ void RunDesign() {
     SolveWallBeam(0, TipIndex(1), 2, 1);
     if (AbortRun != 0) return;
     ExtractResultProfiles(1);
+    if (AbortRun == 0) RequireBalancedProfile(1);
     return;
   }
   if (WallType != "A") return;
@@ -82,6 +83,8 @@ void RunDesign() {
   if (AbortRun != 0) return;
   ExtractResultProfiles(1);
   if (AbortRun != 0) return;
+  RequireBalancedProfile(1);
+  if (AbortRun != 0) return;
   WriteResultsFile(1);
   if (AbortRun != 0) return;
 
@@ -90,6 +93,8 @@ void RunDesign() {
   SolveWallBeam(AnchorIndex, TipIndex(2), 2, 2);
   if (AbortRun != 0) return;
   ExtractResultProfiles(2);
+  if (AbortRun != 0) return;
+  RequireBalancedProfile(2);
   if (AbortRun != 0) return;
   WriteResultsFile(2);
 }

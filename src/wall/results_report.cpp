@@ -142,13 +142,12 @@ void Summary(Report& r) {
 }
 
 bool PressuresJump(int p) {
-  const double noise = PressureNoise();
-  auto differs = [noise](double a, double b) { return std::fabs(a - b) > noise; };
-  return differs(NetWaterPressure(p, 1), NetWaterPressure(p, 2)) ||
-         differs(ActivePressure(1, p, 1), ActivePressure(1, p, 2)) ||
-         differs(PassivePressure(1, p, 1), PassivePressure(1, p, 2)) ||
-         differs(ActivePressure(2, p, 1), ActivePressure(2, p, 2)) ||
-         differs(PassivePressure(2, p, 1), PassivePressure(2, p, 2));
+  auto sideDiffers = [p](int side) {
+    const double size = std::max(SidePressureSize(side, p, 1), SidePressureSize(side, p, 2));
+    return PressuresDiffer(ActivePressure(side, p, 1), ActivePressure(side, p, 2), size) ||
+           PressuresDiffer(PassivePressure(side, p, 1), PassivePressure(side, p, 2), size);
+  };
+  return PressuresDiffer(NetWaterPressure(p, 1), NetWaterPressure(p, 2)) || sideDiffers(1) || sideDiffers(2);
 }
 
 void PressureRow(Report& r, int p, int k, std::string_view marker, bool marks) {

@@ -36,6 +36,31 @@ void DesignFixedEarthWall(int& AnchorIndex);
 // ToeCode: 2 fixed toe, 1 pinned toe. AnchorIndex 0: no anchor.
 void SolveWallBeam(int AnchorIndex, int TipNode, int ToeCode, int Method);
 void ExtractResultProfiles(int Method);
+// How far the result profile of a method misses its statics: between two rows the
+// moment changes by the area of the shear diagram and the shear by that of the net
+// pressure, and the wall bottom, whose moment (and shear, but by the fixed earth method)
+// the profile sets to 0, closes it. Each miss is taken as a part of the largest moment
+// or shear of the profile (momentPart, shearPart) and against its allowance (worst, the
+// largest miss over its allowance); row is the upper row of that interval.
+struct ProfileBalance {
+  double momentPart = 0, shearPart = 0;
+  double worst = 0;
+  int row = 1;
+  bool shear = false;
+  // Sound profiles miss by a few parts in 10000 of their largest moment at the most (the
+  // tips are found to tolerances); a wall that does not hold its pressures misses by a
+  // large part. A wall whose moments are tiny beside the loads it retains (a cohesive
+  // soil that holds itself) is allowed a part in 10000 of those loads instead.
+  static constexpr double kLimit = 0.01;
+  static constexpr double kLoadLimit = 1e-4;
+  bool Holds() const { return worst <= 1; }
+};
+ProfileBalance CheckProfileBalance(int Method);
+// The design driver's last check of a method's results: a profile that does not balance
+// is no design, and is refused with a message titled "UNBALANCED RESULTS"; AbortRun = 1.
+// (An analysis accepts a tip within 0.1 ft of the given wall bottom, where the moment
+// the profile sets to 0 need not be small: it is not checked.)
+void RequireBalancedProfile(int Method);
 
 // ---- factor-of-safety search ----
 void RunSafetyFactorAnalysis();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,53 @@ TEST_F(NoFailureAsSuccessTest, ALayerBottomAboveTheTopLeavesTheResultsOnTheWall)
   const auto row = text.find('\n', head) + 1;
   EXPECT_EQ(text.substr(row, 15), "         10.00 ");
   EXPECT_EQ(text.find("AT ELEVATION (FT)    :       15.00"), std::string::npos);
+}
+
+// One absurd value (a layer of 1E9 pcf, a surcharge of 4294967297 psf, a cohesion of
+// 2.1E9 psf) once made every ordinary pressure rounding noise and ended as a wall of no
+// penetration with its anchor left out of the shears. Each is now refused with the reason,
+// by either wedge search: the heavy layer pushes the net pressure past any sign change;
+// the other two leave designs whose moments and shears miss the statics of their own
+// pressures.
+TEST_F(NoFailureAsSuccessTest, OneAbsurdValueIsRefusedWithItsReason) {
+  const std::string heavyLayer =
+      "'HEAVY LOWER LAYER BEHIND AN ANCHORED WALL WITH WATER\nCONTROL ANCHORED DESIGN 1.0 1.5\nWALL 24 21\n"
+      "SURFACE RIGHTSIDE 1 0 24\nSURFACE LEFTSIDE 1 0 4\nSOIL RIGHTSIDE STRENGTHS 2\n 122 110 32 0 0 0 0 0\n"
+      " 1e9 105 0 900 0 0\nSOIL LEFTSIDE STRENGTHS 1\n 122 110 32 0 0 0\nWATER ELEVATIONS 62.4 16 4\nFINISHED\n";
+  const std::string example =
+      ReadBytes(std::filesystem::path(QUELDAR_SOURCE_DIR) / "examples" / "anchored-layered-water.dat");
+  auto changed = [&](const std::string& from, const std::string& to) {
+    std::string s = example;
+    const auto at = s.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) s.replace(at, from.size(), to);
+    return s;
+  };
+  const std::string noSignChange = "=== INVALID NET ACTIVE PRESSURE DISTRIBUTION [0]\nNET ACTIVE PRESSURE DOES NOT";
+  const std::string unbalanced = "=== UNBALANCED RESULTS [0]\nTHE RESULTS FOUND FOR THE\n";
+  const struct {
+    const char* what;
+    std::string file;
+    std::string box;
+  } cases[] = {
+      {"a retained layer of 1E9 pcf", heavyLayer, noSignChange},
+      {"a surcharge of 4294967297 psf in front",
+       changed("VERTICAL  UNIFORM  250  0", "VERTICAL  UNIFORM  250  4294967297"), unbalanced},
+      {"a retained cohesion of 2.1E9 psf",
+       changed("  115  105  0   900  0   450\nSOIL  LEFTSIDE", "  115  105  0   2.1e9  0   450\nSOIL  LEFTSIDE"),
+       unbalanced},
+  };
+  for (const auto& c : cases) {
+    for (const char* wedge : {"F", "S"}) {
+      SCOPED_TRACE(testing::Message() << c.what << ", wedge " << wedge);
+      const std::string input = WriteFile("absurd.dat", c.file);
+      const std::string report = PathOf("absurd.out");
+      const auto run = RunSolveFile({"--wedge", wedge, input, report}, PathOf(""));
+      EXPECT_EQ(run.status, 1);
+      EXPECT_NE(run.output.find(c.box), std::string::npos) << run.output;
+      EXPECT_EQ(ReadBytes(report).find("COMPLETE OF RESULTS"), std::string::npos);
+    }
+  }
 }
 
 }  // namespace

@@ -31,6 +31,25 @@ TEST_F(NetTest, ZeroPointBetweenGridPointsAndTheResultantAboveIt) {
   EXPECT_NEAR(NetPressureA(p, 1), 1500.0 / 3 - 3 * 500, 1e-9);
 }
 
+// A layer of 1e9 pcf deep behind the wall changes nothing above it: every pressure there
+// is judged against the pressures of its own point, so the Rankine values and the zero
+// point of the sand alone stand (Ka 1/3, Kp 3, 100 pcf: zero at 1.25 ft below the dredge).
+TEST_F(NetTest, AHeavyLayerDeepBehindTheWallLeavesThePressuresAboveIt) {
+  NumSoilLayers(1) = 2;
+  LayerBottomElev(1, 1) = -4;
+  SandLayer(1, 2, 30, 0, 0, 1e9, 1e9);
+  Solve();
+  ASSERT_EQ(AbortRun, 0);
+  EXPECT_NEAR(ActivePressure(1, PointAt(0), 1), 1000.0 / 3, 1e-9);
+  EXPECT_NEAR(ActivePressure(1, PointAt(-2), 1), 1200.0 / 3, 1e-9);
+  EXPECT_NEAR(ActivePressure(1, PointAt(-4), 2), 1400.0 / 3, 1e-9);
+  EXPECT_NEAR(PassivePressure(2, PointAt(-2), 1), 600, 1e-9);
+  EXPECT_NEAR(ActivePressure(1, PointAt(-5), 1), (1400 + 1e9) / 3, 1e-6);
+  EXPECT_NEAR(GridElev(ZeroPressIndex), -1.25, 1e-12);
+  const double f1 = 1000.0 / 3 * 10 / 2, f2 = 1000.0 / 3 * 1.25 / 2;
+  EXPECT_NEAR(NetForceAbove, f1 + f2, 1e-9);
+}
+
 TEST_F(NetTest, HorizontalLoadsAddToTheResultant) {
   NumHorizDistPoints = 2;
   HorizDistElev(1) = 5;

@@ -25,6 +25,9 @@ void SetBeam(double L, int n, Load load, int method = 1) {
   ToePressure(method) = load(-L);
   TipIndex(method) = n + 1;
   NumHorizLineLoads = 0;
+  // The whole wall retained: the balance check takes its loads above the dredge line.
+  WallTopElev = 0;
+  SurfaceElev(1, 1) = SurfaceElev(2, 1) = -L;
   RunMode = "D";
   AbortRun = 0;
 }
@@ -139,6 +142,58 @@ TEST(WallBeam, LargestMomentNextToAPressureJumpIsRefinedInTheNeighbouringElement
     EXPECT_NEAR(MaxMoment(1, 1), M0, 1e-6 * std::fabs(M0));
     EXPECT_NEAR(MaxMoment(1, 2), -d0, 1e-9);
   }
+}
+
+// The anchor's reaction is a jump of the shear however large the pressures elsewhere:
+// a retained clay of great cohesion makes the reversed diagram enormous, and the anchor
+// rows once vanished under a tolerance taken from it. Anchored 2 ft down, pinned at the
+// toe 10 ft down, uniform p: statics about the toe gives R = 10 p 5 / 8, so the shear
+// is 2 p just above the anchor and 2 p - R just below it.
+TEST(WallBeam, AnchorRowsStayWhateverTheReversedDiagramHolds) {
+  const double p = 100, R = 10 * p * 5 / 8;
+  SetBeam(10, 5, [&](double) { return p; });
+  for (int i = 1; i <= NumGridPoints; ++i) NetPressureP(i, 1) = NetPressureP(i, 2) = 4.2e9;
+  SolveWallBeam(2, 6, 1, 1);
+  ASSERT_EQ(AbortRun, 0);
+  ExtractResultProfiles(1);
+  ASSERT_EQ(AbortRun, 0);
+  ASSERT_EQ(TipIndex(1), 7);
+  EXPECT_EQ(ResultElev(2), -2);
+  EXPECT_EQ(ResultElev(3), -2);
+  EXPECT_NEAR(ResultShear(2), 2 * p, 1e-9 * R);
+  EXPECT_NEAR(ResultShear(3), 2 * p - R, 1e-9 * R);
+  EXPECT_NEAR(ResultMoment(2), ResultMoment(3), 1e-9 * R);
+
+  // This beam is no design: its toe carries 2 p - R + 8 p, which the profile's last row
+  // (shear 0 at the free earth tip) leaves out, so the profile does not balance. The
+  // largest shear is R - 2 p just below the anchor.
+  const ProfileBalance b = CheckProfileBalance(1);
+  EXPECT_FALSE(b.Holds());
+  EXPECT_TRUE(b.shear);
+  EXPECT_EQ(b.row, 6);  // the last interval, from -8 to the tip
+  EXPECT_NEAR(b.shearPart, (10 * p - R) / (R - 2 * p), 1e-9);
+}
+
+// A wall that holds its pressures balances to rounding, doubled rows and all: a free
+// top and a fixed toe 8 ft down under p, -p, -p, p on its four 2 ft elements, whose
+// force and moment about the toe (levers 7, 5, 3, 1 ft) are both 0.
+TEST(WallBeam, AWallInEquilibriumBalances) {
+  const double p = 300, w[] = {p, -p, -p, p};
+  SetBeam(8, 4, [](double) { return 0.0; });
+  for (int e = 1; e <= 4; ++e) {
+    NetPressureA(e, 1) = w[e - 1];
+    NetPressureA(e + 1, 2) = w[e - 1];
+  }
+  ToePressure(1) = p;
+  SolveWallBeam(0, 5, 2, 1);
+  ASSERT_EQ(AbortRun, 0);
+  ExtractResultProfiles(1);
+  ASSERT_EQ(AbortRun, 0);
+  EXPECT_EQ(TipIndex(1), 7);  // the nodes at 2 and 6 ft are doubled
+  const ProfileBalance b = CheckProfileBalance(1);
+  EXPECT_TRUE(b.Holds());
+  EXPECT_LT(b.momentPart, 1e-9);
+  EXPECT_LT(b.shearPart, 1e-9);
 }
 
 TEST(WallBeam, RefinementIsSkippedWithoutARootInTheElement) {
