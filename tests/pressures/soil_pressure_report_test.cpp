@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -193,6 +194,32 @@ TEST_F(ReportTest, AnchoredSectionWithJumpsNotesAndMarks) {
   EXPECT_EQ(lines[end + 1], s10 + "* STANDARD WEDGE SOLUTION DOES NOT EXIST FOR INDICATED PRESSURE");
   EXPECT_EQ(lines[end + 2], std::string(12, ' ') + "FOR THIS ELEVATION.");
   for (int i = end + 3; i < static_cast<int>(lines.size()); ++i) EXPECT_EQ(lines[i], "");
+}
+
+// A layer of 1e9 pcf deep behind the wall hides no jump above it: the left side's layer
+// bottom at -4 still gets its + and - rows with the Rankine values of both layers.
+TEST_F(ReportTest, AHeavyLayerDeepBehindTheWallHidesNoJumpAboveIt) {
+  WallType = "A";
+  AnchorElev = 8;
+  NumSoilLayers(2) = 2;
+  LayerBottomElev(2, 1) = -4;
+  SandLayer(2, 2, 20, 0, 0, 100, 120);
+  NumSoilLayers(1) = 2;
+  LayerBottomElev(1, 1) = -10;
+  SandLayer(1, 2, 30, 0, 0, 1e9, 1e9);
+  Solve();
+  ASSERT_EQ(AbortRun, 0);
+  WriteSoilPressureReport();
+  const auto lines = Lines();
+  const double kp2 = std::pow(std::tan(55 * kDeg), 2), ka2 = std::pow(std::tan(35 * kDeg), 2);
+  const double ra = 1400.0 / 3, netA = ra - (1200 + kp2 * 400) / 2;
+  const std::string up = RowText("-4.0", "+", {"0.0", F1(1200), F1(400.0 / 3), F1(netA), F1(ra), "4200.0"}, false);
+  const std::string down =
+      RowText("-4.0", "-", {"0.0", F1(kp2 * 400), F1(ka2 * 400), F1(netA), F1(ra), "4200.0"}, false);
+  const auto at = std::find(lines.begin(), lines.end(), up);
+  ASSERT_NE(at, lines.end()) << "missing line: [" << up << "]";
+  ASSERT_NE(at + 1, lines.end());
+  EXPECT_EQ(*(at + 1), down);
 }
 
 TEST_F(ReportTest, AVeryHighWallEndsWithTheFirstFarPoint) {
