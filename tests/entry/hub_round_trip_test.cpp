@@ -9,6 +9,7 @@
 #include "model/input_file.h"
 #include "model/rich_problems.h"
 #include "platform/files.h"
+#include "support/problem_files.h"
 #include "support/scratch_dir.h"
 
 using platform::Answer;
@@ -22,20 +23,10 @@ const char* const kOkCancel5 = "\n\n     Choose OK to continue data entry.\n    
 class HubRoundTrip : public EntryTest {
  protected:
   // The problem as File > Open leaves it.
-  int readFile(const std::string& path) {
-    ResetInputData();
-    InputFileName = path;
-    InFileNum = platform::files::FreeFile();
-    EXPECT_TRUE(platform::files::Open(path, platform::files::Mode::Input, InFileNum));
-    return ReadInputDataFile();
-  }
+  int readFile(const std::string& path) { return support::ReadProblemFile(path); }
   std::string writeFile(const std::string& name) {
     const std::string path = (dir / "user" / name).string();
-    InFileNum = platform::files::FreeFile();
-    EXPECT_TRUE(platform::files::Open(path, platform::files::Mode::Output, InFileNum));
-    std::string target = "FILE";
-    WriteInputData(target);
-    platform::files::Close(InFileNum);
+    support::WriteProblemFile(path);
     return path;
   }
   // The input data section of the report for the problem in memory.

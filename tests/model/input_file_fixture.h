@@ -15,6 +15,7 @@
 #include "model/problem_data.h"
 #include "platform/files.h"
 #include "platform/script_doubles.h"
+#include "support/problem_files.h"
 #include "support/scratch_dir.h"
 
 class InputFileTest : public support::ScratchDirTest {
@@ -46,22 +47,12 @@ class InputFileTest : public support::ScratchDirTest {
     const std::string path = WriteFile(name, content);
     return ReadPath(path);
   }
-  int ReadPath(const std::string& path) {
-    ResetInputData();
-    InputFileName = path;
-    InFileNum = platform::files::FreeFile();
-    EXPECT_TRUE(platform::files::Open(path, platform::files::Mode::Input, InFileNum));
-    return ReadInputDataFile();
-  }
+  int ReadPath(const std::string& path) { return support::ReadProblemFile(path); }
 
   // Writes the problem in memory as a data file and returns its path.
   std::string WriteProblem(const std::string& name) {
     const std::string path = PathOf(name);
-    InFileNum = platform::files::FreeFile();
-    EXPECT_TRUE(platform::files::Open(path, platform::files::Mode::Output, InFileNum));
-    std::string target = "FILE";
-    WriteInputData(target);
-    platform::files::Close(InFileNum);
+    support::WriteProblemFile(path);
     return path;
   }
 
