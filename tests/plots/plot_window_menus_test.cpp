@@ -5,6 +5,7 @@
 #include <QTest>
 #include <functional>
 
+#include "support/key_strokes.h"
 #include "plot_test_support.h"
 #include "plots/input_plot_window.h"
 #include "plots/rowe_curves_plot.h"
@@ -49,20 +50,6 @@ void everything() {
   NumVariablePoints(1) = 2, NumUniformLoads(1) = 1;
   NumHorizLineLoads = 1, NumHorizDistPoints = 2;
   waterTable();
-}
-
-// Shows a window as the user has it, the active one, so that its access keys reach it.
-bool showActive(QWidget& w) {
-  w.show();
-  w.activateWindow();
-  return QTest::qWaitForWindowActive(&w);
-}
-
-// Strikes Alt+key once, as the user does; a button Qt presses by its own access key
-// clicks a moment later, so the effect is awaited.
-bool altKey(QWidget& w, Qt::Key key, const std::function<bool()>& effect) {
-  QTest::keyClick(&w, key, Qt::AltModifier);
-  return QTest::qWaitFor(effect, 2000);
 }
 
 }  // namespace
@@ -237,16 +224,16 @@ TEST_F(PlotWindows, AltPPrintsAndAltDEndsThePlotAtTheFirstStroke) {
     SCOPED_TRACE("VUINPLOT");
     VUINPLOT w;
     w.load();
-    ASSERT_TRUE(showActive(w));
+    ASSERT_TRUE(support::ShowActive(w));
     w.mnuSystem_Click(0);
-    EXPECT_TRUE(altKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
+    EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
     EXPECT_TRUE(w.picture(1)->isVisible());
-    EXPECT_TRUE(altKey(w, Qt::Key_D, [&] { return !w.picture(1)->isVisible(); }));
+    EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return !w.picture(1)->isVisible(); }));
     EXPECT_FALSE(w.cmdDone->isVisible());
     EXPECT_TRUE(w.findChild<QAction*>("mnuSystem(0)")->isEnabled());
     EXPECT_TRUE(w.findChild<QAction*>("mnuFinished(3)")->isEnabled());
     // The menus on: "&System" shows the sketch again by its letter.
-    EXPECT_TRUE(altKey(w, Qt::Key_S, [&] { return w.picture(1)->isVisible(); }));
+    EXPECT_TRUE(support::AltKey(w, Qt::Key_S, [&] { return w.picture(1)->isVisible(); }));
     EXPECT_EQ(printers.documents.size(), 1u);
   }
   printers.documents.clear();
@@ -256,13 +243,13 @@ TEST_F(PlotWindows, AltPPrintsAndAltDEndsThePlotAtTheFirstStroke) {
     GridElev(1) = 20, GridElev(2) = 10;
     VUSOLPLT w;
     w.load();
-    ASSERT_TRUE(showActive(w));
+    ASSERT_TRUE(support::ShowActive(w));
     w.mnuRightside_Click(1);
-    EXPECT_TRUE(altKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
-    EXPECT_TRUE(altKey(w, Qt::Key_D, [&] { return !w.picture(2)->isVisible(); }));
+    EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
+    EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return !w.picture(2)->isVisible(); }));
     EXPECT_TRUE(w.menuItem(0)->isEnabled());
     EXPECT_TRUE(w.menuItem(4)->isEnabled());
-    EXPECT_TRUE(altKey(w, Qt::Key_L, [&] { return w.picture(1)->isVisible(); }));
+    EXPECT_TRUE(support::AltKey(w, Qt::Key_L, [&] { return w.picture(1)->isVisible(); }));
   }
   printers.documents.clear();
   {
@@ -271,8 +258,8 @@ TEST_F(PlotWindows, AltPPrintsAndAltDEndsThePlotAtTheFirstStroke) {
     RoweSoilType = 2;
     ROWECURV w;
     w.load();
-    ASSERT_TRUE(showActive(w));
-    EXPECT_TRUE(altKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
-    EXPECT_TRUE(altKey(w, Qt::Key_D, [&] { return w.isUnloaded(); }));
+    ASSERT_TRUE(support::ShowActive(w));
+    EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
+    EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return w.isUnloaded(); }));
   }
 }

@@ -108,13 +108,17 @@ class PlotWindowsOnExamples : public AppTest {
     window->cmdPlotPres_Click();
     EXPECT_TRUE(shown);
   }
+  // The system sketch on screen and on paper, then Done.
+  void keepSystemSketch(VUINPLOT& f) {
+    f.findChild<QAction*>("mnuSystem(0)")->trigger();
+    keepPicture(f, 1, "input_system");
+    printToPdf(f, "input_system");
+    f.cmdDone_Click();
+  }
   void walkInputPlots() {
     runner.on("VUINPLOT", [&](platform::Form& form) {
       auto& f = static_cast<VUINPLOT&>(form);
-      f.findChild<QAction*>("mnuSystem(0)")->trigger();
-      keepPicture(f, 1, "input_system");
-      printToPdf(f, "input_system");
-      f.cmdDone_Click();
+      keepSystemSketch(f);
       const char* surch[6] = {"line", "uniform", "strip", "ramp", "triangular", "variable"};
       const char* horiz[3] = {"horizontal_line", "horizontal_distributed", "input_water"};
       for (int i = 0; i < 6; ++i) {
@@ -211,10 +215,7 @@ TEST_F(PlotWindowsOnExamples, CrowdedElevations) {
   example = "crowded";
   runner.on("VUINPLOT", [&](platform::Form& form) {
     auto& f = static_cast<VUINPLOT&>(form);
-    f.findChild<QAction*>("mnuSystem(0)")->trigger();
-    keepPicture(f, 1, "input_system");
-    printToPdf(f, "input_system");
-    f.cmdDone_Click();
+    keepSystemSketch(f);
     f.findChild<QAction*>("mnuFinished(3)")->trigger();
   });
   window->mnuViewItem_Click(kViewInputPlots);

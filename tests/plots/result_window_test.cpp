@@ -15,6 +15,7 @@
 #include <functional>
 #include <sstream>
 
+#include "support/key_strokes.h"
 #include "app/app_fixture.h"
 #include "platform/qt/printer.h"
 #include "plots/result_window.h"
@@ -72,20 +73,6 @@ std::vector<std::pair<double, double>> CurveVertices(const RecordingCanvas& c, b
     if (op.kind == CanvasOp::Kind::Line) v.emplace_back(op.x2, op.y2);
   }
   return v;
-}
-
-// Shows a window as the user has it, the active one, so that its access keys reach it.
-bool ShowActive(QWidget& w) {
-  w.show();
-  w.activateWindow();
-  return QTest::qWaitForWindowActive(&w);
-}
-
-// One stroke of Alt+key, and its effect awaited (a button Qt presses by its own access
-// key clicks a moment later).
-bool AltKey(QWidget& w, Qt::Key key, const std::function<bool()>& effect) {
-  QTest::keyClick(&w, key, Qt::AltModifier);
-  return QTest::qWaitFor(effect, 2000);
 }
 
 std::string ArtifactSuffix() {
@@ -186,17 +173,17 @@ TEST_F(ResultWindows, AltPPrintsAndAltDEndsThePlotAtTheFirstStroke) {
     SCOPED_TRACE(name);
     printer.documents.clear();
     view(item, name, [this](ResultPlotWindow& w) {
-      ASSERT_TRUE(ShowActive(w));
+      ASSERT_TRUE(support::ShowActive(w));
       choose(w, 3);
-      EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return printer.documents.size() == 1; }));
+      EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [&] { return printer.documents.size() == 1; }));
       EXPECT_TRUE(w.picture(3)->isVisible());
-      EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return printer.documents.size() == 2; }));
-      EXPECT_TRUE(AltKey(w, Qt::Key_D, [&] { return !w.picture(3)->isVisible(); }));
+      EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [&] { return printer.documents.size() == 2; }));
+      EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return !w.picture(3)->isVisible(); }));
       EXPECT_FALSE(w.control<QPushButton>("cmdDone")->isVisible());
       EXPECT_TRUE(on(w, "mnuDefl", 0));
       EXPECT_TRUE(on(w, "mnuFinished", 4));
       EXPECT_TRUE(w.topMenu("mnuPres")->menuAction()->isEnabled());
-      EXPECT_TRUE(AltKey(w, Qt::Key_D, [&] { return w.picture(1)->isVisible(); }));
+      EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return w.picture(1)->isVisible(); }));
       EXPECT_EQ(ChoiceIndex, 1);
       EXPECT_EQ(printer.documents.size(), 2u);
     });
@@ -211,19 +198,19 @@ TEST_F(ResultWindows, AltPWritesThePlotToAPdfWhereThereIsNoPrinter) {
   pdfs.setForcePdf(true);
   pdfs.setPdfFolder(out.path());
   view(kViewCantileverPlots, "CANPLOT", [&](ResultPlotWindow& w) {
-    ASSERT_TRUE(ShowActive(w));
+    ASSERT_TRUE(support::ShowActive(w));
     choose(w, 2);
     platform::services().printers = &pdfs;
     box("QUELDAR", Answer::OK, ".pdf");
     const auto made = [&] { return QDir(out.path()).entryList({"*.pdf"}, QDir::Files); };
-    EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return made().size() == 1; }));
+    EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [&] { return made().size() == 1; }));
     platform::services().printers = &printer;
     ASSERT_EQ(made().size(), 1);
     QFile f(QDir(out.path()).filePath(made()[0]));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.read(4) == "%PDF");
     EXPECT_TRUE(w.picture(2)->isVisible());
-    EXPECT_TRUE(AltKey(w, Qt::Key_D, [&] { return !w.picture(2)->isVisible(); }));
+    EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return !w.picture(2)->isVisible(); }));
     EXPECT_TRUE(w.topMenu("mnuPres")->menuAction()->isEnabled());
   });
 }
