@@ -1,6 +1,7 @@
 // The plot windows' menus as the data allow them, Done and Finished, and one printed page
 // per Print with the buttons and the pointer back on every path.
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
 #include <functional>
@@ -218,23 +219,50 @@ TEST_F(PlotWindows, RoweCurvesShowAndPrintTheChart) {
 }
 
 // While a plot is shown its menus are off: Alt+P prints it and Alt+D ends it at the first
-// stroke, and then the menus' own letters work again.
+// stroke, however the plot was chosen and whatever inside the window has the keyboard
+// (the menu bar, after a menu item chosen from the keyboard), and then the menus' own
+// letters work again.
 TEST_F(PlotWindows, AltPPrintsAndAltDEndsThePlotAtTheFirstStroke) {
+  using support::AltKey;
+  int helped = 0;
+  struct HelpHandler {
+    explicit HelpHandler(int& count) { platform::Form::setHelpMenuHandler([&count](int) { ++count; }); }
+    ~HelpHandler() { platform::Form::setHelpMenuHandler(nullptr); }
+  } helpHandler(helped);
+  const auto popupOpen = [] { return QApplication::activePopupWidget() != nullptr; };
+  // Help > Contents from the keyboard while a plot is shown: the menu bar keeps the keyboard.
+  const auto helpFromKeyboard = [&](QWidget& w) {
+    const int before = helped;
+    EXPECT_TRUE(AltKey(w, Qt::Key_H, popupOpen));
+    support::Stroke(w, Qt::Key_C);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return helped == before + 1 && !popupOpen(); }, 2000));
+  };
   {
     SCOPED_TRACE("VUINPLOT");
+    leftUniform();
     VUINPLOT w;
     w.load();
     ASSERT_TRUE(support::ShowActive(w));
     w.mnuSystem_Click(0);
-    EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
+    EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
     EXPECT_TRUE(w.picture(1)->isVisible());
-    EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return !w.picture(1)->isVisible(); }));
+    EXPECT_TRUE(AltKey(w, Qt::Key_D, [&] { return !w.picture(1)->isVisible(); }));
     EXPECT_FALSE(w.cmdDone->isVisible());
     EXPECT_TRUE(w.findChild<QAction*>("mnuSystem(0)")->isEnabled());
     EXPECT_TRUE(w.findChild<QAction*>("mnuFinished(3)")->isEnabled());
-    // The menus on: "&System" shows the sketch again by its letter.
-    EXPECT_TRUE(support::AltKey(w, Qt::Key_S, [&] { return w.picture(1)->isVisible(); }));
-    EXPECT_EQ(printers.documents.size(), 1u);
+    // The menus on: "&System" shows the sketch again by its letter; a stray stroke on the
+    // greyed "&Finished" does nothing.
+    EXPECT_TRUE(AltKey(w, Qt::Key_S, [&] { return w.picture(1)->isVisible(); }));
+    EXPECT_FALSE(AltKey(w, Qt::Key_F, [&] { return w.isUnloaded(); }));
+    EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 2; }));
+    EXPECT_TRUE(AltKey(w, Qt::Key_D, [&] { return !w.picture(1)->isVisible(); }));
+    // "S&urcharges" > "&Unif. Loads" from the keyboard.
+    EXPECT_TRUE(AltKey(w, Qt::Key_U, popupOpen));
+    support::Stroke(w, Qt::Key_U);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.picture(3)->isVisible(); }, 2000));
+    EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 3; }));
+    EXPECT_TRUE(AltKey(w, Qt::Key_D, [&] { return !w.picture(3)->isVisible(); }));
+    EXPECT_FALSE(w.isUnloaded());
   }
   printers.documents.clear();
   {
@@ -245,11 +273,15 @@ TEST_F(PlotWindows, AltPPrintsAndAltDEndsThePlotAtTheFirstStroke) {
     w.load();
     ASSERT_TRUE(support::ShowActive(w));
     w.mnuRightside_Click(1);
-    EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
-    EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return !w.picture(2)->isVisible(); }));
+    EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
+    EXPECT_TRUE(AltKey(w, Qt::Key_D, [&] { return !w.picture(2)->isVisible(); }));
     EXPECT_TRUE(w.menuItem(0)->isEnabled());
     EXPECT_TRUE(w.menuItem(4)->isEnabled());
-    EXPECT_TRUE(support::AltKey(w, Qt::Key_L, [&] { return w.picture(1)->isVisible(); }));
+    EXPECT_TRUE(AltKey(w, Qt::Key_L, [&] { return w.picture(1)->isVisible(); }));
+    EXPECT_FALSE(AltKey(w, Qt::Key_N, [&] { return w.picture(3)->isVisible(); }));
+    helpFromKeyboard(w);
+    EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 2; }));
+    EXPECT_TRUE(AltKey(w, Qt::Key_D, [&] { return !w.picture(1)->isVisible(); }));
   }
   printers.documents.clear();
   {
@@ -259,7 +291,9 @@ TEST_F(PlotWindows, AltPPrintsAndAltDEndsThePlotAtTheFirstStroke) {
     ROWECURV w;
     w.load();
     ASSERT_TRUE(support::ShowActive(w));
-    EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
-    EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return w.isUnloaded(); }));
+    EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 1; }));
+    helpFromKeyboard(w);
+    EXPECT_TRUE(AltKey(w, Qt::Key_P, [&] { return printers.documents.size() == 2; }));
+    EXPECT_TRUE(AltKey(w, Qt::Key_D, [&] { return w.isUnloaded(); }));
   }
 }

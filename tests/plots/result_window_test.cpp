@@ -2,6 +2,7 @@
 // the user opens them: the menus and buttons through a plot's life, printing, the curves
 // against the report, and PNG and PDF artifacts of every plot for a person to look at.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -165,8 +166,9 @@ TEST_F(ResultWindows, MenusButtonsAndHeadingsThroughAPlotsLife) {
 }
 
 // The greyed titles "&Deflections" and "&Pressures" share the buttons' letters: while a
-// plot is shown, Alt+P prints it and Alt+D ends it at the first stroke; with the menus on
-// again, Alt+D is the Deflections item's.
+// plot is shown, Alt+P prints it and Alt+D ends it at the first stroke, however the plot
+// was chosen and whatever inside the window has the keyboard; with the menus on again,
+// Alt+D is the Deflections item's.
 TEST_F(ResultWindows, AltPPrintsAndAltDEndsThePlotAtTheFirstStroke) {
   solve("anchored-sand.dat");
   for (auto [item, name] : {std::pair{kViewFreeEarthPlots, "FREEPLOT"}, std::pair{kViewFixedEarthPlots, "FIXDPLOT"}}) {
@@ -186,11 +188,31 @@ TEST_F(ResultWindows, AltPPrintsAndAltDEndsThePlotAtTheFirstStroke) {
       EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return w.picture(1)->isVisible(); }));
       EXPECT_EQ(ChoiceIndex, 1);
       EXPECT_EQ(printer.documents.size(), 2u);
+      // Deflections chosen by its letter and a stray stroke on a greyed title.
+      EXPECT_FALSE(support::AltKey(w, Qt::Key_M, [&] { return !w.picture(1)->isVisible(); }));
+      EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [&] { return printer.documents.size() == 3; }));
+      EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return !w.picture(1)->isVisible(); }));
+      // A plot chosen from the Pressures menu by the keyboard leaves the keyboard with the
+      // menu bar: Alt+D, and then Alt+P, act at the first stroke all the same.
+      for (Qt::Key first : {Qt::Key_D, Qt::Key_P}) {
+        SCOPED_TRACE(first == Qt::Key_D ? "Alt+D first" : "Alt+P first");
+        const std::size_t printed = printer.documents.size();
+        EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [] { return QApplication::activePopupWidget() != nullptr; }));
+        support::Stroke(w, Qt::Key_R);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.picture(6)->isVisible(); }, 2000));
+        if (first == Qt::Key_P) {
+          EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [&] { return printer.documents.size() == printed + 1; }));
+          EXPECT_TRUE(w.picture(6)->isVisible());
+        }
+        EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return !w.picture(6)->isVisible(); }));
+        EXPECT_TRUE(on(w, "mnuDefl", 0));
+      }
     });
   }
 }
 
-// Where no printer is set up, Alt+P on "Design &Pressures"' letter writes the plot to a PDF.
+// Where no printer is set up, Alt+P on "Design &Pressures"' letter writes the plot to a
+// PDF, at the first stroke after the net pressure plot was chosen from the keyboard.
 TEST_F(ResultWindows, AltPWritesThePlotToAPdfWhereThereIsNoPrinter) {
   solve("cantilever-sand.dat");
   QTemporaryDir out;
@@ -199,7 +221,9 @@ TEST_F(ResultWindows, AltPWritesThePlotToAPdfWhereThereIsNoPrinter) {
   pdfs.setPdfFolder(out.path());
   view(kViewCantileverPlots, "CANPLOT", [&](ResultPlotWindow& w) {
     ASSERT_TRUE(support::ShowActive(w));
-    choose(w, 2);
+    EXPECT_TRUE(support::AltKey(w, Qt::Key_P, [] { return QApplication::activePopupWidget() != nullptr; }));
+    support::Stroke(w, Qt::Key_N);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.picture(4)->isVisible(); }, 2000));
     platform::services().printers = &pdfs;
     box("QUELDAR", Answer::OK, ".pdf");
     const auto made = [&] { return QDir(out.path()).entryList({"*.pdf"}, QDir::Files); };
@@ -209,8 +233,8 @@ TEST_F(ResultWindows, AltPWritesThePlotToAPdfWhereThereIsNoPrinter) {
     QFile f(QDir(out.path()).filePath(made()[0]));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.read(4) == "%PDF");
-    EXPECT_TRUE(w.picture(2)->isVisible());
-    EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return !w.picture(2)->isVisible(); }));
+    EXPECT_TRUE(w.picture(4)->isVisible());
+    EXPECT_TRUE(support::AltKey(w, Qt::Key_D, [&] { return !w.picture(4)->isVisible(); }));
     EXPECT_TRUE(w.topMenu("mnuPres")->menuAction()->isEnabled());
   });
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -54,10 +55,45 @@ QAction* MenuArray::operator()(int index) const {
   return items[static_cast<std::size_t>(index)];
 }
 
+class Form::AccessKeys : public QObject {
+ public:
+  using QObject::QObject;
+  // Installed once on the application, so that it sees a stroke whichever control of a
+  // form has the focus: a filter on the form alone would miss the menu bar, which uses up
+  // the letter of a greyed title while it holds the keyboard.
+  static void install() {
+    static QPointer<AccessKeys> filter;
+    if (filter || !QCoreApplication::instance()) return;
+    filter = new AccessKeys(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(filter);
+  }
+
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* e) override {
+    if (e->type() != QEvent::ShortcutOverride && e->type() != QEvent::KeyPress) return false;
+    if (!receiver->isWidgetType()) return false;
+    auto* form = qobject_cast<Form*>(static_cast<QWidget*>(receiver)->window());
+    if (!form) return false;
+    auto* key = static_cast<QKeyEvent*>(e);
+    QAbstractButton* b = form->buttonOverOffMenu(*key);
+    if (!b) return false;
+    // Taking the override keeps the stroke from the shortcut map, where the greyed title
+    // would make it ambiguous; the key press that follows presses the button.
+    key->accept();
+    if (e->type() == QEvent::KeyPress) {
+      // As a button's own access key does: the focus moves to it, out of the menu bar.
+      if (b->focusPolicy() != Qt::NoFocus) b->setFocus(Qt::ShortcutFocusReason);
+      b->click();
+    }
+    return true;
+  }
+};
+
 Form::Form(const QString& name, QWidget* parent) : QDialog(parent) {
   setObjectName(name);
   setWindowTitle(name);
   setSizeGripEnabled(false);
+  AccessKeys::install();
   client_ = new QWidget(this);
   client_->setObjectName("client");
   relayout();
@@ -130,22 +166,7 @@ QAbstractButton* Form::buttonOverOffMenu(const QKeyEvent& e) const {
   return found;
 }
 
-bool Form::event(QEvent* e) {
-  // Taking the override keeps the key from the shortcut map, where the greyed title would
-  // make it ambiguous; the key press then comes to keyPressEvent.
-  if (e->type() == QEvent::ShortcutOverride && buttonOverOffMenu(*static_cast<QKeyEvent*>(e))) {
-    e->accept();
-    return true;
-  }
-  return QDialog::event(e);
-}
-
 void Form::keyPressEvent(QKeyEvent* e) {
-  if (QAbstractButton* b = buttonOverOffMenu(*e)) {
-    e->accept();
-    b->click();
-    return;
-  }
   int code = VbKeyCode(e->key());
   int shift = 0;
   if (e->modifiers() & Qt::ShiftModifier) shift |= 1;

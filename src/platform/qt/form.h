@@ -8,7 +8,9 @@
 //
 // Access keys. While a window's menus are off, a greyed menu title still claims its
 // letter, so a shown button with the same letter would only take the focus (Qt takes the
-// two as ambiguous). The form presses such a button at the first stroke; with the title
+// two as ambiguous), and a menu bar that holds the keyboard (after a menu item chosen
+// from the keyboard) takes the letter for its greyed title outright. The form presses
+// such a button at the first stroke whatever inside it has the keyboard; with the title
 // on, its letter opens the menu as usual.
 //
 // Closing. Esc and the close box (Alt+F4 included) never close a form by themselves:
@@ -219,7 +221,6 @@ class Form : public QDialog {
   static Form* topForm();
 
  protected:
-  bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
@@ -238,6 +239,9 @@ class Form : public QDialog {
   // The one shown, enabled button whose access key is this Alt+letter while only a
   // switched-off menu title claims the same letter; nullptr otherwise.
   QAbstractButton* buttonOverOffMenu(const QKeyEvent& e) const;
+  // Sees the strokes of every form's controls before they do (the menu bar included,
+  // which keeps a stroke it takes for its own from the form).
+  class AccessKeys;
   QWidget* firstTabStop() const;
   int menuBarHeight() const;
   QMenuBar* ensureMenuBar();

@@ -16,6 +16,7 @@
 #include "platform/qt/modal_runner.h"
 #include "platform/qt/screen.h"
 #include "platform/script_doubles.h"
+#include "support/key_strokes.h"
 
 using platform::Form;
 
@@ -228,6 +229,53 @@ TEST(FormAccessKeys, AShownButtonOutranksAGreyedMenuTitleOfItsLetter) {
   QTest::keyClick(&f, Qt::Key_D, Qt::AltModifier);
   EXPECT_TRUE(QTest::qWaitFor([&] { return deflections == 1; }, 1000));
   EXPECT_EQ(done, 2);
+}
+
+// A plot chosen from a menu by the keyboard leaves the keyboard with the menu bar, which
+// takes the letters of its titles for itself, greyed ones too. The shown button still
+// gets its letter at the first stroke, and the menus theirs once they are on again.
+TEST(FormAccessKeys, AButtonOutranksAGreyedTitleWhileTheMenuBarHasTheKeyboard) {
+  Form f("KEYS");
+  int prints = 0, dones = 0;
+  QPushButton* print = f.addButton("cmdPrint", "&Print", 120, 120, 975, 375);
+  QPushButton* done = f.addButton("cmdDone", "&Done", 120, 600, 975, 375);
+  QAction* defl = f.addTopItem("mnuDefl", 0, "&Deflections", [](int) {});
+  QMenu* pres = f.addTopMenu("mnuPres", "&Pressures");
+  const auto menusOn = [&](bool on) {
+    defl->setEnabled(on);
+    pres->menuAction()->setEnabled(on);
+    print->setVisible(!on);
+    done->setVisible(!on);
+  };
+  f.addMenuItems(pres, "mnuPresItem", {"&Net Soil", "&Rightside"}, [&](int) { menusOn(false); });
+  QObject::connect(print, &QPushButton::clicked, &f, [&] { ++prints; });
+  QObject::connect(done, &QPushButton::clicked, &f, [&] { ++dones; menusOn(true); });
+  menusOn(true);
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  const auto popupOpen = [] { return QApplication::activePopupWidget() != nullptr; };
+  for (const char* first : {"print", "done"}) {
+    SCOPED_TRACE(first);
+    const int printsBefore = prints, donesBefore = dones;
+    support::Stroke(f, Qt::Key_P, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor(popupOpen, 1000));
+    support::Stroke(f, Qt::Key_N);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return print->isVisible() && !popupOpen(); }, 1000));
+    if (std::string(first) == "print") {
+      support::Stroke(f, Qt::Key_P, Qt::AltModifier);
+      EXPECT_TRUE(QTest::qWaitFor([&] { return prints == printsBefore + 1; }, 1000));
+    }
+    support::Stroke(f, Qt::Key_D, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dones == donesBefore + 1; }, 1000));
+    EXPECT_TRUE(pres->menuAction()->isEnabled());
+  }
+  // The menus on: the title's letter opens its menu again.
+  support::Stroke(f, Qt::Key_P, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == pres; }, 1000));
+  support::Stroke(f, Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !popupOpen(); }, 1000));
+  EXPECT_EQ(prints, 1);
 }
 
 TEST(FormClosing, EscAndCloseBoxOnlyAskTheForm) {
