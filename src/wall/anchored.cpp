@@ -152,9 +152,10 @@ void DesignFreeEarthWall(int& AnchorIndex) {
         FailNoSolution();
         return;
       }
-      if (std::fabs(M) <= tol.moment) break;
+      if (tol.MomentClosed(M, tip)) break;
       if (M <= 0 || interpolated) {
         if (++interpolations > kMaxRefinementPasses) {
+          if (tol.MomentRoughlyClosed(M)) break;
           FailNoSolution();
           return;
         }
@@ -261,9 +262,10 @@ void DesignFixedEarthWall(int& AnchorIndex) {
         FailNoSolution();
         return;
       }
-      if (std::fabs(D) <= tol.moment) break;
+      if (tol.MomentClosed(D, tip)) break;
       if (interpolated || D < 0) {
         if (++interpolations > kMaxRefinementPasses) {
+          if (tol.MomentRoughlyClosed(D)) break;
           FailNoSolution();
           return;
         }

@@ -269,6 +269,47 @@ ProfileBalance CheckProfileBalance(int Method) {
 
 namespace {
 
+// How far the problem's own values lie apart: the largest of the pressures they give
+// (each layer's unit weight over the height of the wall, its cohesion and adhesion, the
+// water's weight over that height, each surcharge, each horizontal load spread over the
+// height) against the smallest unit weight's pressure over the same height. Ordinary
+// problems stay within a few tens; one value typed a few orders too large (a unit weight
+// of 1E9 pcf, a surcharge of 4294967297 psf, a cohesion of 2.1E9 psf) lies beyond
+// 10000, where a wall of ordinary moments cannot be told from rounding beside it.
+double InputValueSpread(int m) {
+  const double H = std::max(1.0, WallTopElev - TipElev(m));
+  double smallest = HUGE_VAL, largest = 0;
+  auto value = [&](double v) { largest = std::max(largest, std::fabs(v)); };
+  auto weight = [&](double gamma) {
+    if (gamma > 0) smallest = std::min(smallest, gamma * H);
+    value(gamma * H);
+  };
+  for (int side = 1; side <= 2; ++side) {
+    for (int l = 1; l <= NumSoilLayers(side); ++l) {
+      weight(LayerSatUnitWeight(side, l));
+      weight(LayerMoistUnitWeight(side, l));
+      if (SoilDataType(side) == "S") {
+        value(LayerCohesion(side, l));
+        value(LayerAdhesion(side, l));
+      }
+    }
+    for (int j = 1; j <= NumLineLoads(side); ++j) value(LineLoad(side, j) / H);
+    if (NumUniformLoads(side) > 0) value(UniformLoad(side));
+    for (int j = 1; j <= NumStripLoads(side); ++j) value(StripLoad(side, j));
+    if (NumRampLoads(side) > 0) value(RampLoad(side));
+    for (int j = 1; j <= NumTriangularLoads(side); ++j) value(TriPeakLoad(side, j));
+    for (int j = 1; j <= NumVariablePoints(side); ++j) value(VarLoadValue(side, j));
+  }
+  if (WaterDataType != "") value(WaterUnitWeight * H);
+  for (int j = 1; j <= NumWaterPressPoints; ++j) value(WaterPressValue(j));
+  for (int j = 1; j <= NumHorizLineLoads; ++j) value(HorizLineLoad(j) / H);
+  for (int j = 1; j <= NumHorizDistPoints; ++j) value(HorizDistLoad(j));
+  if (largest == 0) return 0;
+  return smallest < HUGE_VAL ? largest / smallest : HUGE_VAL;
+}
+
+constexpr double kOutOfScale = 1e4;
+
 void RefuseUnbalancedProfile(int m, const ProfileBalance& b) {
   const int k = b.row;
   const std::string wall = WallType == "C" ? "     CANTILEVER WALL"
@@ -292,9 +333,45 @@ void RefuseUnbalancedProfile(int m, const ProfileBalance& b) {
   else
     text += "THE MOMENT CHANGES BY " + e(change) + " (LB-FT)," + NewLine + "THE SHEAR DIAGRAM HAS AN AREA OF " +
             e(area) + " (LB-FT).";
-  text += NewLine + NewLine + "PRESSURES OF VERY DIFFERENT SIZES (A UNIT WEIGHT," + NewLine +
-          "A STRENGTH OR A LOAD FAR OUT OF SCALE) LEAVE NO WALL" + NewLine +
-          "THAT THESE METHODS CAN FIND.  CHECK THE INPUT DATA." + NewLine + NewLine + "     UNABLE TO CONTINUE.";
+  text += NewLine + NewLine;
+
+  double largestM = 0;
+  for (int p = 1; p <= TipIndex(m); ++p) largestM = std::max(largestM, std::fabs(ResultMoment(p)));
+  // The moment of the smallest unit weight's pressure over the height of the wall: what
+  // the retained soil would put on a wall that had to hold all of it.
+  double gammaMin = HUGE_VAL;
+  for (int side = 1; side <= 2; ++side)
+    for (int l = 1; l <= NumSoilLayers(side); ++l)
+      for (double g : {LayerSatUnitWeight(side, l), LayerMoistUnitWeight(side, l)})
+        if (g > 0) gammaMin = std::min(gammaMin, g);
+  const double H = std::max(0.0, WallTopElev - TipElev(m));
+  const double soilMoment = gammaMin < HUGE_VAL ? gammaMin * H * H * H / 6 : 0;
+  if (InputValueSpread(m) >= kOutOfScale) {
+    text += "PRESSURES OF VERY DIFFERENT SIZES (A UNIT WEIGHT," + NewLine +
+            "A STRENGTH OR A LOAD FAR OUT OF SCALE) LEAVE NO WALL" + NewLine +
+            "THAT THESE METHODS CAN FIND.  CHECK THE INPUT DATA.";
+  } else if (largestM < 1e-3 * soilMoment) {
+    // A wall whose moments are a thousandth of what its soil could put on it: the
+    // retained soil nearly holds itself, as in the rotation check's "driving force of
+    // retained soil ... is zero".
+    text += "THE LARGEST MOMENT IS ONLY " + e(largestM) + " (LB-FT):" + NewLine +
+            "THE RETAINED SOIL NEARLY HOLDS ITSELF AND" + NewLine + "NEEDS NO WALL THAT THESE METHODS CAN DESIGN.";
+  } else {
+    double largestV = 0;
+    for (int p = 1; p <= TipIndex(m); ++p) largestV = std::max(largestV, std::fabs(ResultShear(p)));
+    const double largest = b.shear ? largestV : largestM;
+    text += "THE MISS IS " + platform::text::Format(100 * std::fabs(change - area) / std::max(largest, 1e-300), "####0.0") +
+            (b.shear ? " % OF THE LARGEST SHEAR, " + e(largestV) + " (LB)."
+                     : " % OF THE LARGEST MOMENT, " + e(largestM) + " (LB-FT).");
+    std::string other;
+    for (int side = 1; side <= 2; ++side) {
+      if (PressureMethod(side) == "S") other = "FIXED SURFACE";
+      if (PressureMethod(side) == "F") other = "SWEEP SEARCH";
+    }
+    if (!other.empty())
+      text += NewLine + "THE " + other + " WEDGE METHOD MAY SERVE:" + NewLine + "SOLVE AGAIN AND CHOOSE IT.";
+  }
+  text += NewLine + NewLine + "     UNABLE TO CONTINUE.";
   AbortRun = 1;
   platform::MsgBox(text, 0, "UNBALANCED RESULTS");
 }

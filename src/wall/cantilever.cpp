@@ -89,7 +89,7 @@ void SetGridTip(int T) {
 
 // Finds the pivot for the current trial tip; prevF is the force sum at the last grid
 // pivot with a positive sum, kept across trials. False after a failure message.
-bool FindPivot(Pivot& pv, double& prevF, double& sumF, double& sumM, double forceTolerance) {
+bool FindPivot(Pivot& pv, double& prevF, double& sumF, double& sumM, const BalanceTolerance& tol) {
   const int Z = ZeroPressIndex;
   for (int p = Z + 1;; ++p) {
     if (p >= NumGridPoints - 1) {
@@ -102,7 +102,7 @@ bool FindPivot(Pivot& pv, double& prevF, double& sumF, double& sumM, double forc
       FailNoSolution();
       return false;
     }
-    if (std::fabs(sumF) < forceTolerance) {
+    if (tol.ForceClosed(sumF, TipElev(1))) {
       pv = {p, e, r};
       return true;
     }
@@ -112,8 +112,9 @@ bool FindPivot(Pivot& pv, double& prevF, double& sumF, double& sumM, double forc
     }
     // Between G(p - 1), whose sum stays fixed, and the newest estimate.
     const double top = GridElev(p - 1), pTop = NetPressureA(p - 1, 1);
-    for (int pass = 1; std::fabs(sumF) > forceTolerance; ++pass) {
+    for (int pass = 1; !tol.ForceClosed(sumF, TipElev(1)); ++pass) {
       if (pass > kMaxRefinementPasses) {
+        if (tol.ForceRoughlyClosed(sumF)) break;
         FailNoSolution();
         return false;
       }
@@ -256,9 +257,9 @@ void DesignCantileverWall(const double* trialBottom) {
     double sumF = 0, sumM = 0;
     const BalanceTolerance tol = DesignBalanceTolerance();
     for (;;) {  // trials
-      if (!FindPivot(pv, prevF, sumF, sumM, tol.force)) return;
+      if (!FindPivot(pv, prevF, sumF, sumM, tol)) return;
       const double M = sumM;
-      if (std::fabs(M) < tol.moment) break;
+      if (tol.MomentClosed(M, TipElev(1))) break;
 
       bool predict = false;
       if (steppingUp) {
@@ -318,6 +319,7 @@ void DesignCantileverWall(const double* trialBottom) {
       } else {
         ++N;
         if (N > 25) {
+          if (tol.MomentRoughlyClosed(M)) break;
           FailOscillation();
           return;
         }
@@ -328,6 +330,7 @@ void DesignCantileverWall(const double* trialBottom) {
       if (predict) {
         double tip = 0;
         if (!PredictTip(X1, M1, X2, M2, X3, M3, tip)) {
+          if (tol.MomentRoughlyClosed(M)) break;
           FailOscillation();
           return;
         }

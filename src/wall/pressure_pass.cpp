@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "model/problem.h"
@@ -27,10 +28,81 @@ void RunWallPressurePass(int Method, bool rebuildZones, bool clearMarks) {
 
 std::string FormatElev(double value) { return platform::text::Format(value, "####0.00"); }
 
+namespace {
+
+// A part in 1e7 of the wall's loads closes its results table within the five digits its
+// moments are printed with, even where the anchor takes nearly all of the load and the
+// moments are a thousandth of load times lever.
+constexpr double kLoadPart = 1e-7;
+// Sums of pressures keep a few parts in 1e16 of their terms as rounding; below a part
+// in 1e12 of those terms no search can close them.
+constexpr double kRoundingPart = 1e-12;
+
+}  // namespace
+
 BalanceTolerance DesignBalanceTolerance() {
+  // The searches have long closed their sums to a part of the largest net pressure of the
+  // problem (coarse), which is fine for a wall of ordinary loads. A wall whose retained
+  // soil nearly holds itself carries little, and a deep passive pressure then left its
+  // last interval above the tip open by tens of percent of its own moments; so the sums
+  // also close to a part of the loads the wall carries: the net pressures and line loads
+  // above the zero point, by their sizes (parts that push opposite ways do not hide each
+  // other), and their moment over the height they act on.
+  const int Z = ZeroPressIndex;
+  double load = 0;
+  for (int j = 2; j <= Z; ++j)
+    load += (std::fabs(NetPressureA(j - 1, 1)) + std::fabs(NetPressureA(j, 2))) * (GridElev(j - 1) - GridElev(j)) / 2;
+  for (int j = 1; j <= NumHorizLineLoads; ++j)
+    if (HorizLineElev(j) > GridElev(Z)) load += std::fabs(HorizLineLoad(j));
+  const double lever = std::max(0.0, WallTopElev - GridElev(Z));
   const double scale = NetPressureScale();
-  return {scale * 1e-6, scale * 1e-5};
+  BalanceTolerance t;
+  t.coarseForce = scale * 1e-6;
+  t.coarseMoment = scale * 1e-5;
+  t.force = std::min(t.coarseForce, kLoadPart * load);
+  t.moment = std::min(t.coarseMoment, kLoadPart * load * lever);
+  // The factor-of-safety search accepts a trial whose tip lies within 0.1 ft of the
+  // given bottom, and its table is not one that balances at the tip: its trials gain
+  // nothing from the finer closure, and keep the path they have always taken.
+  if (RunMode == "A" || !IsUsable(t.force) || !IsUsable(t.moment)) {
+    t.force = t.coarseForce;
+    t.moment = t.coarseMoment;
+  }
+  return t;
 }
+
+BalanceTolerance::Rounding BalanceTolerance::RoundingDownTo(double tip) const {
+  // The terms summed: every net pressure from the wall top down to the interval that
+  // holds the tip (for a cantilever the reversed diagram too, which gives its toe), over
+  // the height of the wall, and the line loads.
+  const bool reversed = WallType == "C";
+  double pressure = 0;
+  for (int p = 1; p <= NumGridPoints; ++p) {
+    for (int k = 1; k <= 2; ++k) {
+      pressure = std::max(pressure, std::fabs(NetPressureA(p, k)));
+      if (reversed) pressure = std::max(pressure, std::fabs(NetPressureP(p, k)));
+    }
+    if (!(GridElev(p) > tip)) break;
+  }
+  double lines = 0;
+  for (int j = 1; j <= NumHorizLineLoads; ++j) lines += std::fabs(HorizLineLoad(j));
+  const double height = std::max(0.0, WallTopElev - tip);
+  return {kRoundingPart * (pressure * height + lines), kRoundingPart * (pressure * height + lines) * height};
+}
+
+bool BalanceTolerance::ForceClosed(double sum, double tip) const {
+  const double f = std::fabs(sum);
+  return f <= force || f <= RoundingDownTo(tip).force;
+}
+
+bool BalanceTolerance::MomentClosed(double sum, double tip) const {
+  const double m = std::fabs(sum);
+  return m <= moment || m <= RoundingDownTo(tip).moment;
+}
+
+bool BalanceTolerance::ForceRoughlyClosed(double sum) const { return std::fabs(sum) <= coarseForce; }
+
+bool BalanceTolerance::MomentRoughlyClosed(double sum) const { return std::fabs(sum) <= coarseMoment; }
 
 bool IsUsable(double value) { return std::isfinite(value); }
 

@@ -17,12 +17,29 @@ std::string FormatElev(double value);
 bool IsUsable(double value);
 
 // When a design's balance counts as reached: the force and moment sums (per ft of wall)
-// below these are zero. Relative to the problem's pressures, so that the same wall with
-// every unit weight, strength and load in other units designs to the same tip.
+// at or below these are zero. A part of the largest net pressure of the problem, or of
+// the loads the wall carries when that is less, so that the same wall with every unit
+// weight, strength and load in other units designs to the same tip, and a wall that
+// carries little closes its sums to as little; never below the rounding of the sums of
+// the pressures down to the trial tip, which no search can close. A search that runs out
+// of passes before it closes a sum that finely takes a trial within the coarse part of
+// the largest pressure, as it always has, rather than give up on a wall.
 struct BalanceTolerance {
   double force = 0;   // lb
   double moment = 0;  // lb-ft
+  double coarseForce = 0, coarseMoment = 0;
+  bool ForceClosed(double sum, double tip) const;
+  bool MomentClosed(double sum, double tip) const;
+  bool ForceRoughlyClosed(double sum) const;
+  bool MomentRoughlyClosed(double sum) const;
+
+ private:
+  struct Rounding {
+    double force, moment;
+  };
+  Rounding RoundingDownTo(double tip) const;
 };
+// For the pressures of the current pass (grid, net pressures, zero point).
 BalanceTolerance DesignBalanceTolerance();
 
 // The largest number of passes any refinement or interpolation may take.
