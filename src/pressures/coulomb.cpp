@@ -218,13 +218,20 @@ void ComputeSoilCoefficients(int Side, int Method) {
         u = (1 - s * SeepageGradient(Method)) * WaterUnitWeight;
       }
     }
-    const double g = gamma - u;
+    double g = gamma - u;
+    // The automatic gradient may rise to its limit, where upward flow leaves the lightest
+    // left layer no weight. Soil wholly below the tip of the design trial that the gradient
+    // follows carries nothing onto the wall, so it adds no stress there and stops nothing;
+    // above that tip the design cannot stand on it.
     if (!(g > 0)) {
-      StopWithMessage("Seepage has resulted in negative or zero" + NewLine +
-                          "     effective unit weight of soil." + NewLine + NewLine +
-                          "UNABLE TO CONTINUE.",
-                      0, "IMPROPER SOIL WEIGHT");
-      return;
+      if (!(StrataElev(m) <= SeepageTipElev(Method))) {
+        StopWithMessage("Seepage has resulted in negative or zero" + NewLine +
+                            "     effective unit weight of soil." + NewLine + NewLine +
+                            "UNABLE TO CONTINUE.",
+                        0, "IMPROPER SOIL WEIGHT");
+        return;
+      }
+      g = 0;
     }
     q = q + (StrataElev(m) - StrataElev(m + 1)) * g;
 

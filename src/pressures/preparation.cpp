@@ -71,6 +71,7 @@ void PrepareSolution() {
   if (RefuseWedgeWithoutStrengths()) return;
   if (WaterDataType != "E") SeepageOption = "";
 
+  SeepageTipElev(1) = SeepageTipElev(2) = -std::numeric_limits<double>::infinity();
   if (!SeepageOption.empty()) {
     const double head = WaterElev(1) - WaterElev(2);
     if (RunMode == "D" && SeepageOption == "A") {

@@ -23,6 +23,9 @@ inline platform::Array<double, 2, 11, 2> FSActiveUsed;      // (side, layer, met
 inline platform::Array<double, 2, 11, 2> FSPassiveUsed;     // (side, layer, method)
 inline platform::Array<double, 2> SeepageBottomElev;        // per method; SeepageGradient is in problem_data.h
 inline double SeepageGradientLimit = 0;
+// Per method: the tip of the design trial whose automatic seepage the pressures follow
+// (a design's seepage pass sets it); -infinity when no design tip governs the seepage.
+inline platform::Array<double, 2> SeepageTipElev;
 inline platform::Array<int, 2> NumNonUniformLoads;          // per side, wedge sides only
 
 // ---- elevation grid ----

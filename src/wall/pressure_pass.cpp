@@ -109,8 +109,13 @@ bool IsUsable(double value) { return std::isfinite(value); }
 void SetSeepageForTip(int m, double tip) {
   const double L = MinOf(WaterElev(2), SurfaceElev(2, 1));
   const double dH = WaterElev(1) - WaterElev(2);
-  double g = dH / (SeepageElev + L - 2 * tip);
-  if (!(g <= SeepageGradientLimit)) g = SeepageGradientLimit;
+  // As the path shortens the gradient grows without bound; a tip at or above the middle
+  // of the seepage elevation and L leaves no path at all, which is the same limit, not a
+  // gradient of the other sign.
+  const double path = SeepageElev + L - 2 * tip;
+  double g = dH / path;
+  if (!(path > 0) || !(g <= SeepageGradientLimit)) g = SeepageGradientLimit;
   SeepageGradient(m) = g;
+  SeepageTipElev(m) = tip;
   if (g > 0) SeepageBottomElev(m) = (SeepageElev + L - dH / g) / 2;
 }

@@ -1432,7 +1432,10 @@ auto WithSeepagePasses(Problem p, double firstGradient, const Design& design, do
   p.gradient = firstGradient;
   auto r = design(p);
   for (int pass = 0; pass < 30; ++pass) {
-    p.gradient = std::min(GradientLimit(p), dH / (p.seepageElev + x - 2 * r.tip));
+    // A path that has shrunk to nothing (a tip at or above the middle of the seepage
+    // elevation and x) is the end of a gradient growing without bound: the limit.
+    const double path = p.seepageElev + x - 2 * r.tip;
+    p.gradient = path > 0 ? std::min(GradientLimit(p), dH / path) : GradientLimit(p);
     const auto next = design(p);
     const bool settled = std::abs(next.tip - r.tip) <= 0.1;
     r = next;
@@ -3426,6 +3429,91 @@ TEST_F(EngineeringChecks, AnchoredWedgeSidesWithTheAutomaticSeepageGradient) {
   ASSERT_EQ(g.size(), 2u) << Tail(run.report);
   EXPECT_NEAR(g[0], gFree, 0.00015);
   EXPECT_NEAR(g[1], gFixed, 0.00015);
+}
+
+// A wall whose tip stays above the seepage elevation and the water in front: the flow
+// under the wall starts below its tip, and the path the automatic gradient follows
+// (seepage elevation + x - 2 tip) has no length left. The gradient is the largest a design
+// may use, never one of the other sign, the flow's bottom follows it, and the wall is the
+// one the flow below it does not touch; the lightest soil in front, left without weight
+// by that gradient, lies wholly below the tip and stops nothing.
+TEST_F(EngineeringChecks, AutomaticGradientAtItsLimitWhenTheFlowStartsBelowTheTip) {
+  for (const Wedge wedge : {Wedge::None, Wedge::Fixed, Wedge::Sweep}) {
+    const std::string method = wedge == Wedge::None ? "C" : wedge == Wedge::Fixed ? "F" : "S";
+    SCOPED_TRACE(method);
+    Problem p = SeepageWall(14, 12, -4, -3);
+    p.title = "ANCHORED, STIFF CLAY IN FRONT, FLOW BELOW THE TIP, " + method;
+    p.anchored = true;
+    p.anchor = 12;
+    p.left.surface = 4;
+    p.right.layers = {{120, 110, 30, 0, 0}};
+    p.left.layers = {{120, 115, 0, 1500, 0}};
+    p.automaticGradient = true;
+    p.wedge = wedge;
+    p.wedgeGrid = wedge != Wedge::None;
+    double gFree = 0, gFixed = 0;
+    const AnchoredResult free =
+        WithSeepagePasses(p, 0.0001, [](const Problem& q) { return DesignFreeEarth(q); }, gFree);
+    const AnchoredResult fixed =
+        WithSeepagePasses(p, gFree, [](const Problem& q) { return DesignFixedEarth(q); }, gFixed);
+    const double middle = (p.seepageElev + std::min(p.left.water, p.left.surface)) / 2;
+    ASSERT_GT(free.tip, middle);
+    ASSERT_GT(fixed.tip, middle);
+    const double limit = (120 / 62.4) - 1;  // floats the clay in front; below 0.9999 and 16 / 1
+    ASSERT_NEAR(GradientLimit(p), limit, 1e-12);
+    ASSERT_EQ(gFree, limit);
+    ASSERT_EQ(gFixed, limit);
+    // The flow below the tip changes nothing: the same wall as with no flow at all.
+    Problem still = p;
+    still.automaticGradient = false;
+    still.gradient = 0;
+    ASSERT_NEAR(DesignFreeEarth(still).tip, free.tip, 1e-6);
+    ASSERT_NEAR(DesignFixedEarth(still).tip, fixed.tip, 1e-6);
+
+    const SolveRun run = Solve("flow-below-the-tip-" + method, InputFile(p),
+                               wedge == Wedge::None ? "" : "--wedge " + method);
+    ExpectAnchored(run, free, fixed);
+    const auto g = SummaryValues(run.report, "SEEPAGE GRADIENT");
+    ASSERT_EQ(g.size(), 2u) << Tail(run.report);
+    EXPECT_NEAR(g[0], limit, 0.00005);
+    EXPECT_NEAR(g[1], limit, 0.00005);
+  }
+}
+
+// Cohesive sloping ground with the automatic gradient, both tips above the middle of the
+// seepage elevation (5.68) and the left water (2.9). A gradient of the other sign left the
+// flow's bottom where the first trial put it, 16,000 ft down, and the pressures there set
+// how closely the fixed earth design closed: its table missed by 46 lb-ft and the sweep
+// search's run was refused. At the limit the flow turns up at 2.56 ft and both wedge
+// methods design the wall.
+TEST_F(EngineeringChecks, CohesiveSlopeWithTheFlowBelowTheTipsDesignsByBothWedgeMethods) {
+  const std::string input =
+      "'COHESIVE SLOPING GROUND, AUTOMATIC SEEPAGE BELOW THE TIPS\n"
+      "CONTROL ANCHORED DESIGN 1.27 1.03\n"
+      "WALL 12.80 11.10\n"
+      "SURFACE RIGHTSIDE 3 0 12.80\n13.70 11.60\n23.40 10.80\n"
+      "SURFACE LEFTSIDE 1 0 6.50\n"
+      "SOIL BOTH STRENGTHS 2\n123 113 36 112 19 0 -0.30 0\n120 117 33 0 21 0\n"
+      "WATER ELEVATIONS 62.4 6.10 2.90 5.68 AUTOMATIC\n"
+      "VERTICAL LINE RIGHTSIDE 1 7.9 2181\n"
+      "VERTICAL UNIFORM 265 0\n"
+      "FINISHED\n";
+  // The lightest soil in front (120 pcf) floats first: 0.923 is below 0.9999 and below
+  // 3.2 / (5.68 - 2.9), at which the flow's bottom would rise to the water in front.
+  const double limit = 120 / 62.4 - 1;
+  for (const std::string method : {"F", "S"}) {
+    SCOPED_TRACE(method);
+    const SolveRun run = Solve("cohesive-slope-seepage-" + method, input, "--wedge " + method);
+    ASSERT_EQ(run.status, 0) << run.output;
+    const auto tip = SummaryValues(run.report, "WALL BOTTOM ELEVATION (FT)");
+    ASSERT_EQ(tip.size(), 2u) << Tail(run.report);
+    EXPECT_GT(tip[0], (5.68 + 2.9) / 2);
+    EXPECT_GT(tip[1], (5.68 + 2.9) / 2);
+    const auto g = SummaryValues(run.report, "SEEPAGE GRADIENT");
+    ASSERT_EQ(g.size(), 2u) << Tail(run.report);
+    EXPECT_NEAR(g[0], limit, 0.00005);
+    EXPECT_NEAR(g[1], limit, 0.00005);
+  }
 }
 
 // A retained upper layer of low friction whose bottom rises steeply away from the wall

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <limits>
 
 #include "fixture.h"
 
@@ -328,6 +329,45 @@ TEST_F(CoulombTest, ASeepageBottomARoundingErrorOffALayerBottomIsThatBottom) {
         EXPECT_NEAR(ActivePressure(2, p, k), leftStress(z) / 3, 1e-6) << z << " k " << k;
         EXPECT_NEAR(PassivePressure(2, p, k), leftStress(z) * 3, 1e-6) << z << " k " << k;
       }
+    }
+  }
+}
+
+// The automatic gradient may rise to its limit, at which upward flow leaves the lightest
+// soil in front without weight. That soil stops the pressures where a wall would stand
+// on it: with no design tip, or reaching above the tip the gradient follows. Wholly below
+// that tip it carries nothing onto the wall: it stops nothing and adds no stress.
+TEST_F(CoulombTest, SoilLeftWithoutWeightStopsOnlyWhereTheWallStandsOnIt) {
+  struct Case {
+    double tip;
+    bool stops;
+  };
+  const double noTip = -std::numeric_limits<double>::infinity();
+  for (const Case c : {Case{noTip, true}, Case{-3, true}, Case{0, false}, Case{2, false}}) {
+    SCOPED_TRACE(c.tip);
+    SetUp();
+    SeepageToMinusTwelve();
+    const double limit = 120 / 62.4 - 1;  // (1 + limit) x 62.4 = the left soil's 120 pcf
+    SeepageGradient(1) = SeepageGradient(2) = limit;
+    PrepareSolution();
+    const double bottom = (6 + 0 - 6 / limit) / 2;  // the flow turns up at -0.25
+    ASSERT_NEAR(SeepageBottomElev(1), bottom, 1e-12);
+    SeepageTipElev(1) = c.tip;
+    ComputeCoulombPressures(2, 1);
+    if (c.stops) {
+      EXPECT_EQ(AbortRun, 1);
+      ASSERT_EQ(boxes.boxes().size(), 1u);
+      EXPECT_EQ(boxes.boxes()[0].title, "IMPROPER SOIL WEIGHT");
+      continue;
+    }
+    ASSERT_EQ(AbortRun, 0);
+    EXPECT_TRUE(boxes.boxes().empty());
+    // No weight from the left ground at 0 down to the bottom, plainly submerged below it.
+    auto leftStress = [&](double z) { return (120 - 62.4) * std::max(0.0, bottom - z); };
+    for (double z : {0.0, -5.0, -12.0}) {
+      const int p = PointAt(z);
+      EXPECT_NEAR(ActivePressure(2, p, 2), leftStress(z) / 3, 1e-6) << z;
+      EXPECT_NEAR(PassivePressure(2, p, 2), leftStress(z) * 3, 1e-6) << z;
     }
   }
 }

@@ -13,6 +13,7 @@
 #include "rankine_fixture.h"
 #include "support/soil_setup.h"
 #include "wall/wall.h"
+#include "wall/wall_internal.h"
 
 namespace {
 
@@ -46,6 +47,30 @@ class SeepagePass : public ::testing::Test {
   void SetUp() override { InitPassiveCoefficientTables(); }
   platform::ScopedServices services;
 };
+
+// The gradient a design tip gives: the head over the path down the right face to the tip
+// and up the left face to x while that is within the limit; the limit once the path is
+// too short for it, and still the limit when the tip is at or above the middle of the
+// seepage elevation and x, where no path is left. The flow's bottom follows the gradient
+// used, whatever an earlier trial left there.
+TEST_F(SeepagePass, TheGradientOfATipRisesToItsLimitAndStaysThere) {
+  WaterElev(1) = 12;
+  WaterElev(2) = -4;  // x: below the left ground at 4
+  SurfaceElev(2, 1) = 4;
+  SeepageElev = -3;
+  SeepageGradientLimit = 0.5;
+  const double head = 16, x = -4;
+  struct Case {
+    double tip, gradient;
+  };
+  for (const Case c : {Case{-30, head / 53}, Case{-11.5, 0.5}, Case{-3.5, 0.5}, Case{2.57, 0.5}, Case{14, 0.5}}) {
+    SCOPED_TRACE(c.tip);
+    SeepageBottomElev(1) = 999;
+    SetSeepageForTip(1, c.tip);
+    EXPECT_NEAR(SeepageGradient(1), c.gradient, 1e-12);
+    EXPECT_NEAR(SeepageBottomElev(1), (SeepageElev + x - head / c.gradient) / 2, 1e-9);
+  }
+}
 
 TEST_F(SeepagePass, CantileverRotationAfterARecomputation) {
   RankineSand sand;
