@@ -115,6 +115,9 @@ void SetSeepageForTip(int m, double tip) {
   const double path = SeepageElev + L - 2 * tip;
   double g = dH / path;
   if (!(path > 0) || !(g <= SeepageGradientLimit)) g = SeepageGradientLimit;
+  // A soil in front lighter than water puts the limit below 0: no flow can be let through
+  // at all, and a gradient of the other sign would pull the water up the right face.
+  if (!(g >= 0)) g = 0;
   SeepageGradient(m) = g;
   SeepageTipElev(m) = tip;
   if (g > 0) SeepageBottomElev(m) = (SeepageElev + L - dH / g) / 2;

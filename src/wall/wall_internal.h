@@ -54,6 +54,8 @@ void ShowWallRotationFailure();
 
 // The seepage gradient and bottom of method m that follow a design tip: the gradient of
 // the path from the seepage elevation down to the tip and up to the left water or
-// ground, lowered to the limit. Without a positive gradient (no head difference) there
-// is no flow to end anywhere, and the bottom is left as it was.
+// ground, lowered to the limit; the limit itself when the tip leaves no path (at or above
+// the middle of the seepage elevation and that level); never below 0. Without a positive
+// gradient there is no flow to end anywhere, and the bottom is left as it was. Records
+// the tip in SeepageTipElev(m).
 void SetSeepageForTip(int m, double tip);

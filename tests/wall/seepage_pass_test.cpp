@@ -70,6 +70,15 @@ TEST_F(SeepagePass, TheGradientOfATipRisesToItsLimitAndStaysThere) {
     EXPECT_NEAR(SeepageGradient(1), c.gradient, 1e-12);
     EXPECT_NEAR(SeepageBottomElev(1), (SeepageElev + x - head / c.gradient) / 2, 1e-9);
   }
+  // Soil in front lighter than water puts the limit below 0: no flow at all.
+  SeepageGradientLimit = 60 / 62.4 - 1;
+  for (const double tip : {-30.0, 2.57}) {
+    SCOPED_TRACE(tip);
+    SeepageBottomElev(1) = 999;
+    SetSeepageForTip(1, tip);
+    EXPECT_EQ(SeepageGradient(1), 0);
+    EXPECT_EQ(SeepageBottomElev(1), 999);
+  }
 }
 
 TEST_F(SeepagePass, CantileverRotationAfterARecomputation) {
