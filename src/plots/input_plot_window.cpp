@@ -29,7 +29,7 @@ VUINPLOT::VUINPLOT() : plots::PlotForm("VUINPLOT", "INPUT DATA", 120, 360) {
 }
 
 void VUINPLOT::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryWhole(Sizing::Resizable);
   fillHeadingLabels();
   for (int n = 1; n <= 10; ++n) picture(n)->hide();
   setPlotControlsVisible(false);

@@ -1,6 +1,7 @@
 #include "plots/plot_form.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "model/problem_data.h"
@@ -18,6 +19,20 @@ void UsePlotWindowLook(platform::Form& f) {
   pal.setColor(QPalette::Window, QColor(224, 224, 224));
   f.client()->setPalette(pal);
   f.client()->setAutoFillBackground(true);
+}
+
+QSize LeastPlotClient(const platform::Form& f) {
+  using platform::Form;
+  const double around = f.Height() - f.ScaleHeight();  // the frame and the menu bar
+  const double outer = std::max(kPlotDepth / 0.76, (kPlotDepth + around) / 0.88);
+  int width = Form::pixelsX(kPlotLayoutWidth);
+  int height = static_cast<int>(std::ceil((outer - around) / Form::twipsY(1) - 1e-9));
+  for (QWidget* w : f.client()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (qobject_cast<platform::PictureBox*>(w)) continue;  // placed for its plot when shown
+    width = std::max(width, w->geometry().right() + 1);
+    height = std::max(height, w->geometry().bottom() + 1);
+  }
+  return {width, height};
 }
 
 PlotForm::PlotForm(const QString& name, std::string_view caption, double labelTop0, double labelTop1)

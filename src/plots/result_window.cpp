@@ -55,8 +55,11 @@ platform::PictureBox* ResultPlotWindow::picture(int plot) const {
   return pictures_[static_cast<std::size_t>(plot - 1)];
 }
 
+QSize ResultPlotWindow::leastClientSize() const { return plots::LeastPlotClient(*this); }
+
 void ResultPlotWindow::Form_Load() {
-  copyMainWindowGeometry();
+  // A fixed-size window, as the main window has it but never too small for its plots.
+  copyMainWindowGeometryWhole(Sizing::Fixed);
   for (int i = 1; i <= std::min(NumHeadingLines, 2); ++i) {
     QLabel* l = headings_[static_cast<std::size_t>(i - 1)];
     l->hide();
@@ -69,8 +72,6 @@ void ResultPlotWindow::Form_Load() {
   // are, so opening the window again gives the same scales.
   scales_ = plots::ComputeResultScales(config_.method);
   if (!scales_.hasWater()) menuArray("mnuPresItem")(3)->setEnabled(false);
-  // A fixed-size window: the plots are drawn at fixed twips.
-  setFixedSize(size());
 }
 
 void ResultPlotWindow::setPlotMenus(bool on) {

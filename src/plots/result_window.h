@@ -34,6 +34,7 @@ class ResultPlotWindow : public platform::Form {
   const plots::ResultWindowConfig& config() const { return config_; }
   const plots::ResultScales& scales() const { return scales_; }
   platform::PictureBox* picture(int plot) const;  // Picture1 .. Picture7
+  QSize leastClientSize() const override;
 
  private:
   void showPlot(int plot);

@@ -15,7 +15,7 @@ ROWECURV::ROWECURV() : plots::PlotForm("ROWECURV", "ROWE'S MOMENT REDUCTION FOR 
 }
 
 void ROWECURV::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryWhole(Sizing::Resizable);
   fillHeadingLabels();
   setPlotControlsVisible(true);
   Label1(1)->setVisible(NumHeadingLines != 1);

@@ -21,7 +21,7 @@ VUSOLPLT::VUSOLPLT() : plots::PlotForm("VUSOLPLT", "INITIAL SOIL PRESSURES", 180
 }
 
 void VUSOLPLT::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryWhole(Sizing::Resizable);
   fillHeadingLabels();
   for (int n = 1; n <= 4; ++n) picture(n)->hide();
   setPlotControlsVisible(false);

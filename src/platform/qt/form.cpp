@@ -340,30 +340,46 @@ void Form::copyMainWindowGeometry() {
 void Form::copyMainWindowGeometryAsFixedDialog() {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  copyMainWindowGeometryWhole(Sizing::Fixed);
+}
+
+QSize Form::leastClientSize() const {
+  if (designedClient_.isEmpty()) return {};
+  return {pixelsX(designedClient_.width()), pixelsY(designedClient_.height())};
+}
+
+void Form::copyMainWindowGeometryWhole(Sizing sizing) {
+  keptWhole_ = true;
+  sizing_ = sizing;
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   copyMainWindowGeometry();
-  // A main window made smaller than this window's controls would cut the frames that
-  // are centred in it off at the left and the top.
-  if (!designedClient_.isEmpty()) {
-    const int mbh = menuBarHeight();
-    resize(std::max(width(), pixelsX(designedClient_.width())),
-           std::max(height() - mbh, pixelsY(designedClient_.height())) + mbh);
-    relayout();
-  }
+  fitWhole(pos(), size());
+}
+
+void Form::fitWhole(QPoint wanted, QSize wantedSize) {
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  // A main window made smaller than this window would cut off what the window shows
+  // (frames centred in it, a plot and its buttons).
+  const QSize least = leastClientSize();
+  const int mbh = menuBarHeight();
+  resize(std::max({1, wantedSize.width(), least.width()}),
+         std::max({1, wantedSize.height() - mbh, least.height()}) + mbh);
+  relayout();
   const Form* main = theMainWindow && theMainWindow != this ? theMainWindow : nullptr;
   QScreen* sc = main ? main->screen() : screen();
   if (!sc) sc = QGuiApplication::primaryScreen();
   const int outerWidth = width() + frameExtraWidth(), outerHeight = height() + frameExtraHeight();
-  int left = x(), top = y();
+  int left = wanted.x(), top = wanted.y();
   if (sc) {
     const QRect avail = sc->availableGeometry();
     left = std::max(avail.left(), std::min(left, avail.left() + avail.width() - outerWidth));
     top = std::max(avail.top(), std::min(top, avail.top() + avail.height() - outerHeight));
   }
   move(left, top);
-  fixedFrame_ = true;
-  setFixedSize(size());
+  if (sizing_ == Sizing::Fixed) setFixedSize(size());
+  else setMinimumSize(std::max(0, least.width()), std::max(0, least.height()) + mbh);
   mainWindowFrame_ = QRect(left, top, outerWidth, outerHeight);
 }
 
@@ -376,8 +392,12 @@ void Form::settleOnMainWindow() {
   learnedFrameHeight = dh;
   if (frameGeometry() == mainWindowFrame_) return;
   const QSize client(std::max(1, mainWindowFrame_.width() - dw), std::max(1, mainWindowFrame_.height() - dh));
-  if (fixedFrame_) setFixedSize(client);
-  else resize(client);
+  if (keptWhole_) {
+    // The frame is known now: the window is fitted again with it.
+    fitWhole(mainWindowFrame_.topLeft(), client);
+    return;
+  }
+  resize(client);
   move(mainWindowFrame_.topLeft());
   relayout();
 }

@@ -119,12 +119,19 @@ class Form : public QDialog {
   // Takes the main window's Width, Height, Left and Top (in that order), as every
   // window does when it loads; nothing while no main window is set.
   void copyMainWindowGeometry();
+  // Whether a window that copies the main window can then be resized by the user.
+  enum class Sizing { Fixed, Resizable };
+  // Copies the main window as above, but never smaller than leastClientSize(), and then
+  // moves the window as little as needed for the whole frame to be on the screen; a frame
+  // larger than the screen keeps its top-left corner on it. A fixed window keeps that
+  // size; a resizable one can be made larger, never smaller than its least size.
+  void copyMainWindowGeometryWhole(Sizing sizing);
   // The entry windows' frame: a fixed dialog frame (title and close box, no minimise,
-  // maximise or resizing) that copies the main window as above but is never smaller than
-  // the client it was designed with (setClientSize), and is then moved as little as
-  // needed for the whole frame to be on the screen. A frame larger than the screen keeps
-  // its top-left corner on it.
+  // maximise or resizing) that copies the main window whole, as above.
   void copyMainWindowGeometryAsFixedDialog();
+  // The least client, below the menu bar, in pixels, that shows what the window holds:
+  // by default the client it was designed with (setClientSize); none when it has none.
+  virtual QSize leastClientSize() const;
   // The program's main window, whose geometry the other windows copy. A form set here
   // stops being the main window when it is destroyed.
   static void setMainWindow(Form* form);
@@ -252,9 +259,15 @@ class Form : public QDialog {
   // managers place the client, not the frame, at the position asked.
   void settleOnMainWindow();
 
+  // Sizes the window as `wantedSize` (without the frame) but never below its least
+  // client, moves the outer rectangle from `wanted` to stand wholly on the screen, and
+  // fixes or bounds the size as the window's sizing says.
+  void fitWhole(QPoint wanted, QSize wantedSize);
+
   QRect mainWindowFrame_;  // the outer rectangle asked for, in pixels; null when none
   QSizeF designedClient_;  // the client size built with, in twips; empty when none
-  bool fixedFrame_ = false;
+  bool keptWhole_ = false;  // copied whole (copyMainWindowGeometryWhole)
+  Sizing sizing_ = Sizing::Resizable;
 
   QWidget* client_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
