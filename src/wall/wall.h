@@ -47,10 +47,11 @@ struct ProfileBalance {
   double worst = 0;
   int row = 1;
   bool shear = false;
-  // Sound profiles miss by a few parts in 10000 of their largest moment at the most (the
-  // tips are found to tolerances); a wall that does not hold its pressures misses by a
-  // large part. A wall whose moments are tiny beside the loads it retains (a cohesive
-  // soil that holds itself) is allowed a part in 10000 of those loads instead.
+  // Sound profiles miss by far less than a part in 10000 of their largest moment (the
+  // tips are found to a part in 1e7 of the loads the wall carries, or finer); a wall that
+  // does not hold its pressures misses by a large part. A wall whose moments are tiny
+  // beside the loads it retains (a cohesive soil that holds itself) is allowed a part in
+  // 10000 of those loads instead.
   static constexpr double kLimit = 0.01;
   static constexpr double kLoadLimit = 1e-4;
   bool Holds() const { return worst <= 1; }
