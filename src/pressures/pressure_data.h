@@ -13,6 +13,7 @@
 // polygons) live in wedge_data.h.
 #pragma once
 
+#include <limits>
 #include <string>
 
 #include "model/problem_data.h"
@@ -24,8 +25,13 @@ inline platform::Array<double, 2, 11, 2> FSPassiveUsed;     // (side, layer, met
 inline platform::Array<double, 2> SeepageBottomElev;        // per method; SeepageGradient is in problem_data.h
 inline double SeepageGradientLimit = 0;
 // Per method: the tip of the design trial whose automatic seepage the pressures follow
-// (a design's seepage pass sets it); -infinity when no design tip governs the seepage.
-inline platform::Array<double, 2> SeepageTipElev;
+// (a design's seepage pass sets it); -infinity when no design tip governs the seepage,
+// as before any solution.
+inline platform::Array<double, 2> SeepageTipElev = [] {
+  platform::Array<double, 2> noTip;
+  noTip.fill(-std::numeric_limits<double>::infinity());
+  return noTip;
+}();
 inline platform::Array<int, 2> NumNonUniformLoads;          // per side, wedge sides only
 
 // ---- elevation grid ----

@@ -370,6 +370,7 @@ TEST_F(CoulombTest, SoilLeftWithoutWeightStopsOnlyWhereTheWallStandsOnIt) {
       EXPECT_NEAR(PassivePressure(2, p, 2), leftStress(z) * 3, 1e-6) << z;
     }
   }
+  SeepageTipElev(1) = noTip;
 }
 
 TEST_F(CoulombTest, SeepageTooStrongForTheLeftSoilStops) {
