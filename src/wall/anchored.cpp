@@ -9,6 +9,7 @@
 #include "model/problem_data.h"
 #include "platform/services.h"
 #include "pressures/pressures.h"
+#include "wall/closing_bracket.h"
 #include "wall/wall.h"
 #include "wall/wall_internal.h"
 
@@ -21,16 +22,16 @@ void Fail(const std::string& text) {
 
 }  // namespace
 
-void ShowNoAnchoredSolution() {
+void ShowNoAnchoredSolution(int reached) {
   platform::MsgBox("A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND FOR AN ELEVATION" + NewLine + "DOWN TO EL " +
-       FormatElev(GridElev(NumGridPoints - 1)) + " FT." + NewLine + NewLine +
+       FormatElev(GridElev(std::min(reached, NumGridPoints - 1))) + " FT." + NewLine + NewLine +
        "     UNABLE TO CONTINUE.");
   AbortRun = 1;
 }
 
 namespace {
 
-void FailNoSolution() { ShowNoAnchoredSolution(); }
+void FailNoSolution(int T) { ShowNoAnchoredSolution(T); }
 
 void FailOscillation(int m) {
   Fail("DESIGN PENETRATION FOR ANCHORED WALL APPEARS" + NewLine +
@@ -91,21 +92,6 @@ PassResult SeepagePass(int m, SeepageState& st, int& AnchorIndex) {
   return PassResult::Again;
 }
 
-// The tips known to lie above (value still positive) and below (value negative) the
-// solution. The interpolation from the fixed upper point is kept while it lands inside
-// them; when it would leave them (the residual is not monotonic there) the bracket is
-// halved instead, so the search cannot run away.
-struct Bracket {
-  double above, below;
-  void update(double tip, double value) {
-    if (value > 0) above = std::min(above, tip);
-    else below = std::max(below, tip);
-  }
-  double next(double estimate) const {
-    return (estimate < above && estimate > below) ? estimate : (above + below) / 2;
-  }
-};
-
 void AddLineLoadsFreeEarth(double upper, double tip, double A, double& F, double& M) {
   for (int j = 1; j <= NumHorizLineLoads; ++j) {
     if (upper >= HorizLineElev(j) && HorizLineElev(j) > tip) {
@@ -126,13 +112,13 @@ void DesignFreeEarthWall(int& AnchorIndex) {
     bool interpolated = false;
     int interpolations = 0;
     double Fp = 0, Mp = 0;
-    Bracket bracket{0, 0};
+    ClosingBracket bracket{0, 0, 0, 0};
     const BalanceTolerance tol = DesignBalanceTolerance();
     for (;;) {
       if (!interpolated) {
         ++T;
         if (T >= NumGridPoints) {
-          FailNoSolution();
+          FailNoSolution(T);
           return;
         }
         TipIndex(1) = T;
@@ -149,25 +135,25 @@ void DesignFreeEarthWall(int& AnchorIndex) {
       M = Mp + (A - upper) * dF + (2 * toe + p1) * h * h / 6;
       AddLineLoadsFreeEarth(upper, tip, A, F, M);
       if (!IsUsable(F) || !IsUsable(M)) {
-        FailNoSolution();
+        FailNoSolution(T);
         return;
       }
       if (tol.MomentClosed(M, tip)) break;
       if (M <= 0 || interpolated) {
         if (++interpolations > kMaxRefinementPasses) {
           if (tol.MomentRoughlyClosed(M)) break;
-          FailNoSolution();
+          FailNoSolution(T);
           return;
         }
-        if (!interpolated) bracket = {upper, tip};
-        bracket.update(tip, M);
-        const double newTip = bracket.next(upper + (upper - tip) * Mp / (M - Mp));
+        if (interpolated) bracket.Add(tip, M);
+        else bracket = {upper, Mp, tip, M};
+        const double newTip = bracket.Next(upper + (upper - tip) * Mp / (M - Mp));
         const double w = (upper - newTip) / (upper - GridElev(T));
         TipElev(1) = newTip;
         ToePressure(1) = (1 - w) * p1 + w * NetPressureA(T, 2);
         interpolated = true;
         if (!IsUsable(TipElev(1)) || !IsUsable(ToePressure(1))) {
-          FailNoSolution();
+          FailNoSolution(T);
           return;
         }
       }
@@ -223,13 +209,13 @@ void DesignFixedEarthWall(int& AnchorIndex) {
     int interpolations = 0;
     int T = 0;
     bool newPoint = true;
-    Bracket bracket{0, 0};
+    ClosingBracket bracket{0, 0, 0, 0};
     const BalanceTolerance tol = DesignBalanceTolerance();
     for (;;) {
       if (newPoint) {
         T = reference + 1;
         if (T >= NumGridPoints) {
-          FailNoSolution();
+          FailNoSolution(T);
           return;
         }
         TipIndex(2) = T;
@@ -259,24 +245,24 @@ void DesignFixedEarthWall(int& AnchorIndex) {
       AnchorForce(2) = 3 * Q / (Lt * Lt * Lt);
       const double D = R - Lt * AnchorForce(2);
       if (!IsUsable(D)) {
-        FailNoSolution();
+        FailNoSolution(T);
         return;
       }
       if (tol.MomentClosed(D, tip)) break;
       if (interpolated || D < 0) {
         if (++interpolations > kMaxRefinementPasses) {
           if (tol.MomentRoughlyClosed(D)) break;
-          FailNoSolution();
+          FailNoSolution(T);
           return;
         }
-        if (!interpolated) bracket = {upper, tip};
-        bracket.update(tip, D);
-        const double newTip = bracket.next(upper + h * Dp / (D - Dp));
+        if (interpolated) bracket.Add(tip, D);
+        else bracket = {upper, Dp, tip, D};
+        const double newTip = bracket.Next(upper + h * Dp / (D - Dp));
         ToePressure(2) = p1 + (toe - p1) * (upper - newTip) / h;
         TipElev(2) = newTip;
         interpolated = true;
         if (!IsUsable(TipElev(2)) || !IsUsable(ToePressure(2))) {
-          FailNoSolution();
+          FailNoSolution(T);
           return;
         }
       } else {

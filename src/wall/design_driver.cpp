@@ -49,7 +49,7 @@ bool RefuseTipBelowTheGrid(int m) {
   }
   if (firstFar == 0 || !(TipElev(m) < GridElev(firstFar - 1) - 0.0001)) return false;
   if (WallType == "C") ShowNoCantileverSolution();
-  else ShowNoAnchoredSolution();
+  else ShowNoAnchoredSolution(firstFar - 1);
   return true;
 }
 

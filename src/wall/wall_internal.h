@@ -45,9 +45,12 @@ BalanceTolerance DesignBalanceTolerance();
 // The largest number of passes any refinement or interpolation may take.
 inline constexpr int kMaxRefinementPasses = 200;
 
-// The no-solution messages of the cantilever and the anchored design; AbortRun = 1.
+// The no-solution messages of the cantilever and the anchored design; AbortRun = 1. The
+// anchored one names the grid point `reached`, the deepest one the search tried a tip at
+// (the last but one of the grid when the search ran off its end), never a trial the
+// interpolation put elsewhere.
 void ShowNoCantileverSolution();
-void ShowNoAnchoredSolution();
+void ShowNoAnchoredSolution(int reached);
 
 // The driver's rotation message ("IMPROPER WALL ROTATION") for the wall type; AbortRun = 1.
 void ShowWallRotationFailure();

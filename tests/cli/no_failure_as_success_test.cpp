@@ -55,13 +55,14 @@ TEST_F(NoFailureAsSuccessTest, RefusedSolutionsSayWhyAndEndWithStatusOne) {
       {"deflections beyond any number", Problem("CANTILEVER ANALYSIS", "10 -10 1E-306 38.3", kLevel, kSand),
        deflection},
       // Sand over clay whose bottom slopes: no tip on the regular grid, and the interpolation
-      // toward the far points once gave a wall of over a thousand feet.
+      // toward the far points once gave a wall of over a thousand feet. The message names
+      // the grid's last regular level, the deepest a wall was looked for.
       {"tip only between the grid and the far points",
        Problem("ANCHORED DESIGN 1.12 1.92", "21.30 18.10", "SURFACE RIGHTSIDE 1 0 21.10\nSURFACE LEFTSIDE 1 0 1.20\n",
                "SOIL BOTH STRENGTHS 2\n108 99 38 0 3 0 -2.70 -0.07\n118 108 0 431 0 0\n"
                "VERTICAL RAMP RIGHTSIDE 4.5 8.6 57\n"),
        "=== QUELDAR [0]\nA SOLUTION FOR PENETRATION HAS NOT BEEN FOUND FOR AN ELEVATION\n"
-       "DOWN TO EL -50098.70 FT.\n\n     UNABLE TO CONTINUE.\n==="},
+       "DOWN TO EL -98.70 FT.\n\n     UNABLE TO CONTINUE.\n==="},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

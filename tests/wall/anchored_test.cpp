@@ -144,6 +144,24 @@ TEST_F(AnchoredDesign, Messages) {
               "A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND FOR AN ELEVATION\nDOWN TO EL -50060.00 FT.\n\n"
               "     UNABLE TO CONTINUE.");
   }
+  // A search that stops above the end of the grid names the level it got down to, -4 ft
+  // (the zero point lies at -2.5 ft), not the far point 50000 ft below the grid.
+  for (const NoPenetration& c : {NoPenetration{"free earth, stopped at -4 ft", DesignFreeEarthWall},
+                                 NoPenetration{"fixed earth, stopped at -4 ft", DesignFixedEarthWall}}) {
+    SCOPED_TRACE(c.trace);
+    RankineSand s = AnchoredSand();
+    s.Apply();
+    CheckWallRotation();
+    int anchorIndex = 0;
+    FindAnchorIndex(anchorIndex);
+    ASSERT_EQ(GridElev(ZeroPressIndex + 2), -4.0);
+    NetPressureA(ZeroPressIndex + 2, 2) = std::nan("");
+    services.boxes.expect(platform::Answer::OK);
+    c.design(anchorIndex);
+    expectOne("QUELDAR",
+              "A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND FOR AN ELEVATION\nDOWN TO EL -4.00 FT.\n\n"
+              "     UNABLE TO CONTINUE.");
+  }
 }
 
 }  // namespace

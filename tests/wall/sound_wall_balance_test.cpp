@@ -218,6 +218,43 @@ TEST_F(SoundWallBalance, WallsWhoseSoilNearlyHoldsItselfAreDesignedClosed) {
   }
 }
 
+// Anchored sand behind a line surcharge, by the fixed failure surface: the moment about
+// the anchor falls steeply over the last foot above the free earth tip, where an
+// interpolation from the upper end of that foot overshoots by as much as it gains. Each
+// friction angle between two that designed is designed too, its tip between theirs (a
+// weaker retained sand needs a deeper wall), and both methods' walls close as free bodies.
+TEST_F(SoundWallBalance, ATipOnASteepMomentCurveIsFoundBetweenItsNeighbours) {
+  double previousTip = -1e9;
+  for (const char* phi : {"31.2", "31.3", "31.4", "31.5", "31.6"}) {
+    SCOPED_TRACE(testing::Message() << "retained phi " << phi);
+    const std::string problem = std::string("'ANCHORED SAND BEHIND A LINE SURCHARGE\n"
+                                            "CONTROL ANCHORED DESIGN 1.0 1.5\n"
+                                            "WALL 18 16.5\n"
+                                            "SURFACE RIGHTSIDE 2 0 18\n"
+                                            " 1000 18\n"
+                                            "SURFACE LEFTSIDE 1 0 0\n"
+                                            "SOIL RIGHTSIDE STRENGTHS 1\n"
+                                            " 122 110 ") +
+                                phi +
+                                " 0 0 0\n"
+                                "SOIL LEFTSIDE STRENGTHS 1\n"
+                                " 122 110 32 0 0 0\n"
+                                "VERTICAL LINE RIGHTSIDE 1 15 4021\n"
+                                "FINISHED\n";
+    services.boxes.clearShown();
+    ASSERT_TRUE(Design(problem, "F")) << (services.boxes.boxes().empty() ? "" : services.boxes.boxes().back().text);
+    EXPECT_GT(TipElev(1), previousTip);
+    previousTip = TipElev(1);
+    for (int m : {1, 2}) {
+      SCOPED_TRACE(m);
+      const Closure closure = ClosureAtTip(m);
+      EXPECT_GT(closure.largestMoment, 1000);
+      EXPECT_LT(closure.momentPart, 1e-5);
+      EXPECT_LT(closure.shearPart, 1e-5);
+    }
+  }
+}
+
 // One value orders of magnitude out of scale (a surcharge of 4294967297 psf in front, a
 // retained cohesion of 2.1E9 psf) is refused as such, or designed as closed as any wall:
 // never a design that misses its own pressures.
