@@ -1,8 +1,13 @@
 #include "app/viewers.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QTextDocument>
+#include <algorithm>
+#include <cmath>
 
 #include "flow/main_menus.h"
 #include "model/problem_data.h"
@@ -49,6 +54,17 @@ void TextViewer::resizeEvent(QResizeEvent* e) {
 
 void TextViewer::fitText() { place(text_, 0, 0, ScaleWidth(), ScaleHeight()); }
 
+QSize TextViewer::leastClientSize() const {
+  // A few lines of a report at a width that reads, beside and above the scroll bars; and
+  // the whole menu bar, whose Finished item is the way out.
+  const QFontMetrics fm(text_->font());
+  const int around = 2 * text_->frameWidth() + 2 * static_cast<int>(std::ceil(text_->document()->documentMargin()));
+  const int bar = text_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, text_);
+  const int width = fm.horizontalAdvance(QString(kLeastViewerColumns, QChar('0'))) + around + bar;
+  const int height = kLeastViewerLines * fm.lineSpacing() + around + bar;
+  return {std::max(width, menuBar() ? menuBar()->sizeHint().width() : 0), height};
+}
+
 void TextViewer::setViewText(const std::string& latin1) {
   // Line ends are the file's CR LF; the box breaks lines at the LF alone. Each line is
   // read as the reader reads it: a heading kept in UTF-8 (an en dash) shows as written.
@@ -69,7 +85,7 @@ void TextViewer::setViewText(const std::string& latin1) {
 VUINECHO::VUINECHO() : TextViewer("VUINECHO", "txtINECHO") {}
 
 void VUINECHO::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryWhole(Sizing::Resizable);
   fitText();
   files::CloseAll();  // the solve flow may have left the report open
   setWindowTitle(platform::fromPath(CurrentOutputFile));  // a name as the file system has it
@@ -90,7 +106,7 @@ void VUINECHO::Form_Load() {
 VUINPTFL::VUINPTFL() : TextViewer("VUINPTFL", "txtINPTFILE") {}
 
 void VUINPTFL::Form_Load() {
-  copyMainWindowGeometry();
+  copyMainWindowGeometryWhole(Sizing::Resizable);
   setWindowTitle(platform::fromPath(CurrentInputFile));
   fitText();
   files::Close(InFileNum);
@@ -110,7 +126,7 @@ WEDGMETH::WEDGMETH() : platform::Form("WEDGMETH") {
   panWedgMeth->setObjectName("panWedgMeth");
   panWedgMeth->setCaption("WEDGE METHOD REQUIRED FOR SOIL PRESSURES");
   panWedgMeth->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  place(panWedgMeth, 0, 0, 7140, 1995);
+  place(panWedgMeth, 0, 0, kPanelWidth, kPanelHeight);
   auto* Panel3D3 = new platform::Panel(panWedgMeth);
   Panel3D3->setObjectName("Panel3D3");
   Panel3D3->setCaption("Select Desired Wedge Method");
@@ -124,9 +140,25 @@ WEDGMETH::WEDGMETH() : platform::Form("WEDGMETH") {
 }
 
 void WEDGMETH::Form_Load() {
-  copyMainWindowGeometry();
-  place(panWedgMeth, (ScaleWidth() - 7140) / 2, (ScaleHeight() - 1995) / 2, 7140, 1995);
+  copyMainWindowGeometryWhole(Sizing::Resizable);
+  centrePanel();
   panWedgMeth->show();
+}
+
+QSize WEDGMETH::leastClientSize() const {
+  return {pixelsX(kPanelWidth + 2 * kPanelMargin), pixelsY(kPanelHeight + 2 * kPanelMargin)};
+}
+
+void WEDGMETH::centrePanel() {
+  if (!panWedgMeth) return;
+  place(panWedgMeth, (ScaleWidth() - kPanelWidth) / 2, (ScaleHeight() - kPanelHeight) / 2, kPanelWidth, kPanelHeight);
+}
+
+void WEDGMETH::resizeEvent(QResizeEvent* e) {
+  platform::Form::resizeEvent(e);
+  // The window can be resized, and the window manager resizes it again once it has framed
+  // it: the panel stays in the middle, where the least size keeps both buttons in sight.
+  centrePanel();
 }
 
 void WEDGMETH::showEvent(QShowEvent* e) {

@@ -14,6 +14,10 @@ class QAction;
 inline constexpr long long kReportViewLimit = 48000;
 std::string InputViewerText(const std::string& bytes);
 
+// A viewer copies the main window but never shows fewer columns or lines of its text.
+inline constexpr int kLeastViewerColumns = 48;
+inline constexpr int kLeastViewerLines = 6;
+
 class TextViewer : public platform::Form {
   Q_OBJECT
  public:
@@ -21,6 +25,7 @@ class TextViewer : public platform::Form {
   void onCloseRequest() override { mnuFinished_Click(); }
   virtual void mnuFinished_Click() { unload(); }
   QPlainTextEdit* textBox() const { return text_; }
+  QSize leastClientSize() const override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,10 +62,17 @@ class WEDGMETH : public platform::Form {
   }
   void cmdFixed_Click();
   void cmdSweep_Click();
+  // The panel with its two buttons and a margin all round: a main window made smaller
+  // would hide the only ways out of the chooser.
+  QSize leastClientSize() const override;
+
+  static constexpr double kPanelWidth = 7140, kPanelHeight = 1995, kPanelMargin = 240;
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
 
  private:
+  void centrePanel();
   platform::Panel* panWedgMeth = nullptr;
 };
