@@ -20,7 +20,8 @@ void DrawRoweChart(Canvas& c, bool paper) {
   const auto Y = RoweChartY;
   const Rgb black = kBlack, grey = paper ? kWhite : kLightGrey;
   c.setDrawWidth(2);
-  pen.centred("ROWE'S MOMENT REDUCTION FOR SAND (ALPHA= " + platform::text::Format(RoweAlpha, "0.00") + ")", 5040, 288);
+  const std::string title = "ROWE'S MOMENT REDUCTION FOR SAND (ALPHA= " + platform::text::Format(RoweAlpha, "0.00") + ")";
+  pen.centred(title, 5040, 288);
   double v = 1.2;
   for (int k = 1; k <= 7; ++k) {
     const double y = 432 + 720.0 * (k - 1);
@@ -84,14 +85,26 @@ void DrawRoweChart(Canvas& c, bool paper) {
   pen.line(6840, Y(C(1, 4)), 7200, Y(C(1, 4)) - 576 - lift, green);
   pen.textAt("LOOSE", 7272, looseTop);
 
+  // Each section's name stands on a leader up and to the right of its point. A name that
+  // would pass the right edge stands to the left instead, and one that would pass the top
+  // edge or run into the title hangs below its point: every name stays inside the picture
+  // on screen and inside the box on paper, clear of the title.
+  const double titleWidth = pen.width(title), titleBottom = 288 + pen.height(title) / 2;
   for (int i = 1; i <= NumPileSections && i <= 13; ++i) {
     const double lr = PileLogRho(i), ratio = PileMomentRatio(i);
     if (!(lr >= -3.5 && lr <= -1.5 && ratio <= 1.2)) continue;
-    const double x = X(lr), y = Y(ratio);
+    const std::string& name = PileSectionName(i);
+    const double x = X(lr), y = Y(ratio), w = pen.width(name), h = pen.height(name);
+    const bool right = x + 432 + w <= kRoweChartRight;
+    const double left = right ? x + 432 : std::max(0.0, x - 432 - w);
+    const double topAbove = y - 576 - h / 2;
+    const bool underTitle = left < 5040 + titleWidth / 2 && left + w > 5040 - titleWidth / 2;
+    const bool above = topAbove >= 0 && !(underTitle && topAbove < titleBottom);
+    const double leaderY = above ? y - 576 : y + 576;
     pen.circle(x, y, 72, red);
     pen.pset(x, y, grey);
-    pen.lineTo(x + 360, y - 576, red);
-    pen.textAt(PileSectionName(i), x + 432, y - 576 - pen.height(PileSectionName(i)) / 2);
+    pen.lineTo(right ? x + 360 : x - 360, leaderY, red);
+    pen.textAt(name, left, leaderY - h / 2);
   }
 }
 

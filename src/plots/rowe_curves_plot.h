@@ -14,6 +14,9 @@ inline constexpr const char* kRoweClayNote =
 // Chart positions: log rho -3.5 .. -1.5 spans x 1440 .. 8640; a ratio v lies at
 // 4752 - v / 1.2 * 4320.
 double RoweChartX(double logRho);
+// The right edge no text passes: the picture on screen is never narrower, and the printed
+// box reaches 9720 to the right of the chart's origin.
+inline constexpr double kRoweChartRight = 9450;
 double RoweChartY(double ratio);
 
 void DrawRoweChart(platform::Canvas& c, bool paper);

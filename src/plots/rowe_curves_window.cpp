@@ -6,6 +6,8 @@
 #include "model/problem_data.h"
 #include "plots/rowe_curves_plot.h"
 
+static_assert(plots::kRoweChartRight <= plots::kPlotLayoutWidth, "a section's name would pass the picture's edge");
+
 ROWECURV::ROWECURV() : plots::PlotForm("ROWECURV", "ROWE'S MOMENT REDUCTION FOR PILES IN SAND", 120, 360) {
   addPlotPicture(1, [](platform::Canvas& c) { plots::DrawRoweChart(c, false); });
   addHelpMenu();

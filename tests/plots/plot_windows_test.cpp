@@ -243,3 +243,38 @@ TEST_F(PlotWindowsOnExamples, RoweCurvesOfAWallInClay) {
   });
   ShowRoweCurves();
 }
+
+// Sections on the chart's right edge, at its top and under its title: each name stays
+// inside the picture (no ink in its last columns, where the grid never reaches) and, on
+// paper, inside the box below the heading lines.
+TEST_F(PlotWindowsOnExamples, RoweCurvesWithSectionsAtTheEdges) {
+  start();
+  InitRoweTables();
+  NumHeadingLines = 2;
+  HeadingLines(1) = "SECTIONS AT THE EDGES OF ROWE'S CHART";
+  HeadingLines(2) = "SECOND HEADING LINE";
+  RoweSoilType = 1;
+  RoweAlpha = 0.7;
+  SetRoweSandCurvesAtAlpha(0.7);
+  struct Section { const char* name; double logRho, ratio; };
+  const Section sections[] = {
+      {"PLZ23", -1.5, 0.6}, {"PZ40", -3.5, 1.2}, {"PLZ25", -1.5, 1.15}, {"PZ27", -2.5, 0.6}, {"PZ32", -2.75, 1.1}};
+  NumPileSections = 5;
+  for (int i = 1; i <= 5; ++i) {
+    PileSectionName(i) = sections[i - 1].name;
+    PileLogRho(i) = sections[i - 1].logRho;
+    PileMomentRatio(i) = sections[i - 1].ratio;
+  }
+  example = "edges";
+  runner.on("ROWECURV", [&](platform::Form& form) {
+    auto& f = static_cast<ROWECURV&>(form);
+    keepPicture(f, 1, "rowe_curves");
+    const QImage img = f.picture(1)->image();
+    for (int x = img.width() - 3; x < img.width(); ++x)
+      for (int y = 0; y < img.height(); ++y)
+        ASSERT_EQ(img.pixelColor(x, y), QColor(224, 224, 224)) << "ink at the right edge, " << x << "," << y;
+    printToPdf(f, "rowe_curves");
+    f.cmdDone->click();
+  });
+  ShowRoweCurves();
+}

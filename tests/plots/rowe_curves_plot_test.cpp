@@ -20,7 +20,9 @@ class RoweChart : public PlotTest {
     NumPileSections = 4;
     const double logRho[4] = {-1.5, -1.4, -2.5, -3.5};
     const double ratio[4] = {1.2, 0.5, 1.3, 0.3};
+    const char* name[4] = {"PZ40", "PZ38", "PZ35", "PZ32"};
     for (int i = 1; i <= 4; ++i) {
+      PileSectionName(i) = name[i - 1];
       PileLogRho(i) = logRho[i - 1];
       PileMomentRatio(i) = ratio[i - 1];
     }
@@ -40,10 +42,67 @@ TEST_F(RoweChart, SectionsAreDrawnOnlyInsideTheChart) {
   EXPECT_NE(c.findText(PileSectionName(1)), nullptr);
   EXPECT_EQ(c.findText(PileSectionName(2)), nullptr);
   EXPECT_EQ(c.findText(PileSectionName(3)), nullptr);
-  EXPECT_NE(findLine(c, 8640, 432, 9000, 432 - 576), nullptr);
+  EXPECT_NE(findLine(c, 8640, 432, 8280, 432 + 576), nullptr);  // in the top-right corner: below, to the left
   EXPECT_NE(c.findText("ROWE'S MOMENT REDUCTION FOR SAND (ALPHA= 0.70)"), nullptr);
   for (const char* label : {"-3.5", "-3", "-2.5", "-2", "-1.5", "1.2", "0.0", "LOG(H^4/EI)"})
     EXPECT_NE(c.findText(label), nullptr) << label;
+}
+
+// A section's name stands on a leader beside its point, up and to the right where it fits;
+// at the right edge it stands to the left, and at the top or under the title it hangs
+// below, so that it stays inside the picture (9450 wide at least) and clear of the title,
+// on screen and on paper, where the chart is shifted by (1440, 4320) into the printed box.
+TEST_F(RoweChart, SectionNamesStayInsideTheFrame) {
+  struct Case {
+    double logRho, ratio;
+    const char* name;
+    bool right, above;
+  };
+  const Case cases[] = {
+      {-2.5, 0.6, "PZ27", true, true},     // the middle of the chart
+      {-1.55, 0.6, "PZ22", true, true},    // near the right edge, and still fits
+      {-1.5, 0.6, "PLZ23", false, true},   // on the right edge
+      {-3.0, 1.0, "PZ35", true, true},     // high, still clear of the title
+      {-3.5, 1.05, "PZ38", true, true},    // higher, beside the title
+      {-2.5, 1.1, "PZ32", true, false},    // under the title
+      {-3.5, 1.2, "PZ40", true, false},    // at the top
+      {-1.5, 1.15, "PLZ25", false, false}, // in the top-right corner
+  };
+  // The title, 46 characters centred on (5040, 288).
+  const double titleLeft = 5040 - 2300, titleRight = 5040 + 2300, titleBottom = 288 + 100;
+  for (const bool paper : {false, true}) {
+    const double dx = paper ? 1440 : 0, dy = paper ? 4320 : 0;
+    for (const Case& k : cases) {
+      SCOPED_TRACE(std::string(k.name) + (paper ? " on paper" : " on screen"));
+      NumPileSections = 1;
+      PileLogRho(1) = k.logRho;
+      PileMomentRatio(1) = k.ratio;
+      PileSectionName(1) = k.name;
+      RecordingCanvas c;
+      plots::DrawRoweChart(c, paper);
+      const double x = (k.logRho + 3.5) / 2 * 7200 + 1440 + dx, y = 4752 - k.ratio / 1.2 * 4320 + dy;
+      const CanvasOp* t = c.findText(k.name);
+      ASSERT_NE(t, nullptr);
+      const double w = 100.0 * std::string(k.name).size(), h = 200;
+      // Inside the frame and clear of the title.
+      EXPECT_GE(t->x1, dx);
+      EXPECT_LE(t->x1 + w, 9450 + dx);
+      EXPECT_GE(t->y1, dy);
+      EXPECT_TRUE(t->y1 >= titleBottom + dy || t->x1 + w <= titleLeft + dx || t->x1 >= titleRight + dx);
+      // On the side asked, clear of the point's circle.
+      EXPECT_EQ(t->x1 > x, k.right);
+      EXPECT_EQ(t->y1 < y, k.above);
+      EXPECT_TRUE(t->x1 >= x + 72 || t->x1 + w <= x - 72);
+      // The leader runs from the point to the middle of the name's near end.
+      const CanvasOp* leader = nullptr;
+      for (const CanvasOp& l : c.ops)
+        if (l.kind == CanvasOp::Kind::Line && std::fabs(l.x1 - x) < 0.1 && std::fabs(l.y1 - y) < 0.1) leader = &l;
+      ASSERT_NE(leader, nullptr);
+      EXPECT_NEAR(leader->y2, t->y1 + h / 2, 0.1);
+      EXPECT_NEAR(k.right ? t->x1 - leader->x2 : leader->x2 - (t->x1 + w), 72, 0.1);
+      EXPECT_NEAR(std::fabs(leader->y2 - y), 576, 0.1);
+    }
+  }
 }
 
 TEST_F(RoweChart, TheCurvesPassTheTableAndDenseNeverRises) {
