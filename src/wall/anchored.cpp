@@ -92,6 +92,68 @@ PassResult SeepagePass(int m, SeepageState& st, int& AnchorIndex) {
   return PassResult::Again;
 }
 
+// The running sums of the fixed earth search about its reference point, and one trial tip
+// below it: the moment about the tip R, the deflection integral Q, the force sum W, the
+// anchor's height above the tip Lt, the anchor force P that keeps the anchor still and
+// the residual D, the moment left at the fixed tip.
+struct FixedEarthSums {
+  double S0, S1, S2, a;
+};
+struct FixedEarthTrial {
+  double Q, R, W, Lt, P, D;
+};
+
+FixedEarthTrial TryFixedEarthTip(const FixedEarthSums& s, double upper, double p1, double tip, double toe) {
+  const double S0 = s.S0, S1 = s.S1, S2 = s.S2, a = s.a;
+  const double h = upper - tip;
+  const double U1 = (2 * S1 - h * S0) * h / 2;
+  const double U2 = (3 * S1 - 2 * S0 * h) * h * h / 6;
+  const double V3 = h * h * h * (3 * p1 + toe) / 24;
+  const double V4 = h * h * h * h * (11 * p1 + 4 * toe) / 120;
+  FixedEarthTrial t;
+  t.Q = S2 + U2 + V4 + (U1 + V3) * a;
+  t.R = S1 - h * S0 + h * h * (2 * p1 + toe) / 6;
+  t.W = S0 - (p1 + toe) * h / 2;
+  t.Lt = h + a;
+  for (int j = 1; j <= NumHorizLineLoads; ++j) {
+    if (upper >= HorizLineElev(j) && HorizLineElev(j) > tip) {
+      const double e = HorizLineElev(j) - tip, Lj = HorizLineLoad(j);
+      t.W -= Lj;
+      t.R += e * Lj;
+      t.Q += (t.Lt - e / 3) * Lj * e * e / 2;
+    }
+  }
+  t.P = 3 * t.Q / (t.Lt * t.Lt * t.Lt);
+  t.D = t.R - t.Lt * t.P;
+  return t;
+}
+
+// Whether the fixed earth residual is negative at the zero point (sums `zero`) and stays
+// so at every grid point down to the last regular one, which `deepest` then names. Such a
+// wall is turned back about any fixed tip by the anchor force that holds it at the anchor
+// more than its loads turn it forward (loads above the anchor, or pulling the wall back):
+// no level down the grid brackets a tip.
+bool ResidualNegativeDownTheGrid(const FixedEarthSums& zero, int& deepest) {
+  deepest = 0;
+  if (!(zero.S1 - zero.a * 3 * zero.S2 / (zero.a * zero.a * zero.a) < 0)) return false;
+  FixedEarthSums s = zero;
+  for (int t = ZeroPressIndex + 1; t < NumGridPoints && GridElev(t) != FarPointElev(1); ++t) {
+    const FixedEarthTrial r = TryFixedEarthTip(s, GridElev(t - 1), NetPressureA(t - 1, 1), GridElev(t), NetPressureA(t, 2));
+    if (!IsUsable(r.D) || !(r.D < 0)) return false;
+    s = {r.W, r.R, r.Q, r.Lt};
+    deepest = t;
+  }
+  return deepest != 0;
+}
+
+void FailResidualNegativeEverywhere(int deepest) {
+  Fail("A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND:" + NewLine + "FIXED AT THE ZERO PRESSURE POINT, EL " +
+       FormatElev(GridElev(ZeroPressIndex)) + " FT.," + NewLine + "OR AT ANY ELEVATION DOWN TO EL " +
+       FormatElev(GridElev(deepest)) + " FT., THE WALL" + NewLine + "IS TURNED BACK ABOUT ITS TIP BY THE ANCHOR FORCE" +
+       NewLine + "THAT HOLDS IT AT THE ANCHOR MORE THAN ITS LOADS" + NewLine +
+       "TURN IT FORWARD: NO FIXED EARTH TIP BALANCES." + NewLine + NewLine + "     UNABLE TO CONTINUE.");
+}
+
 void AddLineLoadsFreeEarth(double upper, double tip, double A, double& F, double& M) {
   for (int j = 1; j <= NumHorizLineLoads; ++j) {
     if (upper >= HorizLineElev(j) && HorizLineElev(j) > tip) {
@@ -205,6 +267,8 @@ void DesignFixedEarthWall(int& AnchorIndex) {
     double Dp = S1 - a * 3 * S2 / (a * a * a);
     if (!IsUsable(Dp)) Dp = 0;
 
+    const FixedEarthSums zeroSums{S0, S1, S2, a};
+    bool bracketed = true;  // false when the first interpolation starts with no positive residual above it
     bool interpolated = false;
     int interpolations = 0;
     int T = 0;
@@ -226,43 +290,43 @@ void DesignFixedEarthWall(int& AnchorIndex) {
       const double upper = GridElev(T - 1), p1 = NetPressureA(T - 1, 1);
       const double tip = TipElev(2), toe = ToePressure(2);
       const double h = upper - tip;
-      const double U1 = (2 * S1 - h * S0) * h / 2;
-      const double U2 = (3 * S1 - 2 * S0 * h) * h * h / 6;
-      const double V3 = h * h * h * (3 * p1 + toe) / 24;
-      const double V4 = h * h * h * h * (11 * p1 + 4 * toe) / 120;
-      double Q = S2 + U2 + V4 + (U1 + V3) * a;
-      double R = S1 - h * S0 + h * h * (2 * p1 + toe) / 6;
-      double W = S0 - (p1 + toe) * h / 2;
-      const double Lt = h + a;
-      for (int j = 1; j <= NumHorizLineLoads; ++j) {
-        if (upper >= HorizLineElev(j) && HorizLineElev(j) > tip) {
-          const double e = HorizLineElev(j) - tip, Lj = HorizLineLoad(j);
-          W -= Lj;
-          R += e * Lj;
-          Q += (Lt - e / 3) * Lj * e * e / 2;
-        }
-      }
-      AnchorForce(2) = 3 * Q / (Lt * Lt * Lt);
-      const double D = R - Lt * AnchorForce(2);
+      const FixedEarthTrial trial = TryFixedEarthTip({S0, S1, S2, a}, upper, p1, tip, toe);
+      const double Q = trial.Q, R = trial.R, W = trial.W, Lt = trial.Lt;
+      AnchorForce(2) = trial.P;
+      const double D = trial.D;
+      // An interpolation that started with no positive residual above it has no tip to
+      // close on: it creeps up to the zero point until it runs out of passes or of room.
+      // Say what was found when the residual is negative all the way down the grid.
+      auto failInterpolation = [&] {
+        int deepest = 0;
+        if (!bracketed && ResidualNegativeDownTheGrid(zeroSums, deepest))
+          FailResidualNegativeEverywhere(deepest);
+        else
+          FailNoSolution(T);
+      };
       if (!IsUsable(D)) {
-        FailNoSolution(T);
+        if (interpolated) failInterpolation();
+        else FailNoSolution(T);
         return;
       }
       if (tol.MomentClosed(D, tip)) break;
       if (interpolated || D < 0) {
         if (++interpolations > kMaxRefinementPasses) {
           if (tol.MomentRoughlyClosed(D)) break;
-          FailNoSolution(T);
+          failInterpolation();
           return;
         }
         if (interpolated) bracket.Add(tip, D);
-        else bracket = {upper, Dp, tip, D};
+        else {
+          bracket = {upper, Dp, tip, D};
+          bracketed = Dp > 0;
+        }
         const double newTip = bracket.Next(upper + h * Dp / (D - Dp));
         ToePressure(2) = p1 + (toe - p1) * (upper - newTip) / h;
         TipElev(2) = newTip;
         interpolated = true;
         if (!IsUsable(TipElev(2)) || !IsUsable(ToePressure(2))) {
-          FailNoSolution(T);
+          failInterpolation();
           return;
         }
       } else {

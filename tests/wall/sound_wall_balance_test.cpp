@@ -263,6 +263,113 @@ TEST_F(SoundWallBalance, ATipOnASteepMomentCurveIsFoundBetweenItsNeighbours) {
   }
 }
 
+// The moment left at the tip of the wall fixed at elevation z, propped at the anchor, under
+// the net pressure diagram the beam carries and the horizontal line loads (positive turns
+// the wall forward, towards the excavation). The moment of the loads above a level is
+// exact for the linear pressure of each grid interval; the anchor force follows from a
+// still anchor by the unit-load method, by Simpson's rule over the fixed length.
+double MomentAtFixedTip(double z) {
+  auto loadMomentAbove = [](double y) {
+    double m = 0;
+    for (int i = 1; i < NumGridPoints && GridElev(i) > y; ++i) {
+      const double hi = GridElev(i), bottom = GridElev(i + 1);
+      const double phi = NetPressureA(i, 1), pbottom = NetPressureA(i + 1, 2);
+      const double lo = std::max(bottom, y);
+      const double plo = pbottom + (phi - pbottom) * (lo - bottom) / (hi - bottom);
+      const double w = hi - lo;
+      m += (lo - y) * w * (plo + phi) / 2 + w * w * (plo + 2 * phi) / 6;
+    }
+    for (int j = 1; j <= NumHorizLineLoads; ++j)
+      if (HorizLineElev(j) > y) m += HorizLineLoad(j) * (HorizLineElev(j) - y);
+    return m;
+  };
+  const double L = AnchorElev - z;
+  const int n = 2000;
+  double integral = 0;
+  for (int k = 0; k <= n; ++k) {
+    const double y = z + L * k / n;
+    const double weight = k == 0 || k == n ? 1 : (k % 2 == 1 ? 4 : 2);
+    integral += weight * loadMomentAbove(y) * (AnchorElev - y);
+  }
+  integral *= L / n / 3;
+  const double anchorForce = 3 * integral / (L * L * L);
+  return loadMomentAbove(z) - anchorForce * L;
+}
+
+// Two generated walls whose loads above the anchor (a line load pulling the top back,
+// an overhang under a line surcharge) make the anchor force that keeps the anchor still
+// turn a wall fixed at the zero point back into the retained soil: the moment at its tip
+// is negative there and stays so deeper, so no fixed earth tip balances. The free earth
+// method designs them; the fixed earth method says what it found, not that it searched
+// down to the first level below the zero point.
+TEST_F(SoundWallBalance, AWallTurnedBackAtEveryFixedTipIsRefusedForWhatWasFound) {
+  const struct {
+    const char* what;
+    const char* problem;
+    const char* zeroPoint;
+  } cases[] = {
+      {"retained clay under sand, a line load pulling the top back",
+       "'GENERATED PROBLEM\n"
+       "CONTROL ANCHORED DESIGN 1.17 1.21\n"
+       "WALL 36.40 31.90\n"
+       "SURFACE RIGHTSIDE 1 0 36.40\n"
+       "SURFACE LEFTSIDE 1 0 14.20\n"
+       "SOIL RIGHTSIDE STRENGTHS 2\n"
+       "112 110 36 0 8 0 32.40 0\n"
+       "111 111 0 1392 0 0\n"
+       "SOIL LEFTSIDE STRENGTHS 3\n"
+       "114 101 34 0 4 0 7.10 0\n"
+       "137 123 37 0 3 0 3.30 0\n"
+       "100 99 0 1251 0 0\n"
+       "WATER ELEVATIONS 62.4 13.70 10.60 10.80 AUTOMATIC\n"
+       "HORIZONTAL LINE 1 34.60 -128\n"
+       "FINISHED\n",
+       "EL 13.82 FT.,"},
+      {"an overhang of 5.1 ft under a line surcharge near the wall",
+       "'GENERATED PROBLEM\n"
+       "CONTROL ANCHORED DESIGN 1.22 1.68\n"
+       "WALL 21.60 16.50\n"
+       "SURFACE RIGHTSIDE 1 0 21.60\n"
+       "SURFACE LEFTSIDE 1 0 5.40\n"
+       "SOIL BOTH STRENGTHS 3\n"
+       "101 96 0 696 0 0 -5.50 0.19\n"
+       "113 104 37 139 8 18 -14.20 -0.15\n"
+       "120 113 30 0 14 0\n"
+       "WATER ELEVATIONS 62.4 13.00 4.60 5.83 0.04\n"
+       "VERTICAL LINE RIGHTSIDE 1 1.6 2767\n"
+       "VERTICAL UNIFORM 149 0\n"
+       "VERTICAL STRIP RIGHTSIDE 1 0.7 2.5 1315\n"
+       "FINISHED\n",
+       "EL 5.40 FT.,"},
+  };
+  for (const auto& c : cases) {
+    for (const char* wedge : {"F", "S"}) {
+      SCOPED_TRACE(testing::Message() << c.what << ", wedge " << wedge);
+      services.boxes.clearShown();
+      ASSERT_FALSE(Design(c.problem, wedge));
+      ASSERT_FALSE(services.boxes.boxes().empty());
+      const std::string text = services.boxes.boxes().back().text;
+      EXPECT_EQ(text.find("A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND:\nFIXED AT THE ZERO PRESSURE POINT, "), 0u)
+          << text;
+      EXPECT_NE(text.find(c.zeroPoint), std::string::npos) << text;
+      EXPECT_NE(text.find("THE WALL\nIS TURNED BACK ABOUT ITS TIP BY THE ANCHOR FORCE\nTHAT HOLDS IT AT THE ANCHOR MORE "
+                          "THAN ITS LOADS\nTURN IT FORWARD: NO FIXED EARTH TIP BALANCES.\n\n     UNABLE TO CONTINUE."),
+                std::string::npos)
+          << text;
+      // The free earth method found its tip below the zero point.
+      const double zero = GridElev(ZeroPressIndex);
+      EXPECT_LT(TipElev(1), zero);
+      EXPECT_GT(AnchorForce(1), 0);
+      // No fixed tip from the zero point down 20 ft, between grid points or on them, leaves
+      // the wall without a moment at the tip.
+      for (double z = zero; z > zero - 20; z -= 0.25) {
+        SCOPED_TRACE(z);
+        EXPECT_LT(MomentAtFixedTip(z), 0);
+      }
+    }
+  }
+}
+
 // One value orders of magnitude out of scale (a surcharge of 4294967297 psf in front, a
 // retained cohesion of 2.1E9 psf) is refused as such, or designed as closed as any wall:
 // never a design that misses its own pressures.
