@@ -6,7 +6,6 @@
 // small main window.
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -16,6 +15,7 @@
 #include "app/viewers.h"
 #include "platform/qt/screen.h"
 #include "pressures/pressure_data.h"
+#include "support/screen_png.h"
 
 using platform::Form;
 
@@ -110,23 +110,8 @@ class SmallMainWindow : public AppTest {
   // The screen as a user sees it: the main window and the window over it where they
   // stand, the rest dark.
   void screenPng(Form& f, const std::string& name) {
-    QScreen* screen = f.screen();
-    const QRect avail = screen->availableGeometry();
-    const qreal ratio = screen->devicePixelRatio();
-    QPixmap shot(avail.size() * ratio);
-    shot.setDevicePixelRatio(ratio);
-    shot.fill(QColor(40, 40, 40));
-    {
-      QPainter p(&shot);
-      p.drawPixmap(window->pos() - avail.topLeft(), window->grab());
-      p.drawPixmap(f.pos() - avail.topLeft(), f.grab());
-    }
-    const fs::path folder = artifacts() / "windows";
-    fs::create_directories(folder);
-    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
-    const std::string file =
-        "small_main_" + name + (scale.isEmpty() || scale == "1" ? "" : "@" + scale.toStdString()) + ".png";
-    EXPECT_TRUE(shot.save(QString::fromStdString((folder / file).string()))) << file;
+    support::SaveScreenPng(f.screen(), {window.get(), &f}, QString::fromStdString((artifacts() / "windows").string()),
+                           "small_main_" + name);
   }
 };
 

@@ -4,7 +4,6 @@
 // PNGs show each window where it stands on the screen.
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 #include <functional>
 #include <memory>
@@ -20,28 +19,15 @@
 #include "entry_fixture.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/screen.h"
+#include "support/screen_png.h"
 #include "wall/wall.h"
 
 namespace {
 
 class EntryFrames : public EntryWindowTest {
  protected:
-  // The screen as a user sees it: the window drawn where it stands, the rest dark.
   static void screenPng(platform::Form& f, QScreen* screen, const std::string& name) {
-    const QRect avail = screen->availableGeometry();
-    const qreal ratio = screen->devicePixelRatio();
-    QPixmap shot(avail.size() * ratio);
-    shot.setDevicePixelRatio(ratio);
-    shot.fill(QColor(40, 40, 40));
-    {
-      QPainter p(&shot);
-      p.drawPixmap(f.pos() - avail.topLeft(), f.grab());
-    }
-    const QString dir = QCoreApplication::applicationDirPath() + "/../artifacts";
-    QDir().mkpath(dir);
-    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
-    const QString file = QString::fromStdString(name) + (scale.isEmpty() ? "" : "@" + QString(scale)) + ".png";
-    EXPECT_TRUE(shot.save(dir + "/" + file)) << file.toStdString();
+    support::SaveScreenPng(screen, {&f}, QCoreApplication::applicationDirPath() + "/../artifacts", name);
   }
 
   template <class W>

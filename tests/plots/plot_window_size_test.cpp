@@ -4,7 +4,6 @@
 // smaller than that (the others). The PNGs show each window with a plot where it stands
 // on the screen.
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 #include <functional>
 
@@ -13,6 +12,7 @@
 #include "plots/result_window.h"
 #include "plots/rowe_curves_window.h"
 #include "plots/soil_pressure_plot_window.h"
+#include "support/screen_png.h"
 #include "flow/windows.h"
 #include "wall/rowe.h"
 #include "wall/wall_data.h"
@@ -112,23 +112,9 @@ class PlotWindowSizes : public AppTest {
     f.resize(size);
   }
 
-  // The screen as a user sees it: the window drawn where it stands, the rest dark.
   static void screenPng(Form& f, const std::string& name) {
-    QScreen* screen = f.screen();
-    const QRect avail = screen->availableGeometry();
-    const qreal ratio = screen->devicePixelRatio();
-    QPixmap shot(avail.size() * ratio);
-    shot.setDevicePixelRatio(ratio);
-    shot.fill(QColor(40, 40, 40));
-    {
-      QPainter p(&shot);
-      p.drawPixmap(f.pos() - avail.topLeft(), f.grab());
-    }
-    const fs::path folder = artifacts() / "plots";
-    fs::create_directories(folder);
-    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
-    const std::string file = "small_main_" + name + (scale.isEmpty() || scale == "1" ? "" : "@" + scale.toStdString()) + ".png";
-    EXPECT_TRUE(shot.save(QString::fromStdString((folder / file).string()))) << file;
+    support::SaveScreenPng(f.screen(), {&f}, QString::fromStdString((artifacts() / "plots").string()),
+                           "small_main_" + name);
   }
 
   // Opens a result window by its View item over the small main window at each place.
