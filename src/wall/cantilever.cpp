@@ -2,6 +2,7 @@
 // above its tip; above the pivot the active net diagram acts, between pivot and tip the
 // pressure runs linearly to the toe pressure of the reversed diagram. The pivot is put
 // where the forces balance, the tip moved until the moments about it balance.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -54,16 +55,16 @@ void Fail(const std::string& text) {
 
 }  // namespace
 
-void ShowNoCantileverSolution() {
+void ShowNoCantileverSolution(int reached) {
   platform::MsgBox("NO SOLUTION FOR CANTILEVER WALL DESIGN WITH" + NewLine + "BOTTOM OF WALL DOWN TO ELEVATION " +
-       FormatElev(GridElev(NumGridPoints - 1)) + " (FT)." + NewLine + NewLine +
+       FormatElev(GridElev(std::min(reached, LastRegularGridPoint()))) + " (FT)." + NewLine + NewLine +
        "     UNABLE TO CONTINUE.");
   AbortRun = 1;
 }
 
 namespace {
 
-void FailNoSolution() { ShowNoCantileverSolution(); }
+void FailNoSolution(int reached) { ShowNoCantileverSolution(reached); }
 
 void FailOscillation() {
   Fail("DESIGN BOTTOM OF CANTILEVER WALL APPEARS TO BE" + NewLine + "OSCILLATING ABOUT ELEVATION " +
@@ -87,19 +88,20 @@ void SetGridTip(int T) {
   ToePressure(1) = NetPressureP(T, 2);
 }
 
-// Finds the pivot for the current trial tip; prevF is the force sum at the last grid
-// pivot with a positive sum, kept across trials. False after a failure message.
-bool FindPivot(Pivot& pv, double& prevF, double& sumF, double& sumM, const BalanceTolerance& tol) {
+// Finds the pivot for the current trial tip, the grid point T or a tip predicted from
+// it; prevF is the force sum at the last grid pivot with a positive sum. False after a
+// failure message.
+bool FindPivot(int T, Pivot& pv, double& prevF, double& sumF, double& sumM, const BalanceTolerance& tol) {
   const int Z = ZeroPressIndex;
   for (int p = Z + 1;; ++p) {
     if (p >= NumGridPoints - 1) {
-      FailNoSolution();
+      FailNoSolution(NumGridPoints);
       return false;
     }
     double e = GridElev(p), r = NetPressureA(p, 2);
     SumCantileverForces(NetForceAbove, NetMomentAbove, Z, p, e, r, sumF, sumM);
     if (!IsUsable(sumF) || !IsUsable(sumM)) {
-      FailNoSolution();
+      FailNoSolution(T);
       return false;
     }
     if (tol.ForceClosed(sumF, TipElev(1))) {
@@ -112,17 +114,28 @@ bool FindPivot(Pivot& pv, double& prevF, double& sumF, double& sumM, const Balan
     }
     // Between G(p - 1), whose sum stays fixed, and the newest estimate.
     const double top = GridElev(p - 1), pTop = NetPressureA(p - 1, 1);
+    if (p == Z + 1) {
+      // Already negative just below the zero point: no grid pivot of this trial left a
+      // sum, and one left by another tip (or by another factor of safety) does not hold
+      // for this one. The upper end is the zero point itself.
+      double mTop = 0;
+      SumCantileverForces(NetForceAbove, NetMomentAbove, Z, p, top, pTop, prevF, mTop);
+      if (!IsUsable(prevF) || !(prevF > 0)) {
+        FailNoSolution(T);
+        return false;
+      }
+    }
     for (int pass = 1; !tol.ForceClosed(sumF, TipElev(1)); ++pass) {
       if (pass > kMaxRefinementPasses) {
         if (tol.ForceRoughlyClosed(sumF)) break;
-        FailNoSolution();
+        FailNoSolution(T);
         return false;
       }
       e = top - (top - e) * prevF / (prevF - sumF);
       r = pTop + (NetPressureA(p, 2) - pTop) * (top - e) / (top - GridElev(p));
       SumCantileverForces(NetForceAbove, NetMomentAbove, Z, p, e, r, sumF, sumM);
       if (!IsUsable(e) || !IsUsable(sumF) || !IsUsable(sumM)) {
-        FailNoSolution();
+        FailNoSolution(T);
         return false;
       }
     }
@@ -157,7 +170,7 @@ double ToePressureAt(double tip) {
 }
 
 // Makes the accepted pivot and tip part of the grid for the beam solution and the report.
-void FinishDesign(Pivot pv) {
+void FinishDesign(Pivot pv, int T) {
   const double t = TipElev(1), q = ToePressure(1);
   int p = pv.p;
   const double e = pv.e, r = pv.r;
@@ -166,7 +179,7 @@ void FinishDesign(Pivot pv) {
       --p;  // the pivot is the grid point above
     } else {
       if (!(GridElev(p - 1) > e && e > GridElev(p))) {
-        FailNoSolution();
+        FailNoSolution(T);
         return;
       }
       if (!InsertGridPoint(p - 1, e,
@@ -186,7 +199,7 @@ void FinishDesign(Pivot pv) {
     ++j;
   }
   if (j > NumGridPoints) {
-    FailNoSolution();
+    FailNoSolution(NumGridPoints);
     return;
   }
   TipIndex(1) = j;
@@ -246,7 +259,7 @@ void DesignCantileverWall(const double* trialBottom) {
       }
     }
     if (T == 0 || T >= NumGridPoints) {
-      FailNoSolution();
+      FailNoSolution(NumGridPoints);
       return;
     }
     int N = 0;
@@ -257,7 +270,7 @@ void DesignCantileverWall(const double* trialBottom) {
     double sumF = 0, sumM = 0;
     const BalanceTolerance tol = DesignBalanceTolerance();
     for (;;) {  // trials
-      if (!FindPivot(pv, prevF, sumF, sumM, tol)) return;
+      if (!FindPivot(T, pv, prevF, sumF, sumM, tol)) return;
       const double M = sumM;
       if (tol.MomentClosed(M, TipElev(1))) break;
 
@@ -285,7 +298,7 @@ void DesignCantileverWall(const double* trialBottom) {
         M1 = M;
         haveX1 = true;
         if (++T >= NumGridPoints) {
-          FailNoSolution();
+          FailNoSolution(T);
           return;
         }
         SetGridTip(T);
@@ -306,7 +319,7 @@ void DesignCantileverWall(const double* trialBottom) {
           X2 = TipElev(1);
           M2 = M;
           if (++T >= NumGridPoints) {
-            FailNoSolution();
+            FailNoSolution(T);
             return;
           }
           SetGridTip(T);
@@ -341,13 +354,13 @@ void DesignCantileverWall(const double* trialBottom) {
 
     // 5. Seepage that follows the tip: recompute until two tips agree.
     if (!seepagePasses) {
-      FinishDesign(pv);
+      FinishDesign(pv, T);
       return;
     }
     ++pass;
     if (pass >= 2) {
       if (std::fabs(TipElev(1) - previousTip) <= 0.1) {
-        FinishDesign(pv);
+        FinishDesign(pv, T);
         return;
       }
       if (pass == 21) {

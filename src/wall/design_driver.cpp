@@ -48,7 +48,7 @@ bool RefuseTipBelowTheGrid(int m) {
     if (GridElev(p) == FarPointElev(1)) firstFar = p;
   }
   if (firstFar == 0 || !(TipElev(m) < GridElev(firstFar - 1) - 0.0001)) return false;
-  if (WallType == "C") ShowNoCantileverSolution();
+  if (WallType == "C") ShowNoCantileverSolution(firstFar - 1);
   else ShowNoAnchoredSolution(firstFar - 1);
   return true;
 }

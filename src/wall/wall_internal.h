@@ -48,8 +48,9 @@ inline constexpr int kMaxRefinementPasses = 200;
 // The no-solution messages of the cantilever and the anchored design; AbortRun = 1. The
 // anchored one names the grid point `reached`, the deepest one the search tried a tip at
 // (the last but one of the grid when the search ran off its end), never a trial the
-// interpolation put elsewhere.
-void ShowNoCantileverSolution();
+// interpolation put elsewhere. The cantilever one names `reached` too, but never a level
+// below the grid's last regular point: a search that ran off the grid got no deeper.
+void ShowNoCantileverSolution(int reached);
 void ShowNoAnchoredSolution(int reached);
 
 // The driver's rotation message ("IMPROPER WALL ROTATION") for the wall type; AbortRun = 1.

@@ -11,6 +11,7 @@
 #include "closed_forms.h"
 #include "rankine_fixture.h"
 #include "wall/wall.h"
+#include "wall/wall_internal.h"
 
 namespace {
 
@@ -179,6 +180,8 @@ TEST_F(CantileverDesign, Messages) {
   }
   services.boxes.clear();
   {
+    // The search ran off the grid: the box names the grid's last regular point, 7 ft
+    // below the dredge line, not the far point 50000 ft below it.
     SCOPED_TRACE("no solution: the grid ends above the tip");
     RankineSand shallow;
     shallow.depth = 7;
@@ -189,8 +192,36 @@ TEST_F(CantileverDesign, Messages) {
     EXPECT_EQ(AbortRun, 1);
     ASSERT_EQ(services.boxes.boxes().size(), 1u);
     EXPECT_EQ(services.boxes.boxes()[0].text,
-              "NO SOLUTION FOR CANTILEVER WALL DESIGN WITH\nBOTTOM OF WALL DOWN TO ELEVATION -50007.00 (FT).\n\n"
+              "NO SOLUTION FOR CANTILEVER WALL DESIGN WITH\nBOTTOM OF WALL DOWN TO ELEVATION -7.00 (FT).\n\n"
               "     UNABLE TO CONTINUE.");
+  }
+  services.boxes.clear();
+  {
+    // A net pressure of -20000 psf over the 0.05 ft just below the zero point: the
+    // running force survives it, but no pivot at or below the zero point balances the
+    // forces for the start tip. The search stops there and names that tip, the grid point
+    // below the one where the running force first turns negative.
+    SCOPED_TRACE("no solution: no pivot below the zero point for the start tip");
+    RankineSand slab;
+    slab.extra = {slab.dredge - slab.ZeroDepth() - 0.05};
+    slab.Apply();
+    CheckWallRotation();
+    const int Z = ZeroPressIndex;
+    ASSERT_NEAR(GridElev(Z + 1), GridElev(Z) - 0.05, 1e-9);
+    NetPressureA(Z, 1) = NetPressureA(Z + 1, 2) = -20000;
+    double F = NetForceAbove;
+    int T = 0;
+    for (int s = Z + 1; T == 0 && s < NumGridPoints; ++s) {
+      F += (NetPressureA(s - 1, 1) + NetPressureA(s, 2)) * (GridElev(s - 1) - GridElev(s)) / 2;
+      if (F < 0) T = s + 1;
+    }
+    ASSERT_GT(T, Z + 2);
+    services.boxes.expect(platform::Answer::OK);
+    DesignCantileverWall();
+    EXPECT_EQ(AbortRun, 1);
+    ASSERT_EQ(services.boxes.boxes().size(), 1u);
+    EXPECT_EQ(services.boxes.boxes()[0].text, "NO SOLUTION FOR CANTILEVER WALL DESIGN WITH\nBOTTOM OF WALL DOWN TO ELEVATION " +
+                                                  FormatElev(GridElev(T)) + " (FT).\n\n     UNABLE TO CONTINUE.");
   }
   services.boxes.clear();
   {
