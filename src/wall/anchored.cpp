@@ -23,8 +23,10 @@ void Fail(const std::string& text) {
 }  // namespace
 
 void ShowNoAnchoredSolution(int reached) {
+  // A search that ran off the grid got down to its last regular point: the far points
+  // 50000 ft below it are no elevation an engineer searched to.
   platform::MsgBox("A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND FOR AN ELEVATION" + NewLine + "DOWN TO EL " +
-       FormatElev(GridElev(std::min(reached, NumGridPoints - 1))) + " FT." + NewLine + NewLine +
+       FormatElev(GridElev(std::min(reached, LastRegularGridPoint()))) + " FT." + NewLine + NewLine +
        "     UNABLE TO CONTINUE.");
   AbortRun = 1;
 }

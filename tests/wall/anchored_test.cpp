@@ -141,7 +141,7 @@ TEST_F(AnchoredDesign, Messages) {
     services.boxes.expect(platform::Answer::OK);
     c.design(anchorIndex);
     expectOne("QUELDAR",
-              "A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND FOR AN ELEVATION\nDOWN TO EL -50060.00 FT.\n\n"
+              "A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND FOR AN ELEVATION\nDOWN TO EL -60.00 FT.\n\n"
               "     UNABLE TO CONTINUE.");
   }
   // A search that stops above the end of the grid names the level it got down to, -4 ft
