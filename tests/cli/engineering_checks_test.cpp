@@ -1445,6 +1445,27 @@ auto WithSeepagePasses(Problem p, double firstGradient, const Design& design, do
   return r;
 }
 
+// An anchored design with the automatic gradient: free earth from the first trial's
+// gradient, fixed earth from the gradient free earth ended with, as the program runs them.
+struct AnchoredPasses {
+  AnchoredResult free, fixed;
+  double gFree = 0, gFixed = 0;
+};
+AnchoredPasses AnchoredWithSeepagePasses(const Problem& p) {
+  AnchoredPasses r;
+  r.free = WithSeepagePasses(p, 0.0001, [](const Problem& q) { return DesignFreeEarth(q); }, r.gFree);
+  r.fixed = WithSeepagePasses(p, r.gFree, [](const Problem& q) { return DesignFixedEarth(q); }, r.gFixed);
+  return r;
+}
+
+// The summary's two seepage gradients, free earth and fixed earth.
+void ExpectSummaryGradients(const SolveRun& run, double gFree, double gFixed, double tolerance) {
+  const auto g = SummaryValues(run.report, "SEEPAGE GRADIENT");
+  ASSERT_EQ(g.size(), 2u) << Tail(run.report);
+  EXPECT_NEAR(g[0], gFree, tolerance);
+  EXPECT_NEAR(g[1], gFixed, tolerance);
+}
+
 Problem SeepageWall(double top, double rightWater, double leftWater, double seepageElev) {
   Problem p;
   p.top = top;
@@ -1494,17 +1515,10 @@ TEST_F(EngineeringChecks, AnchoredWithSeepage) {
   p.anchored = true;
   p.anchor = 18;
   p.automaticGradient = true;
-  double gFree = 0, gFixed = 0;
-  const AnchoredResult free =
-      WithSeepagePasses(p, 0.0001, [](const Problem& q) { return DesignFreeEarth(q); }, gFree);
-  const AnchoredResult fixed =
-      WithSeepagePasses(p, gFree, [](const Problem& q) { return DesignFixedEarth(q); }, gFixed);
+  const auto [free, fixed, gFree, gFixed] = AnchoredWithSeepagePasses(p);
   const SolveRun run = Solve("anchored-seepage", InputFile(p));
   ExpectAnchored(run, free, fixed);
-  const auto g = SummaryValues(run.report, "SEEPAGE GRADIENT");
-  ASSERT_EQ(g.size(), 2u) << Tail(run.report);
-  EXPECT_NEAR(g[0], gFree, 0.00015);
-  EXPECT_NEAR(g[1], gFixed, 0.00015);
+  ExpectSummaryGradients(run, gFree, gFixed, 0.00015);
 }
 
 namespace {
@@ -3418,17 +3432,10 @@ TEST_F(EngineeringChecks, AnchoredWedgeSidesWithTheAutomaticSeepageGradient) {
   p.wedge = Wedge::Sweep;
   p.wedgeGrid = true;
   p.right.layers = p.left.layers = {{122, 112, 31, 50, 0, 12, 0, 0, 25}};
-  double gFree = 0, gFixed = 0;
-  const AnchoredResult free =
-      WithSeepagePasses(p, 0.0001, [](const Problem& q) { return DesignFreeEarth(q); }, gFree);
-  const AnchoredResult fixed =
-      WithSeepagePasses(p, gFree, [](const Problem& q) { return DesignFixedEarth(q); }, gFixed);
+  const auto [free, fixed, gFree, gFixed] = AnchoredWithSeepagePasses(p);
   const SolveRun run = Solve("wedge-anchored-seepage", InputFile(p), "--wedge S");
   ExpectAnchored(run, free, fixed);
-  const auto g = SummaryValues(run.report, "SEEPAGE GRADIENT");
-  ASSERT_EQ(g.size(), 2u) << Tail(run.report);
-  EXPECT_NEAR(g[0], gFree, 0.00015);
-  EXPECT_NEAR(g[1], gFixed, 0.00015);
+  ExpectSummaryGradients(run, gFree, gFixed, 0.00015);
 }
 
 // A wall whose tip stays above the seepage elevation and the water in front: the flow
@@ -3451,11 +3458,7 @@ TEST_F(EngineeringChecks, AutomaticGradientAtItsLimitWhenTheFlowStartsBelowTheTi
     p.automaticGradient = true;
     p.wedge = wedge;
     p.wedgeGrid = wedge != Wedge::None;
-    double gFree = 0, gFixed = 0;
-    const AnchoredResult free =
-        WithSeepagePasses(p, 0.0001, [](const Problem& q) { return DesignFreeEarth(q); }, gFree);
-    const AnchoredResult fixed =
-        WithSeepagePasses(p, gFree, [](const Problem& q) { return DesignFixedEarth(q); }, gFixed);
+    const auto [free, fixed, gFree, gFixed] = AnchoredWithSeepagePasses(p);
     const double middle = (p.seepageElev + std::min(p.left.water, p.left.surface)) / 2;
     ASSERT_GT(free.tip, middle);
     ASSERT_GT(fixed.tip, middle);
@@ -3473,10 +3476,7 @@ TEST_F(EngineeringChecks, AutomaticGradientAtItsLimitWhenTheFlowStartsBelowTheTi
     const SolveRun run = Solve("flow-below-the-tip-" + method, InputFile(p),
                                wedge == Wedge::None ? "" : "--wedge " + method);
     ExpectAnchored(run, free, fixed);
-    const auto g = SummaryValues(run.report, "SEEPAGE GRADIENT");
-    ASSERT_EQ(g.size(), 2u) << Tail(run.report);
-    EXPECT_NEAR(g[0], limit, 0.00005);
-    EXPECT_NEAR(g[1], limit, 0.00005);
+    ExpectSummaryGradients(run, limit, limit, 0.00005);
   }
 }
 
@@ -3509,10 +3509,7 @@ TEST_F(EngineeringChecks, CohesiveSlopeWithTheFlowBelowTheTipsDesignsByBothWedge
     ASSERT_EQ(tip.size(), 2u) << Tail(run.report);
     EXPECT_GT(tip[0], (5.68 + 2.9) / 2);
     EXPECT_GT(tip[1], (5.68 + 2.9) / 2);
-    const auto g = SummaryValues(run.report, "SEEPAGE GRADIENT");
-    ASSERT_EQ(g.size(), 2u) << Tail(run.report);
-    EXPECT_NEAR(g[0], limit, 0.00005);
-    EXPECT_NEAR(g[1], limit, 0.00005);
+    ExpectSummaryGradients(run, limit, limit, 0.00005);
   }
 }
 
