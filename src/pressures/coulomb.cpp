@@ -1,7 +1,6 @@
 // Active and passive earth pressures of a side by Coulomb coefficients of a vertical
 // wall under a level surface, stratum by stratum, with the passive tables for large
 // wall friction and the active cut-off at zero.
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -14,7 +13,6 @@ namespace {
 constexpr double kDegToRad = 0.0174532925199433;
 
 // ---- strata of the side being computed ----
-constexpr int kMaxStrata = 20;
 int NumStrata = 0;
 platform::Array<double, 20> StrataElev;              // strictly decreasing
 platform::Array<double, 20, 2> StrataActiveCoef;     // (boundary, k)
@@ -118,44 +116,17 @@ void InitPassiveCoefficientTables() {
 }
 
 void ComputeSoilCoefficients(int Side, int Method) {
-  const int s = 3 - 2 * Side;
-  const double surface = SurfaceElev(Side, 1);
-  const int nLayers = NumSoilLayers(Side);
-
-  // Boundaries; those at or above the ground surface bound no soil on this side.
-  std::vector<double> b;
-  b.push_back(surface);
-  auto below = [&](double e) {
-    if (e < surface) b.push_back(e);
-  };
-  for (int L = 1; L <= nLayers - 1; ++L) below(LayerBottomElev(Side, L));
-  below(GridElev(NumGridPoints));
-  if (WaterDataType == "E") {
-    if (!(WaterElev(Side) > surface)) below(WaterElev(Side));
-    if (!SeepageOption.empty()) {
-      if (Side == 1) below(SeepageElev);
-      below(MinOf(WaterElev(2), SurfaceElev(2, 1)));
-      below(SeepageBottomElev(Method));
-    }
-  }
-  std::stable_sort(b.begin(), b.end(), [](double x, double y) { return x > y; });
-  // A level found again by arithmetic (the bottom of an automatic seepage gradient, the
-  // wall bottom) on a layer bottom is that bottom: strata a rounding error thick would
-  // spread their coefficients over no depth.
-  b.erase(std::unique(b.begin(), b.end(), [](double x, double y) { return std::fabs(x - y) <= kSameLevel; }), b.end());
-  if (static_cast<int>(b.size()) > kMaxStrata) b.resize(kMaxStrata);
-  NumStrata = static_cast<int>(b.size());
-  for (int m = 1; m <= NumStrata; ++m) StrataElev(m) = b[static_cast<std::size_t>(m - 1)];
+  const std::vector<WallFaceStratum> strata = WallFaceStrata(Side, Method);
+  NumStrata = static_cast<int>(strata.size()) + 1;
+  for (int m = 1; m < NumStrata; ++m) StrataElev(m) = strata[static_cast<std::size_t>(m - 1)].top;
+  StrataElev(NumStrata) = strata.empty() ? SurfaceElev(Side, 1) : strata.back().bottom;
 
   double q = 0;
   if (NumUniformLoads(Side) != 0) q = UniformLoad(Side);
 
-  // The first layer with soil below the surface: a lower ground surface may lie
-  // beneath the bottoms of the upper layers (a left side given the right side's layers).
-  int L = 1;
-  while (L < nLayers && !(LayerBottomElev(Side, L) < surface - 0.0001)) ++L;
-
   for (int m = 1; m <= NumStrata - 1; ++m) {
+    const WallFaceStratum& stratum = strata[static_cast<std::size_t>(m - 1)];
+    const int L = stratum.layer;
     double ka, kp, ca = 0, cp = 0, ha = 1, hp = 1;
     if (SoilDataType(Side) != "S") {
       ka = LayerKa(Side, L);
@@ -207,38 +178,12 @@ void ComputeSoilCoefficients(int Side, int Method) {
     StrataActiveCoef(m, 1) = (ka * q - 2 * ca * std::sqrt(ka)) * ha;
     StrataPassiveCoef(m, 1) = (2 * cp * std::sqrt(kp) + q * kp) * hp;
 
-    const double e = StrataElev(m + 1);
-    double gamma = LayerMoistUnitWeight(Side, L);
-    double u = 0;
-    if (WaterDataType == "E" && e < WaterElev(Side)) {
-      gamma = LayerSatUnitWeight(Side, L);
-      u = WaterUnitWeight;
-      if (!SeepageOption.empty() && !(e < SeepageBottomElev(Method)) &&
-          (Side == 2 || e < SeepageElev)) {
-        u = (1 - s * SeepageGradient(Method)) * WaterUnitWeight;
-      }
-    }
-    double g = gamma - u;
-    // The automatic gradient may rise to its limit, where upward flow leaves the lightest
-    // left layer no weight. Soil wholly below the tip of the design trial that the gradient
-    // follows carries nothing onto the wall, so it adds no stress there and stops nothing;
-    // above that tip the design cannot stand on it.
-    if (!(g > 0)) {
-      if (!(StrataElev(m) <= SeepageTipElev(Method))) {
-        StopWithMessage("Seepage has resulted in negative or zero" + NewLine +
-                            "     effective unit weight of soil." + NewLine + NewLine +
-                            "UNABLE TO CONTINUE.",
-                        0, "IMPROPER SOIL WEIGHT");
-        return;
-      }
-      g = 0;
-    }
+    double g = EffectiveUnitWeight(Side, Method, stratum).weight;
+    if (StopsForWantOfWeight(Method, stratum, g)) return;
     q = q + (StrataElev(m) - StrataElev(m + 1)) * g;
 
     StrataActiveCoef(m + 1, 2) = (ka * q - 2 * ca * std::sqrt(ka)) * ha;
     StrataPassiveCoef(m + 1, 2) = (2 * cp * std::sqrt(kp) + q * kp) * hp;
-
-    if (nLayers > 1 && L < nLayers && std::fabs(e - LayerBottomElev(Side, L)) < 0.0001) L = L + 1;
   }
 }
 

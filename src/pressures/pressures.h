@@ -3,6 +3,8 @@
 // message boxes where they are found and set AbortRun; no procedure returns a failure.
 #pragma once
 
+#include <vector>
+
 #include "pressures/pressure_data.h"
 
 // ---- solution set-up ----
@@ -54,6 +56,30 @@ int LastGridPointAt(double elev);
 
 // ---- water ----
 void ComputeWaterPressures(int Method);
+
+// ---- the soil along the wall face ----
+// One stratum of a side's soil along the wall face, from `top` down to `bottom` (ft), in
+// soil layer `layer`.
+struct WallFaceStratum {
+  double top = 0, bottom = 0;
+  int layer = 0;
+};
+// The strata of the side for the seepage values of Method, from its ground surface at
+// the wall down to the last grid point, cut at the layer bottoms, the side's water
+// elevation, the seepage elevation (right side), the lower of the left water and ground
+// and the seepage bottom; levels a rounding error apart are one. At most 20 boundaries.
+std::vector<WallFaceStratum> WallFaceStrata(int Side, int Method);
+struct StratumWeight {
+  double weight = 0;     // effective unit weight, pcf
+  bool seepage = false;  // the seepage gradient acts on it
+};
+// Moist above the side's water, submerged below it, and in the seepage zone corrected for
+// the flow: heavier where it runs down the right face, lighter where it rises in front.
+StratumWeight EffectiveUnitWeight(int Side, int Method, const WallFaceStratum& stratum);
+// A weight of 0 or less ends the run with the "IMPROPER SOIL WEIGHT" box (AbortRun = 1)
+// and true; except in a stratum wholly below the design tip that Method's seepage
+// follows (SeepageTipElev), which carries nothing onto the wall and is taken as weight 0.
+bool StopsForWantOfWeight(int Method, const WallFaceStratum& stratum, double& weight);
 
 // ---- Coulomb pressures ----
 void InitPassiveCoefficientTables();
