@@ -80,6 +80,10 @@ StratumWeight EffectiveUnitWeight(int Side, int Method, const WallFaceStratum& s
 // and true; except in a stratum wholly below the design tip that Method's seepage
 // follows (SeepageTipElev), which carries nothing onto the wall and is taken as weight 0.
 bool StopsForWantOfWeight(int Method, const WallFaceStratum& stratum, double& weight);
+// The same rule for a wedge side, judged on the same strata at the wall face: true,
+// after the box, when the upward flow in front (Side 2) leaves a stratum of the seepage
+// zone without weight.
+bool StopsForWeightlessSoilInFront(int Side, int Method);
 
 // ---- Coulomb pressures ----
 void InitPassiveCoefficientTables();

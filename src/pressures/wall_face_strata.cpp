@@ -1,6 +1,7 @@
 // The soil of a side along the wall face, stratum by stratum, and the effective weight
-// of each stratum under water and seepage, on which the Coulomb pressures build their
-// stresses.
+// of each stratum under water and seepage. The Coulomb pressures build their stresses on
+// these strata; the wedge method judges by the same strata whether seepage has left the
+// soil in front without weight, so that both methods refuse the same soil.
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -92,4 +93,14 @@ bool StopsForWantOfWeight(int Method, const WallFaceStratum& stratum, double& we
                        NewLine + NewLine + "UNABLE TO CONTINUE.",
                    0, "IMPROPER SOIL WEIGHT");
   return true;
+}
+
+bool StopsForWeightlessSoilInFront(int Side, int Method) {
+  // Only upward flow takes weight from soil; the right side's flow runs down.
+  if (Side != 2 || WaterDataType != "E" || SeepageOption.empty()) return false;
+  for (const WallFaceStratum& stratum : WallFaceStrata(Side, Method)) {
+    StratumWeight w = EffectiveUnitWeight(Side, Method, stratum);
+    if (w.seepage && StopsForWantOfWeight(Method, stratum, w.weight)) return true;
+  }
+  return false;
 }

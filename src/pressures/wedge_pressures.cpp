@@ -217,7 +217,11 @@ void SidePressures(int Side, int Method) {
 
 void ComputeWedgePressures(int Side, int Method) {
   WedgeNoSolution(Method, Side) = 0;
-  if (!wedge::Guarded([&] { SidePressures(Side, Method); })) {
+  // Wedges in front weighed with soil that seepage has left without weight would resist
+  // with a negative weight and still give pressures; a Coulomb side stops there, and so
+  // does a wedge side, before any wedge is tried.
+  if (StopsForWeightlessSoilInFront(Side, Method) ||
+      !wedge::Guarded([&] { SidePressures(Side, Method); })) {
     for (int p = 1; p <= NumGridPoints; ++p) {
       for (int k = 1; k <= 2; ++k) ActivePressure(Side, p, k) = PassivePressure(Side, p, k) = 0;
     }

@@ -3513,6 +3513,153 @@ TEST_F(EngineeringChecks, CohesiveSlopeWithTheFlowBelowTheTipsDesignsByBothWedge
   }
 }
 
+namespace {
+
+// Whether the upward flow in front of the wall leaves soil there without weight where the
+// wall stands on it: a left layer whose effective unit weight under the flow,
+// sat - (1 + i) gw, is 0 or less over a stretch of the flow (from the lower of the left
+// water and ground down to the flow's bottom) that reaches above `tip`. No tip (an
+// analysis, a given gradient) is -infinity: all of the flow counts.
+bool WeightlessInFront(const Problem& p, double tip = -std::numeric_limits<double>::infinity()) {
+  const double x = std::min(p.left.water, p.left.surface), bottom = SeepageBottom(p);
+  double top = p.left.surface;
+  for (std::size_t i = 0; i < p.left.layers.size(); ++i) {
+    const Layer& l = p.left.layers[i];
+    const double lo = i + 1 < p.left.layers.size() ? l.bottom : -std::numeric_limits<double>::infinity();
+    const double from = std::min(top, x), to = std::max(lo, bottom);
+    if (from > to && from > tip && l.sat - (1 + p.gradient) * p.gammaW <= 0) return true;
+    top = std::min(top, lo);
+  }
+  return false;
+}
+
+// A cantilever design with the automatic gradient, pass by pass as WithSeepagePasses runs
+// it, but ended (nullopt) by the first pass whose gradient leaves soil in front without
+// weight above the tip that gradient follows.
+std::optional<CantileverResult> CantileverUnlessWeightless(Problem p) {
+  const double x = std::min(p.left.water, p.left.surface);
+  const double dH = p.right.water - p.left.water;
+  p.gradient = 0.0001;
+  if (WeightlessInFront(p)) return std::nullopt;
+  CantileverResult r = DesignCantilever(p);
+  for (int pass = 0; pass < 30; ++pass) {
+    const double path = p.seepageElev + x - 2 * r.tip;
+    p.gradient = path > 0 ? std::min(GradientLimit(p), dH / path) : GradientLimit(p);
+    if (WeightlessInFront(p, r.tip)) return std::nullopt;
+    const CantileverResult next = DesignCantilever(p);
+    const bool settled = std::abs(next.tip - r.tip) <= 0.1;
+    r = next;
+    if (settled) break;
+  }
+  return r;
+}
+
+// A clay in front over sand, the flow under the wall rising through the clay.
+Problem ClayInFrontWithSeepage() {
+  Problem p;
+  p.title = "CANTILEVER, CLAY OVER SAND, LEVEL FRONT, SEEPAGE";
+  p.top = p.right.surface = 41.3;
+  p.left.surface = 34;
+  p.right.layers = p.left.layers = {{111, 97, 0, 1517, 28.3}, {113, 109, 27, 0, 0}};
+  p.right.water = 39;
+  p.left.water = 32.1;
+  p.seepageElev = 32.74;
+  return p;
+}
+
+// A sand cantilever with water at its top behind it and at the dredge line in front, over
+// a loose sand in front from `lightTop` down. With water of 64 pcf that sand's 72 pcf sets
+// the limit of the automatic gradient, 72 / 64 - 1 = 0.125, all exact in binary: at the
+// limit it has no weight at all, and the flow reaches down to (10 - 10 / 0.125) / 2 = -35.
+Problem LooseSandInFront(double lightTop) {
+  Problem p = SeepageWall(10, 10, 0, 10);
+  p.title = "CANTILEVER, LOOSE SAND IN FRONT FROM " + Num(lightTop) + ", AUTOMATIC SEEPAGE";
+  p.gammaW = 64;
+  p.fsP = 1.0;
+  p.right.layers = {{120, 110, 30, 0, 0}};
+  p.left.layers = {{120, 110, 36, 0, lightTop}, {72, 72, 30, 0, 0}};
+  p.automaticGradient = true;
+  return p;
+}
+
+}  // namespace
+
+// Seepage that leaves the soil in front of the wall without weight, where the wall stands
+// on it, ends the run with the same box whether the soil's pressures come from Coulomb's
+// coefficients or from either wedge method: wedges in front weighed with soil of negative
+// weight would still give pressures, and a wall. By the given or the automatic gradient, in
+// an analysis or a design. Soil left without weight wholly below the tip the automatic
+// gradient follows stops nothing, and a wall in soil that keeps its weight is designed or
+// analysed as before.
+TEST_F(EngineeringChecks, SoilInFrontWithoutWeightStopsWedgeSidesAsItStopsCoulombSides) {
+  struct Case {
+    std::string name;
+    Problem problem;
+    std::optional<Analysis> analysis;
+  };
+  std::vector<Case> cases;
+  {
+    // The flow from 32.74 down to the given bottom 30.2 and up to 32.1: i = 6.9 / 4.44.
+    Problem p = ClayInFrontWithSeepage();
+    p.automaticGradient = true;
+    p.gradient = (p.right.water - p.left.water) / (p.seepageElev + p.left.water - 2 * 30.2);
+    cases.push_back({"analysis-automatic", p, Analysis{30.2, std::nullopt}});
+  }
+  for (const double gradient : {1.0, 0.5}) {  // the clay floats above 111 / 62.4 - 1 = 0.78
+    Problem p = ClayInFrontWithSeepage();
+    p.gradient = gradient;
+    cases.push_back({"analysis-given-" + Num(gradient), p, Analysis{30.2, std::nullopt}});
+  }
+  {
+    Problem p = ClayInFrontWithSeepage();
+    p.gradient = 1.0;
+    p.fsP = 1.5;
+    cases.push_back({"design-given-1", p, std::nullopt});
+  }
+  // The design's tip near -22: the loose sand from -20 reaches above it, from -25 it lies
+  // wholly below it.
+  for (const double lightTop : {-20.0, -25.0})
+    cases.push_back({"design-automatic-loose-sand-" + Num(-lightTop) + "-ft-down", LooseSandInFront(lightTop), std::nullopt});
+
+  for (const Case& c : cases) {
+    for (const Wedge wedge : {Wedge::None, Wedge::Fixed, Wedge::Sweep}) {
+      const std::string method = wedge == Wedge::None ? "C" : wedge == Wedge::Fixed ? "F" : "S";
+      SCOPED_TRACE(c.name + " " + method);
+      Problem p = c.problem;
+      p.wedge = wedge;
+      // The verdict: the first pass (or the only one) that leaves soil without weight above
+      // the tip it follows.
+      std::optional<CantileverResult> design;
+      bool stops = false;
+      if (c.analysis) {
+        stops = WeightlessInFront(p);
+      } else if (p.automaticGradient) {
+        design = CantileverUnlessWeightless(p);
+        stops = !design;
+      } else {
+        stops = WeightlessInFront(p);
+        if (!stops) design = DesignCantilever(p);
+      }
+      const SolveRun run = Solve("front-weight-" + c.name + "-" + method, InputFile(p, c.analysis),
+                                 wedge == Wedge::None ? "" : "--wedge " + method);
+      const bool refused = run.output.find("=== IMPROPER SOIL WEIGHT [0]\n"
+                                           "Seepage has resulted in negative or zero\n"
+                                           "     effective unit weight of soil.\n\n"
+                                           "UNABLE TO CONTINUE.\n===\n") != std::string::npos;
+      EXPECT_EQ(refused, stops) << run.output;
+      if (stops) {
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.report.find("SUMMARY OF RESULTS"), std::string::npos) << Tail(run.report);
+      } else if (design) {
+        ExpectCantilever(run, *design);
+      } else {
+        ASSERT_EQ(run.status, 0) << run.output;
+        EXPECT_EQ(SummaryValues(run.report, "FACTOR OF SAFETY").size(), 1u) << Tail(run.report);
+      }
+    }
+  }
+}
+
 // A retained upper layer of low friction whose bottom rises steeply away from the wall
 // over a stronger layer: the fixed surface's active lines from tips just above that bottom
 // are overtaken by it, and in the stronger layer, whose own line would be steeper still,
