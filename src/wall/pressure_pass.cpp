@@ -38,7 +38,15 @@ constexpr double kLoadPart = 1e-7;
 // in 1e12 of those terms no search can close them.
 constexpr double kRoundingPart = 1e-12;
 
+bool analysisClosedAsDesign = false;
+
 }  // namespace
+
+AnalysisClosedAsDesign::AnalysisClosedAsDesign() : previous_(analysisClosedAsDesign) {
+  analysisClosedAsDesign = true;
+}
+
+AnalysisClosedAsDesign::~AnalysisClosedAsDesign() { analysisClosedAsDesign = previous_; }
 
 BalanceTolerance DesignBalanceTolerance() {
   // The searches have long closed their sums to a part of the largest net pressure of the
@@ -61,10 +69,9 @@ BalanceTolerance DesignBalanceTolerance() {
   t.coarseMoment = scale * 1e-5;
   t.force = std::min(t.coarseForce, kLoadPart * load);
   t.moment = std::min(t.coarseMoment, kLoadPart * load * lever);
-  // The factor-of-safety search accepts a trial whose tip lies within 0.1 ft of the
-  // given bottom, and its table is not one that balances at the tip: its trials gain
-  // nothing from the finer closure, and keep the path they have always taken.
-  if (RunMode == "A" || !IsUsable(t.force) || !IsUsable(t.moment)) {
+  // The factor-of-safety search steers by coarse trials, the path it has always taken,
+  // and closes finely only the trial it would accept (AnalysisClosedAsDesign).
+  if ((RunMode == "A" && !analysisClosedAsDesign) || !IsUsable(t.force) || !IsUsable(t.moment)) {
     t.force = t.coarseForce;
     t.moment = t.coarseMoment;
   }

@@ -1,7 +1,10 @@
 // Analysis of a given wall: the factor of safety at which the design tip meets the
 // wall's bottom, searched per method by steps of 0.2 until the bottom is bracketed, then
-// by interpolation. The converged wall is solved as a beam and written to its file.
+// by interpolation. A factor is the wall's only where the design at it, closed as any
+// design, reaches the bottom and its results balance. The converged wall is solved as a
+// beam and written to its file.
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "model/problem_data.h"
@@ -37,6 +40,13 @@ void SmallFactor() {
                        NewLine + "     Unable to continue.",
                    0, "SMALL FACTOR OF SAFETY");
   AbortRun = 1;
+}
+
+// The beam solution and result profiles of the accepted trial.
+bool SolveAccepted(int m, int AnchorIndex) {
+  SolveWallBeam(AnchorIndex, TipIndex(m), (WallType == "C" || m == 2) ? 2 : 1, m);
+  if (AbortRun == 0) ExtractResultProfiles(m);
+  return AbortRun == 0;
 }
 
 bool Between(double v, double lo, double hi) { return lo <= v && v <= hi; }
@@ -87,6 +97,127 @@ bool Trial(int m, double FS, int& AnchorIndex) {
   return AbortRun == 0;
 }
 
+enum class Outcome { Accepted, Stopped };
+
+// One method's search, from a factor of 1, by coarse trials or trials closed as designs.
+// Accepted leaves the accepted trial's pressures and design in place.
+Outcome SearchFactor(int m, double B, bool closedAsDesign, int& AnchorIndex) {
+  std::optional<AnalysisClosedAsDesign> closure;
+  if (closedAsDesign) closure.emplace();
+  double FS = 1.0, FSmax = 5.0;
+  int state = 1;
+  Point a, b, c;
+  bool cAbove = false;
+  int interpolatedTrials = 0, trials = 0;
+  for (;;) {
+    // Raising the factor has no end of its own when the tip does not respond to it
+    // (soil given by coefficients): the search gives up as inconsistent.
+    if (++trials > kMaxRefinementPasses) {
+      Inconsistent(m, state >= 4, a, b);
+      return Outcome::Stopped;
+    }
+    if (!Trial(m, FS, AnchorIndex)) return Outcome::Stopped;
+    const double tip = TipElev(m);
+    const double diff = tip - B;
+    if (std::fabs(diff) <= 0.1) return Outcome::Accepted;
+    const Point now{FS, tip};
+    double next = FS;
+    switch (state) {
+      case 1:
+        if (diff < 0) {
+          b = now;
+          state = 3;
+          next = FS - 0.2;
+        } else {
+          a = now;
+          state = 2;
+          next = FS + 0.2;
+        }
+        break;
+      case 2:
+        if (tip > a.tip) {
+          Inconsistent(m, false, a, b);
+          return Outcome::Stopped;
+        }
+        if (diff < 0) {
+          b = now;
+          state = 4;
+          next = Linear(a, b, B);
+        } else {
+          if (FS >= FSmax) {
+            const auto answer = platform::MsgBox(
+                "Factor of safety for this system" + NewLine + "appears to be greater than " + Fs(FSmax) + "." +
+                    NewLine + NewLine + "Do you want to continue search for" + NewLine + "factor of safety?",
+                4, "LARGE FACTOR OF SAFETY");
+            if (answer != platform::Answer::Yes) {
+              AbortRun = 1;
+              return Outcome::Stopped;
+            }
+            FSmax += 5.0;
+          }
+          a = now;
+          next = FS + 0.2;
+        }
+        break;
+      case 3:
+        if (tip < b.tip) {
+          Inconsistent(m, false, a, b);
+          return Outcome::Stopped;
+        }
+        if (diff < 0) {
+          b = now;
+          next = FS - 0.2;
+        } else {
+          a = now;
+          state = 4;
+          next = Linear(a, b, B);
+        }
+        break;
+      case 4:
+        if (++interpolatedTrials > kMaxRefinementPasses || !Between(tip, b.tip, a.tip)) {
+          Inconsistent(m, true, a, b);
+          return Outcome::Stopped;
+        }
+        c = now;
+        cAbove = diff > 0;
+        state = 5;
+        next = Lagrange(a, b, c, B);
+        break;
+      default:  // 5
+        if (++interpolatedTrials > kMaxRefinementPasses) {
+          Inconsistent(m, true, a, b);
+          return Outcome::Stopped;
+        }
+        if (cAbove) {
+          if (!Between(tip, b.tip, c.tip)) {
+            Inconsistent(m, true, a, b);
+            return Outcome::Stopped;
+          }
+          a = c;
+        } else {
+          if (!Between(tip, c.tip, a.tip)) {
+            Inconsistent(m, true, a, b);
+            return Outcome::Stopped;
+          }
+          b = c;
+        }
+        c = now;
+        cAbove = diff > 0;
+        next = Lagrange(a, b, c, B);
+        break;
+    }
+    if (!IsUsable(next)) {
+      Inconsistent(m, state >= 4, a, b);
+      return Outcome::Stopped;
+    }
+    if (next < 0.2 - 1e-9) {
+      SmallFactor();
+      return Outcome::Stopped;
+    }
+    FS = next;
+  }
+}
+
 }  // namespace
 
 void RunSafetyFactorAnalysis() {
@@ -105,123 +236,19 @@ void RunSafetyFactorAnalysis() {
   const int methods = WallType == "A" ? 2 : 1;
   const double B = WallBottomElev;
   for (int m = 1; m <= methods; ++m) {
-    double FS = 1.0, FSmax = 5.0;
-    int state = 1;
-    Point a, b, c;
-    bool cAbove = false;
-    int interpolatedTrials = 0, trials = 0;
     int AnchorIndex = 0;
-    for (;;) {
-      // Raising the factor has no end of its own when the tip does not respond to it
-      // (soil given by coefficients): the search gives up as inconsistent.
-      if (++trials > kMaxRefinementPasses) {
-        Inconsistent(m, state >= 4, a, b);
-        return;
-      }
-      if (!Trial(m, FS, AnchorIndex)) return;
-      const double tip = TipElev(m);
-      const double diff = tip - B;
-      if (std::fabs(diff) <= 0.1) break;
-      const Point now{FS, tip};
-      double next = FS;
-      switch (state) {
-        case 1:
-          if (diff < 0) {
-            b = now;
-            state = 3;
-            next = FS - 0.2;
-          } else {
-            a = now;
-            state = 2;
-            next = FS + 0.2;
-          }
-          break;
-        case 2:
-          if (tip > a.tip) {
-            Inconsistent(m, false, a, b);
-            return;
-          }
-          if (diff < 0) {
-            b = now;
-            state = 4;
-            next = Linear(a, b, B);
-          } else {
-            if (FS >= FSmax) {
-              const auto answer = platform::MsgBox(
-                  "Factor of safety for this system" + NewLine + "appears to be greater than " + Fs(FSmax) + "." +
-                      NewLine + NewLine + "Do you want to continue search for" + NewLine + "factor of safety?",
-                  4, "LARGE FACTOR OF SAFETY");
-              if (answer != platform::Answer::Yes) {
-                AbortRun = 1;
-                return;
-              }
-              FSmax += 5.0;
-            }
-            a = now;
-            next = FS + 0.2;
-          }
-          break;
-        case 3:
-          if (tip < b.tip) {
-            Inconsistent(m, false, a, b);
-            return;
-          }
-          if (diff < 0) {
-            b = now;
-            next = FS - 0.2;
-          } else {
-            a = now;
-            state = 4;
-            next = Linear(a, b, B);
-          }
-          break;
-        case 4:
-          if (++interpolatedTrials > kMaxRefinementPasses || !Between(tip, b.tip, a.tip)) {
-            Inconsistent(m, true, a, b);
-            return;
-          }
-          c = now;
-          cAbove = diff > 0;
-          state = 5;
-          next = Lagrange(a, b, c, B);
-          break;
-        default:  // 5
-          if (++interpolatedTrials > kMaxRefinementPasses) {
-            Inconsistent(m, true, a, b);
-            return;
-          }
-          if (cAbove) {
-            if (!Between(tip, b.tip, c.tip)) {
-              Inconsistent(m, true, a, b);
-              return;
-            }
-            a = c;
-          } else {
-            if (!Between(tip, c.tip, a.tip)) {
-              Inconsistent(m, true, a, b);
-              return;
-            }
-            b = c;
-          }
-          c = now;
-          cAbove = diff > 0;
-          next = Lagrange(a, b, c, B);
-          break;
-      }
-      if (!IsUsable(next)) {
-        Inconsistent(m, state >= 4, a, b);
-        return;
-      }
-      if (next < 0.2 - 1e-9) {
-        SmallFactor();
-        return;
-      }
-      FS = next;
+    if (SearchFactor(m, B, false, AnchorIndex) != Outcome::Accepted || !SolveAccepted(m, AnchorIndex)) return;
+    if (!CheckProfileBalance(m).BalancesAsPrinted()) {
+      // The coarse trials only steer. A factor whose table does not balance to the digits
+      // printed is the wall's only if the design at it, closed as any design, reaches the
+      // bottom; where it does not, the search starts again with every trial so closed.
+      AnalysisClosedAsDesign closure;
+      if (!Trial(m, FSPassiveUsed(1, 1, m), AnchorIndex)) return;
+      if (std::fabs(TipElev(m) - B) > 0.1 && SearchFactor(m, B, true, AnchorIndex) != Outcome::Accepted) return;
+      if (!SolveAccepted(m, AnchorIndex)) return;
+      RequireBalancedProfile(m);
+      if (AbortRun != 0) return;
     }
-    SolveWallBeam(AnchorIndex, TipIndex(m), (WallType == "C" || m == 2) ? 2 : 1, m);
-    if (AbortRun != 0) return;
-    ExtractResultProfiles(m);
-    if (AbortRun != 0) return;
     WriteResultsFile(m);
     if (AbortRun != 0) return;
   }

@@ -55,12 +55,14 @@ struct ProfileBalance {
   static constexpr double kLimit = 0.01;
   static constexpr double kLoadLimit = 1e-4;
   bool Holds() const { return worst <= 1; }
+  // Within what the printed digits show: moments and shears to five figures.
+  static constexpr double kPrintedPart = 5e-5;
+  bool BalancesAsPrinted() const { return momentPart <= kPrintedPart && shearPart <= kPrintedPart; }
 };
 ProfileBalance CheckProfileBalance(int Method);
-// The design driver's last check of a method's results: a profile that does not balance
-// is no design, and is refused with a message titled "UNBALANCED RESULTS"; AbortRun = 1.
-// (An analysis accepts a tip within 0.1 ft of the given wall bottom, where the moment
-// the profile sets to 0 need not be small: it is not checked.)
+// The last check of a method's results, in designs and analyses alike: a profile that
+// does not balance is no design, and no factor of safety of the wall either; it is
+// refused with a message titled "UNBALANCED RESULTS"; AbortRun = 1.
 void RequireBalancedProfile(int Method);
 
 // ---- factor-of-safety search ----

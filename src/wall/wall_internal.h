@@ -42,6 +42,20 @@ struct BalanceTolerance {
 // For the pressures of the current pass (grid, net pressures, zero point).
 BalanceTolerance DesignBalanceTolerance();
 
+// The factor-of-safety search steers by trials closed only to the coarse part of the
+// largest pressure, the path it has always taken; the trial it accepts must close as a
+// design does. While one of these lives, analysis trials close as designs.
+class AnalysisClosedAsDesign {
+ public:
+  AnalysisClosedAsDesign();
+  ~AnalysisClosedAsDesign();
+  AnalysisClosedAsDesign(const AnalysisClosedAsDesign&) = delete;
+  AnalysisClosedAsDesign& operator=(const AnalysisClosedAsDesign&) = delete;
+
+ private:
+  bool previous_;
+};
+
 // The largest number of passes any refinement or interpolation may take.
 inline constexpr int kMaxRefinementPasses = 200;
 
