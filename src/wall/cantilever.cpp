@@ -9,6 +9,7 @@
 #include "model/problem_data.h"
 #include "platform/services.h"
 #include "pressures/pressures.h"
+#include "wall/closing_bracket.h"
 #include "wall/wall.h"
 #include "wall/wall_internal.h"
 
@@ -269,10 +270,47 @@ void DesignCantileverWall(const double* trialBottom) {
     Pivot pv;
     double sumF = 0, sumM = 0;
     const BalanceTolerance tol = DesignBalanceTolerance();
+    // The trials nearest the tip on either side: too shallow (moment sum below 0) and too
+    // deep (above 0).
+    struct Bound {
+      double tip, M;
+    };
+    Bound shallow{0, 0}, deep{0, 0};
+    bool haveShallow = false, haveDeep = false;
+    // Where the quadratic through the last trials swings about the tip without closing
+    // (the moment curve bends sharply there, as where the toe passes a layer bottom and its
+    // pressure steps), the trials that bracket the tip close it instead. False after the
+    // oscillation message.
+    auto closeBracket = [&]() {
+      if (!haveShallow || !haveDeep || !(shallow.tip > deep.tip)) {
+        FailOscillation();
+        return false;
+      }
+      // The bracket closes sums that are positive above the tip.
+      ClosingBracket bracket(shallow.tip, -shallow.M, deep.tip, -deep.M);
+      for (int pass = 1; pass <= kMaxRefinementPasses; ++pass) {
+        const double tip = bracket.Next(bracket.Middle());
+        TipElev(1) = tip;
+        ToePressure(1) = ToePressureAt(tip);
+        if (!FindPivot(T, pv, prevF, sumF, sumM, tol)) return false;
+        if (tol.MomentClosed(sumM, tip)) return true;
+        bracket.Add(tip, -sumM);
+      }
+      if (tol.MomentRoughlyClosed(sumM)) return true;
+      FailOscillation();
+      return false;
+    };
     for (;;) {  // trials
       if (!FindPivot(T, pv, prevF, sumF, sumM, tol)) return;
       const double M = sumM;
       if (tol.MomentClosed(M, TipElev(1))) break;
+      if (M < 0 && (!haveShallow || TipElev(1) < shallow.tip)) {
+        shallow = {TipElev(1), M};
+        haveShallow = true;
+      } else if (M > 0 && (!haveDeep || TipElev(1) > deep.tip)) {
+        deep = {TipElev(1), M};
+        haveDeep = true;
+      }
 
       bool predict = false;
       if (steppingUp) {
@@ -332,8 +370,7 @@ void DesignCantileverWall(const double* trialBottom) {
       } else {
         ++N;
         if (N > 25) {
-          if (tol.MomentRoughlyClosed(M)) break;
-          FailOscillation();
+          if (tol.MomentRoughlyClosed(M) || closeBracket()) break;
           return;
         }
         X2 = TipElev(1);
@@ -343,8 +380,7 @@ void DesignCantileverWall(const double* trialBottom) {
       if (predict) {
         double tip = 0;
         if (!PredictTip(X1, M1, X2, M2, X3, M3, tip)) {
-          if (tol.MomentRoughlyClosed(M)) break;
-          FailOscillation();
+          if (tol.MomentRoughlyClosed(M) || closeBracket()) break;
           return;
         }
         TipElev(1) = tip;

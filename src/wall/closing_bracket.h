@@ -1,7 +1,9 @@
 // The refinement inside one grid interval of the anchored designs' tip searches: a level
 // whose moment (free earth) or residual (fixed earth) is positive above the tip, one whose
-// value is negative below it, and the trials between them. (The cantilever's pivot needs
-// none: its force sum is linear in the pivot's level, so one interpolation closes it.)
+// value is negative below it, and the trials between them. The cantilever's tip search
+// falls back on it where its quadratic prediction swings about the tip. (The cantilever's
+// pivot needs none: its force sum is linear in the pivot's level, so one interpolation
+// closes it.)
 //
 // The searches interpolate from the fixed upper end of the interval through their newest
 // trial. Where the sum is nearly linear over the interval that closes in a few passes,

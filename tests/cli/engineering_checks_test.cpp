@@ -1199,6 +1199,19 @@ std::vector<CantileverCase> CantileverCases() {
   layered.fsA = 1.0;
   layered.fsP = 1.5;
   cases.push_back({"two-sands", layered});
+
+  // A sand with wall friction over a looser one 0.2 ft below the tip: the moment sum bends
+  // sharply where the toe would pass into the lower sand, and the quadratic through the
+  // last trials swung about the tip until the design gave up as oscillating.
+  Problem kink;
+  kink.title = "SAND OVER SAND, BOTTOM JUST BELOW THE TIP";
+  kink.top = 10.9;
+  kink.right.surface = 10.9;
+  kink.left.surface = 2.2;
+  kink.right.layers = kink.left.layers = {{113, 103, 33, 0, -6.2, 17}, {122, 117, 29, 0, 0}};
+  kink.fsA = 1.19;
+  kink.fsP = 1.53;
+  cases.push_back({"sand-over-sand-below-tip", kink});
   return cases;
 }
 
