@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,9 +29,24 @@ struct Row {
   double z, moment, shear, pressure;
 };
 
+// One row of a results table: elevation (a twin row of a jump carries "+" or "-"),
+// moment, shear, deflection and net pressure.
+std::optional<Row> ParseRow(const std::string& line) {
+  std::istringstream in(line);
+  std::string z;
+  double moment, shear, deflection, pressure;
+  if (!(in >> z >> moment >> shear >> deflection >> pressure)) return std::nullopt;
+  if (!z.empty() && (z.back() == '+' || z.back() == '-')) z.pop_back();
+  char* end = nullptr;
+  const double elev = std::strtod(z.c_str(), &end);
+  if (z.empty() || *end != '\0') return std::nullopt;
+  std::string rest;
+  if (in >> rest) return std::nullopt;
+  return Row{elev, moment, shear, pressure};
+}
+
 // The rows of every "COMPLETE OF RESULTS" table of a report, one table per method.
 std::vector<std::vector<Row>> ResultsTables(const std::string& report) {
-  static const std::regex row(R"(^\s+(-?[0-9.]+)[+-]?\s+(\S+)\s+(\S+)\s+\S+\s+(\S+)\s*$)");
   std::vector<std::vector<Row>> tables;
   std::size_t at = 0;
   while ((at = report.find("COMPLETE OF RESULTS FOR", at)) != std::string::npos) {
@@ -42,9 +57,8 @@ std::vector<std::vector<Row>> ResultsTables(const std::string& report) {
     std::getline(in, line);
     std::vector<Row> rows;
     while (std::getline(in, line)) {
-      std::smatch m;
-      if (std::regex_match(line, m, row)) {
-        rows.push_back({std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4])});
+      if (const std::optional<Row> r = ParseRow(line)) {
+        rows.push_back(*r);
       } else if (!rows.empty()) {
         break;
       }
@@ -243,35 +257,48 @@ const char* kLayeredSeepage =
     "HORIZONTAL DISTRIBUTED 2 36.20 31 34.00 124\n"
     "FINISHED\n";
 
-TEST_F(AnalysisFactorTest, PrintedFactorsAreOnesTheWallHas) {
+// No factor brings the design tip to the bottom: the search says between which factors
+// it gave up, and prints none.
+TEST_F(AnalysisFactorTest, WallsNoFactorBringsToTheirBottomEndWithTheBracket) {
   Runner runner(dir_);
   const struct {
     const char* what;
     const char* file;
-    double bottom;
-    bool factor;  // whether the wall has a factor the search can find
   } cases[] = {
-      {"clay over sand, line load", kClayOverSand, 21.4, false},
-      {"clay over sands, rising front", kClayOverSandsRisingFront, 21.4, false},
-      {"anchored, layered, surcharges", kAnchoredLayered, 12.2, true},
-      {"cantilever, layered, given seepage", kLayeredSeepage, 15.0, true},
+      {"clay over sand, line load", kClayOverSand},
+      {"clay over sands, rising front", kClayOverSandsRisingFront},
   };
   for (const auto& c : cases) {
     for (const std::string wedge : {"F", "S"}) {
       SCOPED_TRACE(std::string(c.what) + ", wedge " + wedge);
       std::string report;
       const auto run = runner.Solve(c.file, wedge, report);
-      if (c.factor) {
-        ASSERT_EQ(run.status, 0) << run.output;
-        ExpectFactorsTheWallHas(runner, c.file, wedge, report, c.bottom);
-      } else {
-        // No factor brings the tip to the bottom: the search says where it gave up.
-        EXPECT_EQ(run.status, 1);
-        EXPECT_NE(run.output.find("=== INCONSISTENT RESULTS [0]"), std::string::npos) << run.output;
-        EXPECT_NE(run.output.find("Factor of safety appears to be between"), std::string::npos) << run.output;
-        EXPECT_TRUE(Values(report, "FACTOR OF SAFETY").empty());
-        EXPECT_TRUE(ResultsTables(report).empty());
-      }
+      EXPECT_EQ(run.status, 1);
+      EXPECT_NE(run.output.find("=== INCONSISTENT RESULTS [0]"), std::string::npos) << run.output;
+      EXPECT_NE(run.output.find("Factor of safety appears to be between"), std::string::npos) << run.output;
+      EXPECT_TRUE(Values(report, "FACTOR OF SAFETY").empty());
+      EXPECT_TRUE(ResultsTables(report).empty());
+    }
+  }
+}
+
+TEST_F(AnalysisFactorTest, PrintedFactorsAreOnesTheWallHas) {
+  Runner runner(dir_);
+  const struct {
+    const char* what;
+    const char* file;
+    double bottom;
+  } cases[] = {
+      {"anchored, layered, surcharges", kAnchoredLayered, 12.2},
+      {"cantilever, layered, given seepage", kLayeredSeepage, 15.0},
+  };
+  for (const auto& c : cases) {
+    for (const std::string wedge : {"F", "S"}) {
+      SCOPED_TRACE(std::string(c.what) + ", wedge " + wedge);
+      std::string report;
+      const auto run = runner.Solve(c.file, wedge, report);
+      ASSERT_EQ(run.status, 0) << run.output;
+      ExpectFactorsTheWallHas(runner, c.file, wedge, report, c.bottom);
     }
   }
 }
