@@ -81,9 +81,9 @@ StratumWeight EffectiveUnitWeight(int Side, int Method, const WallFaceStratum& s
 // follows (SeepageTipElev), which carries nothing onto the wall and is taken as weight 0.
 bool StopsForWantOfWeight(int Method, const WallFaceStratum& stratum, double& weight);
 // The same rule for a wedge side, judged on the same strata at the wall face: true,
-// after the box, when the upward flow in front (Side 2) leaves a stratum of the seepage
-// zone without weight.
-bool StopsForWeightlessSoilInFront(int Side, int Method);
+// after the box, when a stratum has no weight (the upward flow in front taking it, or a
+// soil given lighter than water).
+bool StopsForWeightlessSoil(int Side, int Method);
 
 // ---- Coulomb pressures ----
 void InitPassiveCoefficientTables();

@@ -95,12 +95,12 @@ bool StopsForWantOfWeight(int Method, const WallFaceStratum& stratum, double& we
   return true;
 }
 
-bool StopsForWeightlessSoilInFront(int Side, int Method) {
-  // Only upward flow takes weight from soil; the right side's flow runs down.
-  if (Side != 2 || WaterDataType != "E" || SeepageOption.empty()) return false;
+bool StopsForWeightlessSoil(int Side, int Method) {
+  // Upward flow in front takes weight from soil; a soil given lighter than water has none
+  // under it on either side, with or without flow.
   for (const WallFaceStratum& stratum : WallFaceStrata(Side, Method)) {
     StratumWeight w = EffectiveUnitWeight(Side, Method, stratum);
-    if (w.seepage && StopsForWantOfWeight(Method, stratum, w.weight)) return true;
+    if (StopsForWantOfWeight(Method, stratum, w.weight)) return true;
   }
   return false;
 }

@@ -217,10 +217,10 @@ void SidePressures(int Side, int Method) {
 
 void ComputeWedgePressures(int Side, int Method) {
   WedgeNoSolution(Method, Side) = 0;
-  // Wedges in front weighed with soil that seepage has left without weight would resist
-  // with a negative weight and still give pressures; a Coulomb side stops there, and so
-  // does a wedge side, before any wedge is tried.
-  if (StopsForWeightlessSoilInFront(Side, Method) ||
+  // Wedges weighed with soil that has no weight (seepage in front, or soil lighter than
+  // water) would carry a negative weight and still give pressures; a Coulomb side stops
+  // there, and so does a wedge side, before any wedge is tried.
+  if (StopsForWeightlessSoil(Side, Method) ||
       !wedge::Guarded([&] { SidePressures(Side, Method); })) {
     for (int p = 1; p <= NumGridPoints; ++p) {
       for (int k = 1; k <= 2; ++k) ActivePressure(Side, p, k) = PassivePressure(Side, p, k) = 0;

@@ -63,6 +63,14 @@ TEST_F(NoFailureAsSuccessTest, RefusedSolutionsSayWhyAndEndWithStatusOne) {
                "VERTICAL RAMP RIGHTSIDE 4.5 8.6 57\n"),
        "=== QUELDAR [0]\nA SOLUTION FOR PENETRATION HAS NOT BEEN FOUND FOR AN ELEVATION\n"
        "DOWN TO EL -98.70 FT.\n\n     UNABLE TO CONTINUE.\n==="},
+      // A front soil lighter than water has no weight under it: the wedge side refuses it
+      // as a Coulomb side does, rather than search for a wall it cannot hold.
+      {"soil in front lighter than water, wedge side",
+       Problem("CANTILEVER ANALYSIS", "10 -12 29E6 100", "SURFACE RIGHTSIDE 2 0 10\n50 10\nSURFACE LEFTSIDE 2 0 0\n50 0\n",
+               "SOIL RIGHTSIDE STRENGTHS 1\n120 110 30 0 0 0\nSOIL LEFTSIDE STRENGTHS 1\n60 110 30 300 0 0\n"
+               "WATER ELEVATIONS 62.4 2 2\n"),
+       "=== IMPROPER SOIL WEIGHT [0]\nSeepage has resulted in negative or zero\n     effective unit weight of soil.\n\n"
+       "UNABLE TO CONTINUE.\n==="},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
