@@ -4,7 +4,6 @@
 // design, reaches the bottom and its results balance. The converged wall is solved as a
 // beam and written to its file.
 #include <cmath>
-#include <optional>
 #include <string>
 
 #include "model/problem_data.h"
@@ -99,11 +98,10 @@ bool Trial(int m, double FS, int& AnchorIndex) {
 
 enum class Outcome { Accepted, Stopped };
 
-// One method's search, from a factor of 1, by coarse trials or trials closed as designs.
-// Accepted leaves the accepted trial's pressures and design in place.
-Outcome SearchFactor(int m, double B, bool closedAsDesign, int& AnchorIndex) {
-  std::optional<AnalysisClosedAsDesign> closure;
-  if (closedAsDesign) closure.emplace();
+// One method's search, from a factor of 1: by coarse trials, or by trials closed as
+// designs while an AnalysisClosedAsDesign lives. Accepted leaves the accepted trial's
+// pressures and design in place.
+Outcome SearchFactor(int m, double B, int& AnchorIndex) {
   double FS = 1.0, FSmax = 5.0;
   int state = 1;
   Point a, b, c;
@@ -237,14 +235,14 @@ void RunSafetyFactorAnalysis() {
   const double B = WallBottomElev;
   for (int m = 1; m <= methods; ++m) {
     int AnchorIndex = 0;
-    if (SearchFactor(m, B, false, AnchorIndex) != Outcome::Accepted || !SolveAccepted(m, AnchorIndex)) return;
+    if (SearchFactor(m, B, AnchorIndex) != Outcome::Accepted || !SolveAccepted(m, AnchorIndex)) return;
     if (!CheckProfileBalance(m).BalancesAsPrinted()) {
       // The coarse trials only steer. A factor whose table does not balance to the digits
       // printed is the wall's only if the design at it, closed as any design, reaches the
       // bottom; where it does not, the search starts again with every trial so closed.
       AnalysisClosedAsDesign closure;
       if (!Trial(m, FSPassiveUsed(1, 1, m), AnchorIndex)) return;
-      if (std::fabs(TipElev(m) - B) > 0.1 && SearchFactor(m, B, true, AnchorIndex) != Outcome::Accepted) return;
+      if (std::fabs(TipElev(m) - B) > 0.1 && SearchFactor(m, B, AnchorIndex) != Outcome::Accepted) return;
       if (!SolveAccepted(m, AnchorIndex)) return;
       RequireBalancedProfile(m);
       if (AbortRun != 0) return;
