@@ -12,7 +12,32 @@ Services& services() {
   return s;
 }
 
+namespace {
+HeldBoxes* innermostHold = nullptr;
+}  // namespace
+
+HeldBoxes::HeldBoxes() : outer_(innermostHold) { innermostHold = this; }
+
+HeldBoxes::~HeldBoxes() { innermostHold = outer_; }
+
+std::vector<HeldBoxes::Box> HeldBoxes::Take() {
+  std::vector<Box> taken;
+  taken.swap(boxes_);
+  return taken;
+}
+
+void HeldBoxes::Show(const std::vector<Box>& boxes) {
+  HeldBoxes* const self = innermostHold;
+  innermostHold = outer_;
+  for (const Box& b : boxes) MsgBox(b.text, b.buttons, b.title);
+  innermostHold = self;
+}
+
 Answer MsgBox(std::string_view text, int buttons, std::string_view title) {
+  if (innermostHold && BoxButtons(buttons) == kBoxOK) {
+    innermostHold->boxes_.push_back({std::string(text), buttons, std::string(title)});
+    return Answer::OK;
+  }
   SetPointer(0);
   const std::string_view shown = title.empty() ? std::string_view(kProgramTitle) : title;
   if (MessageBoxes* boxes = services().messageBoxes) return boxes->show(text, buttons, shown);

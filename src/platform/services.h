@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -134,6 +135,33 @@ Services& services();
 Answer MsgBox(std::string_view text, int buttons = 0, std::string_view title = {});
 
 void SetPointer(int code);
+
+// Holds back the boxes with an OK button only that are shown while it lives, answering
+// them OK, so that a computation tried only to learn something (a trial of a search) can
+// show its messages later or never. Boxes that ask a question are shown at once. Holds
+// nest: the newest one holds.
+class HeldBoxes {
+ public:
+  struct Box {
+    std::string text;
+    int buttons = 0;
+    std::string title;  // as given: empty for the program's title
+  };
+  HeldBoxes();
+  ~HeldBoxes();
+  HeldBoxes(const HeldBoxes&) = delete;
+  HeldBoxes& operator=(const HeldBoxes&) = delete;
+  const std::vector<Box>& boxes() const { return boxes_; }
+  // Takes the boxes held so far, leaving none.
+  std::vector<Box> Take();
+  // Shows boxes past this hold (to the one around it, if any), in order.
+  void Show(const std::vector<Box>& boxes);
+
+ private:
+  friend Answer MsgBox(std::string_view, int, std::string_view);
+  HeldBoxes* outer_;
+  std::vector<Box> boxes_;
+};
 
 // The time and the waits through the installed clock; the system clock when none is.
 std::chrono::system_clock::time_point Now();

@@ -6,6 +6,7 @@
 
 #include "model/problem.h"
 #include "platform/services.h"
+#include "pressures/factor_verdict.h"
 #include "pressures/pressures.h"
 
 namespace {
@@ -30,6 +31,8 @@ void StopWithMessage(const std::string& text, int buttons, std::string_view titl
 }
 
 void ReportAngleAbove45() {
+  // The friction angle grows as the factor of safety falls: a higher factor computes.
+  NoteFactorVerdict(FactorVerdict::NotComputable);
   StopWithMessage("Calculated angle of internal friction is greater" + NewLine +
                       "     45 degrees.  Unable to continue.",
                   48, {});

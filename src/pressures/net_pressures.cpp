@@ -5,6 +5,7 @@
 
 #include "model/problem.h"
 #include "platform/services.h"
+#include "pressures/factor_verdict.h"
 #include "pressures/finite_values.h"
 #include "pressures/pressures.h"
 
@@ -39,6 +40,8 @@ void AddDistributedLoad() {
 }
 
 void ReportNoSignChange() {
+  // The passive side never outweighs the active one: no embedment holds the wall.
+  NoteFactorVerdict(FactorVerdict::NoTip);
   AbortRun = 2;
   platform::MsgBox("NET ACTIVE PRESSURE DOES NOT CHANGE SIGN" + NewLine +
                        "     IN THE EMBEDDED DEPTH AS REQUIRED BY" + NewLine +

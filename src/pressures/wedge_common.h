@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "pressures/factor_verdict.h"
 #include "pressures/wedge_data.h"
 
 namespace wedge {
@@ -27,6 +28,7 @@ struct Fault {
   std::string title;
   std::string text;
   int buttons = 0;
+  FactorVerdict verdict = FactorVerdict::None;
 };
 
 [[noreturn]] void FailNoGround();          // a fixed-surface line never leaves the ground

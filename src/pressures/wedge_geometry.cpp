@@ -66,7 +66,7 @@ void FailSurfaceSlope() {
               "Passive pressure coefficient at the ground surface" + NewLine +
                   "cannot be computed for this slope and wall friction." + NewLine + NewLine +
                   "UNABLE TO CONTINUE.",
-              0};
+              0, FactorVerdict::NotComputable};
 }
 
 void FailFactorOfSafety() {
@@ -80,10 +80,11 @@ void FailNoEquilibrium() {
               "Wall friction is too large for the fixed failure surface:" + NewLine +
                   "the trial wedge has no equilibrium." + NewLine + NewLine +
                   "UNABLE TO CONTINUE.",
-              0};
+              0, FactorVerdict::NotComputable};
 }
 
 void Report(const Fault& fault) {
+  NoteFactorVerdict(fault.verdict);
   AbortRun = 1;
   platform::MsgBox(fault.text, fault.buttons, fault.title);
 }

@@ -8,6 +8,7 @@
 
 #include "model/problem_data.h"
 #include "platform/services.h"
+#include "pressures/factor_verdict.h"
 #include "pressures/pressures.h"
 #include "wall/closing_bracket.h"
 #include "wall/wall.h"
@@ -23,11 +24,19 @@ void Fail(const std::string& text) {
 }  // namespace
 
 void ShowNoAnchoredSolution(int reached) {
+  NoteFactorVerdict(FactorVerdict::NoTip);
   // A search that ran off the grid got down to its last regular point: the far points
   // 50000 ft below it are no elevation an engineer searched to.
   platform::MsgBox("A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND FOR AN ELEVATION" + NewLine + "DOWN TO EL " +
        FormatElev(GridElev(std::min(reached, LastRegularGridPoint()))) + " FT." + NewLine + NewLine +
        "     UNABLE TO CONTINUE.");
+  AbortRun = 1;
+}
+
+void ShowAnchoredRotationFailure() {
+  platform::MsgBox("CONDITIONS ENCOUNTERED WHERE ANCHORED WALL TENDS" + NewLine +
+                   "TO ROTATE COUNTERCLOCKWISE ABOUT ANCHOR OR" + NewLine + "ANCHOR FORCE IS COMPRESSION." +
+                   NewLine + NewLine + "     UNABLE TO CONTINUE.");
   AbortRun = 1;
 }
 
@@ -41,15 +50,11 @@ void FailOscillation(int m) {
        FormatElev(TipElev(m)) + " FT." + NewLine + NewLine + "UNABLE TO CONTINUE.");
 }
 
-void FailRotation() {
-  Fail("CONDITIONS ENCOUNTERED WHERE ANCHORED WALL TENDS" + NewLine +
-       "TO ROTATE COUNTERCLOCKWISE ABOUT ANCHOR OR" + NewLine + "ANCHOR FORCE IS COMPRESSION." +
-       NewLine + NewLine + "     UNABLE TO CONTINUE.");
-}
+void FailRotation() { ShowAnchoredRotationFailure(); }
 
 // A tie rod holds the wall back and cannot push it: a design whose anchor would have to
 // push is no design, whatever the statics give. The analysis search judges its trials by
-// the tip alone, so only a design stops here.
+// the tip alone and refuses the factor it accepts on the same rule.
 bool RefuseAnchorInCompression(int m) {
   if (RunMode == "A" || !(AnchorForce(m) < 0)) return false;
   FailRotation();

@@ -8,6 +8,7 @@
 
 #include "model/problem_data.h"
 #include "platform/services.h"
+#include "pressures/factor_verdict.h"
 #include "pressures/pressures.h"
 #include "wall/closing_bracket.h"
 #include "wall/wall.h"
@@ -57,6 +58,7 @@ void Fail(const std::string& text) {
 }  // namespace
 
 void ShowNoCantileverSolution(int reached) {
+  NoteFactorVerdict(FactorVerdict::NoTip);
   platform::MsgBox("NO SOLUTION FOR CANTILEVER WALL DESIGN WITH" + NewLine + "BOTTOM OF WALL DOWN TO ELEVATION " +
        FormatElev(GridElev(std::min(reached, LastRegularGridPoint()))) + " (FT)." + NewLine + NewLine +
        "     UNABLE TO CONTINUE.");
@@ -247,6 +249,7 @@ void DesignCantileverWall(const double* trialBottom) {
           return;
         }
         if (s == Z + 1) {
+          NoteFactorVerdict(FactorVerdict::NoWallNeeded);
           Fail("DESIGN BOTTOM OF CANTILEVER WALL IS ABOVE ELEVATION " + FormatElev(GridElev(Z + 1)) +
                NewLine + NewLine + "     UNABLE TO CONTINUE.");
           return;

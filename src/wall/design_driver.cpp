@@ -4,6 +4,7 @@
 
 #include "model/problem_data.h"
 #include "platform/services.h"
+#include "pressures/factor_verdict.h"
 #include "pressures/pressure_data.h"
 #include "pressures/pressures.h"
 #include "wall/wall.h"
@@ -20,13 +21,23 @@ void ShowWallRotationFailure() {
   AbortRun = 1;
 }
 
+namespace {
+
+// Nothing drives the wall at these strengths: the soil stands without it.
+void RefuseRotation() {
+  NoteFactorVerdict(FactorVerdict::NoWallNeeded);
+  ShowWallRotationFailure();
+}
+
+}  // namespace
+
 void CheckWallRotation() {
   if (WallType == "C") {
     NetMomentAbove = NetMomentAbove - (WallTopElev - GridElev(ZeroPressIndex)) * NetForceAbove;
-    if (!(NetForceAbove > 0 && NetMomentAbove < 0)) ShowWallRotationFailure();
+    if (!(NetForceAbove > 0 && NetMomentAbove < 0)) RefuseRotation();
   } else {
     NetMomentAbove = NetMomentAbove - (WallTopElev - AnchorElev) * NetForceAbove;
-    if (!(NetForceAbove > 0 && NetMomentAbove > 0)) ShowWallRotationFailure();
+    if (!(NetForceAbove > 0 && NetMomentAbove > 0)) RefuseRotation();
   }
 }
 

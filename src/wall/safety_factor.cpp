@@ -4,11 +4,16 @@
 // design, reaches the bottom and its results balance. The converged wall is solved as a
 // beam and written to its file.
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/problem_data.h"
 #include "platform/services.h"
 #include "platform/text.h"
+#include "pressures/factor_verdict.h"
 #include "pressures/pressure_data.h"
 #include "wall/wall.h"
 #include "wall/wall_internal.h"
@@ -50,6 +55,9 @@ bool SolveAccepted(int m, int AnchorIndex) {
 
 bool Between(double v, double lo, double hi) { return lo <= v && v <= hi; }
 
+// A point of a trial that found a tip; the others stand above or below every tip.
+bool Real(const Point& p) { return std::isfinite(p.tip); }
+
 // The factor at the wall bottom on the line through a and b.
 double Linear(const Point& a, const Point& b, double B) {
   return a.fs + (b.fs - a.fs) * (a.tip - B) / (a.tip - b.tip);
@@ -65,7 +73,7 @@ double Lagrange(const Point& a, const Point& b, const Point& c, double B) {
 }
 
 // One trial: pressures, rotation check and design with the factor set. False when the
-// search must stop (AbortRun is then set).
+// trial failed (AbortRun is then set).
 bool Trial(int m, double FS, int& AnchorIndex) {
   for (int side = 1; side <= 2; ++side) {
     for (int layer = 1; layer <= NumSoilLayers(side); ++layer) {
@@ -96,17 +104,74 @@ bool Trial(int m, double FS, int& AnchorIndex) {
   return AbortRun == 0;
 }
 
+using Boxes = std::vector<platform::HeldBoxes::Box>;
+
+void ShowBoxes(const Boxes& boxes) {
+  for (const auto& b : boxes) platform::MsgBox(b.text, b.buttons, b.title);
+}
+
+// What a trial found out about the wall's factor.
+enum class Found {
+  Tip,            // a design tip, in TipElev(m)
+  NoWallNeeded,   // the factor is higher
+  NoTip,          // the factor is lower
+  NotComputable,  // the factor lies back toward the trials that could be computed
+  Stop,           // a failure that holds at any factor: its boxes are shown, AbortRun set
+};
+
+// A trial whose failure, where it depends on the factor, only steers the search: its
+// boxes are held back in `boxes` and AbortRun is cleared for the next trial. Any other
+// failure is shown as it always was.
+Found SteeringTrial(int m, double FS, int& AnchorIndex, Boxes& boxes) {
+  platform::HeldBoxes hold;
+  TakeFactorVerdict();
+  const bool designed = Trial(m, FS, AnchorIndex);
+  const FactorVerdict verdict = TakeFactorVerdict();
+  boxes = hold.Take();
+  if (designed || verdict == FactorVerdict::None) {
+    hold.Show(boxes);
+    boxes.clear();
+    return designed ? Found::Tip : Found::Stop;
+  }
+  AbortRun = 0;
+  switch (verdict) {
+    case FactorVerdict::NoWallNeeded:
+      return Found::NoWallNeeded;
+    case FactorVerdict::NoTip:
+      return Found::NoTip;
+    default:
+      return Found::NotComputable;
+  }
+}
+
+// A bracket or a step narrower than this in the factor is closed: the factor is printed
+// to two decimals.
+constexpr double kNarrowest = 0.01;
+
 enum class Outcome { Accepted, Stopped };
 
 // One method's search, from a factor of 1: by coarse trials, or by trials closed as
 // designs while an AnalysisClosedAsDesign lives. Accepted leaves the accepted trial's
-// pressures and design in place.
+// pressures and design in place. A trial that needs no wall counts as a tip above the
+// bottom, higher than any, one without a tip as a tip below it, lower than any; a
+// bracket with such an end is halved until both ends have tips, then closes by
+// interpolation. A trial that cannot be computed sends the search back halfway toward
+// the last one that could.
 Outcome SearchFactor(int m, double B, int& AnchorIndex) {
+  constexpr double kHighest = std::numeric_limits<double>::infinity();
   double FS = 1.0, FSmax = 5.0;
   int state = 1;
   Point a, b, c;
   bool cAbove = false;
   int interpolatedTrials = 0, trials = 0;
+  // The nearest factor past which trials could not be computed, and that trial's boxes.
+  std::optional<double> uncomputable;
+  Boxes uncomputableBoxes;
+  auto stopUncomputable = [&] {
+    ShowBoxes(uncomputableBoxes);
+    AbortRun = 1;
+    return Outcome::Stopped;
+  };
   for (;;) {
     // Raising the factor has no end of its own when the tip does not respond to it
     // (soil given by coefficients): the search gives up as inconsistent.
@@ -114,11 +179,35 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
       Inconsistent(m, state >= 4, a, b);
       return Outcome::Stopped;
     }
-    if (!Trial(m, FS, AnchorIndex)) return Outcome::Stopped;
-    const double tip = TipElev(m);
+    Boxes boxes;
+    const Found found = SteeringTrial(m, FS, AnchorIndex, boxes);
+    if (found == Found::Stop) return Outcome::Stopped;
+    if (found == Found::NotComputable) {
+      uncomputable = FS;
+      uncomputableBoxes = std::move(boxes);
+      // Only the coarse steps can pass the last factor that computes; without one, the
+      // wall is judged by that trial's message, as it always was.
+      if (state != 2 && state != 3) return stopUncomputable();
+      const double last = state == 2 ? a.fs : b.fs;
+      if (std::fabs(FS - last) <= kNarrowest) return stopUncomputable();
+      FS = (last + FS) / 2;
+      continue;
+    }
+    const double tip = found == Found::Tip ? TipElev(m) : found == Found::NoWallNeeded ? kHighest : -kHighest;
     const double diff = tip - B;
-    if (std::fabs(diff) <= 0.1) return Outcome::Accepted;
+    if (found == Found::Tip && std::fabs(diff) <= 0.1) return Outcome::Accepted;
     const Point now{FS, tip};
+    // The next coarse step, short of the factors that could not be computed.
+    auto step = [&](double delta, double& to) {
+      to = FS + delta;
+      if (!uncomputable || (delta > 0 ? to < *uncomputable : to > *uncomputable)) return true;
+      if (std::fabs(*uncomputable - FS) <= kNarrowest) return false;
+      to = (FS + *uncomputable) / 2;
+      return true;
+    };
+    // The first trial inside a bracket: by the line through its ends where both have
+    // tips, else halfway between them.
+    auto bracketed = [&] { return Real(a) && Real(b) ? Linear(a, b, B) : (a.fs + b.fs) / 2; };
     double next = FS;
     switch (state) {
       case 1:
@@ -140,7 +229,7 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
         if (diff < 0) {
           b = now;
           state = 4;
-          next = Linear(a, b, B);
+          next = bracketed();
         } else {
           if (FS >= FSmax) {
             const auto answer = platform::MsgBox(
@@ -154,7 +243,7 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
             FSmax += 5.0;
           }
           a = now;
-          next = FS + 0.2;
+          if (!step(0.2, next)) return stopUncomputable();
         }
         break;
       case 3:
@@ -164,14 +253,30 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
         }
         if (diff < 0) {
           b = now;
-          next = FS - 0.2;
+          if (!step(-0.2, next)) return stopUncomputable();
         } else {
           a = now;
           state = 4;
-          next = Linear(a, b, B);
+          next = bracketed();
         }
         break;
       case 4:
+        if (!Real(a) || !Real(b)) {
+          // Halving a bracket one of whose ends has no tip.
+          if (!Between(tip, b.tip, a.tip)) {
+            Inconsistent(m, true, a, b);
+            return Outcome::Stopped;
+          }
+          (diff > 0 ? a : b) = now;
+          if (!(Real(a) && Real(b)) && std::fabs(b.fs - a.fs) <= kNarrowest) {
+            // No trial between a factor that needs no wall (or a tip above) and one
+            // without a tip (or a tip below) has a tip that reaches the bottom.
+            Inconsistent(m, true, a, b);
+            return Outcome::Stopped;
+          }
+          next = bracketed();
+          break;
+        }
         if (++interpolatedTrials > kMaxRefinementPasses || !Between(tip, b.tip, a.tip)) {
           Inconsistent(m, true, a, b);
           return Outcome::Stopped;
@@ -246,6 +351,12 @@ void RunSafetyFactorAnalysis() {
       if (!SolveAccepted(m, AnchorIndex)) return;
       RequireBalancedProfile(m);
       if (AbortRun != 0) return;
+    }
+    // A tie rod cannot push: at a factor whose wall would need it to, the wall is refused
+    // as its design at that factor is.
+    if (WallType == "A" && AnchorForce(m) < 0) {
+      ShowAnchoredRotationFailure();
+      return;
     }
     WriteResultsFile(m);
     if (AbortRun != 0) return;

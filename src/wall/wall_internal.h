@@ -67,6 +67,10 @@ inline constexpr int kMaxRefinementPasses = 200;
 void ShowNoCantileverSolution(int reached);
 void ShowNoAnchoredSolution(int reached);
 
+// The anchored design's message for a wall that turns the wrong way about its anchor or
+// would push on it; AbortRun = 1.
+void ShowAnchoredRotationFailure();
+
 // The driver's rotation message ("IMPROPER WALL ROTATION") for the wall type; AbortRun = 1.
 void ShowWallRotationFailure();
 
