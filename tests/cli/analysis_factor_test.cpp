@@ -257,6 +257,159 @@ const char* kLayeredSeepage =
     "HORIZONTAL DISTRIBUTED 2 36.20 31 34.00 124\n"
     "FINISHED\n";
 
+// The boxes a run showed, but the one that says the input file was read.
+std::vector<std::string> BoxesShown(const std::string& output) {
+  std::vector<std::string> boxes;
+  std::istringstream in(output);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("=== ", 0) == 0 && line.rfind("=== INPUT COMPLETE", 0) != 0) {
+      std::string text;
+      std::getline(in, text);
+      boxes.push_back(line.substr(4) + " " + text);
+    }
+  }
+  return boxes;
+}
+
+// Walls whose search passes trial factors at which the wall cannot be designed: the soil
+// needs no wall there (nothing drives it, or its design bottom lies above the first level
+// under the dredge), there is no tip (none down the grid, or the net pressure never
+// changes sign), or the reduced strengths are past what the method computes. Each has a
+// factor, which the analysis finds without showing the trials' boxes.
+const char* kClayBenchedFront =  // by the sweep: stands by itself at 1.0 and 1.2
+    "'CANTILEVER IN CLAY, BENCHED FRONT\n"
+    "CONTROL CANTILEVER ANALYSIS\n"
+    "WALL 13.29 -3.83 29E6 220.4\n"
+    "SURFACE RIGHTSIDE 1 0 13.29\n"
+    "SURFACE LEFTSIDE 4 0 0\n18.89 0\n25.97 -5.19\n75.97 -5.19\n"
+    "SOIL RIGHTSIDE STRENGTHS 1\n101.36 98.08 0 820.08 0 0\n"
+    "SOIL LEFTSIDE STRENGTHS 3\n116.09 103.69 10.98 581.67 5.95 0 -11.86 0\n"
+    "101.75 96.34 35.12 0 0 0 -25.08 -0.08\n123.61 119.41 26.87 0 26.42 0\n"
+    "FINISHED\n";
+
+const char* kSoftClayRisingBackfill =  // by the fixed surface: no tip at 1.6, no sign change at 1.8
+    "'CANTILEVER IN SOFT CLAY, RISING BACKFILL\n"
+    "CONTROL CANTILEVER ANALYSIS\n"
+    "WALL 4.09 -10.19 29E6 38.3\n"
+    "SURFACE RIGHTSIDE 2 0 4.09\n59.77 11.14\n"
+    "SURFACE LEFTSIDE 1 0 0\n"
+    "SOIL RIGHTSIDE STRENGTHS 1\n113.71 100.17 0 268.68 0 0\n"
+    "SOIL LEFTSIDE STRENGTHS 1\n113.71 100.17 0 268.68 0 0\n"
+    "WATER ELEVATIONS 62.4 2.1 -0.77\n"
+    "VERTICAL UNIFORM 128.43 0\n"
+    "HORIZONTAL DISTRIBUTED 2 3.57 127.88 1.46 151.95\n"
+    "FINISHED\n";
+
+const char* kSandsOverClaySlopingFront =  // by the sweep: fixed earth passes 0.6, friction above 45
+    "'ANCHORED, SANDS OVER CLAY, SLOPING FRONT\n"
+    "CONTROL ANCHORED ANALYSIS 1.2\n"
+    "WALL 12.51 11.76 -7.99 29E6 110\n"
+    "SURFACE RIGHTSIDE 1 0 12.51\n"
+    "SURFACE LEFTSIDE 4 0 0\n4.69 0\n26.47 -5.56\n76.47 -5.56\n"
+    "SOIL RIGHTSIDE STRENGTHS 3\n118.81 114.31 26.58 0 9.96 0 -3.14 0\n"
+    "132.07 121.84 31.95 0 19.94 0 -18.22 0\n109.32 92.36 0 1445.23 0 0\n"
+    "SOIL LEFTSIDE STRENGTHS 1\n132.35 123.22 35.9 0 0 0\n"
+    "WATER ELEVATIONS 62.4 -0.6 -3.16\n"
+    "FINISHED\n";
+
+const char* kClaysStripLoad =  // by the fixed surface: turns about its anchor the wrong way at 1.0
+    "'ANCHORED IN CLAYS, STRIP LOAD\n"
+    "CONTROL ANCHORED ANALYSIS\n"
+    "WALL 6.6 3.39 -8.15 29E6 281\n"
+    "SURFACE RIGHTSIDE 1 0 3.6\n"
+    "SURFACE LEFTSIDE 1 0 -5.15\n"
+    "SOIL RIGHTSIDE STRENGTHS 3\n108.82 95.65 0 490.24 0 0 -6.5 -0.15\n"
+    "100.06 85 0 456.43 0 0 -16.26 -0.15\n112.71 94.53 0 1664.5 0 0\n"
+    "SOIL LEFTSIDE STRENGTHS 2\n109.94 104.25 10.52 243.11 3.51 48.78 -11.09 0\n106.85 96.78 0 383.53 0 0\n"
+    "VERTICAL UNIFORM 0 205.31\n"
+    "VERTICAL STRIP RIGHTSIDE 1 14.96 26.52 1450.78\n"
+    "FINISHED\n";
+
+TEST_F(AnalysisFactorTest, TrialsThatFailAtTheirFactorSteerTheSearch) {
+  Runner runner(dir_);
+  const struct {
+    const char* what;
+    const char* file;
+    const char* wedge;
+    double bottom;
+  } cases[] = {
+      {"cantilever, no wall needed at the first trials", kClayBenchedFront, "S", -3.83},
+      {"cantilever, no tip past the factor", kSoftClayRisingBackfill, "F", -10.19},
+      {"anchored, strengths past what computes below the fixed earth factor", kSandsOverClaySlopingFront, "S", -7.99},
+      {"anchored, no wall needed at the first trials", kClaysStripLoad, "F", -8.15},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.what) + ", wedge " + c.wedge);
+    std::string report;
+    const auto run = runner.Solve(c.file, c.wedge, report);
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(BoxesShown(run.output).empty()) << run.output;
+    ExpectFactorsTheWallHas(runner, c.file, c.wedge, report, c.bottom);
+    for (double force : Values(report, "ANCHOR FORCE (LB)")) EXPECT_GT(force, 0);
+  }
+}
+
+// A run that ends without a factor shows one box, which says what was found of the wall.
+TEST_F(AnalysisFactorTest, WallsWithoutAFactorShowOneBoxThatSaysWhy) {
+  Runner runner(dir_);
+  const struct {
+    const char* what;
+    std::string file;
+    const char* wedge;
+    const char* box;   // the start of the one box shown: its title and first line
+    const char* also;  // more of its text
+  } cases[] = {
+      // A line load pulling the wall back near its anchor: at the factor its fixed earth
+      // tip reaches the bottom the anchor would have to push.
+      {"anchor in compression",
+       "'ANCHORED, LINE LOAD PULLING BACK\n"
+       "CONTROL ANCHORED ANALYSIS\n"
+       "WALL 9.23 6.96 -4.81 29E6 84.4\n"
+       "SURFACE RIGHTSIDE 2 0 9.23\n26.93 11.46\n"
+       "SURFACE LEFTSIDE 6 0 0\n15.48 0.09\n35.33 0.15\n49.86 -0.3\n61.89 -0.04\n65.91 -1.86\n"
+       "SOIL RIGHTSIDE STRENGTHS 2\n116.52 96.95 0 532.61 0 192.39 4.31 0\n125.34 110.69 33.27 0 0 0\n"
+       "SOIL LEFTSIDE STRENGTHS 1\n125.34 110.69 33.27 0 0 0\n"
+       "VERTICAL TRIANGULAR RIGHTSIDE 1 11.12 18.77 25.51 872.06\n"
+       "HORIZONTAL LINE 1 5.73 -460.35\n"
+       "FINISHED\n",
+       "S", "QUELDAR [0] CONDITIONS ENCOUNTERED WHERE ANCHORED WALL TENDS", "ANCHOR FORCE IS COMPRESSION."},
+      // A stiff clay 6 ft high stands by itself up to a factor of 2c / (gamma H) = 7.6.
+      {"no wall needed up to 5.0",
+       "'CANTILEVER, STIFF CLAY STANDING BY ITSELF\n"
+       "CONTROL CANTILEVER ANALYSIS\n"
+       "WALL 6 -6 29E6 38.3\n"
+       "SURFACE RIGHTSIDE 1 0 6\n"
+       "SURFACE LEFTSIDE 1 0 0\n"
+       "SOIL BOTH STRENGTHS 1\n110 110 0 2500 0 0\n"
+       "FINISHED\n",
+       "F", "LARGE FACTOR OF SAFETY [4] Factor of safety for this system", "greater than 5.00."},
+      // 10 ft of clay, c 200, on both sides: below a factor of 0.51 the design puts its tip
+      // above the first level under the dredge, above it 3 ft below the dredge or deeper;
+      // from 0.73 the net pressure never changes sign. No design reaches 0.5 ft.
+      {"no tip between a factor that needs no wall and one below the bottom",
+       "'CANTILEVER IN CLAY, HALF A FOOT OF EMBEDMENT\n"
+       "CONTROL CANTILEVER ANALYSIS\n"
+       "WALL 10 -0.5 29E6 38.3\n"
+       "SURFACE RIGHTSIDE 1 0 10\n"
+       "SURFACE LEFTSIDE 1 0 0\n"
+       "SOIL BOTH STRENGTHS 1\n110 110 0 200 0 0\n"
+       "FINISHED\n",
+       "F", "INCONSISTENT RESULTS [0] Inconsistent results have been encountered",
+       "Factor of safety appears to be between 0.51 and 0.51"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string report;
+    const auto run = runner.Solve(c.file, c.wedge, report);
+    EXPECT_EQ(run.status, 1);
+    const std::vector<std::string> boxes = BoxesShown(run.output);
+    ASSERT_EQ(boxes.size(), 1u) << run.output;
+    EXPECT_EQ(boxes[0].rfind(c.box, 0), 0u) << boxes[0];
+    EXPECT_NE(run.output.find(c.also), std::string::npos) << run.output;
+    EXPECT_TRUE(Values(report, "FACTOR OF SAFETY").empty());
+  }
+}
+
 // No factor brings the design tip to the bottom: the search says between which factors
 // it gave up, and prints none.
 TEST_F(AnalysisFactorTest, WallsNoFactorBringsToTheirBottomEndWithTheBracket) {

@@ -1312,10 +1312,12 @@ namespace {
 
 // The factor of safety whose design tip lies `offset` ft above `bottom`; `tipFor` gives the
 // design tip for a trial factor and goes down as the factor grows.
-double FactorForTip(const std::function<double(double)>& tipFor, double bottom, double offset) {
+// The search runs between the factors lo and hi, at both of which a tip exists.
+double FactorForTip(const std::function<double(double)>& tipFor, double bottom, double offset, double lo = 0.5,
+                    double hi = 4.0) {
   const Fn miss = [&](double f) { return tipFor(f) - (bottom + offset); };
   // Regula falsi with the Illinois step, to a factor far finer than the report's 0.01.
-  double a = 0.5, b = 4.0, fa = miss(a), fb = miss(b);
+  double a = lo, b = hi, fa = miss(a), fb = miss(b);
   int side = 0;
   for (int i = 0; i < 100 && b - a > 1e-5; ++i) {
     const double m = (a * fb - b * fa) / (fb - fa), fm = miss(m);
@@ -1340,8 +1342,8 @@ double FactorForTip(const std::function<double(double)>& tipFor, double bottom, 
 struct Band {
   double lo, hi;
 };
-Band AcceptedFactors(const std::function<double(double)>& tipFor, double bottom) {
-  return {FactorForTip(tipFor, bottom, 0.1) - 0.005, FactorForTip(tipFor, bottom, -0.1) + 0.005};
+Band AcceptedFactors(const std::function<double(double)>& tipFor, double bottom, double lo = 0.5, double hi = 4.0) {
+  return {FactorForTip(tipFor, bottom, 0.1, lo, hi) - 0.005, FactorForTip(tipFor, bottom, -0.1, lo, hi) + 0.005};
 }
 
 }  // namespace
@@ -1394,6 +1396,92 @@ TEST_F(EngineeringChecks, CantileverAnalysisOfAWallFarSaferThanTheFirstTrial) {
   const Band band = AcceptedFactors(tipFor, bottom);
   EXPECT_GE(fs[0], band.lo);
   EXPECT_LE(fs[0], band.hi);
+}
+
+// Walls whose factor lies past trial factors at which they cannot be designed. A clay with
+// c / FS above gamma H / 2 stands by itself (nothing drives the wall); one with 4 c / FS
+// below gamma H in front and behind never turns the net pressure (no tip); a passive
+// friction angle developed above 45 degrees is past the passive table. Such a trial tells
+// the search which way the factor lies; the factor found is the one the statics give.
+TEST_F(EngineeringChecks, AnalysisPastFactorsWithoutADesign) {
+  auto clay = [](double c) { return Layer{110, 110, 0, c, 0}; };
+  // 10 ft of clay, c 200, in front and behind: a tip only for 0.364 < FS < 0.727 (below
+  // about 0.51 the design puts it above the first level under the dredge).
+  auto softClay = [&](double f) {
+    Problem p = UniformSand(10, f, f);
+    p.right.layers = p.left.layers = {clay(200)};
+    return p;
+  };
+  // 8 ft of stiff clay, c 500, retained by sand: nothing drives the wall below FS 1.14.
+  auto stiffClayBehind = [&](double f) {
+    Problem p = UniformSand(8, f, f);
+    p.right.layers = {clay(500)};
+    p.left.layers = {Sand(30, 110)};
+    return p;
+  };
+  auto stiffClayAnchored = [&](double f) {
+    Problem p = UniformSand(10, f, f);
+    p.anchored = true;
+    p.anchor = 8;
+    p.right.layers = {clay(600)};
+    p.left.layers = {Sand(30, 110)};
+    return p;
+  };
+  // A dense sand with wall friction in front: its developed angle passes 45 degrees below
+  // FS 0.839; the active factor is given as 1.
+  auto denseFront = [&](double f) {
+    Problem p = UniformSand(12, 1.0, f);
+    p.anchored = true;
+    p.anchor = 10;
+    Layer front = Sand(40, 110);
+    front.delta = 25;
+    p.left.layers = {front};
+    return p;
+  };
+  auto cantileverTip = [](const std::function<Problem(double)>& make) {
+    return [make](double f) { return DesignCantilever(make(f), true).tip; };
+  };
+  auto freeTip = [](const std::function<Problem(double)>& make) {
+    return [make](double f) { return DesignFreeEarth(make(f), true).tip; };
+  };
+  auto fixedTip = [](const std::function<Problem(double)>& make) {
+    return [make](double f) { return DesignFixedEarth(make(f), true).tip; };
+  };
+  const struct {
+    const char* what;
+    std::function<Problem(double)> make;
+    std::function<double(double)> tip;  // the tip that sets the bottom
+    double target;                      // the factor at which it does
+    std::optional<double> fsActive;
+    std::vector<std::function<double(double)>> methods;  // the tips of each method
+    double lo, hi;                                       // factors between which each has a tip
+  } cases[] = {
+      {"clay without a tip at 1.0", softClay, cantileverTip(softClay), 0.6, std::nullopt,
+       {cantileverTip(softClay)}, 0.55, 0.66},
+      {"stiff clay standing by itself at 1.0", stiffClayBehind, cantileverTip(stiffClayBehind), 2.0, std::nullopt,
+       {cantileverTip(stiffClayBehind)}, 1.2, 4.0},
+      {"anchored, stiff clay standing by itself at 1.0", stiffClayAnchored, freeTip(stiffClayAnchored), 2.2,
+       std::nullopt, {freeTip(stiffClayAnchored), fixedTip(stiffClayAnchored)}, 1.15, 4.0},
+      {"anchored, passive angle above 45 degrees below 0.84", denseFront, fixedTip(denseFront), 0.9, 1.0,
+       {freeTip(denseFront), fixedTip(denseFront)}, 0.85, 4.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const double bottom = std::round(c.tip(c.target) * 100) / 100;
+    Problem p = c.make(1);
+    p.title = c.what;
+    const SolveRun run = Solve("past-failed-trials", InputFile(p, Analysis{bottom, c.fsActive}));
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output.find("=== ", 1), std::string::npos) << run.output;  // INPUT COMPLETE only
+    const std::vector<double> fs =
+        SummaryValues(run.report, c.fsActive ? "PASSIVE FACTOR OF SAFETY" : "FACTOR OF SAFETY");
+    ASSERT_EQ(fs.size(), c.methods.size()) << Tail(run.report);
+    for (std::size_t m = 0; m < fs.size(); ++m) {
+      const Band band = AcceptedFactors(c.methods[m], bottom, c.lo, c.hi);
+      EXPECT_GE(fs[m], band.lo) << "method " << m + 1;
+      EXPECT_LE(fs[m], band.hi) << "method " << m + 1;
+    }
+  }
 }
 
 TEST_F(EngineeringChecks, AnchoredAnalysis) {
