@@ -160,7 +160,9 @@ void ComputeSoilCoefficients(int Side, int Method) {
         const double den =
             1 - std::sqrt(std::sin(phiP + deltaP) * std::sin(phiP) / std::cos(deltaP));
         if (!(den > 0)) {
-          // The closed form has no finite value for this developed strength.
+          // The closed form has no finite value for this developed strength, which a
+          // higher factor of safety lowers.
+          NoteFactorVerdict(FactorVerdict::NotComputable);
           StopWithMessage("Calculated passive earth pressure coefficient is not finite" +
                               NewLine + "     for this strength.  Unable to continue.",
                           48, {});
