@@ -154,6 +154,9 @@ bool ResidualNegativeDownTheGrid(const FixedEarthSums& zero, int& deepest) {
 }
 
 void FailResidualNegativeEverywhere(int deepest) {
+  // The loads are too small for the hold of the anchor: at a higher factor of safety
+  // they are larger.
+  NoteFactorVerdict(FactorVerdict::NoWallNeeded);
   Fail("A SOLUTION FOR PENETRATION HAS NOT BEEN FOUND:" + NewLine + "FIXED AT THE ZERO PRESSURE POINT, EL " +
        FormatElev(GridElev(ZeroPressIndex)) + " FT.," + NewLine + "OR AT ANY ELEVATION DOWN TO EL " +
        FormatElev(GridElev(deepest)) + " FT., THE WALL" + NewLine + "IS TURNED BACK ABOUT ITS TIP BY THE ANCHOR FORCE" +

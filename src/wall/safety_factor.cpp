@@ -3,6 +3,7 @@
 // by interpolation. A factor is the wall's only where the design at it, closed as any
 // design, reaches the bottom and its results balance. The converged wall is solved as a
 // beam and written to its file.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -144,9 +145,10 @@ Found SteeringTrial(int m, double FS, int& AnchorIndex, Boxes& boxes) {
   }
 }
 
-// A bracket or a step narrower than this in the factor is closed: the factor is printed
-// to two decimals.
-constexpr double kNarrowest = 0.01;
+// A bracket or a step narrower than this in the factor is closed: far finer than the
+// factor's two printed decimals, so that a tip that still misses the bottom there has
+// leapt past it.
+constexpr double kNarrowest = 1e-4;
 
 enum class Outcome { Accepted, Stopped };
 
@@ -163,7 +165,24 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
   int state = 1;
   Point a, b, c;
   bool cAbove = false;
+  // The bracket is halved once, the interpolation having stepped past it.
+  bool halving = false;
   int interpolatedTrials = 0, trials = 0;
+  // The interpolation can step past the bracket where the tip falls steeply (near a
+  // factor without a tip); a trial out there that fails the bracket's checks says nothing
+  // against it, and the bracket, the nearest ends above and below, is halved instead.
+  auto pastTheBracket = [&] {
+    const Point& lo = cAbove ? c : a;
+    const Point& hi = cAbove ? b : c;
+    return !Between(FS, std::min(lo.fs, hi.fs), std::max(lo.fs, hi.fs));
+  };
+  auto halveTheBracket = [&] {
+    if (cAbove) a = c;
+    else b = c;
+    state = 4;
+    halving = true;
+    return (a.fs + b.fs) / 2;
+  };
   // The nearest factor past which trials could not be computed, and that trial's boxes.
   std::optional<double> uncomputable;
   Boxes uncomputableBoxes;
@@ -183,10 +202,22 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
     const Found found = SteeringTrial(m, FS, AnchorIndex, boxes);
     if (found == Found::Stop) return Outcome::Stopped;
     if (found == Found::NotComputable) {
+      if (state == 1) {
+        // Strengths reduced less compute: the factor, if any, lies higher. Where none
+        // computes up to the large factor, the first trial's message says why.
+        if (!uncomputable) uncomputableBoxes = std::move(boxes);
+        uncomputable = FS;
+        if (FS >= FSmax) return stopUncomputable();
+        FS += 0.2;
+        continue;
+      }
       uncomputable = FS;
       uncomputableBoxes = std::move(boxes);
-      // Only the coarse steps can pass the last factor that computes; without one, the
-      // wall is judged by that trial's message, as it always was.
+      // Only the coarse steps can pass the last factor that computes.
+      if (state == 5 && pastTheBracket()) {
+        FS = halveTheBracket();
+        continue;
+      }
       if (state != 2 && state != 3) return stopUncomputable();
       const double last = state == 2 ? a.fs : b.fs;
       if (std::fabs(FS - last) <= kNarrowest) return stopUncomputable();
@@ -200,7 +231,8 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
     // The next coarse step, short of the factors that could not be computed.
     auto step = [&](double delta, double& to) {
       to = FS + delta;
-      if (!uncomputable || (delta > 0 ? to < *uncomputable : to > *uncomputable)) return true;
+      if (!uncomputable || (delta > 0) != (*uncomputable > FS)) return true;
+      if (delta > 0 ? to < *uncomputable : to > *uncomputable) return true;
       if (std::fabs(*uncomputable - FS) <= kNarrowest) return false;
       to = (FS + *uncomputable) / 2;
       return true;
@@ -261,16 +293,20 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
         }
         break;
       case 4:
-        if (!Real(a) || !Real(b)) {
-          // Halving a bracket one of whose ends has no tip.
+        if (!Real(a) || !Real(b) || halving) {
+          // Halving a bracket one of whose ends has no tip, or past which the
+          // interpolation stepped.
+          const bool overshot = halving;
+          halving = false;
           if (!Between(tip, b.tip, a.tip)) {
             Inconsistent(m, true, a, b);
             return Outcome::Stopped;
           }
           (diff > 0 ? a : b) = now;
-          if (!(Real(a) && Real(b)) && std::fabs(b.fs - a.fs) <= kNarrowest) {
+          if ((!(Real(a) && Real(b)) || overshot) && std::fabs(b.fs - a.fs) <= kNarrowest) {
             // No trial between a factor that needs no wall (or a tip above) and one
-            // without a tip (or a tip below) has a tip that reaches the bottom.
+            // without a tip (or a tip below) has a tip that reaches the bottom; or the
+            // tip leaps past it there, where the interpolation keeps stepping past.
             Inconsistent(m, true, a, b);
             return Outcome::Stopped;
           }
@@ -290,6 +326,10 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
         if (++interpolatedTrials > kMaxRefinementPasses) {
           Inconsistent(m, true, a, b);
           return Outcome::Stopped;
+        }
+        if (pastTheBracket() && !(cAbove ? Between(tip, b.tip, c.tip) : Between(tip, c.tip, a.tip))) {
+          next = halveTheBracket();
+          break;
         }
         if (cAbove) {
           if (!Between(tip, b.tip, c.tip)) {

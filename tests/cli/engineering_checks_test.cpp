@@ -1471,12 +1471,15 @@ TEST_F(EngineeringChecks, AnalysisPastFactorsWithoutADesign) {
     Problem p = c.make(1);
     p.title = c.what;
     const SolveRun run = Solve("past-failed-trials", InputFile(p, Analysis{bottom, c.fsActive}));
-    ASSERT_EQ(run.status, 0) << run.output;
+    if (run.status != 0) {
+      ADD_FAILURE() << run.output;
+      continue;
+    }
     EXPECT_EQ(run.output.find("=== ", 1), std::string::npos) << run.output;  // INPUT COMPLETE only
     const std::vector<double> fs =
         SummaryValues(run.report, c.fsActive ? "PASSIVE FACTOR OF SAFETY" : "FACTOR OF SAFETY");
-    ASSERT_EQ(fs.size(), c.methods.size()) << Tail(run.report);
-    for (std::size_t m = 0; m < fs.size(); ++m) {
+    EXPECT_EQ(fs.size(), c.methods.size()) << Tail(run.report);
+    for (std::size_t m = 0; m < std::min(fs.size(), c.methods.size()); ++m) {
       const Band band = AcceptedFactors(c.methods[m], bottom, c.lo, c.hi);
       EXPECT_GE(fs[m], band.lo) << "method " << m + 1;
       EXPECT_LE(fs[m], band.hi) << "method " << m + 1;
