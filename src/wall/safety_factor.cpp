@@ -149,6 +149,8 @@ Found SteeringTrial(int m, double FS, int& AnchorIndex, Boxes& boxes) {
 // factor's two printed decimals, so that a tip that still misses the bottom there has
 // leapt past it.
 constexpr double kNarrowest = 1e-4;
+// Trials allowed once the interpolation first stepped past its bracket.
+constexpr int kTrialsPastTheStep = 12;
 
 enum class Outcome { Accepted, Stopped };
 
@@ -165,8 +167,10 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
   int state = 1;
   Point a, b, c;
   bool cAbove = false;
-  // The bracket is halved once, the interpolation having stepped past it.
+  // The bracket is halved once, the interpolation having stepped past it; the trials
+  // since that first happened.
   bool halving = false;
+  int trialsPastTheStep = -1;
   int interpolatedTrials = 0, trials = 0;
   // The interpolation can step past the bracket where the tip falls steeply (near a
   // factor without a tip); a trial out there that fails the bracket's checks says nothing
@@ -177,6 +181,7 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
     return !Between(FS, std::min(lo.fs, hi.fs), std::max(lo.fs, hi.fs));
   };
   auto halveTheBracket = [&] {
+    if (trialsPastTheStep < 0) trialsPastTheStep = 0;
     if (cAbove) a = c;
     else b = c;
     state = 4;
@@ -196,6 +201,12 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
     // (soil given by coefficients): the search gives up as inconsistent.
     if (++trials > kMaxRefinementPasses) {
       Inconsistent(m, state >= 4, a, b);
+      return Outcome::Stopped;
+    }
+    // A steep tip closes in a few trials; one that keeps stepping past its bracket leaps
+    // there, or moves by steps too coarse to reach the bottom.
+    if (trialsPastTheStep >= 0 && ++trialsPastTheStep > kTrialsPastTheStep) {
+      Inconsistent(m, true, a, b);
       return Outcome::Stopped;
     }
     Boxes boxes;
