@@ -257,7 +257,7 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
         if (diff < 0) {
           b = now;
           state = 3;
-          next = FS - 0.2;
+          if (!step(-0.2, next)) return stopUncomputable();
         } else {
           a = now;
           state = 2;

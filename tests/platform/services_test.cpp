@@ -239,3 +239,35 @@ TEST(HeadlessServices, BoxesGoToStandardOutputWithTheProgramTitle) {
   EXPECT_EQ(platform::MsgBox("Save changes?", 4, "SAVE"), Answer::Yes);
   ::testing::internal::GetCapturedStdout();
 }
+
+// A search's trials hold their OK boxes back: nothing reaches the user until the search
+// decides to show them, questions are never answered for the user, and a hold inside
+// another gives its boxes to the outer one.
+TEST(HeldBoxes, HoldOkBoxesAndShowThemOnlyWhenAsked) {
+  platform::ScopedServices s;
+  s.boxes.expect("CONTINUE?", Answer::No).expect("SHOWN", Answer::OK);
+  {
+    platform::HeldBoxes outer;
+    {
+      platform::HeldBoxes inner;
+      EXPECT_EQ(platform::MsgBox("held", 48, "SHOWN"), Answer::OK);
+      EXPECT_EQ(platform::MsgBox("asks", 4, "CONTINUE?"), Answer::No);  // shown at once
+      EXPECT_EQ(platform::MsgBox("dropped", 0), Answer::OK);
+      EXPECT_EQ(s.boxes.boxes().size(), 1u);
+      std::vector<platform::HeldBoxes::Box> taken = inner.Take();
+      ASSERT_EQ(taken.size(), 2u);
+      EXPECT_TRUE(inner.boxes().empty());
+      taken.pop_back();
+      inner.Show(taken);  // to the outer hold
+    }
+    EXPECT_EQ(s.boxes.boxes().size(), 1u);
+    ASSERT_EQ(outer.boxes().size(), 1u);
+    outer.Show(outer.boxes());
+  }
+  ASSERT_EQ(s.boxes.boxes().size(), 2u);
+  EXPECT_EQ(s.boxes.boxes()[1].title, "SHOWN");
+  EXPECT_EQ(s.boxes.boxes()[1].text, "held");
+  EXPECT_EQ(s.boxes.boxes()[1].buttons, 48);
+  EXPECT_TRUE(s.boxes.done());
+  EXPECT_THROW(platform::MsgBox("after", 0, "AFTER"), platform::UnexpectedMessageBox);  // no hold is left
+}
