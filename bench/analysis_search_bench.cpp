@@ -4,65 +4,25 @@
 // tip, or the reduced strengths do not compute).
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <system_error>
-#include <unistd.h>
 
 #include "cli/solve_pipeline.h"
-#include "platform/headless.h"
-#include "platform/services.h"
+#include "quiet_run.h"
 #include "support/problem_generator.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Message boxes answered as solve_file answers them with --answer-no, printed nowhere.
-struct Quiet {
-  std::FILE* sink = std::fopen("/dev/null", "w");
-  platform::PrintingMessageBoxes boxes{sink};
-  fs::path folder = Base() / ("queldar_bench_analysis_" + std::to_string(::getpid()));
-  static fs::path Base() {
-    std::error_code ec;
-    fs::path p = fs::temp_directory_path(ec);
-    return ec ? fs::path("/tmp") : p;
-  }
-  Quiet() {
-    fs::create_directories(folder);
-    ::setenv("TEMP", folder.c_str(), 1);
-    boxes.setAnswerNo(true);
-    platform::services().messageBoxes = &boxes;
-  }
-  ~Quiet() {
-    platform::services().messageBoxes = nullptr;
-    std::fclose(sink);
-    fs::remove_all(folder);
-  }
-  void Clean() {
-    for (const auto& e : fs::directory_iterator(folder))
-      if (e.path().extension() != ".dat") fs::remove(e.path());
-  }
-};
-
 void Run(benchmark::State& state, const std::string& input, const char* wedge) {
-  Quiet quiet;
+  bench::QuietRun quiet("queldar_bench_analysis", true);
   cli::Options options;
   options.answerNo = true;
   options.wedgeMethod = wedge;
   options.input = input;
-  options.report = (quiet.folder / "report.txt").string();
-  int status = 0;
-  for (auto _ : state) {
-    status = cli::RunSolveFile(options);
-    state.PauseTiming();
-    quiet.Clean();
-    state.ResumeTiming();
-  }
-  state.counters["status"] = status;
+  state.counters["status"] = quiet.SolveEach(state, options);
 }
 
 void BM_Example(benchmark::State& state, const char* name, const char* wedge) {
@@ -77,7 +37,7 @@ BENCHMARK_CAPTURE(BM_Example, anchored_analysis_sand, "anchored-analysis-sand.da
 
 // A generated problem by its seed, written once into the bench's own folder.
 void BM_Generated(benchmark::State& state, int seed, const char* wedge) {
-  const fs::path file = Quiet::Base() / ("queldar_bench_g" + std::to_string(seed) + ".dat");
+  const fs::path file = bench::QuietRun::Base() / ("queldar_bench_g" + std::to_string(seed) + ".dat");
   std::ofstream(file, std::ios::binary) << support::ProblemGenerator(static_cast<std::uint64_t>(seed)).Generate();
   Run(state, file.string(), wedge);
   fs::remove(file);
