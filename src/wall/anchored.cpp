@@ -33,13 +33,6 @@ void ShowNoAnchoredSolution(int reached) {
   AbortRun = 1;
 }
 
-void ShowAnchoredRotationFailure() {
-  platform::MsgBox("CONDITIONS ENCOUNTERED WHERE ANCHORED WALL TENDS" + NewLine +
-                   "TO ROTATE COUNTERCLOCKWISE ABOUT ANCHOR OR" + NewLine + "ANCHOR FORCE IS COMPRESSION." +
-                   NewLine + NewLine + "     UNABLE TO CONTINUE.");
-  AbortRun = 1;
-}
-
 namespace {
 
 void FailNoSolution(int T) { ShowNoAnchoredSolution(T); }
@@ -50,16 +43,21 @@ void FailOscillation(int m) {
        FormatElev(TipElev(m)) + " FT." + NewLine + NewLine + "UNABLE TO CONTINUE.");
 }
 
-void FailRotation() { ShowAnchoredRotationFailure(); }
+void FailRotation() {
+  Fail("CONDITIONS ENCOUNTERED WHERE ANCHORED WALL TENDS" + NewLine +
+       "TO ROTATE COUNTERCLOCKWISE ABOUT ANCHOR OR" + NewLine + "ANCHOR FORCE IS COMPRESSION." +
+       NewLine + NewLine + "     UNABLE TO CONTINUE.");
+}
 
-// A tie rod holds the wall back and cannot push it: a design whose anchor would have to
-// push is no design, whatever the statics give. The analysis search judges its trials by
-// the tip alone and refuses the factor it accepts on the same rule.
+}  // namespace
+
 bool RefuseAnchorInCompression(int m) {
-  if (RunMode == "A" || !(AnchorForce(m) < 0)) return false;
+  if (!(AnchorForce(m) < 0)) return false;
   FailRotation();
   return true;
 }
+
+namespace {
 
 // Seepage that follows the tip. Returns true when the design is finished (no seepage
 // passes, or two tips agree), false after a failure or when the method must start again
@@ -232,7 +230,8 @@ void DesignFreeEarthWall(int& AnchorIndex) {
     }
     AnchorForce(1) = F;
     const PassResult r = SeepagePass(1, st, AnchorIndex);
-    if (r == PassResult::Finished) RefuseAnchorInCompression(1);
+    // The analysis search judges its trials by the tip alone, and the factor it accepts.
+    if (r == PassResult::Finished && RunMode != "A") RefuseAnchorInCompression(1);
     if (r != PassResult::Again) return;
   }
 }
@@ -350,7 +349,7 @@ void DesignFixedEarthWall(int& AnchorIndex) {
       }
     }
     const PassResult r = SeepagePass(2, st, AnchorIndex);
-    if (r == PassResult::Finished) RefuseAnchorInCompression(2);
+    if (r == PassResult::Finished && RunMode != "A") RefuseAnchorInCompression(2);
     if (r != PassResult::Again) return;
   }
 }

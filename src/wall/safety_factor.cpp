@@ -403,12 +403,9 @@ void RunSafetyFactorAnalysis() {
       RequireBalancedProfile(m);
       if (AbortRun != 0) return;
     }
-    // A tie rod cannot push: at a factor whose wall would need it to, the wall is refused
-    // as its design at that factor is.
-    if (WallType == "A" && AnchorForce(m) < 0) {
-      ShowAnchoredRotationFailure();
-      return;
-    }
+    // At a factor whose wall would need its anchor to push, the wall is refused as its
+    // design at that factor is.
+    if (WallType == "A" && RefuseAnchorInCompression(m)) return;
     WriteResultsFile(m);
     if (AbortRun != 0) return;
   }

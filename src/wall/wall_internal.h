@@ -67,9 +67,10 @@ inline constexpr int kMaxRefinementPasses = 200;
 void ShowNoCantileverSolution(int reached);
 void ShowNoAnchoredSolution(int reached);
 
-// The anchored design's message for a wall that turns the wrong way about its anchor or
-// would push on it; AbortRun = 1.
-void ShowAnchoredRotationFailure();
+// A tie rod holds the wall back and cannot push it: a wall of method m whose anchor
+// would have to push is no design, whatever the statics give. Shows the anchored
+// design's rotation message, sets AbortRun = 1 and returns true for such a wall.
+bool RefuseAnchorInCompression(int m);
 
 // The driver's rotation message ("IMPROPER WALL ROTATION") for the wall type; AbortRun = 1.
 void ShowWallRotationFailure();
