@@ -37,7 +37,9 @@ namespace {
 
 void FailNoSolution(int T) { ShowNoAnchoredSolution(T); }
 
+// A search that does not settle says nothing of the wall at other factors.
 void FailOscillation(int m) {
+  NoteFactorVerdict(FactorVerdict::NotComputable);
   Fail("DESIGN PENETRATION FOR ANCHORED WALL APPEARS" + NewLine +
        (m == 1 ? "OSCILLATING ABOUT ELEVATION = " : "TO BE OSCILLATING ABOUT ELEVATION = ") +
        FormatElev(TipElev(m)) + " FT." + NewLine + NewLine + "UNABLE TO CONTINUE.");

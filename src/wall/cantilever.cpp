@@ -69,9 +69,18 @@ namespace {
 
 void FailNoSolution(int reached) { ShowNoCantileverSolution(reached); }
 
+// A search that does not settle says nothing of the wall at other factors.
 void FailOscillation() {
+  NoteFactorVerdict(FactorVerdict::NotComputable);
   Fail("DESIGN BOTTOM OF CANTILEVER WALL APPEARS TO BE" + NewLine + "OSCILLATING ABOUT ELEVATION " +
        FormatElev(TipElev(1)) + " (FT)." + NewLine + NewLine + "     UNABLE TO CONTINUE.");
+}
+
+// Even the tip at the first point below the zero point is deeper than the moments need.
+void FailTipAbove() {
+  NoteFactorVerdict(FactorVerdict::NoWallNeeded);
+  Fail("DESIGN BOTTOM OF CANTILEVER WALL IS ABOVE ELEVATION " + FormatElev(GridElev(ZeroPressIndex + 1)) + NewLine +
+       NewLine + "     UNABLE TO CONTINUE.");
 }
 
 void FailRotation() {
@@ -84,11 +93,41 @@ void FailRotation() {
 struct Pivot {
   int p = 0;
   double e = 0, r = 0;
+  // The pivot stands at the zero point with a pressure inside the jump there.
+  bool inJump = false;
 };
 
 void SetGridTip(int T) {
   TipElev(1) = GridElev(T);
   ToePressure(1) = NetPressureP(T, 2);
+}
+
+// The net diagram can jump at the zero point, from the driving pressure above it to a
+// large resisting one below (a stiff clay in front). Where even the pivot at the zero
+// point, with the pressure below the jump, leaves the forces of the trial tip resisting,
+// the forces balance on the jump itself: the pivot stays at the zero point and the
+// linear change to the toe starts from the pressure inside the jump that balances them,
+// the limit of a steep diagram there. The wall needs the tip all the same; without this a
+// stronger soil in front would leave it without one.
+bool PivotInTheJump(int T, Pivot& pv, double& sumF, double& sumM) {
+  const int Z = ZeroPressIndex;
+  const double e = GridElev(Z), h = e - TipElev(1);
+  const double below = NetPressureA(Z, 1), above = NetPressureA(Z, 2);
+  // The force sum is linear in the pivot pressure: half the tip's depth below the pivot
+  // for each psf.
+  SumCantileverForces(NetForceAbove, NetMomentAbove, Z, Z + 1, e, 0.0, sumF, sumM);
+  const double r = h > 0 ? -2 * sumF / h : below;
+  if (!IsUsable(r) || !(h > 0) || r < below || r > above) {
+    FailNoSolution(T);
+    return false;
+  }
+  SumCantileverForces(NetForceAbove, NetMomentAbove, Z, Z + 1, e, r, sumF, sumM);
+  if (!IsUsable(sumF) || !IsUsable(sumM)) {
+    FailNoSolution(T);
+    return false;
+  }
+  pv = {Z + 1, e, r, true};
+  return true;
 }
 
 // Finds the pivot for the current trial tip, the grid point T or a tip predicted from
@@ -123,10 +162,11 @@ bool FindPivot(int T, Pivot& pv, double& prevF, double& sumF, double& sumM, cons
       // for this one. The upper end is the zero point itself.
       double mTop = 0;
       SumCantileverForces(NetForceAbove, NetMomentAbove, Z, p, top, pTop, prevF, mTop);
-      if (!IsUsable(prevF) || !(prevF > 0)) {
+      if (!IsUsable(prevF)) {
         FailNoSolution(T);
         return false;
       }
+      if (!(prevF > 0)) return PivotInTheJump(T, pv, sumF, sumM);
     }
     for (int pass = 1; !tol.ForceClosed(sumF, TipElev(1)); ++pass) {
       if (pass > kMaxRefinementPasses) {
@@ -180,6 +220,8 @@ void FinishDesign(Pivot pv, int T) {
   if (std::fabs(e - GridElev(p)) > 0.0001) {
     if (std::fabs(e - GridElev(p - 1)) <= 0.0001) {
       --p;  // the pivot is the grid point above
+      // Below a pivot on the jump the linear change starts from the pressure that balanced.
+      if (pv.inJump) NetPressureA(p, 1) = r;
     } else {
       if (!(GridElev(p - 1) > e && e > GridElev(p))) {
         FailNoSolution(T);
@@ -226,7 +268,7 @@ void FinishDesign(Pivot pv, int T) {
 
 }  // namespace
 
-void DesignCantileverWall(const double* trialBottom) {
+void DesignCantileverWall() {
   const bool seepagePasses = WaterDataType == "E" && SeepageOption == "A" && RunMode != "A";
   int pass = 0;
   double previousTip = 0;
@@ -241,19 +283,8 @@ void DesignCantileverWall(const double* trialBottom) {
     for (int s = Z + 1; s <= NumGridPoints; ++s) {
       F += (NetPressureA(s - 1, 1) + NetPressureA(s, 2)) * (GridElev(s - 1) - GridElev(s)) / 2;
       if (F < 0) {
-        if (s == Z + 1 && trialBottom && GridElev(s) - *trialBottom > 0.1) {
-          // The tip lies above this point, so above the bottom by more than the search
-          // asks: all the search needs to know.
-          TipElev(1) = GridElev(s);
-          TipIndex(1) = s;
-          return;
-        }
-        if (s == Z + 1) {
-          NoteFactorVerdict(FactorVerdict::NoWallNeeded);
-          Fail("DESIGN BOTTOM OF CANTILEVER WALL IS ABOVE ELEVATION " + FormatElev(GridElev(Z + 1)) +
-               NewLine + NewLine + "     UNABLE TO CONTINUE.");
-          return;
-        }
+        // Where it turns negative already above the first point below the zero point, the
+        // moments can still need a tip below that point: the trials say which.
         T = s + 1;
         break;
       }
@@ -320,7 +351,7 @@ void DesignCantileverWall(const double* trialBottom) {
         // The start tip was already too deep: walk up to a tip that is not.
         if (M > 0) {
           if (T - 1 < Z + 1) {
-            FailOscillation();
+            FailTipAbove();
             return;
           }
           SetGridTip(--T);
@@ -349,7 +380,7 @@ void DesignCantileverWall(const double* trialBottom) {
         if (!haveX1) {
           steppingUp = true;
           if (T - 1 < Z + 1) {
-            FailOscillation();
+            FailTipAbove();
             return;
           }
           SetGridTip(--T);

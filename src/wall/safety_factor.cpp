@@ -88,8 +88,7 @@ bool Trial(int m, double FS, int& AnchorIndex) {
   if (AbortRun != 0) return false;
   if (WallType == "C") {
     AnchorIndex = 0;
-    const double bottom = WallBottomElev;
-    DesignCantileverWall(&bottom);
+    DesignCantileverWall();
   } else {
     FindAnchorIndex(AnchorIndex);
     if (AnchorIndex > NumGridPoints) {
@@ -149,49 +148,76 @@ Found SteeringTrial(int m, double FS, int& AnchorIndex, Boxes& boxes) {
 // factor's two printed decimals, so that a tip that still misses the bottom there has
 // leapt past it.
 constexpr double kNarrowest = 1e-4;
-// Trials allowed once the interpolation first stepped past its bracket.
+// Trials allowed once the interpolation first stepped past its bracket, before the
+// bracket is only halved.
 constexpr int kTrialsPastTheStep = 12;
+// Trials inside a bracket that cannot be computed, one after the other, before the search
+// gives up on the bracket.
+constexpr int kUncomputableInBracket = 8;
 
-enum class Outcome { Accepted, Stopped };
+enum class Outcome { Accepted, Stopped, Inconsistent };
+
+// Where a search found no factor though its trials computed: the two trials nearest the
+// bottom on either side, when it had them.
+struct Leap {
+  bool bracketed = false;
+  Point a, b;
+};
 
 // One method's search, from a factor of 1: by coarse trials, or by trials closed as
 // designs while an AnalysisClosedAsDesign lives. Accepted leaves the accepted trial's
-// pressures and design in place. A trial that needs no wall counts as a tip above the
-// bottom, higher than any, one without a tip as a tip below it, lower than any; a
-// bracket with such an end is halved until both ends have tips, then closes by
-// interpolation. A trial that cannot be computed sends the search back halfway toward
-// the last one that could.
-Outcome SearchFactor(int m, double B, int& AnchorIndex) {
+// pressures and design in place; Inconsistent shows nothing and leaves `leap` for the
+// caller. A trial that needs no wall counts as a tip above the bottom, higher than any,
+// one without a tip as a tip below it, lower than any. Once the bottom is bracketed, every
+// trial inside the bracket replaces the end on its own side of the bottom, so the
+// bracket always holds a factor where the tip crosses the bottom: it closes by
+// interpolation while the trials fall in line, and by halving once they do not, until a
+// trial reaches the bottom or the bracket is too narrow to hold anything but a leap. A
+// trial that cannot be computed sends the search back halfway toward the last one that
+// could, and so does one that moves the wrong way while the search steps away from 1.
+Outcome SearchFactor(int m, double B, int& AnchorIndex, Leap& leap) {
   constexpr double kHighest = std::numeric_limits<double>::infinity();
   double FS = 1.0, FSmax = 5.0;
   int state = 1;
+  // a: the trial nearest the bottom with its tip above it; b: below it. Inside the
+  // bracket, c is the latest interpolated trial, above the bottom when cAbove.
   Point a, b, c;
   bool cAbove = false;
   // The bracket is halved once, the interpolation having stepped past it; the trials
-  // since that first happened.
-  bool halving = false;
+  // since that first happened. Past a number of them, or where the trials stop falling
+  // in line, it is only halved.
+  bool halving = false, onlyHalving = false;
   int trialsPastTheStep = -1;
-  int interpolatedTrials = 0, trials = 0;
-  // The interpolation can step past the bracket where the tip falls steeply (near a
-  // factor without a tip); a trial out there that fails the bracket's checks says nothing
-  // against it, and the bracket, the nearest ends above and below, is halved instead.
+  int interpolatedTrials = 0, trials = 0, uncomputableInBracket = 0;
+  auto inconsistent = [&](bool bracketed) {
+    leap = {bracketed, a, b};
+    return Outcome::Inconsistent;
+  };
+  // The ends of the bracket, whatever the state: c stands for the end on its side.
+  auto lower = [&] { return state == 5 && cAbove ? c : a; };
+  auto upper = [&] { return state == 5 && !cAbove ? c : b; };
   auto pastTheBracket = [&] {
-    const Point& lo = cAbove ? c : a;
-    const Point& hi = cAbove ? b : c;
-    return !Between(FS, std::min(lo.fs, hi.fs), std::max(lo.fs, hi.fs));
+    const double lo = lower().fs, hi = upper().fs;
+    return !Between(FS, std::min(lo, hi), std::max(lo, hi));
+  };
+  // Makes the bracket a and b alone, c taken in as the end on its side.
+  auto foldC = [&] {
+    if (state == 5) (cAbove ? a : b) = c;
+    state = 4;
   };
   auto halveTheBracket = [&] {
     if (trialsPastTheStep < 0) trialsPastTheStep = 0;
-    if (cAbove) a = c;
-    else b = c;
-    state = 4;
+    foldC();
     halving = true;
     return (a.fs + b.fs) / 2;
   };
-  // The nearest factor past which trials could not be computed, and that trial's boxes.
+  // The nearest factor past which trials could not be computed (or moved the wrong way),
+  // and that trial's boxes.
   std::optional<double> uncomputable;
   Boxes uncomputableBoxes;
   auto stopUncomputable = [&] {
+    // Trials that moved the wrong way have no box of their own to say why.
+    if (uncomputableBoxes.empty()) return inconsistent(state >= 4);
     ShowBoxes(uncomputableBoxes);
     AbortRun = 1;
     return Outcome::Stopped;
@@ -199,20 +225,24 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
   for (;;) {
     // Raising the factor has no end of its own when the tip does not respond to it
     // (soil given by coefficients): the search gives up as inconsistent.
-    if (++trials > kMaxRefinementPasses) {
-      Inconsistent(m, state >= 4, a, b);
-      return Outcome::Stopped;
-    }
+    if (++trials > kMaxRefinementPasses) return inconsistent(state >= 4);
     // A steep tip closes in a few trials; one that keeps stepping past its bracket leaps
-    // there, or moves by steps too coarse to reach the bottom.
-    if (trialsPastTheStep >= 0 && ++trialsPastTheStep > kTrialsPastTheStep) {
-      Inconsistent(m, true, a, b);
-      return Outcome::Stopped;
-    }
+    // there, or moves by steps too coarse to reach the bottom: halving decides which.
+    if (trialsPastTheStep >= 0 && ++trialsPastTheStep > kTrialsPastTheStep) onlyHalving = true;
     Boxes boxes;
     const Found found = SteeringTrial(m, FS, AnchorIndex, boxes);
     if (found == Found::Stop) return Outcome::Stopped;
-    if (found == Found::NotComputable) {
+    double tip = found == Found::Tip ? TipElev(m) : found == Found::NoWallNeeded ? kHighest : -kHighest;
+    bool computed = found != Found::NotComputable;
+    // Stepping away from 1, the tip falls as the factor rises. A trial that moves the
+    // other way lies past a leap, or past strengths the method no longer follows (a
+    // failure there that reads as no wall, or no tip, points the wrong way too): it says
+    // no more than a trial that could not be computed.
+    if (computed && ((state == 2 && tip > a.tip) || (state == 3 && tip < b.tip))) {
+      computed = false;
+      boxes.clear();
+    }
+    if (!computed) {
       if (state == 1) {
         // Strengths reduced less compute: the factor, if any, lies higher. Where none
         // computes up to the large factor, the first trial's message says why.
@@ -222,20 +252,27 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
         FS += 0.2;
         continue;
       }
-      uncomputable = FS;
-      uncomputableBoxes = std::move(boxes);
-      // Only the coarse steps can pass the last factor that computes.
-      if (state == 5 && pastTheBracket()) {
-        FS = halveTheBracket();
+      if (state == 2 || state == 3) {
+        uncomputable = FS;
+        uncomputableBoxes = std::move(boxes);
+        const double last = state == 2 ? a.fs : b.fs;
+        if (std::fabs(FS - last) <= kNarrowest) return stopUncomputable();
+        FS = (last + FS) / 2;
         continue;
       }
-      if (state != 2 && state != 3) return stopUncomputable();
-      const double last = state == 2 ? a.fs : b.fs;
-      if (std::fabs(FS - last) <= kNarrowest) return stopUncomputable();
-      FS = (last + FS) / 2;
+      // Inside the bracket: the halves on either side of the trial still hold the
+      // crossing; try the middle of the wider.
+      if (++uncomputableInBracket > kUncomputableInBracket) {
+        uncomputableBoxes = std::move(boxes);
+        return stopUncomputable();
+      }
+      foldC();
+      onlyHalving = true;
+      const double lo = std::min(a.fs, b.fs), hi = std::max(a.fs, b.fs);
+      FS = FS - lo > hi - FS ? (lo + FS) / 2 : (FS + hi) / 2;
       continue;
     }
-    const double tip = found == Found::Tip ? TipElev(m) : found == Found::NoWallNeeded ? kHighest : -kHighest;
+    uncomputableInBracket = 0;
     const double diff = tip - B;
     if (found == Found::Tip && std::fabs(diff) <= 0.1) return Outcome::Accepted;
     const Point now{FS, tip};
@@ -250,126 +287,109 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex) {
     };
     // The first trial inside a bracket: by the line through its ends where both have
     // tips, else halfway between them.
-    auto bracketed = [&] { return Real(a) && Real(b) ? Linear(a, b, B) : (a.fs + b.fs) / 2; };
+    auto bracketed = [&] { return Real(a) && Real(b) && !onlyHalving ? Linear(a, b, B) : (a.fs + b.fs) / 2; };
     double next = FS;
-    switch (state) {
-      case 1:
-        if (diff < 0) {
-          b = now;
-          state = 3;
-          if (!step(-0.2, next)) return stopUncomputable();
-        } else {
-          a = now;
-          state = 2;
-          next = FS + 0.2;
-        }
-        break;
-      case 2:
-        if (tip > a.tip) {
-          Inconsistent(m, false, a, b);
-          return Outcome::Stopped;
-        }
-        if (diff < 0) {
-          b = now;
-          state = 4;
-          next = bracketed();
-        } else {
-          if (FS >= FSmax) {
-            const auto answer = platform::MsgBox(
-                "Factor of safety for this system" + NewLine + "appears to be greater than " + Fs(FSmax) + "." +
-                    NewLine + NewLine + "Do you want to continue search for" + NewLine + "factor of safety?",
-                4, "LARGE FACTOR OF SAFETY");
-            if (answer != platform::Answer::Yes) {
-              AbortRun = 1;
-              return Outcome::Stopped;
-            }
-            FSmax += 5.0;
-          }
-          a = now;
-          if (!step(0.2, next)) return stopUncomputable();
-        }
-        break;
-      case 3:
-        if (tip < b.tip) {
-          Inconsistent(m, false, a, b);
-          return Outcome::Stopped;
-        }
-        if (diff < 0) {
-          b = now;
-          if (!step(-0.2, next)) return stopUncomputable();
-        } else {
-          a = now;
-          state = 4;
-          next = bracketed();
-        }
-        break;
-      case 4:
-        if (!Real(a) || !Real(b) || halving) {
-          // Halving a bracket one of whose ends has no tip, or past which the
-          // interpolation stepped.
-          const bool overshot = halving;
-          halving = false;
-          if (!Between(tip, b.tip, a.tip)) {
-            Inconsistent(m, true, a, b);
-            return Outcome::Stopped;
-          }
-          (diff > 0 ? a : b) = now;
-          if ((!(Real(a) && Real(b)) || overshot) && std::fabs(b.fs - a.fs) <= kNarrowest) {
-            // No trial between a factor that needs no wall (or a tip above) and one
-            // without a tip (or a tip below) has a tip that reaches the bottom; or the
-            // tip leaps past it there, where the interpolation keeps stepping past.
-            Inconsistent(m, true, a, b);
-            return Outcome::Stopped;
-          }
-          next = bracketed();
-          break;
-        }
-        if (++interpolatedTrials > kMaxRefinementPasses || !Between(tip, b.tip, a.tip)) {
-          Inconsistent(m, true, a, b);
-          return Outcome::Stopped;
-        }
+    if (state >= 4 && (onlyHalving || (state == 4 && (!Real(a) || !Real(b) || halving)))) {
+      // Halving: a bracket one of whose ends has no tip, or past which the interpolation
+      // stepped, or whose trials no longer fall in line.
+      halving = false;
+      foldC();
+      if (!Between(tip, b.tip, a.tip)) onlyHalving = true;
+      (diff > 0 ? a : b) = now;
+      if (std::fabs(b.fs - a.fs) <= kNarrowest) return inconsistent(true);
+      next = bracketed();
+    } else if (state == 4 || state == 5) {
+      // Interpolating: a trial that falls outside the tips of its bracket, or that the
+      // interpolation put past the bracket, turns the search to halving.
+      const bool inLine = state == 4 ? Between(tip, b.tip, a.tip)
+                          : cAbove     ? Between(tip, b.tip, c.tip)
+                                       : Between(tip, c.tip, a.tip);
+      if (state == 5 && !inLine && pastTheBracket()) {
+        FS = halveTheBracket();
+        continue;
+      }
+      if (!inLine || ++interpolatedTrials > kMaxRefinementPasses) {
+        onlyHalving = true;
+        foldC();
+        (diff > 0 ? a : b) = now;
+        if (std::fabs(b.fs - a.fs) <= kNarrowest) return inconsistent(true);
+        next = bracketed();
+      } else {
+        if (state == 5) (cAbove ? a : b) = c;
         c = now;
         cAbove = diff > 0;
         state = 5;
         next = Lagrange(a, b, c, B);
-        break;
-      default:  // 5
-        if (++interpolatedTrials > kMaxRefinementPasses) {
-          Inconsistent(m, true, a, b);
-          return Outcome::Stopped;
-        }
-        if (pastTheBracket() && !(cAbove ? Between(tip, b.tip, c.tip) : Between(tip, c.tip, a.tip))) {
-          next = halveTheBracket();
+      }
+    } else {
+      switch (state) {
+        case 1:
+          if (diff < 0) {
+            b = now;
+            state = 3;
+            if (!step(-0.2, next)) return stopUncomputable();
+          } else {
+            a = now;
+            state = 2;
+            next = FS + 0.2;
+          }
           break;
-        }
-        if (cAbove) {
-          if (!Between(tip, b.tip, c.tip)) {
-            Inconsistent(m, true, a, b);
-            return Outcome::Stopped;
+        case 2:
+          if (diff < 0) {
+            b = now;
+            state = 4;
+            next = bracketed();
+          } else {
+            if (FS >= FSmax) {
+              const auto answer = platform::MsgBox(
+                  "Factor of safety for this system" + NewLine + "appears to be greater than " + Fs(FSmax) + "." +
+                      NewLine + NewLine + "Do you want to continue search for" + NewLine + "factor of safety?",
+                  4, "LARGE FACTOR OF SAFETY");
+              if (answer != platform::Answer::Yes) {
+                AbortRun = 1;
+                return Outcome::Stopped;
+              }
+              FSmax += 5.0;
+            }
+            a = now;
+            if (!step(0.2, next)) return stopUncomputable();
           }
-          a = c;
-        } else {
-          if (!Between(tip, c.tip, a.tip)) {
-            Inconsistent(m, true, a, b);
-            return Outcome::Stopped;
+          break;
+        default:  // 3
+          if (diff < 0) {
+            b = now;
+            if (!step(-0.2, next)) return stopUncomputable();
+          } else {
+            a = now;
+            state = 4;
+            next = bracketed();
           }
-          b = c;
-        }
-        c = now;
-        cAbove = diff > 0;
-        next = Lagrange(a, b, c, B);
-        break;
+          break;
+      }
     }
-    if (!IsUsable(next)) {
-      Inconsistent(m, state >= 4, a, b);
-      return Outcome::Stopped;
-    }
+    if (!IsUsable(next)) return inconsistent(state >= 4);
     if (next < 0.2 - 1e-9) {
       SmallFactor();
       return Outcome::Stopped;
     }
     FS = next;
   }
+}
+
+// The search, and where its coarse trials leave it inconsistent, the search again with
+// every trial closed as a design before any box is shown: a coarse trial can miss the
+// design at its factor by feet where the largest pressure of the problem dwarfs the
+// wall's loads, and then seem to leap. The closure lives on while the accepted trial is
+// solved. False after the box that ends the run.
+bool SearchFactorClosingIfNeeded(int m, double B, int& AnchorIndex, std::optional<AnalysisClosedAsDesign>& closure) {
+  Leap leap;
+  Outcome outcome = SearchFactor(m, B, AnchorIndex, leap);
+  if (outcome == Outcome::Inconsistent && !closure) {
+    closure.emplace();
+    outcome = SearchFactor(m, B, AnchorIndex, leap);
+  }
+  if (outcome == Outcome::Inconsistent) Inconsistent(m, leap.bracketed, leap.a, leap.b);
+  return outcome == Outcome::Accepted;
 }
 
 }  // namespace
@@ -391,15 +411,18 @@ void RunSafetyFactorAnalysis() {
   const double B = WallBottomElev;
   for (int m = 1; m <= methods; ++m) {
     int AnchorIndex = 0;
-    if (SearchFactor(m, B, AnchorIndex) != Outcome::Accepted || !SolveAccepted(m, AnchorIndex)) return;
+    std::optional<AnalysisClosedAsDesign> closure;
+    if (!SearchFactorClosingIfNeeded(m, B, AnchorIndex, closure) || !SolveAccepted(m, AnchorIndex)) return;
     if (!CheckProfileBalance(m).BalancesAsPrinted()) {
       // The coarse trials only steer. A factor whose table does not balance to the digits
       // printed is the wall's only if the design at it, closed as any design, reaches the
       // bottom; where it does not, the search starts again with every trial so closed.
-      AnalysisClosedAsDesign closure;
-      if (!Trial(m, FSPassiveUsed(1, 1, m), AnchorIndex)) return;
-      if (std::fabs(TipElev(m) - B) > 0.1 && SearchFactor(m, B, AnchorIndex) != Outcome::Accepted) return;
-      if (!SolveAccepted(m, AnchorIndex)) return;
+      if (!closure) {
+        closure.emplace();
+        if (!Trial(m, FSPassiveUsed(1, 1, m), AnchorIndex)) return;
+        if (std::fabs(TipElev(m) - B) > 0.1 && !SearchFactorClosingIfNeeded(m, B, AnchorIndex, closure)) return;
+        if (!SolveAccepted(m, AnchorIndex)) return;
+      }
       RequireBalancedProfile(m);
       if (AbortRun != 0) return;
     }

@@ -19,11 +19,7 @@ void WriteResultsFile(int Method);
 void ReadResultsFile(int Method);
 
 // ---- cantilever design ----
-// trialBottom: a factor-of-safety trial of a wall whose bottom lies that low (ft). A
-// wall that needs no embedment below the first point under the zero-pressure point, when
-// that point lies more than 0.1 ft above the bottom, is then no refusal: its tip is put
-// at that point without a message, and the search raises the factor.
-void DesignCantileverWall(const double* trialBottom = nullptr);
+void DesignCantileverWall();
 void SumCantileverForces(const double& ForceAbove, const double& MomentAbove,
                          const int& StartIndex, const int& EndIndex, const double& PivotElev,
                          const double& PivotPressure, double& SumF, double& SumM);

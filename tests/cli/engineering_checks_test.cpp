@@ -669,24 +669,41 @@ struct Beam {
 
 struct CantileverResult {
   double tip = std::numeric_limits<double>::quiet_NaN(), pivot = 0;  // NaN: no tip
+  double pivotPressure = 0;  // where the linear change to the toe starts
   Extreme max;
   Beam beam;
 };
 
-// Classical cantilever: for a trial tip t the pivot e balances the forces,
-//   integral(e..top) NetA + (NetA(e) + NetP(t)) (e - t) / 2 = 0,
+// Classical cantilever: for a trial tip t the pivot e, with the net pressure r there,
+// balances the forces,
+//   integral(e..top) NetA + (r + NetP(t)) (e - t) / 2 = 0,
 // and the tip is where the moment about the tip vanishes,
-//   integral(e..top) NetA(s) (s - t) ds + (e - t)^2 (2 NetA(e) + NetP(t)) / 6 = 0.
+//   integral(e..top) NetA(s) (s - t) ds + (e - t)^2 (2 r + NetP(t)) / 6 = 0.
+// Below the zero point r = NetA(e). Where the diagram jumps there from driving to a large
+// resisting pressure (a stiff clay in front), a shallow tip finds the forces resisting
+// even with the pivot at the zero point: they balance on the jump, the pivot at the zero
+// point and r the pressure inside the jump that the force balance asks for.
 CantileverResult DesignCantilever(const Problem& p, bool tipOnly = false) {
   const double z0 = ZeroPoint(p);
   const Moments a([&](double z) { return NetA(p, z); }, p.top, p.top - p.dredge() + 80, p.lineLoads);
-  auto pivotFor = [&](double t) -> std::optional<double> {
+  struct Pivot {
+    double e, r;
+  };
+  auto pivotFor = [&](double t) -> std::optional<Pivot> {
     const double nt = NetP(p, t);
     const Fn force = [&](double e) { return a.Above(0, e) + (a(e) + nt) * (e - t) / 2; };
-    return FirstRootBelow(force, z0 - kTiny, t + kTiny, 0.2);
+    if (force(z0 - kTiny) <= 0) {
+      const double r = -2 * a.Above(0, z0) / (z0 - t) - nt;
+      if (r < a(z0 - kTiny) || r > a(z0 + kTiny)) return std::nullopt;
+      return Pivot{z0, r};
+    }
+    const auto e = FirstRootBelow(force, z0 - kTiny, t + kTiny, 0.2);
+    if (!e) return std::nullopt;
+    return Pivot{*e, a(*e)};
   };
-  auto momentAboutTip = [&](double t, double e) {
-    return a.Above(1, e) - t * a.Above(0, e) + (e - t) * (e - t) * (2 * a(e) + NetP(p, t)) / 6;
+  auto momentAboutTip = [&](double t, const Pivot& v) {
+    const double e = v.e;
+    return a.Above(1, e) - t * a.Above(0, e) + (e - t) * (e - t) * (2 * v.r + NetP(p, t)) / 6;
   };
   // The tip search starts where the running force below the zero point turns negative
   // (above it no pivot can balance the forces) and walks down to the first balance.
@@ -695,15 +712,17 @@ CantileverResult DesignCantilever(const Problem& p, bool tipOnly = false) {
   CantileverResult r;
   if (!start) return r;
   const Fn tipMoment = [&](double t) {
-    const auto e = pivotFor(t);
-    return e ? momentAboutTip(t, *e) : 1e30;
+    const auto v = pivotFor(t);
+    return v ? momentAboutTip(t, *v) : 1e30;
   };
   const auto tip = FirstRootBelow(tipMoment, *start - 1e-6, *start - 100, 0.2);
   if (!tip) return r;
   r.tip = *tip;
-  r.pivot = *pivotFor(r.tip);
+  const Pivot v = *pivotFor(r.tip);
+  r.pivot = v.e;
+  r.pivotPressure = v.r;
   if (tipOnly) return r;
-  const double e = r.pivot, nt = NetP(p, r.tip), ne = a(e), t = r.tip;
+  const double e = r.pivot, nt = NetP(p, r.tip), ne = v.r, t = r.tip;
   auto q = std::make_shared<Moments>(
       [p, e, ne, nt, t](double z) { return z > e ? NetA(p, z) : ne + (nt - ne) * (e - z) / (e - t); },
       p.top, p.top - t + 1, p.lineLoads);
@@ -1112,7 +1131,7 @@ namespace {
 // (lb-ft^3) of the top relative to the fixed tip. With the forces and the moment at the
 // tip in balance this is integral(t..top) q(z) (top - z)^3 / 6 dz.
 double CantileverTopDeflection(const Problem& p, const CantileverResult& r) {
-  const double e = r.pivot, t = r.tip, nt = NetP(p, t), ne = NetA(p, e);
+  const double e = r.pivot, t = r.tip, nt = NetP(p, t), ne = r.pivotPressure;
   const Fn q = [&](double z) { return z > e ? NetA(p, z) : ne + (nt - ne) * (e - z) / (e - t); };
   double y = Integrate([&](double z) { return q(z) * std::pow(p.top - z, 3) / 6; }, t, p.top);
   for (const auto& [elev, load] : p.lineLoads) y += load * std::pow(p.top - elev, 3) / 6;
@@ -1763,6 +1782,56 @@ TEST_F(EngineeringChecks, ResultProfiles) {
   {
     SCOPED_TRACE("fixed earth");
     ExpectProfile(ProfileRows(run.report, 2), DesignFixedEarth(anchored).beam, 1728);
+  }
+}
+
+// Short cantilevers whose running force turns negative within the first foot below the
+// zero point, so that the first grid point below it is already past the pivot: the tip
+// still lies where force and moment balance, below that point. In front of a stiff clay
+// the diagram jumps at the dredge line from the driving pressure to a resisting one
+// larger than the toe pressure, and a shallow tip balances its forces with the pivot on
+// that jump. Each wall is checked down its whole profile, the toe pressure of the
+// reversed diagram included.
+TEST_F(EngineeringChecks, ShortCantileversInFrontOfStiffClay) {
+  auto wall = [](const std::string& title, double top, Layer behind, Layer front) {
+    Problem p;
+    p.title = title;
+    p.top = top;
+    p.right.surface = top;
+    p.left.surface = 0;
+    p.right.layers = {behind};
+    p.left.layers = {front};
+    p.fsA = 1.0;
+    p.fsP = 1.5;
+    return p;
+  };
+  const Layer sand = Sand(30, 110), clay800{110, 110, 0, 800, 0}, clay3000{115, 115, 0, 3000, 0};
+  struct Case {
+    const char* name;
+    Problem problem;
+    bool pivotOnTheJump;
+  };
+  std::vector<Case> cases = {
+      {"sand-clay-800", wall("SHORT CANTILEVER, SAND, CLAY C 800 IN FRONT", 6, sand, clay800), false},
+      {"sand-clay-3000", wall("SHORT CANTILEVER, SAND, CLAY C 3000 IN FRONT", 6, sand, clay3000), true},
+      {"clay-clay", wall("SHORT CANTILEVER, CLAY BEHIND, STIFF CLAY IN FRONT", 7, {115, 115, 0, 150, 0}, clay3000),
+       true},
+  };
+  Problem water = wall("SHORT CANTILEVER, WATER BEHIND, STIFF CLAY IN FRONT", 6, {122, 110, 32, 0, 0}, clay3000);
+  water.right.water = 3;
+  water.left.water = 0;
+  cases.push_back({"water-clay-3000", water, true});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CantileverResult expected = DesignCantilever(c.problem);
+    // The statics put the tip below the first grid point under the zero point, which the
+    // running force had already passed.
+    const double z0 = ZeroPoint(c.problem);
+    ASSERT_LT(expected.tip, std::ceil(z0) - 1) << expected.tip;
+    EXPECT_EQ(expected.pivot == z0, c.pivotOnTheJump) << expected.pivot;
+    const SolveRun run = Solve(c.name, InputFile(c.problem));
+    ExpectCantilever(run, expected);
+    ExpectProfile(ProfileRows(run.report, 1), expected.beam, 1728);
   }
 }
 
