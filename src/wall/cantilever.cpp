@@ -141,6 +141,19 @@ bool FindPivot(int T, Pivot& pv, double& prevF, double& sumF, double& sumM, cons
       return false;
     }
     double e = GridElev(p), r = NetPressureA(p, 2);
+    if (TipElev(1) > e) {
+      // A tip between grid points: the pivot lies above it, the tip itself the lowest
+      // estimate. Where the running force has not turned negative by the tip no pivot
+      // above it balances, and the grid point stays the estimate.
+      const double top = GridElev(p - 1), pTop = NetPressureA(p - 1, 1), t = TipElev(1);
+      const double rt = pTop + (r - pTop) * (top - t) / (top - e);
+      double fTip = 0, mTip = 0;
+      SumCantileverForces(NetForceAbove, NetMomentAbove, Z, p, t, rt, fTip, mTip);
+      if (fTip < 0) {
+        e = t;
+        r = rt;
+      }
+    }
     SumCantileverForces(NetForceAbove, NetMomentAbove, Z, p, e, r, sumF, sumM);
     if (!IsUsable(sumF) || !IsUsable(sumM)) {
       FailNoSolution(T);
@@ -212,6 +225,19 @@ double ToePressureAt(double tip) {
   return NetPressureP(s - 1, 1) + (NetPressureP(s, 2) - NetPressureP(s - 1, 1)) * (g1 - tip) / (g1 - g2);
 }
 
+// Where the running force, `above` at the grid point over s, reaches 0 between that point
+// and s: the highest level found below which it is negative.
+double ZeroOfRunningForce(int s, double above) {
+  const double g1 = GridElev(s - 1), g2 = GridElev(s), p1 = NetPressureA(s - 1, 1), p2 = NetPressureA(s, 2);
+  double hi = g1, lo = g2;
+  for (int i = 0; i < 80 && hi - lo > 1e-9; ++i) {
+    const double y = (hi + lo) / 2;
+    const double py = p1 + (p2 - p1) * (g1 - y) / (g1 - g2);
+    ((above + (p1 + py) * (g1 - y) / 2) < 0 ? lo : hi) = y;
+  }
+  return lo;
+}
+
 // Makes the accepted pivot and tip part of the grid for the beam solution and the report.
 void FinishDesign(Pivot pv, int T) {
   const double t = TipElev(1), q = ToePressure(1);
@@ -278,18 +304,26 @@ void DesignCantileverWall() {
   for (;;) {  // one design pass
     const int Z = ZeroPressIndex;
     // 1. Start tip: below the point where the running force first turns negative.
-    int T = 0;
+    // Above the level where the running force turns negative no pivot can balance the
+    // forces, so the shallowest tip lies there; firstTip is the first grid point below it.
+    int T = 0, firstTip = 0;
+    double shallowest = 0;
     double F = NetForceAbove;
     for (int s = Z + 1; s <= NumGridPoints; ++s) {
+      const double above = F;
       F += (NetPressureA(s - 1, 1) + NetPressureA(s, 2)) * (GridElev(s - 1) - GridElev(s)) / 2;
       if (F < 0) {
         // Where it turns negative already above the first point below the zero point, the
         // moments can still need a tip below that point: the trials say which.
         T = s + 1;
+        firstTip = s;
+        shallowest = ZeroOfRunningForce(s, above);
         break;
       }
       if (F == 0) {
         T = s + 2;
+        firstTip = s + 1;
+        shallowest = GridElev(s);
         break;
       }
     }
@@ -334,6 +368,24 @@ void DesignCantileverWall() {
       FailOscillation();
       return false;
     };
+    // Stepping up past the first grid tip: the tip lies between the shallowest tip and
+    // that grid point, or above every tip that can balance its forces. False after a
+    // failure message.
+    auto closeAboveFirstTip = [&](double M) {
+      deep = {TipElev(1), M};
+      haveDeep = true;
+      TipElev(1) = shallowest;
+      ToePressure(1) = ToePressureAt(shallowest);
+      if (!FindPivot(T, pv, prevF, sumF, sumM, tol)) return false;
+      if (tol.MomentClosed(sumM, shallowest)) return true;
+      if (sumM > 0) {
+        FailTipAbove();
+        return false;
+      }
+      shallow = {shallowest, sumM};
+      haveShallow = true;
+      return closeBracket();
+    };
     for (;;) {  // trials
       if (!FindPivot(T, pv, prevF, sumF, sumM, tol)) return;
       const double M = sumM;
@@ -350,8 +402,8 @@ void DesignCantileverWall() {
       if (steppingUp) {
         // The start tip was already too deep: walk up to a tip that is not.
         if (M > 0) {
-          if (T - 1 < Z + 1) {
-            FailTipAbove();
+          if (T - 1 < firstTip) {
+            if (closeAboveFirstTip(M)) break;
             return;
           }
           SetGridTip(--T);
@@ -379,8 +431,8 @@ void DesignCantileverWall() {
       if (N <= 2) {
         if (!haveX1) {
           steppingUp = true;
-          if (T - 1 < Z + 1) {
-            FailTipAbove();
+          if (T - 1 < firstTip) {
+            if (closeAboveFirstTip(M)) break;
             return;
           }
           SetGridTip(--T);
