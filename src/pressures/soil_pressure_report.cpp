@@ -170,9 +170,9 @@ void WriteSoilPressureReport() {
                  .text(" (FT):"));
     out.line(Line()
                  .spc(10)
-                 .text("A TRIAL WEDGE FROM THERE DOES NOT FIT THE ")
+                 .text("A TRIAL WEDGE FROM BELOW IT DOES NOT FIT THE ")
                  .text(right && left ? "RIGHTSIDE AND LEFTSIDE" : right ? "RIGHTSIDE" : "LEFTSIDE")
-                 .text(" SOIL."));
+                 .text(" SOIL LAYERS."));
   }
   out.blank(5);
   out.AddToOutputLineCount();
