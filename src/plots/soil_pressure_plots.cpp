@@ -12,6 +12,7 @@
 #include "plots/plot_pen.h"
 #include "plots/plot_scale.h"
 #include "pressures/pressure_data.h"
+#include "pressures/pressures.h"
 
 namespace plots {
 
@@ -24,6 +25,9 @@ SoilPlotScales ComputeSoilPlotScales() {
   s.PlotBottomElev = Ed - 3 * (WallTopElev - Ed);
   if (Ed - 30 < s.PlotBottomElev) s.PlotBottomElev = Ed - 30;
   if (n >= 3 && s.PlotBottomElev < GridElev(n - 2)) s.PlotBottomElev = GridElev(n - 2);
+  // The plots end at the last point whose pressures the wedge method computed.
+  const double computedTo = WedgePressuresComputedTo();
+  if (s.PlotBottomElev < computedTo) s.PlotBottomElev = computedTo;
   if (n < 1) return s;
 
   double a = std::max(ActivePressure(1, 1, 1), ActivePressure(2, 1, 1));
@@ -36,7 +40,7 @@ SoilPlotScales ComputeSoilPlotScales() {
   };
   for (int i = 2; i <= n; ++i) {
     take(i, 2);
-    if (GridElev(i) < s.PlotBottomElev) break;
+    if (GridElev(i) < s.PlotBottomElev || GridElev(i) <= computedTo) break;
     take(i, 1);
   }
   s.ActivePressMax = a > 0.0001 ? RoundPlotScale(a) : 0;

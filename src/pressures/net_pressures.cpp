@@ -95,7 +95,9 @@ void ComputeNetDiagrams() {
     }
     i = i + 1;
     if (i > LastRegularGridPoint()) {
-      ReportNoSignChange();
+      // A search that went past pressures the wedge method did not compute says nothing
+      // of the sign below them: the wedge that did not fit is what stops it.
+      if (!StopsAtUncomputedWedge(GridElev(LastRegularGridPoint()))) ReportNoSignChange();
       return;
     }
     ZeroPressIndex = i;
@@ -111,6 +113,10 @@ void ComputeNetDiagrams() {
       break;
     }
   }
+
+  // Every design and trial puts its tip below the zero point: one at or below the last
+  // point the wedge method computed needs what it did not.
+  if (StopsAtUncomputedWedge(GridElev(ZeroPressIndex))) return;
 
   const int z = ZeroPressIndex;
   NetForceAbove = 0;
@@ -175,7 +181,9 @@ void ComputeNetPressures() {
 
 double NetPressureScale() {
   double largest = 0;
-  for (int p = 1; p <= LastRegularGridPoint(); ++p) {
+  // Pressures the wedge method did not compute are no part of the problem's scale.
+  const double computedTo = WedgePressuresComputedTo();
+  for (int p = 1; p <= LastRegularGridPoint() && GridElev(p) >= computedTo; ++p) {
     for (int k = 1; k <= 2; ++k) {
       largest = std::max({largest, std::fabs(NetPressureA(p, k)), std::fabs(NetPressureP(p, k))});
     }

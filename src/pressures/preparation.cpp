@@ -5,6 +5,7 @@
 #include "model/problem.h"
 #include "platform/services.h"
 #include "pressures/pressures.h"
+#include "pressures/wedge_common.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ void PrepareSolution() {
   const double x = MinOf(WaterElev(2), SurfaceElev(2, 1));
 
   ChoosePressureMethods();
+  for (int side = 1; side <= 2; ++side) wedge::ClearMisfit(side);
   if (RefuseWedgeWithoutStrengths()) return;
   if (WaterDataType != "E") SeepageOption = "";
 

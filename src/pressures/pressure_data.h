@@ -64,3 +64,17 @@ inline platform::Array<int, 3, 2> WedgeNoSolution;          // (method row, side
 inline platform::Array<std::string, 2, 301> WedgeMarkActive;   // (side, point)
 inline platform::Array<std::string, 2, 301> WedgeMarkPassive;  // (side, point)
 
+// ---- wedges that do not fit the soil figures ----
+// Per side: the elevation of the last grid point whose wedge forces were computed, where
+// a trial wedge from the next point down reaches beyond the end of a soil figure or does
+// not reach the ground. Below it the side's forces only carry on the trend of the points
+// above, as they do at the far points; a solution that needs those points stops with the
+// wedge's own message (WedgeMisfitText, the text of an "INVALID WEDGE GEOMETRY" box).
+// -infinity where every wedge fits down to the last regular point, and on a Coulomb side.
+inline platform::Array<double, 2> WedgeComputedToElev = [] {
+  platform::Array<double, 2> everywhere;
+  everywhere.fill(-std::numeric_limits<double>::infinity());
+  return everywhere;
+}();
+inline platform::Array<std::string, 2> WedgeMisfitText;
+

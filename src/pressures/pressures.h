@@ -139,3 +139,14 @@ void SumWedgeSurcharge(double& Total, int Side, double X1, double X2);
 void ComputeFixedWedgeForces(int Side, int Method);
 void ComputeSweepWedgeForces(int Side, int Method);
 void ComputeWedgePressures(int Side, int Method);
+
+// The elevation of the last grid point whose pressures the wedge method computed on both
+// sides (WedgeComputedToElev of the side that stopped higher); -infinity when every wedge
+// fits down to the last regular point.
+double WedgePressuresComputedTo();
+// Whether a solution that reaches down to the elevation needs pressures the wedge method
+// did not compute: a design tip there, or a search that got down there, uses the
+// diagram below the last computed point (and the results report prints the grid point
+// below the tip). If so, shows the "INVALID WEDGE GEOMETRY" box of the wedge that did
+// not fit, sets AbortRun = 1 and returns true.
+bool StopsAtUncomputedWedge(double elev);

@@ -138,10 +138,18 @@ void WriteSoilPressureReport() {
                .spc(5)
                .text("(PSF)"));
 
+  // The table ends at the last point whose pressures the wedge method computed, with
+  // its upper row, as it ends at the cut-off.
+  const double computedTo = WedgePressuresComputedTo();
+  bool endsUncomputed = false;
   out.line(Row(1, 1, " ", cantilever));
   for (int p = 2; p <= NumGridPoints; ++p) {
     const bool jump = Jumps(p, cantilever);
     out.line(Row(p, 2, jump ? "+" : " ", cantilever));
+    if (GridElev(p) <= computedTo) {
+      endsUncomputed = true;
+      break;
+    }
     if (GridElev(p) < L) break;
     if (jump) out.line(Row(p, 1, "-", cantilever));
   }
@@ -152,6 +160,19 @@ void WriteSoilPressureReport() {
                  .text("* STANDARD WEDGE SOLUTION DOES NOT EXIST FOR INDICATED ")
                  .text("PRESSURE"));
     out.line(Line().spc(12).text("FOR THIS ELEVATION."));
+  }
+  if (endsUncomputed) {
+    const bool right = WedgeComputedToElev(1) == computedTo, left = WedgeComputedToElev(2) == computedTo;
+    out.line(Line()
+                 .spc(10)
+                 .text("WEDGE PRESSURES ARE NOT COMPUTED BELOW ELEVATION ")
+                 .text(platform::text::Format(computedTo, "###0.00"))
+                 .text(" (FT):"));
+    out.line(Line()
+                 .spc(10)
+                 .text("A TRIAL WEDGE FROM BELOW IT DOES NOT FIT THE ")
+                 .text(right && left ? "RIGHTSIDE AND LEFTSIDE" : right ? "RIGHTSIDE" : "LEFTSIDE")
+                 .text(" SOIL LAYERS."));
   }
   out.blank(5);
   out.AddToOutputLineCount();

@@ -29,6 +29,10 @@ struct Fault {
   std::string text;
   int buttons = 0;
   FactorVerdict verdict = FactorVerdict::None;
+  // A trial wedge that does not fit the soil figures (beyond the end of a figure, or a
+  // line that does not reach the ground): it stops the forces of its tip and below, not
+  // the side.
+  bool misfit = false;
 };
 
 [[noreturn]] void FailNoGround();          // a fixed-surface line never leaves the ground
@@ -55,6 +59,33 @@ bool Guarded(Body&& body) {
   }
   return true;
 }
+
+// Runs the wedges of one tip; false when one of them does not fit the soil figures, its
+// message then in `misfit`. Any other calculation error goes on to the caller.
+template <class Body>
+bool TipFits(Body&& body, Fault& misfit) {
+  try {
+    try {
+      body();
+    } catch (const WedgeFigureOverrun&) {
+      FailFigureOverrun();
+    }
+  } catch (const Fault& fault) {
+    if (!fault.misfit) throw;
+    misfit = fault;
+    return false;
+  }
+  return true;
+}
+
+// The side's forces are computed down to the grid elevation `computedTo` only, a wedge
+// from below it having failed with `misfit` (WedgeComputedToElev, WedgeMisfitText).
+void NoteMisfit(int side, double computedTo, const Fault& misfit);
+// Every wedge of the side fits (as far as it was computed).
+void ClearMisfit(int side);
+
+// Value at z of the quadratic through three nodes.
+double Quadratic(double z, double e1, double f1, double e2, double f2, double e3, double f3);
 
 // Strength of a layer divided by a factor of safety.
 struct Developed {

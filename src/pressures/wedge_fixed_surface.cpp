@@ -4,6 +4,7 @@
 // quadratic interpolation through those tips.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "model/problem.h"
@@ -195,19 +196,19 @@ double FailureLineForce(const Line& l, double zm, int L, double delta, double Ad
   return P * std::cos(delta);
 }
 
-// Value at z of the quadratic through three nodes.
+}  // namespace
+
+namespace wedge {
+
 double Quadratic(double z, double e1, double f1, double e2, double f2, double e3, double f3) {
   return f1 * (z - e2) * (z - e3) / ((e1 - e2) * (e1 - e3)) +
          f2 * (z - e1) * (z - e3) / ((e2 - e1) * (e2 - e3)) +
          f3 * (z - e1) * (z - e2) / ((e3 - e1) * (e3 - e2));
 }
 
-}  // namespace
-
-namespace wedge {
-
 void FixedForces(int Side, int Method, ForceExtras* extras) {
   WedgeNoSolution(Method, Side) = 0;
+  ClearMisfit(Side);
   const int N = NumGridPoints;
   for (int p = 1; p <= N; ++p) WedgeActiveForce(p, Side) = WedgePassiveForce(p, Side) = 0;
   if (extras) extras->Reset(N);
@@ -252,18 +253,30 @@ void FixedForces(int Side, int Method, ForceExtras* extras) {
   int L = 1;
   double zprev = zs;
   WallTerms wall;
+  // A wedge that does not fit the soil figures ends the tips there: the points from the
+  // first one at or below its tip on are closed as the far points are, by the quadratic
+  // of the tips above carried on.
+  Fault misfit;
   for (std::size_t j = 0; j < nR; ++j) {
     wall.Add(Side, L, Method, zprev - z[j]);
     zprev = z[j];
     if (boundary[j] != 0) {
       const double depth = zs - z[j];
       const int b = boundary[j];
-      for (int k = 0; k < 2; ++k) {
-        const Line line{Side, Method, k == 0 ? +1.0 : -1.0};
-        const double delta = (k == 0 ? wall.Ia : wall.Ip) / depth;
-        const double Ad = k == 0 ? wall.Aa : wall.Ap;
-        up[k][j] = FailureLineForce(line, z[j], b, delta, Ad, b);
-        down[k][j] = FailureLineForce(line, z[j], b + 1, delta, Ad, b);
+      const bool fits = TipFits([&] {
+        for (int k = 0; k < 2; ++k) {
+          const Line line{Side, Method, k == 0 ? +1.0 : -1.0};
+          const double delta = (k == 0 ? wall.Ia : wall.Ip) / depth;
+          const double Ad = k == 0 ? wall.Aa : wall.Ap;
+          up[k][j] = FailureLineForce(line, z[j], b, delta, Ad, b);
+          down[k][j] = FailureLineForce(line, z[j], b + 1, delta, Ad, b);
+        }
+      }, misfit);
+      if (!fits) {
+        // The tip on the layer bottom is the first point not computed.
+        nR = j + 1;
+        NoteMisfit(Side, GridElev(last[j - 1]), misfit);
+        break;
       }
     }
     if (j + 1 >= nR) break;
@@ -272,20 +285,31 @@ void FixedForces(int Side, int Method, ForceExtras* extras) {
     wall.Add(Side, L, Method, z[j] - zm);
     zprev = zm;
     const double depth = zs - zm;
-    mid[0][j] = FailureLineForce({Side, Method, +1}, zm, L, wall.Ia / depth, wall.Aa);
-    mid[1][j] = FailureLineForce({Side, Method, -1}, zm, L, wall.Ip / depth, wall.Ap);
+    const bool fits = TipFits([&] {
+      mid[0][j] = FailureLineForce({Side, Method, +1}, zm, L, wall.Ia / depth, wall.Aa);
+      mid[1][j] = FailureLineForce({Side, Method, -1}, zm, L, wall.Ip / depth, wall.Ap);
+    }, misfit);
+    if (!fits) {
+      // The tip halfway down to the next point: that point is the first not computed.
+      nR = j + 1;
+      NoteMisfit(Side, GridElev(last[j]), misfit);
+      break;
+    }
     WedgeMidpointForce(first[j], 1) = mid[0][j];
     WedgeMidpointForce(first[j], 2) = mid[1][j];
   }
 
   // Forces at the points, by the quadratics through the tips of the layer's own stretch
   // of the grid: from the surface (no force) or a layer bottom above it down to the
-  // next layer bottom, whose own wedges close the stretch.
+  // next layer bottom, whose own wedges close the stretch. Past a wedge that did not
+  // fit, the last stretch computed runs on to the end of the grid.
+  const bool misfitted = WedgeComputedToElev(Side) != -std::numeric_limits<double>::infinity();
+  auto ends = [&](std::size_t b) { return boundary[b] != 0 && (b + 1 < nR || !misfitted); };
   for (int k = 0; k < 2; ++k) {
     std::vector<double> atPoint(n, 0.0), below(n, 0.0);
     for (std::size_t a = 0; a + 1 < n;) {
       std::size_t b = a + 1;
-      while (b + 1 < n && boundary[b] == 0) ++b;
+      while (b + 1 < n && !ends(b)) ++b;
       const bool closed = boundary[b] != 0 && b + 1 < nR;
       std::vector<double> e = {z[a]}, f = {a == 0 ? 0.0 : down[k][a]};
       for (std::size_t j = a; j < b && j + 1 < nR; ++j) {

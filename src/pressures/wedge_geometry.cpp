@@ -51,14 +51,14 @@ void FailNoGround() {
   throw Fault{"INVALID WEDGE GEOMETRY",
               "A trial failure surface does not reach" + NewLine + "the ground surface." +
                   NewLine + NewLine + "UNABLE TO CONTINUE.",
-              0};
+              0, FactorVerdict::None, true};
 }
 
 void FailFigureOverrun() {
   throw Fault{"INVALID WEDGE GEOMETRY",
               "A trial wedge reaches beyond the end" + NewLine + "of a soil figure." + NewLine +
                   NewLine + "UNABLE TO CONTINUE.",
-              0};
+              0, FactorVerdict::None, true};
 }
 
 void FailSurfaceSlope() {

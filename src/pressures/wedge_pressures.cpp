@@ -2,7 +2,9 @@
 // over the grid, Coulomb values at the surface point where cohesion or a uniform load
 // acts there, the active diagram cut off at zero, and the passive diagram never below
 // the effective vertical stress.
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "model/problem.h"
@@ -215,8 +217,32 @@ void SidePressures(int Side, int Method) {
 
 }  // namespace
 
+namespace wedge {
+
+void NoteMisfit(int side, double computedTo, const Fault& misfit) {
+  WedgeComputedToElev(side) = computedTo;
+  WedgeMisfitText(side) = misfit.text;
+}
+
+void ClearMisfit(int side) {
+  WedgeComputedToElev(side) = -std::numeric_limits<double>::infinity();
+  WedgeMisfitText(side).clear();
+}
+
+}  // namespace wedge
+
+double WedgePressuresComputedTo() { return std::max(WedgeComputedToElev(1), WedgeComputedToElev(2)); }
+
+bool StopsAtUncomputedWedge(double elev) {
+  const int side = WedgeComputedToElev(1) >= WedgeComputedToElev(2) ? 1 : 2;
+  if (!(elev <= WedgeComputedToElev(side))) return false;
+  wedge::Report(wedge::Fault{"INVALID WEDGE GEOMETRY", WedgeMisfitText(side), 0});
+  return true;
+}
+
 void ComputeWedgePressures(int Side, int Method) {
   WedgeNoSolution(Method, Side) = 0;
+  wedge::ClearMisfit(Side);
   // Wedges weighed with soil that has no weight (seepage in front, or soil lighter than
   // water) would carry a negative weight and still give pressures; a Coulomb side stops
   // there, and so does a wedge side, before any wedge is tried.

@@ -274,13 +274,56 @@ Search SearchTip(const Sweep& s, double thetaMax, int wallLayer, bool everyTrial
   return r;
 }
 
+// The forces of the points below `last`, from which no line was drawn: the quadratic
+// through the last three tips carried on, as the fixed surface carries its own. The tips
+// are those of the last layer computed: its top (the surface, with no force, or a layer
+// bottom, with the wedges of the layer below) ends them.
+void CarryForces(int Side, int p0, int last, ForceExtras& ex) {
+  struct Tip {
+    double z, active, passive;
+  };
+  std::vector<Tip> tips;  // the deepest first
+  for (int q = last; q >= p0 && tips.size() < 3; --q) {
+    const double z = GridElev(q);
+    const auto i = static_cast<std::size_t>(q);
+    // Points within a hair of each other are one tip, with the forces of the deepest.
+    if (!tips.empty() && z - tips.back().z <= kSameElevation && q != p0) continue;
+    if (q == p0) {
+      if (!tips.empty() && z - tips.back().z <= kSameElevation) tips.pop_back();
+      tips.push_back({z, 0, 0});
+      break;
+    }
+    if (ex.onBoundary[i] != 0) {
+      tips.push_back({z, ex.noActive[i] != 0 ? 0.0 : ex.activeBelow[i], ex.passiveBelow[i]});
+      break;
+    }
+    tips.push_back({z, ex.noActive[i] != 0 ? 0.0 : WedgeActiveForce(q, Side), WedgePassiveForce(q, Side)});
+  }
+  auto carried = [&](double x, double Tip::*force) {
+    if (tips.size() >= 3) {
+      return Quadratic(x, tips[2].z, tips[2].*force, tips[1].z, tips[1].*force, tips[0].z, tips[0].*force);
+    }
+    if (tips.size() == 2) {
+      return tips[1].*force + (tips[0].*force - tips[1].*force) * (x - tips[1].z) / (tips[0].z - tips[1].z);
+    }
+    return tips.empty() ? 0.0 : tips[0].*force;
+  };
+  for (int p = last + 1; p <= NumGridPoints; ++p) {
+    WedgeActiveForce(p, Side) = carried(GridElev(p), &Tip::active);
+    WedgePassiveForce(p, Side) = carried(GridElev(p), &Tip::passive);
+  }
+}
+
 }  // namespace
 
 void SweepForces(int Side, int Method, ForceExtras* extras) {
   WedgeNoSolution(Method, Side) = 0;
+  ClearMisfit(Side);
   const int N = NumGridPoints;
   for (int p = 1; p <= N; ++p) WedgeActiveForce(p, Side) = WedgePassiveForce(p, Side) = 0;
-  if (extras) extras->Reset(N);
+  ForceExtras own;
+  ForceExtras& ex = extras ? *extras : own;
+  ex.Reset(N);
   const double zs = SurfaceElev(Side, 1);
   const int p0 = LastGridPointAt(zs);
   if (p0 == 0) return;
@@ -314,7 +357,12 @@ void SweepForces(int Side, int Method, ForceExtras* extras) {
 
   int Lt = 1;
   WallTerms wall;
-  for (int p = p0 + 1; p <= N; ++p) {
+  // No line is drawn from the far points, nor from a point whose wedges do not fit the
+  // soil figures and the points below it: their forces carry on those of the last tips.
+  const int lastRegular = LastRegularGridPoint();
+  int last = p0;
+  Fault misfit;
+  for (int p = p0 + 1; p <= lastRegular; ++p) {
     // A tip within a hair of a layer bottom lies on it, in the layer above.
     const int boundary = BoundaryAt(Side, GridElev(p), zs);
     const double z = boundary != 0 ? LayerBottomElev(Side, boundary) : GridElev(p);
@@ -334,21 +382,26 @@ void SweepForces(int Side, int Method, ForceExtras* extras) {
     }
     thetaMax -= kTwoDegrees;
 
-    const Search r = SearchTip(s, thetaMax, boundary != 0 ? Lt : 0, everyTrial, first);
+    Search r, below;
+    const bool twoLayers = boundary != 0 && Lt < s.nl;
+    const bool fits = TipFits([&] {
+      r = SearchTip(s, thetaMax, boundary != 0 ? Lt : 0, everyTrial, first);
+      if (twoLayers) below = SearchTip(s, thetaMax, Lt + 1, everyTrial, first);
+    }, misfit);
+    if (!fits) {
+      NoteMisfit(Side, GridElev(last), misfit);
+      break;
+    }
+    last = p;
     WedgeActiveForce(p, Side) = r.Amax * std::cos(s.deltaA);
     WedgePassiveForce(p, Side) = r.Pmin * std::cos(s.deltaP);
-    if (extras) {
-      const std::size_t i = static_cast<std::size_t>(p);
-      extras->noActive[i] = r.anyActive ? 0 : 1;
-      if (boundary != 0 && Lt < s.nl) {
-        const Search below = SearchTip(s, thetaMax, Lt + 1, everyTrial, first);
-        extras->onBoundary[i] = 1;
-        // A wedge without an active force below carries the one above.
-        extras->activeBelow[i] =
-            !below.anyActive ? WedgeActiveForce(p, Side) : below.Amax * std::cos(s.deltaA);
-        extras->passiveBelow[i] =
-            below.Pmin == 0 ? WedgePassiveForce(p, Side) : below.Pmin * std::cos(s.deltaP);
-      }
+    const std::size_t i = static_cast<std::size_t>(p);
+    ex.noActive[i] = r.anyActive ? 0 : 1;
+    if (twoLayers) {
+      ex.onBoundary[i] = 1;
+      // A wedge without an active force below carries the one above.
+      ex.activeBelow[i] = !below.anyActive ? WedgeActiveForce(p, Side) : below.Amax * std::cos(s.deltaA);
+      ex.passiveBelow[i] = below.Pmin == 0 ? WedgePassiveForce(p, Side) : below.Pmin * std::cos(s.deltaP);
     }
     if ((r.activePast && r.passivePast && !everyTrial) || p == N) continue;
     if (!r.activePast) {
@@ -360,6 +413,7 @@ void SweepForces(int Side, int Method, ForceExtras* extras) {
       WedgeNoSolution(Method, Side) = 1;
     }
   }
+  CarryForces(Side, p0, last, ex);
 }
 
 }  // namespace wedge

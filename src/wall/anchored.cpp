@@ -24,6 +24,9 @@ void Fail(const std::string& text) {
 }  // namespace
 
 void ShowNoAnchoredSolution(int reached) {
+  // A search that got down to pressures the wedge method did not compute was stopped by
+  // the wedge that did not fit, not by the wall.
+  if (RefuseUncomputedReach(reached)) return;
   NoteFactorVerdict(FactorVerdict::NoTip);
   // A search that ran off the grid got down to its last regular point: the far points
   // 50000 ft below it are no elevation an engineer searched to.
@@ -154,6 +157,7 @@ bool ResidualNegativeDownTheGrid(const FixedEarthSums& zero, int& deepest) {
 }
 
 void FailResidualNegativeEverywhere(int deepest) {
+  if (RefuseUncomputedReach(deepest)) return;
   // The loads are too small for the hold of the anchor: at a higher factor of safety
   // they are larger.
   NoteFactorVerdict(FactorVerdict::NoWallNeeded);

@@ -58,6 +58,9 @@ void Fail(const std::string& text) {
 }  // namespace
 
 void ShowNoCantileverSolution(int reached) {
+  // A search that got down to pressures the wedge method did not compute was stopped by
+  // the wedge that did not fit, not by the wall.
+  if (RefuseUncomputedReach(reached)) return;
   NoteFactorVerdict(FactorVerdict::NoTip);
   platform::MsgBox("NO SOLUTION FOR CANTILEVER WALL DESIGN WITH" + NewLine + "BOTTOM OF WALL DOWN TO ELEVATION " +
        FormatElev(GridElev(std::min(reached, LastRegularGridPoint()))) + " (FT)." + NewLine + NewLine +

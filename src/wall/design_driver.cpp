@@ -53,7 +53,9 @@ void FindAnchorIndex(int& AnchorIndex) {
 
 // The far points only close the diagrams tens of thousands of feet down; a tip found
 // below the last regular grid point is an interpolation across that span, not a wall.
+// Nor is a tip that reaches pressures the wedge method did not compute.
 bool RefuseTipBelowTheGrid(int m) {
+  if (RefuseUncomputedTip(m)) return true;
   int firstFar = 0;
   for (int p = 2; p <= NumGridPoints && firstFar == 0; ++p) {
     if (GridElev(p) == FarPointElev(1)) firstFar = p;

@@ -4,6 +4,7 @@
 #include "model/problem.h"
 #include "platform/text.h"
 #include "pressures/pressures.h"
+#include "wall/wall_data.h"
 #include "wall/wall_internal.h"
 
 void RunWallPressurePass(int Method, bool rebuildZones, bool clearMarks) {
@@ -24,6 +25,14 @@ void RunWallPressurePass(int Method, bool rebuildZones, bool clearMarks) {
     }
   }
   ComputeNetPressures();
+  // An analysis needs the pressures down to the given bottom at every factor it tries.
+  if (AbortRun == 0 && RunMode == "A") StopsAtUncomputedWedge(WallBottomElev);
+}
+
+bool RefuseUncomputedTip(int m) { return StopsAtUncomputedWedge(TipElev(m)); }
+
+bool RefuseUncomputedReach(int reached) {
+  return StopsAtUncomputedWedge(GridElev(std::min(reached, NumGridPoints)));
 }
 
 std::string FormatElev(double value) { return platform::text::Format(value, "####0.00"); }

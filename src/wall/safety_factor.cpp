@@ -101,7 +101,8 @@ bool Trial(int m, double FS, int& AnchorIndex) {
     else
       DesignFixedEarthWall(AnchorIndex);
   }
-  return AbortRun == 0;
+  // A tip among pressures the wedge method did not compute ends the analysis.
+  return AbortRun == 0 && !RefuseUncomputedTip(m);
 }
 
 using Boxes = std::vector<platform::HeldBoxes::Box>;

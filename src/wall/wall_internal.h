@@ -59,6 +59,14 @@ class AnalysisClosedAsDesign {
 // The largest number of passes any refinement or interpolation may take.
 inline constexpr int kMaxRefinementPasses = 200;
 
+// Where the wedge method stopped computing a side's pressures (a trial wedge below that
+// point does not fit the soil figures), a design or trial that reaches them is no wall:
+// these show the "INVALID WEDGE GEOMETRY" box of that wedge, set AbortRun = 1 and return
+// true for a tip of method m at or below the last point computed, and for a search that
+// got down to grid point `reached` there.
+bool RefuseUncomputedTip(int m);
+bool RefuseUncomputedReach(int reached);
+
 // The no-solution messages of the cantilever and the anchored design; AbortRun = 1. The
 // anchored one names the grid point `reached`, the deepest one the search tried a tip at
 // (the last but one of the grid when the search ran off its end), never a trial the

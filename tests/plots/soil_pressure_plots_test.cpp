@@ -1,6 +1,8 @@
 // The initial soil pressure plots: the plot bottom and the scales the window prepares,
 // the net soil scale and its zero line, the side diagrams, screen against paper, and the
 // zero cases drawn without a division by zero.
+#include <limits>
+
 #include "plot_test_support.h"
 #include "plots/soil_pressure_plots.h"
 #include "pressures/pressure_data.h"
@@ -52,6 +54,19 @@ TEST_F(SoilPressurePlots, ThePlotBottomReachesThreeRetainedHeightsAndAtLeast30Ft
   WallTopElev = 20;
   GridElev(5) = -25;  // the deepest ordinary point lifts the bottom
   EXPECT_EQ(plots::ComputeSoilPlotScales().PlotBottomElev, -25);
+}
+
+// Where the wedge method stopped computing a side's pressures, the plots end at the last
+// point it computed, with the value just above it: nothing below counts in the scales.
+TEST_F(SoilPressurePlots, TheBottomAndScalesEndAtTheLastPointTheWedgeMethodComputed) {
+  PassivePressure(2, 3, 2) = 500;   // at 0, the last point computed
+  PassivePressure(2, 3, 1) = 7000;  // just below it, toward the points not computed
+  PassivePressure(2, 4, 2) = 9000;
+  WedgeComputedToElev(2) = 0;
+  const plots::SoilPlotScales s = plots::ComputeSoilPlotScales();
+  WedgeComputedToElev(2) = -std::numeric_limits<double>::infinity();
+  EXPECT_EQ(s.PlotBottomElev, 0);
+  EXPECT_EQ(s.PassivePressMax, 500);
 }
 
 TEST_F(SoilPressurePlots, ScalesCountBothEndsOfTheSegmentThatCrossesTheBottom) {

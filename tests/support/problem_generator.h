@@ -19,8 +19,18 @@ class ProblemGenerator {
   explicit ProblemGenerator(std::uint64_t seed, bool coulombOnly = false)
       : rng_(seed), coulombOnly_(coulombOnly) {}
 
+  // Sloping layer bottoms in about `share` of the problems: two or three strength layers
+  // a side, every bottom above the last sloping by up to 0.3 ft/ft either way, so that
+  // bottoms meet one another or the ground anywhere from the wall to far from it. The
+  // other problems are drawn as before, though not the same ones for a seed.
+  ProblemGenerator& WithSlopingBottoms(double share) {
+    slopingShare_ = share;
+    return *this;
+  }
+
   std::string Generate() {
     std::ostringstream f;
+    slopingBottoms_ = slopingShare_ > 0 && !coulombOnly_ && Chance(slopingShare_);
     anchored_ = Chance(0.5);
     analysis_ = Chance(0.4);
     f << "'GENERATED PROBLEM\n";
@@ -50,7 +60,7 @@ class ProblemGenerator {
 
     const bool sloping = !coulombOnly_ && Chance(0.35);
     // Coefficients with sloping ground are refused: the campaign checks that they are.
-    const bool coefficients = sloping ? Chance(0.05) : Chance(0.15);
+    const bool coefficients = !slopingBottoms_ && (sloping ? Chance(0.05) : Chance(0.15));
     f << Surface("RIGHTSIDE", right_, sloping && Chance(0.7));
     f << Surface("LEFTSIDE", left_, sloping && Chance(0.5));
 
@@ -118,6 +128,8 @@ class ProblemGenerator {
  private:
   std::mt19937_64 rng_;
   bool coulombOnly_ = false;
+  double slopingShare_ = 0;
+  bool slopingBottoms_ = false;
   bool anchored_ = false, analysis_ = false;
   double top_ = 0, anchor_ = 0, right_ = 0, left_ = 0;
 
@@ -155,7 +167,7 @@ class ProblemGenerator {
 
   std::string Soil(const char* side, double surface, bool coefficients) {
     std::ostringstream s;
-    const int n = Int(1, 3);
+    const int n = slopingBottoms_ ? Int(2, 3) : Int(1, 3);
     s << "SOIL " << side << (coefficients ? " COEFFICIENTS " : " STRENGTHS ") << n << "\n";
     double bottom = surface;
     for (int l = 1; l <= n; ++l) {
@@ -178,7 +190,12 @@ class ProblemGenerator {
       if (l < n) {
         bottom = Round(bottom - Uniform(3, 12), 1);
         s << " " << Num(bottom);
-        if (!coefficients) {
+        if (slopingBottoms_) {
+          // Never level: the wedge method is what these problems are about.
+          double slope = Uniform(-0.3, 0.3);
+          if (std::fabs(slope) < 0.01) slope = slope < 0 ? -0.01 : 0.01;
+          s << " " << Fixed(slope, 2);
+        } else if (!coefficients) {
           s << " " << (!coulombOnly_ && Chance(0.2) ? Fixed(Uniform(-0.2, 0.2), 2) : std::string("0"));
         }
       }

@@ -1,8 +1,10 @@
 // Writes the analysis problems among COUNT seeded problems from FIRST on, as
 // OUTDIR/g<seed>.dat, and prints the seeds it wrote: the input of analysis_refusals.py.
 // The seed names the problem, so a run the campaign flags can be generated again alone.
+// --all writes the designs too; --sloping SHARE gives about that share of the problems
+// sloping layer bottoms (the input of wedge_misfits.py).
 //   g++ -std=c++20 -O2 -I tests tools/campaign/generate_problems.cpp -o generate_problems
-//   generate_problems FIRST COUNT OUTDIR
+//   generate_problems [--all] [--sloping SHARE] FIRST COUNT OUTDIR
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -36,11 +38,26 @@ bool IsAnalysis(const std::string& file) {
 
 int main(int argc, char** argv) {
   std::uint64_t first = 0, count = 0;
-  if (argc != 4 || !ParseCount(argv[1], first) || !ParseCount(argv[2], count)) {
-    std::cerr << "usage: generate_problems FIRST COUNT OUTDIR\n";
+  bool all = false;
+  double sloping = 0;
+  int at = 1;
+  for (; at < argc; ++at) {
+    const std::string option = argv[at];
+    if (option == "--all") {
+      all = true;
+    } else if (option == "--sloping" && at + 1 < argc) {
+      char* end = nullptr;
+      sloping = std::strtod(argv[++at], &end);
+      if (*end != '\0' || !(sloping >= 0 && sloping <= 1)) at = argc;
+    } else {
+      break;
+    }
+  }
+  if (argc - at != 3 || !ParseCount(argv[at], first) || !ParseCount(argv[at + 1], count)) {
+    std::cerr << "usage: generate_problems [--all] [--sloping SHARE] FIRST COUNT OUTDIR\n";
     return 2;
   }
-  const std::filesystem::path dir = argv[3];
+  const std::filesystem::path dir = argv[at + 2];
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
   if (ec) {
@@ -48,8 +65,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   for (std::uint64_t seed = first; seed < first + count; ++seed) {
-    const std::string file = support::ProblemGenerator(seed).Generate();
-    if (!IsAnalysis(file)) continue;
+    const std::string file = support::ProblemGenerator(seed).WithSlopingBottoms(sloping).Generate();
+    if (!all && !IsAnalysis(file)) continue;
     const std::filesystem::path path = dir / ("g" + std::to_string(seed) + ".dat");
     std::ofstream out(path, std::ios::binary);
     out << file;
