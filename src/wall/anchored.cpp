@@ -42,6 +42,7 @@ void FailNoSolution(int T) { ShowNoAnchoredSolution(T); }
 
 // A search that does not settle says nothing of the wall at other factors.
 void FailOscillation(int m) {
+  if (RefuseUncomputedTip(m)) return;
   NoteFactorVerdict(FactorVerdict::NotComputable);
   Fail("DESIGN PENETRATION FOR ANCHORED WALL APPEARS" + NewLine +
        (m == 1 ? "OSCILLATING ABOUT ELEVATION = " : "TO BE OSCILLATING ABOUT ELEVATION = ") +

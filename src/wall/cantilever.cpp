@@ -74,6 +74,7 @@ void FailNoSolution(int reached) { ShowNoCantileverSolution(reached); }
 
 // A search that does not settle says nothing of the wall at other factors.
 void FailOscillation() {
+  if (RefuseUncomputedTip(1)) return;
   NoteFactorVerdict(FactorVerdict::NotComputable);
   Fail("DESIGN BOTTOM OF CANTILEVER WALL APPEARS TO BE" + NewLine + "OSCILLATING ABOUT ELEVATION " +
        FormatElev(TipElev(1)) + " (FT)." + NewLine + NewLine + "     UNABLE TO CONTINUE.");
