@@ -379,6 +379,58 @@ const char* kSteepTipClayBetweenSands =
     "HORIZONTAL LINE 1 17.70 1474\n"
     "FINISHED\n";
 
+// Walls whose designs move steadily through the bottom, whose searches once ended as
+// inconsistent or on a trial's own box.
+// A short cantilever whose running force turns negative in the first foot below the
+// dredge line: its trials once stopped at the first level below it ("between 0.74 and
+// 0.74").
+const char* kCoefficientsBehindShortCantilever =
+    "'SHORT CANTILEVER, COEFFICIENTS BEHIND, SAND IN FRONT\n"
+    "CONTROL CANTILEVER ANALYSIS 1.30\n"
+    "WALL 8.80 3.60 29E6 136.5\n"
+    "SURFACE RIGHTSIDE 1 0 8.80\n"
+    "SURFACE LEFTSIDE 1 0 5.70\n"
+    "SOIL RIGHTSIDE COEFFICIENTS 1\n106 106 0.374 2.675\n"
+    "SOIL LEFTSIDE STRENGTHS 1\n121 109 37 0 3 0\n"
+    "FINISHED\n";
+// Layers changing near the dredge line, clay below it: trials that once stopped at the
+// first level below the zero point, and a bracket "between 0.60 and 0.74".
+const char* kLayersClayInFrontLineLoads =
+    "'SHORT CANTILEVER, LAYERS, CLAY BELOW THE DREDGE, LINE LOADS\n"
+    "CONTROL CANTILEVER ANALYSIS\n"
+    "WALL 10.20 1.00 29E6 259.2\n"
+    "SURFACE RIGHTSIDE 1 0 9.50\n"
+    "SURFACE LEFTSIDE 1 0 4.10\n"
+    "SOIL RIGHTSIDE STRENGTHS 3\n120 105 26 0 8 0 4.50 0\n135 121 21 141 13 0 2.30 0\n120 109 0 630 0 87\n"
+    "SOIL LEFTSIDE STRENGTHS 2\n115 101 38 0 15 0 1.40 0\n102 100 0 331 0 0\n"
+    "VERTICAL LINE RIGHTSIDE 1 4.0 1239\n"
+    "VERTICAL UNIFORM 57 0\n"
+    "HORIZONTAL LINE 1 7.00 510\n"
+    "FINISHED\n";
+// A trial whose design swings about its tip without settling, between trials that design.
+const char* kClayUnderSandsHeavyLineLoad =
+    "'CANTILEVER, SANDS OVER CLAY, HEAVY LINE LOAD\n"
+    "CONTROL CANTILEVER ANALYSIS 1.48\n"
+    "WALL 22.98 -7.85 29E6 268.5\n"
+    "SURFACE RIGHTSIDE 1 0 22.98\n"
+    "SURFACE LEFTSIDE 1 0 10.30\n"
+    "SOIL RIGHTSIDE STRENGTHS 3\n132 123 37 124 19 18 11.00 0\n127 112 28 0 12 0 4.40 0\n116 115 0 499 0 0\n"
+    "SOIL LEFTSIDE STRENGTHS 2\n117 112 37 0 8 0 4.10 0\n105 100 0 512 0 0\n"
+    "VERTICAL LINE RIGHTSIDE 1 15.0 1658\n"
+    "FINISHED\n";
+// An anchored wall whose fixed earth trials inside the bracket fall outside its tips.
+const char* kAnchoredSlopingLayers =
+    "'ANCHORED, SLOPING LAYERS, WATER\n"
+    "CONTROL ANCHORED ANALYSIS 1.00\n"
+    "WALL 17.10 12.90 -8.20 29E6 114.7\n"
+    "SURFACE RIGHTSIDE 3 0 17.10\n11.00 17.40\n19.30 18.30\n"
+    "SURFACE LEFTSIDE 3 0 -0.20\n6.60 -1.90\n8.90 -2.40\n"
+    "SOIL RIGHTSIDE STRENGTHS 3\n127 112 35 0 12 0 12.50 0.13\n115 111 15 267 8 0 4.30 0\n134 123 33 0 19 0\n"
+    "SOIL LEFTSIDE STRENGTHS 2\n113 101 32 130 3 8 -2.90 0\n104 103 19 56 3 0\n"
+    "WATER ELEVATIONS 62.4 10.40 -1.40\n"
+    "VERTICAL UNIFORM 479 0\n"
+    "FINISHED\n";
+
 TEST_F(AnalysisFactorTest, TrialsThatFailAtTheirFactorSteerTheSearch) {
   Runner runner(dir_);
   const struct {
@@ -394,6 +446,11 @@ TEST_F(AnalysisFactorTest, TrialsThatFailAtTheirFactorSteerTheSearch) {
       {"cantilever, strengths past what computes at the first trials", SteepBackfill("2.10"), "S", 0.6},
       {"anchored, held back by the anchor at the first trial", kClaysHeldBackByTheAnchor, "F", -6.7},
       {"cantilever, interpolation past the bracket", kSteepTipClayBetweenSands, "F", 2.3},
+      {"cantilever, trials in the first foot", kCoefficientsBehindShortCantilever, "F", 3.6},
+      {"cantilever, trials in the first foot, layers", kLayersClayInFrontLineLoads, "F", 1.0},
+      {"cantilever, trials in the first foot, layers", kLayersClayInFrontLineLoads, "S", 1.0},
+      {"cantilever, a trial that does not settle", kClayUnderSandsHeavyLineLoad, "S", -7.85},
+      {"anchored, trials outside the bracket's tips", kAnchoredSlopingLayers, "F", -8.2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.what) + ", wedge " + c.wedge);
