@@ -502,6 +502,21 @@ TEST_F(AnalysisFactorTest, WallsWithoutAFactorShowOneBoxThatSaysWhy) {
        "F", "LARGE FACTOR OF SAFETY [4] Factor of safety for this system", "greater than 5.00."},
       {"strengths past what computes up to 5.0", SteepBackfill("1.00"), "S",
        "IMPROPER SURFACE SLOPE [0] Passive pressure coefficient at the ground surface", "UNABLE TO CONTINUE."},
+      // Clay, sand and clay with the front falling away: the design tip is -13.68 at a
+      // passive factor of 0.705 and there is none down the grid from 0.709. The bottom,
+      // -17.1, lies in the leap; the two trials nearest it print alike.
+      {"a tip that leaps from above the bottom to none",
+       "'CANTILEVER, CLAY SAND CLAY, FRONT FALLING AWAY\n"
+       "CONTROL CANTILEVER ANALYSIS 1.41\n"
+       "WALL 12.40 -17.10 29E6 153.7\n"
+       "SURFACE RIGHTSIDE 1 0 12.40\n"
+       "SURFACE LEFTSIDE 3 0 -1.20\n11.70 -3.00\n22.00 -4.30\n"
+       "SOIL BOTH STRENGTHS 3\n122 118 0 585 0 0 -3.00 0\n131 116 37 0 12 0 -6.00 0\n105 105 0 433 0 0\n"
+       "VERTICAL UNIFORM 446 0\n"
+       "HORIZONTAL LINE 1 9.60 222\n"
+       "FINISHED\n",
+       "F", "INCONSISTENT RESULTS [0] Inconsistent results have been encountered",
+       "Factor of safety appears to be between 0.71 and 0.71"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
