@@ -44,15 +44,21 @@ struct Fault {
 // Shows the box and sets AbortRun = 1.
 void Report(const Fault& fault);
 
+// Runs body; a wedge that reaches past a soil figure becomes the fault that says so.
+template <class Body>
+void RunWedges(Body&& body) {
+  try {
+    body();
+  } catch (const WedgeFigureOverrun&) {
+    FailFigureOverrun();
+  }
+}
+
 // Runs body; a calculation error inside it is reported. Returns false after an error.
 template <class Body>
 bool Guarded(Body&& body) {
   try {
-    try {
-      body();
-    } catch (const WedgeFigureOverrun&) {
-      FailFigureOverrun();
-    }
+    RunWedges(body);
   } catch (const Fault& fault) {
     Report(fault);
     return false;
@@ -65,11 +71,7 @@ bool Guarded(Body&& body) {
 template <class Body>
 bool TipFits(Body&& body, Fault& misfit) {
   try {
-    try {
-      body();
-    } catch (const WedgeFigureOverrun&) {
-      FailFigureOverrun();
-    }
+    RunWedges(body);
   } catch (const Fault& fault) {
     if (!fault.misfit) throw;
     misfit = fault;

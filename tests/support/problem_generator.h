@@ -10,14 +10,16 @@
 #include <sstream>
 #include <string>
 
+#include "random_input.h"
+
 namespace support {
 
-class ProblemGenerator {
+class ProblemGenerator : RandomInput {
  public:
   // coulombOnly: level ground and soil the wedge method is never needed for (no adhesion,
   // no sloping layer bottom), so both sides take Coulomb pressures.
   explicit ProblemGenerator(std::uint64_t seed, bool coulombOnly = false)
-      : rng_(seed), coulombOnly_(coulombOnly) {}
+      : RandomInput(seed), coulombOnly_(coulombOnly) {}
 
   // Sloping layer bottoms in about `share` of the problems: two or three strength layers
   // a side, every bottom above the last sloping by up to 0.3 ft/ft either way, so that
@@ -126,30 +128,18 @@ class ProblemGenerator {
   }
 
  private:
-  std::mt19937_64 rng_;
   bool coulombOnly_ = false;
   double slopingShare_ = 0;
   bool slopingBottoms_ = false;
   bool anchored_ = false, analysis_ = false;
   double top_ = 0, anchor_ = 0, right_ = 0, left_ = 0;
 
-  bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
-  double Uniform(double a, double b) { return std::uniform_real_distribution<double>(a, b)(rng_); }
-  int Int(int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng_); }
   static double MinOf(double a, double b) { return a < b ? a : b; }
   static double Round(double v, int decimals) {
     double f = 1;
     for (int i = 0; i < decimals; ++i) f *= 10;
     return static_cast<double>(static_cast<long long>(v * f + (v < 0 ? -0.5 : 0.5))) / f;
   }
-  static std::string Fixed(double v, int decimals) {
-    std::ostringstream s;
-    s.setf(std::ios::fixed);
-    s.precision(decimals);
-    s << v;
-    return s.str();
-  }
-  static std::string Num(double v) { return Fixed(v, 2); }
 
   // One or more points; the ground away from the wall rises or falls by a few feet.
   std::string Surface(const char* side, double elev, bool sloping) {

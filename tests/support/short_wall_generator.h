@@ -13,15 +13,17 @@
 #include <sstream>
 #include <string>
 
+#include "random_input.h"
+
 namespace support {
 
-class ShortWallGenerator {
+class ShortWallGenerator : RandomInput {
  public:
   enum class Mode { Design, Analysis };
 
   // The same seed gives the same wall in either mode: the design leaves out the bottom
   // and stiffness that the analysis gives, and the analysis the passive factor.
-  ShortWallGenerator(std::uint64_t seed, Mode mode) : rng_(seed), mode_(mode) {}
+  ShortWallGenerator(std::uint64_t seed, Mode mode) : RandomInput(seed), mode_(mode) {}
 
   std::string Generate() {
     std::ostringstream f;
@@ -72,28 +74,16 @@ class ShortWallGenerator {
   }
 
  private:
-  std::mt19937_64 rng_;
   Mode mode_ = Mode::Design;
   bool anchored_ = false, softClay_ = false;
   double retained_ = 0, top_ = 0, anchor_ = 0, right_ = 0, left_ = 0;
 
-  bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
-  double Uniform(double a, double b) { return std::uniform_real_distribution<double>(a, b)(rng_); }
-  int Int(int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng_); }
   static double Max(double a, double b) { return a > b ? a : b; }
   static double Min(double a, double b) { return a < b ? a : b; }
   static double Round(double v, int decimals) {
     const double f = std::pow(10.0, decimals);
     return std::round(v * f) / f;
   }
-  static std::string Fixed(double v, int decimals) {
-    std::ostringstream s;
-    s.setf(std::ios::fixed);
-    s.precision(decimals);
-    s << v;
-    return s.str();
-  }
-  static std::string Num(double v) { return Fixed(v, 2); }
 
   std::string Surface(const char* side, double elev, bool sloping) {
     std::ostringstream s;
