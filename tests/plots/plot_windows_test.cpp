@@ -226,6 +226,32 @@ TEST_F(PlotWindowsOnExamples, CrowdedElevations) {
   window->cmdOK_Click();
 }
 
+// Two layer bottoms behind the wall meet 42 ft from it: the wedge method computes the
+// right side's pressures down to -24 ft only, and the plots end there.
+TEST_F(PlotWindowsOnExamples, PressuresEndingWhereTheWedgesStopFitting) {
+  start();
+  const fs::path input = dir / "user" / "meeting.dat";
+  std::ofstream(input) << "'LAYER BOTTOMS MEETING 42 FT BEHIND THE WALL\n"
+                          "CONTROL CANTILEVER DESIGN 1.0 1.5\n"
+                          "WALL 10\n"
+                          "SURFACE RIGHTSIDE 2 0 10\n10 10\n"
+                          "SURFACE LEFTSIDE 2 0 0\n10 0\n"
+                          "SOIL RIGHTSIDE STRENGTHS 3\n"
+                          " 120 100 30 0 0 0 5.00 0\n 120 100 30 0 0 0 0.00 0.12\n 120 100 30 0 0 0\n"
+                          "SOIL LEFTSIDE STRENGTHS 1\n 120 100 30 0 0 0\n"
+                          "FINISHED\n";
+  dialogs.answerOpen(input.string());
+  box("INPUT COMPLETE", Answer::OK);
+  window->mnuFileItem_Click(kFileOpen);
+  example = "meeting";
+  runner.on("WEDGMETH", [](platform::Form& f) { f.control<QPushButton>("cmdFixed")->click(); });
+  window->mnuSolveItem_Click(0);
+  ASSERT_TRUE(window->findChild<QWidget*>("fraSoilOut")->isVisible());
+  walkSoilPressures();
+  window->cmdContinue_Click();
+  window->cmdOK_Click();
+}
+
 // A wall in clay: the chart's note stands on a clear patch, not across the grid.
 TEST_F(PlotWindowsOnExamples, RoweCurvesOfAWallInClay) {
   start();
