@@ -80,7 +80,7 @@ void FailOscillation() {
        FormatElev(TipElev(1)) + " (FT)." + NewLine + NewLine + "     UNABLE TO CONTINUE.");
 }
 
-// Even the tip at the first point below the zero point is deeper than the moments need.
+// Even the shallowest tip that balances its forces is deeper than the moments need.
 void FailTipAbove() {
   NoteFactorVerdict(FactorVerdict::NoWallNeeded);
   Fail("DESIGN BOTTOM OF CANTILEVER WALL IS ABOVE ELEVATION " + FormatElev(GridElev(ZeroPressIndex + 1)) + NewLine +

@@ -190,21 +190,22 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex, Leap& leap) {
   bool halving = false, onlyHalving = false;
   int trialsPastTheStep = -1;
   int interpolatedTrials = 0, trials = 0, uncomputableInBracket = 0;
-  auto inconsistent = [&](bool bracketed) {
-    leap = {bracketed, a, b};
-    return Outcome::Inconsistent;
-  };
-  // The ends of the bracket, whatever the state: c stands for the end on its side.
-  auto lower = [&] { return state == 5 && cAbove ? c : a; };
-  auto upper = [&] { return state == 5 && !cAbove ? c : b; };
-  auto pastTheBracket = [&] {
-    const double lo = lower().fs, hi = upper().fs;
-    return !Between(FS, std::min(lo, hi), std::max(lo, hi));
-  };
   // Makes the bracket a and b alone, c taken in as the end on its side.
   auto foldC = [&] {
     if (state == 5) (cAbove ? a : b) = c;
     state = 4;
+  };
+  auto inconsistent = [&](bool bracketed) {
+    if (state == 5) foldC();
+    leap = {bracketed, a, b};
+    return Outcome::Inconsistent;
+  };
+  // The ends of the bracket, whatever the state: c stands for the end on its side.
+  auto endAbove = [&] { return state == 5 && cAbove ? c : a; };
+  auto endBelow = [&] { return state == 5 && !cAbove ? c : b; };
+  auto pastTheBracket = [&] {
+    const double lo = endAbove().fs, hi = endBelow().fs;
+    return !Between(FS, std::min(lo, hi), std::max(lo, hi));
   };
   auto halveTheBracket = [&] {
     if (trialsPastTheStep < 0) trialsPastTheStep = 0;
