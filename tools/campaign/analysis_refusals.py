@@ -647,7 +647,9 @@ def cmd_summary(a):
     print_summary(load(a.run_json))
 
 
-def cmd_compare(a):
+def compared_runs(a, status_line):
+    """The runs of a.before and a.after, each file's status line printed, and the keys of
+    the runs both hold (those in one file only are named)."""
     b, f = load(a.before), load(a.after)
     B, A = b["runs"], f["runs"]
     status_line("before", b)
@@ -655,7 +657,11 @@ def cmd_compare(a):
     only = sorted(set(B) ^ set(A))
     if only:
         print("runs in one file only: %d (%s)" % (len(only), " ".join(only[:10])))
-    both = sorted(set(B) & set(A))
+    return B, A, sorted(set(B) & set(A))
+
+
+def cmd_compare(a):
+    B, A, both = compared_runs(a, status_line)
 
     rb, fb = by_kind(B)
     ra, fa = by_kind(A)

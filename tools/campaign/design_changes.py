@@ -31,6 +31,7 @@ stronger or weaker one. --after: the tips of AFTER.json beside the scaled ones (
 0.5 ft?). scale-report prints the tables of a scale file again.
 """
 import argparse
+import contextlib
 import json
 import multiprocessing
 import os
@@ -351,29 +352,37 @@ def solve_file_of(path):
     return p
 
 
+@contextlib.contextmanager
+def worker_pool(jobs, solve_file, prefix):
+    """A pool of workers, each solving in a scratch folder of its own below one that is
+    removed afterwards."""
+    root = tempfile.mkdtemp(prefix=prefix)
+    try:
+        with multiprocessing.Pool(jobs, ar._init_worker, (root, {"solve_file": solve_file,
+                                                              "design_timeout": ar.SOLVE_TIMEOUT})) as pool:
+            yield pool
+    finally:
+        shutil.rmtree(root, ignore_errors=True)
+
+
 def cmd_run(a):
     solve_file = solve_file_of(a.solve_file)
     before = load(a.check_only_changed)["runs"] if a.check_only_changed else None
     folder = os.path.abspath(a.problemdir)
     tasks = [(n, os.path.join(folder, n), w) for n in design_files(folder) for w in "FS"]
-    root = tempfile.mkdtemp(prefix="design-changes-")
     t0 = time.monotonic()
     runs = {}
-    try:
-        with multiprocessing.Pool(a.jobs, ar._init_worker, (root, {"solve_file": solve_file,
-                                                                   "design_timeout": ar.SOLVE_TIMEOUT})) as pool:
-            for i, r in enumerate(pool.imap_unordered(run_one, [t + (False,) for t in tasks], chunksize=8), 1):
-                runs[ar.key(r)] = r
-                if i % 1000 == 0 or i == len(tasks):
-                    print("%d/%d runs, %.0f s" % (i, len(tasks), time.monotonic() - t0), file=sys.stderr)
-            if before is not None:
-                again = [t + (True,) for t in tasks if runs[ar.key({"file": t[0], "wedge": t[2]})]["status"] == 0
-                         and changed(runs[ar.key({"file": t[0], "wedge": t[2]})], before)]
-                print("checking %d changed solved runs" % len(again), file=sys.stderr)
-                for r in pool.imap_unordered(check_one, again, chunksize=2):
-                    runs[ar.key(r)]["check"] = r["check"]
-    finally:
-        shutil.rmtree(root, ignore_errors=True)
+    with worker_pool(a.jobs, solve_file, "design-changes-") as pool:
+        for i, r in enumerate(pool.imap_unordered(run_one, [t + (False,) for t in tasks], chunksize=8), 1):
+            runs[ar.key(r)] = r
+            if i % 1000 == 0 or i == len(tasks):
+                print("%d/%d runs, %.0f s" % (i, len(tasks), time.monotonic() - t0), file=sys.stderr)
+        if before is not None:
+            again = [t + (True,) for t in tasks if runs[ar.key({"file": t[0], "wedge": t[2]})]["status"] == 0
+                     and changed(runs[ar.key({"file": t[0], "wedge": t[2]})], before)]
+            print("checking %d changed solved runs" % len(again), file=sys.stderr)
+            for r in pool.imap_unordered(check_one, again, chunksize=2):
+                runs[ar.key(r)]["check"] = r["check"]
     meta = {"solve_file": solve_file, "problemdir": folder, "jobs": a.jobs, "runs": len(runs),
             "wall_seconds": round(time.monotonic() - t0, 1), "check": "changed" if before is not None else "none",
             "date": time.strftime("%Y-%m-%d %H:%M:%S")}
@@ -459,14 +468,7 @@ def cmd_summary(a):
 
 
 def cmd_compare(a):
-    b, f = load(a.before), load(a.after)
-    B, A = b["runs"], f["runs"]
-    status_line("before", b)
-    status_line("after ", f)
-    only = sorted(set(B) ^ set(A))
-    if only:
-        print("runs in one file only: %d (%s)" % (len(only), " ".join(only[:10])))
-    both = sorted(set(B) & set(A))
+    B, A, both = ar.compared_runs(a, status_line)
 
     title("(a) Refused design runs by box")
     cb, ca = by_kind(B), by_kind(A)
@@ -580,18 +582,13 @@ def cmd_scale(a):
     if a.limit:
         cases = cases[:a.limit]
     tasks = [(k, os.path.join(folder, runs[k]["file"]), runs[k]["wedge"]) for k in cases]
-    root = tempfile.mkdtemp(prefix="design-scale-")
     t0 = time.monotonic()
     out = {}
-    try:
-        with multiprocessing.Pool(a.jobs, ar._init_worker, (root, {"solve_file": solve_file,
-                                                                   "design_timeout": ar.SOLVE_TIMEOUT})) as pool:
-            for i, r in enumerate(pool.imap_unordered(scale_one, tasks, chunksize=1), 1):
-                out[r["key"]] = r
-                if i % 50 == 0 or i == len(tasks):
-                    print("%d/%d walls, %.0f s" % (i, len(tasks), time.monotonic() - t0), file=sys.stderr)
-    finally:
-        shutil.rmtree(root, ignore_errors=True)
+    with worker_pool(a.jobs, solve_file, "design-scale-") as pool:
+        for i, r in enumerate(pool.imap_unordered(scale_one, tasks, chunksize=1), 1):
+            out[r["key"]] = r
+            if i % 50 == 0 or i == len(tasks):
+                print("%d/%d walls, %.0f s" % (i, len(tasks), time.monotonic() - t0), file=sys.stderr)
     after = load(a.after)["runs"] if a.after else None
     data = {"meta": {"solve_file": solve_file, "run_json": os.path.abspath(a.run_json),
                      "after_json": os.path.abspath(a.after) if a.after else None, "jobs": a.jobs,
