@@ -148,5 +148,6 @@ double WedgePressuresComputedTo();
 // did not compute: a design tip there, or a search that got down there, uses the
 // diagram below the last computed point (and the results report prints the grid point
 // below the tip). If so, shows the "INVALID WEDGE GEOMETRY" box of the wedge that did
-// not fit, sets AbortRun = 1 and returns true.
+// not fit, sets AbortRun = 1 and returns true. The analysis takes it as a trial factor
+// that could not be computed.
 bool StopsAtUncomputedWedge(double elev);

@@ -236,7 +236,9 @@ double WedgePressuresComputedTo() { return std::max(WedgeComputedToElev(1), Wedg
 bool StopsAtUncomputedWedge(double elev) {
   const int side = WedgeComputedToElev(1) >= WedgeComputedToElev(2) ? 1 : 2;
   if (!(elev <= WedgeComputedToElev(side))) return false;
-  wedge::Report(wedge::Fault{"INVALID WEDGE GEOMETRY", WedgeMisfitText(side), 0});
+  // Where the wedges fit depends on the developed strengths, which turn the trial lines:
+  // the same wall at another factor of safety may compute.
+  wedge::Report(wedge::Fault{"INVALID WEDGE GEOMETRY", WedgeMisfitText(side), 0, FactorVerdict::NotComputable});
   return true;
 }
 

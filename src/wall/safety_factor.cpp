@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -156,62 +157,177 @@ constexpr int kTrialsPastTheStep = 12;
 // gives up on the bracket.
 constexpr int kUncomputableInBracket = 8;
 
+// The two trials nearest the bottom on either side, and the factor tried next between
+// them. Every trial inside replaces the end on its own side of the bottom, so the
+// bracket always holds a factor where the tip crosses the bottom. It closes by
+// interpolation while the trials fall in line (the line through its ends first, then
+// the parabola through them and the latest trial), and by halving once they do not,
+// until the bracket is too narrow to hold anything but a leap.
+class Bracket {
+ public:
+  Bracket(Point above, Point below, double bottom) : a_(above), b_(below), B_(bottom) {}
+
+  // Counted before each trial: a steep tip closes in a few trials; one that keeps
+  // stepping past its bracket leaps there, or moves by steps too coarse to reach the
+  // bottom, and halving decides which.
+  void BeforeTrial() {
+    if (trialsPastTheStep_ >= 0 && ++trialsPastTheStep_ > kTrialsPastTheStep) onlyHalving_ = true;
+  }
+
+  // The first trial inside: by the line through the ends where both have tips, else
+  // halfway between them.
+  double Inside() const { return Real(a_) && Real(b_) && !onlyHalving_ ? Linear(a_, b_, B_) : Middle(); }
+
+  // A trial that computed and missed the bottom. The factor to try next; none where the
+  // bracket has closed on a leap.
+  std::optional<double> Take(const Point& now) {
+    uncomputableInARow_ = 0;
+    if (onlyHalving_ || (!c_ && (!Real(a_) || !Real(b_) || halving_))) {
+      // Halving: a bracket one of whose ends has no tip, or past which the
+      // interpolation stepped, or whose trials no longer fall in line.
+      halving_ = false;
+      Fold();
+      if (!Between(now.tip, b_.tip, a_.tip)) onlyHalving_ = true;
+      return Replace(now);
+    }
+    // Interpolating: a trial that falls outside the tips of its bracket, or that the
+    // interpolation put past the bracket, turns the search to halving.
+    const bool inLine = !c_       ? Between(now.tip, b_.tip, a_.tip)
+                        : cAbove_ ? Between(now.tip, b_.tip, c_->tip)
+                                  : Between(now.tip, c_->tip, a_.tip);
+    if (c_ && !inLine && Past(now.fs)) return Halve();
+    if (!inLine || ++interpolatedTrials_ > kMaxRefinementPasses) {
+      onlyHalving_ = true;
+      Fold();
+      return Replace(now);
+    }
+    Fold();
+    c_ = now;
+    cAbove_ = now.tip > B_;
+    return Lagrange(a_, b_, *c_, B_);
+  }
+
+  // A trial inside that could not be computed: the halves on either side of it still hold
+  // the crossing, and the middle of the wider is tried. None after too many in a row.
+  std::optional<double> TakeUncomputable(double fs) {
+    if (++uncomputableInARow_ > kUncomputableInBracket) return std::nullopt;
+    Fold();
+    onlyHalving_ = true;
+    const double lo = std::min(a_.fs, b_.fs), hi = std::max(a_.fs, b_.fs);
+    return fs - lo > hi - fs ? (lo + fs) / 2 : (fs + hi) / 2;
+  }
+
+  // The trials nearest the bottom: above it, and below it.
+  std::pair<Point, Point> Ends() {
+    Fold();
+    return {a_, b_};
+  }
+
+ private:
+  double Middle() const { return (a_.fs + b_.fs) / 2; }
+
+  // The bracket of a and b alone, the latest interpolated trial taken in as the end on
+  // its side.
+  void Fold() {
+    if (c_) (cAbove_ ? a_ : b_) = *c_;
+    c_.reset();
+  }
+
+  std::optional<double> Replace(const Point& now) {
+    (now.tip > B_ ? a_ : b_) = now;
+    if (std::fabs(b_.fs - a_.fs) <= kNarrowest) return std::nullopt;
+    return Inside();
+  }
+
+  // Whether the factor lies outside the bracket (the latest trial standing for the end
+  // on its side).
+  bool Past(double fs) const {
+    const double lo = c_ && cAbove_ ? c_->fs : a_.fs, hi = c_ && !cAbove_ ? c_->fs : b_.fs;
+    return !Between(fs, std::min(lo, hi), std::max(lo, hi));
+  }
+
+  double Halve() {
+    if (trialsPastTheStep_ < 0) trialsPastTheStep_ = 0;
+    Fold();
+    halving_ = true;
+    return Middle();
+  }
+
+  Point a_, b_;  // above the bottom, and below it
+  std::optional<Point> c_;
+  bool cAbove_ = false;
+  double B_;
+  // halving_: the trial under way halves the bracket, the interpolation having stepped
+  // past it; onlyHalving_: from now on it is only halved.
+  bool halving_ = false, onlyHalving_ = false;
+  int trialsPastTheStep_ = -1, interpolatedTrials_ = 0, uncomputableInARow_ = 0;
+};
+
 enum class Outcome { Accepted, Stopped, Inconsistent };
 
 // Where a search found no factor though its trials computed: the two trials nearest the
-// bottom on either side, when it had them.
+// bottom on either side, when it had them; and whether the tip moved with the factor at
+// all (soil given by coefficients leaves it where it is).
 struct Leap {
   bool bracketed = false;
   Point a, b;
+  bool responded = false;
+};
+
+// The answers the user gave to the large-factor questions of one method: a search
+// started again goes on past the factors agreed to without asking again.
+class Answers {
+ public:
+  // Whether to search past the factor; a No ends the run (AbortRun = 1).
+  bool GoPast(double FSmax) {
+    if (FSmax <= agreedPast_) return true;
+    const auto answer = platform::MsgBox("Factor of safety for this system" + NewLine + "appears to be greater than " +
+                                             Fs(FSmax) + "." + NewLine + NewLine + "Do you want to continue search for" +
+                                             NewLine + "factor of safety?",
+                                         4, "LARGE FACTOR OF SAFETY");
+    if (answer != platform::Answer::Yes) {
+      AbortRun = 1;
+      return false;
+    }
+    agreedPast_ = FSmax;
+    return true;
+  }
+
+ private:
+  double agreedPast_ = 0;
 };
 
 // One method's search, from a factor of 1: by coarse trials, or by trials closed as
 // designs while an AnalysisClosedAsDesign lives. Accepted leaves the accepted trial's
 // pressures and design in place; Inconsistent shows nothing and leaves `leap` for the
-// caller. A trial that needs no wall counts as a tip above the bottom, higher than any,
-// one without a tip as a tip below it, lower than any. Once the bottom is bracketed, every
-// trial inside the bracket replaces the end on its own side of the bottom, so the
-// bracket always holds a factor where the tip crosses the bottom: it closes by
-// interpolation while the trials fall in line, and by halving once they do not, until a
-// trial reaches the bottom or the bracket is too narrow to hold anything but a leap. A
-// trial that cannot be computed sends the search back halfway toward the last one that
-// could, and so does one that moves the wrong way while the search steps away from 1.
-Outcome SearchFactor(int m, double B, int& AnchorIndex, Leap& leap) {
+// caller. The factor is stepped by 0.2 away from 1 until the bottom is bracketed, and
+// the Bracket closes it.
+//
+// How each trial steers: a tip within 0.1 ft of the bottom is accepted. A trial that
+// needs no wall counts as a tip above the bottom, higher than any; one without a tip as
+// a tip below it, lower than any. Stepping away from 1 the tip falls as the factor
+// rises, and a trial that moves the other way lies past a leap or past strengths the
+// method no longer follows: it says no more than a trial that could not be computed (a
+// developed friction angle above 45 degrees, a wedge that does not fit the soil figures
+// down to the tip, the zero point or the bottom). Such a trial sends the search back
+// halfway toward the last one that could, and later steps stop short of it; at the
+// first trials, strengths reduced less are tried. The trial's box ends the run only
+// where no factor on that side computes.
+Outcome SearchFactor(int m, double B, int& AnchorIndex, Answers& answers, Leap& leap) {
   constexpr double kHighest = std::numeric_limits<double>::infinity();
   double FS = 1.0, FSmax = 5.0;
-  int state = 1;
-  // a: the trial nearest the bottom with its tip above it; b: below it. Inside the
-  // bracket, c is the latest interpolated trial, above the bottom when cAbove.
-  Point a, b, c;
-  bool cAbove = false;
-  // The bracket is halved once, the interpolation having stepped past it; the trials
-  // since that first happened. Past a number of them, or where the trials stop falling
-  // in line, it is only halved.
-  bool halving = false, onlyHalving = false;
-  int trialsPastTheStep = -1;
-  int interpolatedTrials = 0, trials = 0, uncomputableInBracket = 0;
-  // Makes the bracket a and b alone, c taken in as the end on its side.
-  auto foldC = [&] {
-    if (state == 5) (cAbove ? a : b) = c;
-    state = 4;
-  };
-  auto inconsistent = [&](bool bracketed) {
-    if (state == 5) foldC();
-    leap = {bracketed, a, b};
+  // Stepping away from 1 before the bottom is bracketed: up while the tips lie above it,
+  // down while they lie below.
+  enum class Steps { First, Up, Down } steps = Steps::First;
+  // The latest trial above the bottom and below it.
+  Point a, b;
+  std::optional<Bracket> bracket;
+  std::optional<double> firstTip;
+  bool responded = false;
+  auto inconsistent = [&] {
+    leap = {bracket.has_value(), a, b, responded};
+    if (bracket) std::tie(leap.a, leap.b) = bracket->Ends();
     return Outcome::Inconsistent;
-  };
-  // The ends of the bracket, whatever the state: c stands for the end on its side.
-  auto endAbove = [&] { return state == 5 && cAbove ? c : a; };
-  auto endBelow = [&] { return state == 5 && !cAbove ? c : b; };
-  auto pastTheBracket = [&] {
-    const double lo = endAbove().fs, hi = endBelow().fs;
-    return !Between(FS, std::min(lo, hi), std::max(lo, hi));
-  };
-  auto halveTheBracket = [&] {
-    if (trialsPastTheStep < 0) trialsPastTheStep = 0;
-    foldC();
-    halving = true;
-    return (a.fs + b.fs) / 2;
   };
   // The nearest factor past which trials could not be computed (or moved the wrong way),
   // and that trial's boxes.
@@ -219,176 +335,109 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex, Leap& leap) {
   Boxes uncomputableBoxes;
   auto stopUncomputable = [&] {
     // Trials that moved the wrong way have no box of their own to say why.
-    if (uncomputableBoxes.empty()) return inconsistent(state >= 4);
+    if (uncomputableBoxes.empty()) return inconsistent();
     ShowBoxes(uncomputableBoxes);
     AbortRun = 1;
     return Outcome::Stopped;
   };
-  for (;;) {
+  // The next coarse step, short of the factors that could not be computed; none where
+  // they lie next to this one.
+  auto step = [&](double delta) -> std::optional<double> {
+    const double to = FS + delta;
+    if (!uncomputable || (delta > 0) != (*uncomputable > FS)) return to;
+    if (delta > 0 ? to < *uncomputable : to > *uncomputable) return to;
+    if (std::fabs(*uncomputable - FS) <= kNarrowest) return std::nullopt;
+    return (FS + *uncomputable) / 2;
+  };
+  for (int trials = 1;; ++trials) {
     // Raising the factor has no end of its own when the tip does not respond to it
     // (soil given by coefficients): the search gives up as inconsistent.
-    if (++trials > kMaxRefinementPasses) return inconsistent(state >= 4);
-    // A steep tip closes in a few trials; one that keeps stepping past its bracket leaps
-    // there, or moves by steps too coarse to reach the bottom: halving decides which.
-    if (trialsPastTheStep >= 0 && ++trialsPastTheStep > kTrialsPastTheStep) onlyHalving = true;
+    if (trials > kMaxRefinementPasses) return inconsistent();
+    if (bracket) bracket->BeforeTrial();
     Boxes boxes;
     const Found found = SteeringTrial(m, FS, AnchorIndex, boxes);
     if (found == Found::Stop) return Outcome::Stopped;
-    double tip = found == Found::Tip ? TipElev(m) : found == Found::NoWallNeeded ? kHighest : -kHighest;
+    const double tip = found == Found::Tip ? TipElev(m) : found == Found::NoWallNeeded ? kHighest : -kHighest;
     bool computed = found != Found::NotComputable;
-    // Stepping away from 1, the tip falls as the factor rises. A trial that moves the
-    // other way lies past a leap, or past strengths the method no longer follows (a
-    // failure there that reads as no wall, or no tip, points the wrong way too): it says
-    // no more than a trial that could not be computed.
-    if (computed && ((state == 2 && tip > a.tip) || (state == 3 && tip < b.tip))) {
+    if (computed) {
+      if (!firstTip) firstTip = tip;
+      responded = responded || tip != *firstTip;
+    }
+    if (computed && ((steps == Steps::Up && tip > a.tip) || (steps == Steps::Down && tip < b.tip))) {
       computed = false;
       boxes.clear();
     }
+    std::optional<double> next;
     if (!computed) {
-      if (state == 1) {
+      if (bracket) {
+        next = bracket->TakeUncomputable(FS);
+        if (!next) {
+          uncomputableBoxes = std::move(boxes);
+          return stopUncomputable();
+        }
+      } else if (steps == Steps::First) {
         // Strengths reduced less compute: the factor, if any, lies higher. Where none
         // computes up to the large factor, the first trial's message says why.
         if (!uncomputable) uncomputableBoxes = std::move(boxes);
         uncomputable = FS;
         if (FS >= FSmax) return stopUncomputable();
-        FS += 0.2;
-        continue;
-      }
-      if (state == 2 || state == 3) {
+        next = FS + 0.2;
+      } else {
         uncomputable = FS;
         uncomputableBoxes = std::move(boxes);
-        const double last = state == 2 ? a.fs : b.fs;
+        const double last = steps == Steps::Up ? a.fs : b.fs;
         if (std::fabs(FS - last) <= kNarrowest) return stopUncomputable();
-        FS = (last + FS) / 2;
-        continue;
+        next = (last + FS) / 2;
       }
-      // Inside the bracket: the halves on either side of the trial still hold the
-      // crossing; try the middle of the wider.
-      if (++uncomputableInBracket > kUncomputableInBracket) {
-        uncomputableBoxes = std::move(boxes);
-        return stopUncomputable();
-      }
-      foldC();
-      onlyHalving = true;
-      const double lo = std::min(a.fs, b.fs), hi = std::max(a.fs, b.fs);
-      FS = FS - lo > hi - FS ? (lo + FS) / 2 : (FS + hi) / 2;
+      FS = *next;
       continue;
     }
-    uncomputableInBracket = 0;
-    const double diff = tip - B;
-    if (found == Found::Tip && std::fabs(diff) <= 0.1) return Outcome::Accepted;
+    if (found == Found::Tip && std::fabs(tip - B) <= 0.1) return Outcome::Accepted;
     const Point now{FS, tip};
-    // The next coarse step, short of the factors that could not be computed.
-    auto step = [&](double delta, double& to) {
-      to = FS + delta;
-      if (!uncomputable || (delta > 0) != (*uncomputable > FS)) return true;
-      if (delta > 0 ? to < *uncomputable : to > *uncomputable) return true;
-      if (std::fabs(*uncomputable - FS) <= kNarrowest) return false;
-      to = (FS + *uncomputable) / 2;
-      return true;
-    };
-    // The first trial inside a bracket: by the line through its ends where both have
-    // tips, else halfway between them.
-    auto bracketed = [&] { return Real(a) && Real(b) && !onlyHalving ? Linear(a, b, B) : (a.fs + b.fs) / 2; };
-    double next = FS;
-    if (state >= 4 && (onlyHalving || (state == 4 && (!Real(a) || !Real(b) || halving)))) {
-      // Halving: a bracket one of whose ends has no tip, or past which the interpolation
-      // stepped, or whose trials no longer fall in line.
-      halving = false;
-      foldC();
-      if (!Between(tip, b.tip, a.tip)) onlyHalving = true;
-      (diff > 0 ? a : b) = now;
-      if (std::fabs(b.fs - a.fs) <= kNarrowest) return inconsistent(true);
-      next = bracketed();
-    } else if (state == 4 || state == 5) {
-      // Interpolating: a trial that falls outside the tips of its bracket, or that the
-      // interpolation put past the bracket, turns the search to halving.
-      const bool inLine = state == 4 ? Between(tip, b.tip, a.tip)
-                          : cAbove     ? Between(tip, b.tip, c.tip)
-                                       : Between(tip, c.tip, a.tip);
-      if (state == 5 && !inLine && pastTheBracket()) {
-        FS = halveTheBracket();
-        continue;
-      }
-      if (!inLine || ++interpolatedTrials > kMaxRefinementPasses) {
-        onlyHalving = true;
-        foldC();
-        (diff > 0 ? a : b) = now;
-        if (std::fabs(b.fs - a.fs) <= kNarrowest) return inconsistent(true);
-        next = bracketed();
-      } else {
-        if (state == 5) (cAbove ? a : b) = c;
-        c = now;
-        cAbove = diff > 0;
-        state = 5;
-        next = Lagrange(a, b, c, B);
-      }
+    const bool above = tip > B;
+    if (bracket) {
+      next = bracket->Take(now);
+      if (!next) return inconsistent();
     } else {
-      switch (state) {
-        case 1:
-          if (diff < 0) {
-            b = now;
-            state = 3;
-            if (!step(-0.2, next)) return stopUncomputable();
-          } else {
-            a = now;
-            state = 2;
-            next = FS + 0.2;
-          }
-          break;
-        case 2:
-          if (diff < 0) {
-            b = now;
-            state = 4;
-            next = bracketed();
-          } else {
-            if (FS >= FSmax) {
-              const auto answer = platform::MsgBox(
-                  "Factor of safety for this system" + NewLine + "appears to be greater than " + Fs(FSmax) + "." +
-                      NewLine + NewLine + "Do you want to continue search for" + NewLine + "factor of safety?",
-                  4, "LARGE FACTOR OF SAFETY");
-              if (answer != platform::Answer::Yes) {
-                AbortRun = 1;
-                return Outcome::Stopped;
-              }
-              FSmax += 5.0;
-            }
-            a = now;
-            if (!step(0.2, next)) return stopUncomputable();
-          }
-          break;
-        default:  // 3
-          if (diff < 0) {
-            b = now;
-            if (!step(-0.2, next)) return stopUncomputable();
-          } else {
-            a = now;
-            state = 4;
-            next = bracketed();
-          }
-          break;
+      (above ? a : b) = now;
+      const bool first = steps == Steps::First;
+      if (first) steps = above ? Steps::Up : Steps::Down;
+      if ((steps == Steps::Up) != above) {
+        bracket.emplace(a, b, B);
+        next = bracket->Inside();
+      } else if (steps == Steps::Up) {
+        if (!first && FS >= FSmax) {
+          if (!answers.GoPast(FSmax)) return Outcome::Stopped;
+          FSmax += 5.0;
+        }
+        next = step(0.2);
+      } else {
+        next = step(-0.2);
       }
+      if (!next) return stopUncomputable();
     }
-    if (!IsUsable(next)) return inconsistent(state >= 4);
-    if (next < 0.2 - 1e-9) {
+    if (!IsUsable(*next)) return inconsistent();
+    if (*next < 0.2 - 1e-9) {
       SmallFactor();
       return Outcome::Stopped;
     }
-    FS = next;
+    FS = *next;
   }
 }
 
 // The search, and where its coarse trials leave it inconsistent, the search again with
 // every trial closed as a design before any box is shown: a coarse trial can miss the
 // design at its factor by feet where the largest pressure of the problem dwarfs the
-// wall's loads, and then seem to leap. The closure lives on while the accepted trial is
-// solved. False after the box that ends the run.
-bool SearchFactorClosingIfNeeded(int m, double B, int& AnchorIndex, std::optional<AnalysisClosedAsDesign>& closure) {
+// wall's loads, and then seem to leap. A tip that did not move with the factor has
+// nothing to search again. The closure lives on while the accepted trial is solved.
+// False after the box that ends the run.
+bool SearchFactorClosingIfNeeded(int m, double B, int& AnchorIndex, Answers& answers,
+                                 std::optional<AnalysisClosedAsDesign>& closure) {
   Leap leap;
-  Outcome outcome = SearchFactor(m, B, AnchorIndex, leap);
-  if (outcome == Outcome::Inconsistent && !closure) {
+  Outcome outcome = SearchFactor(m, B, AnchorIndex, answers, leap);
+  if (outcome == Outcome::Inconsistent && !closure && leap.responded) {
     closure.emplace();
-    outcome = SearchFactor(m, B, AnchorIndex, leap);
+    outcome = SearchFactor(m, B, AnchorIndex, answers, leap);
   }
   if (outcome == Outcome::Inconsistent) Inconsistent(m, leap.bracketed, leap.a, leap.b);
   return outcome == Outcome::Accepted;
@@ -414,7 +463,8 @@ void RunSafetyFactorAnalysis() {
   for (int m = 1; m <= methods; ++m) {
     int AnchorIndex = 0;
     std::optional<AnalysisClosedAsDesign> closure;
-    if (!SearchFactorClosingIfNeeded(m, B, AnchorIndex, closure) || !SolveAccepted(m, AnchorIndex)) return;
+    Answers answers;
+    if (!SearchFactorClosingIfNeeded(m, B, AnchorIndex, answers, closure) || !SolveAccepted(m, AnchorIndex)) return;
     if (!CheckProfileBalance(m).BalancesAsPrinted()) {
       // The coarse trials only steer. A factor whose table does not balance to the digits
       // printed is the wall's only if the design at it, closed as any design, reaches the
@@ -422,7 +472,7 @@ void RunSafetyFactorAnalysis() {
       if (!closure) {
         closure.emplace();
         if (!Trial(m, FSPassiveUsed(1, 1, m), AnchorIndex)) return;
-        if (std::fabs(TipElev(m) - B) > 0.1 && !SearchFactorClosingIfNeeded(m, B, AnchorIndex, closure)) return;
+        if (std::fabs(TipElev(m) - B) > 0.1 && !SearchFactorClosingIfNeeded(m, B, AnchorIndex, answers, closure)) return;
         if (!SolveAccepted(m, AnchorIndex)) return;
       }
       RequireBalancedProfile(m);

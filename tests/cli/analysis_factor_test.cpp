@@ -152,11 +152,15 @@ class Runner {
  public:
   explicit Runner(std::filesystem::path dir) : dir_(std::move(dir)) {}
 
-  support::SolveFileRun Solve(const std::string& file, const std::string& wedge, std::string& report) {
+  // Every question is answered No, or Yes where answerYes is set.
+  support::SolveFileRun Solve(const std::string& file, const std::string& wedge, std::string& report,
+                              bool answerYes = false) {
     const auto in = dir_ / ("p" + std::to_string(++n_) + ".dat");
     const auto rep = dir_ / ("p" + std::to_string(n_) + ".rep");
     std::ofstream(in) << file;
-    const auto run = RunSolveFile({"--answer-no", "--wedge", wedge, in.string(), rep.string()}, dir_);
+    std::vector<std::string> args = {"--wedge", wedge, in.string(), rep.string()};
+    if (!answerYes) args.insert(args.begin(), "--answer-no");
+    const auto run = RunSolveFile(args, dir_);
     report = ReadBytes(rep);
     return run;
   }
@@ -431,6 +435,36 @@ const char* kAnchoredSlopingLayers =
     "VERTICAL UNIFORM 479 0\n"
     "FINISHED\n";
 
+// Walls whose wedges fit the soil figures only down to a level that moves with the
+// factor: below it a trial cannot be computed, and the search steps back from it.
+// A short cantilever in front of stiff clay: at a factor of 1 the fixed surface's wedges
+// fit only above the given bottom, 8.5 ft below the dredge line; from about 3 on they
+// fit below it, and the designs reach the bottom at about 3.26.
+const char* kBottomBelowTheWedgesAtFirst =
+    "'SHORT CANTILEVER, STIFF CLAY IN FRONT, LINE LOADS\n"
+    "CONTROL CANTILEVER ANALYSIS\n"
+    "WALL 5.30 -9.50 29E6 383.4\n"
+    "SURFACE RIGHTSIDE 1 0 5.30\n"
+    "SURFACE LEFTSIDE 1 0 -1.00\n"
+    "SOIL RIGHTSIDE STRENGTHS 3\n121 113 33 0 21 0 2.70 0\n116 101 26 0 3 0 0.80 0.12\n115 107 20 322 13 0\n"
+    "SOIL LEFTSIDE STRENGTHS 1\n136 122 0 1886 0 0\n"
+    "VERTICAL LINE RIGHTSIDE 1 3.0 1248\n"
+    "HORIZONTAL LINE 1 1.90 480\n"
+    "FINISHED\n";
+// A cantilever whose second layer behind has a sloping bottom: by the sweep, the
+// design at a factor of 1 needs a tip below the level its wedges fit to, while from
+// about 1.1 on they fit and the tips move steadily through the bottom.
+const char* kDippingLayerTipBelowTheWedges =
+    "'CANTILEVER, SLOPING LAYER BOTTOM BEHIND THE WALL\n"
+    "CONTROL CANTILEVER ANALYSIS\n"
+    "WALL 12.90 -5.90 29E6 368.6\n"
+    "SURFACE RIGHTSIDE 1 0 12.90\n"
+    "SURFACE LEFTSIDE 1 0 2.70\n"
+    "SOIL RIGHTSIDE STRENGTHS 3\n127 117 37 0 23 0 1.40 0\n131 118 26 0 17 0 -4.50 0.10\n117 113 15 233 8 64\n"
+    "SOIL LEFTSIDE STRENGTHS 2\n118 103 33 0 11 0 0.80 0\n130 117 26 409 1 0\n"
+    "VERTICAL UNIFORM 107 0\n"
+    "FINISHED\n";
+
 TEST_F(AnalysisFactorTest, TrialsThatFailAtTheirFactorSteerTheSearch) {
   Runner runner(dir_);
   const struct {
@@ -451,6 +485,9 @@ TEST_F(AnalysisFactorTest, TrialsThatFailAtTheirFactorSteerTheSearch) {
       {"cantilever, trials in the first foot, layers", kLayersClayInFrontLineLoads, "S", 1.0},
       {"cantilever, a trial that does not settle", kClayUnderSandsHeavyLineLoad, "S", -7.85},
       {"anchored, trials outside the bracket's tips", kAnchoredSlopingLayers, "F", -8.2},
+      {"cantilever, the bottom below where the wedges fit at the first trials", kBottomBelowTheWedgesAtFirst, "F",
+       -9.5},
+      {"cantilever, the first trial's tip below where the wedges fit", kDippingLayerTipBelowTheWedges, "S", -5.9},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.what) + ", wedge " + c.wedge);
@@ -528,6 +565,54 @@ TEST_F(AnalysisFactorTest, WallsWithoutAFactorShowOneBoxThatSaysWhy) {
     EXPECT_EQ(boxes.empty() ? std::string::npos : boxes[0].rfind(c.box, 0), 0u) << run.output;
     EXPECT_NE(run.output.find(c.also), std::string::npos) << run.output;
     EXPECT_TRUE(Values(report, "FACTOR OF SAFETY").empty());
+  }
+}
+
+// The factors a run asked the user to search past, in the order asked.
+std::vector<std::string> FactorsAskedAbout(const std::string& output) {
+  std::vector<std::string> asked;
+  const std::string lead = "appears to be greater than ";
+  std::istringstream in(output);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind(lead, 0) == 0) asked.push_back(line.substr(lead.size(), line.size() - lead.size() - 1));
+  }
+  return asked;
+}
+
+// Answering Yes to every question, a run asks each once: a search started again goes on
+// past the factors the user agreed to.
+TEST_F(AnalysisFactorTest, EachQuestionIsAskedOnce) {
+  Runner runner(dir_);
+  const std::vector<std::string> fiveToForty = {"5.00", "10.00", "15.00", "20.00", "25.00", "30.00", "35.00", "40.00"};
+  const struct {
+    const char* what;
+    std::string file;
+    std::vector<std::string> asked;
+    const char* ends;  // the title of the box that ends the run
+  } cases[] = {
+      // Coefficients on both sides: no factor moves the tip, and the search gives up
+      // after its trials, with nothing to search again.
+      {"coefficients on both sides, water by pressures",
+       "'CANTILEVER, COEFFICIENTS ON BOTH SIDES, WATER BY PRESSURES\n"
+       "CONTROL CANTILEVER ANALYSIS\n"
+       "WALL 8 -12 29E6 84.4\n"
+       "SURFACE RIGHTSIDE 1 0 8\n"
+       "SURFACE LEFTSIDE 1 0 0\n"
+       "SOIL BOTH COEFFICIENTS 1\n120 110 0.333 3.0\n"
+       "WATER PRESSURES 3 6 0 2 249.6\n-30 249.6\n"
+       "FINISHED\n",
+       fiveToForty, "INCONSISTENT RESULTS"},
+  };
+  for (const auto& c : cases) {
+    for (const std::string wedge : {"F", "S"}) {
+      SCOPED_TRACE(std::string(c.what) + ", wedge " + wedge);
+      std::string report;
+      const auto run = runner.Solve(c.file, wedge, report, true);
+      EXPECT_EQ(FactorsAskedAbout(run.output), c.asked);
+      const std::vector<std::string> boxes = BoxesShown(run.output);
+      ASSERT_FALSE(boxes.empty());
+      EXPECT_EQ(boxes.back().rfind(c.ends, 0), 0u) << boxes.back();
+    }
   }
 }
 
