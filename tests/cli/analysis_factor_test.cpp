@@ -588,7 +588,8 @@ TEST_F(AnalysisFactorTest, EachQuestionIsAskedOnce) {
     const char* what;
     std::string file;
     std::vector<std::string> asked;
-    const char* ends;  // the title of the box that ends the run
+    const char* last;  // the start of the last box shown
+    std::vector<double> factors;
   } cases[] = {
       // Coefficients on both sides: no factor moves the tip, and the search gives up
       // after its trials, with nothing to search again.
@@ -601,7 +602,34 @@ TEST_F(AnalysisFactorTest, EachQuestionIsAskedOnce) {
        "SOIL BOTH COEFFICIENTS 1\n120 110 0.333 3.0\n"
        "WATER PRESSURES 3 6 0 2 249.6\n-30 249.6\n"
        "FINISHED\n",
-       fiveToForty, "INCONSISTENT RESULTS"},
+       fiveToForty, "INCONSISTENT RESULTS", {}},
+      // A stiff clay holding a short wall, a line load pulling it back at the top: past
+      // 5.0 the tip leaps past the bottom, the search made again with every trial
+      // closed as a design too.
+      {"stiff clay, the tip leaping past the bottom beyond 5.0",
+       "'SHORT CANTILEVER IN STIFF CLAY, LINE LOAD PULLING BACK\n"
+       "CONTROL CANTILEVER ANALYSIS\n"
+       "WALL 4.20 -0.10 29E6 55.6\n"
+       "SURFACE RIGHTSIDE 1 0 4.10\n"
+       "SURFACE LEFTSIDE 1 0 0.90\n"
+       "SOIL BOTH STRENGTHS 1\n118 106 0 1476 0 0\n"
+       "VERTICAL UNIFORM 314 0\n"
+       "HORIZONTAL LINE 1 4.00 -146\n"
+       "FINISHED\n",
+       {"5.00"}, "INCONSISTENT RESULTS [0] Inconsistent", {}},
+      // Clays on both sides: the factor past 5.0 is found by the search made again with
+      // every trial closed as a design.
+      {"clays, a factor past 5.0 found by trials closed as designs",
+       "'SHORT CANTILEVER, CLAYS WITH FRICTION\n"
+       "CONTROL CANTILEVER ANALYSIS 1.00\n"
+       "WALL 7.10 1.70 29E6 239.1\n"
+       "SURFACE RIGHTSIDE 1 0 6.10\n"
+       "SURFACE LEFTSIDE 1 0 2.40\n"
+       "SOIL RIGHTSIDE STRENGTHS 1\n104 104 21 260 7 0\n"
+       "SOIL LEFTSIDE STRENGTHS 2\n116 114 21 278 13 0 1.30 0\n116 105 17 401 2 0\n"
+       "VERTICAL UNIFORM 488 0\n"
+       "FINISHED\n",
+       {"5.00"}, "LARGE FACTOR OF SAFETY", {5.80}},
   };
   for (const auto& c : cases) {
     for (const std::string wedge : {"F", "S"}) {
@@ -611,7 +639,8 @@ TEST_F(AnalysisFactorTest, EachQuestionIsAskedOnce) {
       EXPECT_EQ(FactorsAskedAbout(run.output), c.asked);
       const std::vector<std::string> boxes = BoxesShown(run.output);
       ASSERT_FALSE(boxes.empty());
-      EXPECT_EQ(boxes.back().rfind(c.ends, 0), 0u) << boxes.back();
+      EXPECT_EQ(boxes.back().rfind(c.last, 0), 0u) << boxes.back();
+      EXPECT_EQ(Values(report, "FACTOR OF SAFETY"), c.factors);
     }
   }
 }

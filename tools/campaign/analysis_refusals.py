@@ -40,6 +40,7 @@ SAMPLED_FACTORS = [round(0.2 + 0.1 * i, 1) for i in range(49)]  # 0.2 .. 5.0
 BISECT_WIDTH = 0.002
 BISECT_DESIGNS = 10
 HIT = 0.1  # ft: a design tip this close to the bottom is the bottom
+ZIGZAG = 0.15  # ft: where the designs zigzag near a factor, its own design this close
 
 # ---------------------------------------------------------------------------------------
 # Reading what solve_file prints and writes (the same reading as the analysis factor test)
@@ -380,7 +381,7 @@ def outside_check(text, wedge, report, bottom):
         return {"passed": False, "why": ["%d tables for %d factors" % (len(tables), len(fs))], "designs": 0,
                 "design_seconds": 0}
     designs = Designs(wedge, is_anchored(text))
-    unsure = []
+    unsure, zigzag = [], []
     for k, f in enumerate(fs):
         m = k + 1
         tag = "method %d, factor %s: " % (m, fixed(f, 2))
@@ -406,6 +407,7 @@ def outside_check(text, wedge, report, bottom):
             return None, d, None
         lo_off, lower, lt = near(-1)
         hi_off, higher, ht = near(+1)
+        before = len(why)
         if lo_off is None:
             unsure.append(tag + "no design just below the factor" + design_refusal(lower))
         elif not ("IS ABOVE ELEVATION" in lower["out"] or (lt is not None and lt >= bottom - 0.2)):
@@ -417,7 +419,15 @@ def outside_check(text, wedge, report, bottom):
             why.append(tag + "no tip at factor + %.2f" % hi_off + design_refusal(higher))
         elif not ht <= bottom + 0.2:
             why.append(tag + "tip at factor + %.2f above the bottom (%s)" % (hi_off, fixed(ht, 2)))
-    return {"passed": not why, "why": why, "unsure": unsure, "designs": designs.count,
+        if len(why) > before:
+            # Designs that zigzag about the bottom near the factor: the design at the
+            # printed factor itself must then lie within ZIGZAG of the bottom.
+            d = designs.get(design_of(text, fixed(f, 2), g))
+            tip = d["tips"][k] if len(d["tips"]) > k else None
+            if tip is not None and abs(tip - bottom) <= ZIGZAG:
+                zigzag.append(tag + "; ".join(w[len(tag):] for w in why[before:]) + "; design at the factor %s" % fixed(tip, 2))
+                del why[before:]
+    return {"passed": not why, "why": why, "unsure": unsure, "zigzag": zigzag, "designs": designs.count,
             "design_seconds": round(designs.seconds, 2)}
 
 
@@ -614,6 +624,11 @@ def print_checks(name, runs, before=None):
           " reason: strengths past what computes, or the other method of an anchored wall)" % len(unsure))
     for r in sorted(unsure, key=key)[:40]:
         print("    %-16s %s  %s" % (key(r), r["factors"], "; ".join(r["check"]["unsure"])))
+    zigzag = [r for r in checked if r["check"].get("zigzag")]
+    print("  %d passed by their own design within %.2f ft of the bottom, the designs near the factor"
+          " zigzagging about it" % (len(zigzag), ZIGZAG))
+    for r in sorted(zigzag, key=key)[:40]:
+        print("    %-16s %s  %s" % (key(r), r["factors"], "; ".join(r["check"]["zigzag"])))
 
 
 def print_negative_anchor(name, runs):
