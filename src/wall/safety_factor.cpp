@@ -363,7 +363,7 @@ Outcome SearchFactor(int m, double B, int& AnchorIndex, Answers& answers, Leap& 
       if (!firstTip) firstTip = tip;
       responded = responded || tip != *firstTip;
     }
-    if (computed && ((steps == Steps::Up && tip > a.tip) || (steps == Steps::Down && tip < b.tip))) {
+    if (computed && !bracket && ((steps == Steps::Up && tip > a.tip) || (steps == Steps::Down && tip < b.tip))) {
       computed = false;
       boxes.clear();
     }
