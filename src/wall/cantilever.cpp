@@ -242,11 +242,26 @@ double ZeroOfRunningForce(int s, double above) {
   return lo;
 }
 
+// A pivot at the tip leaves the reversed diagram no length: the wall ends on the active
+// diagram at the pivot's own point p, and the pressure at its tip is the one its forces
+// balanced with there (the toe pressure acted over nothing). A tip node one point further
+// down would stand at the pivot's level again, an element of no length under the beam.
+void EndAtPivot(const Pivot& pv, int p) {
+  // Inside a jump the pressure that balanced lies below the point; above it the wall
+  // carries the diagram's own value.
+  if (!pv.inJump) NetPressureA(p, 2) = pv.r;
+  GridElev(p) = TipElev(1);
+  TipIndex(1) = p;
+  ToePressure(1) = NetPressureA(p, 2);
+  ComputeWaterPressures(1);
+}
+
 // Makes the accepted pivot and tip part of the grid for the beam solution and the report.
 void FinishDesign(Pivot pv, int T) {
   const double t = TipElev(1), q = ToePressure(1);
   int p = pv.p;
   const double e = pv.e, r = pv.r;
+  const bool pivotAtTip = e - t <= 0.0001;
   if (std::fabs(e - GridElev(p)) > 0.0001) {
     if (std::fabs(e - GridElev(p - 1)) <= 0.0001) {
       --p;  // the pivot is the grid point above
@@ -262,9 +277,11 @@ void FinishDesign(Pivot pv, int T) {
         return;
       NetPressureA(p, 1) = r;
       NetPressureA(p, 2) = r;
-      TipIndex(1) = p + 1;
-      if (e <= t) return;
     }
+  }
+  if (pivotAtTip) {
+    EndAtPivot(pv, p);
+    return;
   }
   int j = p + 1;
   while (j <= NumGridPoints && GridElev(j) > t) {
