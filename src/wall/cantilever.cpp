@@ -4,6 +4,7 @@
 // where the forces balance, the tip moved until the moments about it balance.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "model/problem_data.h"
@@ -321,6 +322,7 @@ void DesignCantileverWall() {
   double previousTip = 0;
   double prevF = 0;
   double X1 = 0, M1 = 0, X2 = 0, M2 = 0, X3 = 0, M3 = 0;
+  bool searchPastLimit = false;
 
   for (;;) {  // one design pass
     const int Z = ZeroPressIndex;
@@ -355,6 +357,11 @@ void DesignCantileverWall() {
     int N = 0;
     bool haveX1 = false, steppingUp = false;
     SetGridTip(T);
+    // Below the last point the wedges were computed to, the pressures are the last ones
+    // computed carried on, not the soil's: no trial tip goes there (-infinity when every
+    // wedge fits), unless the pass searches past it (below).
+    const double limit =
+        searchPastLimit ? -std::numeric_limits<double>::infinity() : WedgePressuresComputedTo();
 
     Pivot pv;
     double sumF = 0, sumM = 0;
@@ -408,9 +415,45 @@ void DesignCantileverWall() {
       return closeBracket();
     };
     for (;;) {  // trials
+      // A trial that would go below that point is made at the point itself, whose
+      // pressures were computed: it says whether the tip lies above it at all.
+      const bool atLimit = !(TipElev(1) > limit);
+      if (atLimit) {
+        TipElev(1) = limit;
+        ToePressure(1) = ToePressureAt(limit);
+      }
       if (!FindPivot(T, pv, prevF, sumF, sumM, tol)) return;
       const double M = sumM;
       if (tol.MomentClosed(M, TipElev(1))) break;
+      if (atLimit) {
+        // Too deep there: the tip lies between it and the deepest trial too shallow, or
+        // the shallowest tip that balances the forces.
+        if (M > 0) {
+          if (!haveShallow) {
+            if (closeAboveFirstTip(M)) break;
+            return;
+          }
+          if (!haveDeep) deep = {limit, M};
+          haveDeep = true;
+          if (closeBracket()) break;
+          return;
+        }
+        // Too shallow there as at every trial above it: no tip above the point balances.
+        if (haveShallow && haveDeep && shallow.tip > deep.tip) {
+          if (closeBracket()) break;
+          return;
+        }
+        // Where the seepage follows the tip, the figures the wedges must fit move with it:
+        // the tip below the point is no answer, but the best estimate of the seepage for
+        // the next pass, which this pass then searches for past the point. Only the tip the
+        // passes settle on must lie above it.
+        if (seepagePasses) {
+          searchPastLimit = true;
+          break;
+        }
+        RefuseUncomputedTip(1);
+        return;
+      }
       if (M < 0 && (!haveShallow || TipElev(1) < shallow.tip)) {
         shallow = {TipElev(1), M};
         haveShallow = true;
@@ -495,6 +538,8 @@ void DesignCantileverWall() {
       }
     }
 
+    if (searchPastLimit && limit != -std::numeric_limits<double>::infinity()) continue;  // the same pass again
+    searchPastLimit = false;
     // 5. Seepage that follows the tip: recompute until two tips agree.
     if (!seepagePasses) {
       FinishDesign(pv, T);
