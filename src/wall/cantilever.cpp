@@ -262,9 +262,14 @@ void FinishDesign(Pivot pv, int T) {
   const double t = TipElev(1), q = ToePressure(1);
   int p = pv.p;
   const double e = pv.e, r = pv.r;
-  const bool pivotAtTip = e - t <= 0.0001;
-  if (std::fabs(e - GridElev(p)) > 0.0001) {
-    if (std::fabs(e - GridElev(p - 1)) <= 0.0001) {
+  // A pivot a hair above the tip still carries the toe: its pressure can be large enough
+  // that the sliver between them holds a share of the forces. The pivot takes a grid
+  // point within a hair of it only where that point stays above the tip, or where the
+  // pivot is the tip.
+  const bool pivotAtTip = !(e > t);
+  auto snaps = [&](int g) { return std::fabs(e - GridElev(g)) <= 0.0001 && (pivotAtTip || GridElev(g) > t); };
+  if (!snaps(p)) {
+    if (snaps(p - 1)) {
       --p;  // the pivot is the grid point above
       // Below a pivot on the jump the linear change starts from the pressure that balanced.
       if (pv.inJump) NetPressureA(p, 1) = r;
