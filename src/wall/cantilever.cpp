@@ -4,6 +4,7 @@
 // where the forces balance, the tip moved until the moments about it balance.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "model/problem_data.h"
@@ -242,13 +243,33 @@ double ZeroOfRunningForce(int s, double above) {
   return lo;
 }
 
+// A pivot at the tip leaves the reversed diagram no length: the wall ends on the active
+// diagram at the pivot's own point p, and the pressure at its tip is the one its forces
+// balanced with there (the toe pressure acted over nothing). A tip node one point further
+// down would stand at the pivot's level again, an element of no length under the beam.
+void EndAtPivot(const Pivot& pv, int p) {
+  // Inside a jump the pressure that balanced lies below the point; above it the wall
+  // carries the diagram's own value.
+  if (!pv.inJump) NetPressureA(p, 2) = pv.r;
+  GridElev(p) = TipElev(1);
+  TipIndex(1) = p;
+  ToePressure(1) = NetPressureA(p, 2);
+  ComputeWaterPressures(1);
+}
+
 // Makes the accepted pivot and tip part of the grid for the beam solution and the report.
 void FinishDesign(Pivot pv, int T) {
   const double t = TipElev(1), q = ToePressure(1);
   int p = pv.p;
   const double e = pv.e, r = pv.r;
-  if (std::fabs(e - GridElev(p)) > 0.0001) {
-    if (std::fabs(e - GridElev(p - 1)) <= 0.0001) {
+  // A pivot a hair above the tip still carries the toe: its pressure can be large enough
+  // that the sliver between them holds a share of the forces. The pivot takes a grid
+  // point within a hair of it only where that point stays above the tip, or where the
+  // pivot is the tip.
+  const bool pivotAtTip = !(e > t);
+  auto snaps = [&](int g) { return std::fabs(e - GridElev(g)) <= 0.0001 && (pivotAtTip || GridElev(g) > t); };
+  if (!snaps(p)) {
+    if (snaps(p - 1)) {
       --p;  // the pivot is the grid point above
       // Below a pivot on the jump the linear change starts from the pressure that balanced.
       if (pv.inJump) NetPressureA(p, 1) = r;
@@ -262,9 +283,11 @@ void FinishDesign(Pivot pv, int T) {
         return;
       NetPressureA(p, 1) = r;
       NetPressureA(p, 2) = r;
-      TipIndex(1) = p + 1;
-      if (e <= t) return;
     }
+  }
+  if (pivotAtTip) {
+    EndAtPivot(pv, p);
+    return;
   }
   int j = p + 1;
   while (j <= NumGridPoints && GridElev(j) > t) {
@@ -304,6 +327,7 @@ void DesignCantileverWall() {
   double previousTip = 0;
   double prevF = 0;
   double X1 = 0, M1 = 0, X2 = 0, M2 = 0, X3 = 0, M3 = 0;
+  bool searchPastLimit = false;
 
   for (;;) {  // one design pass
     const int Z = ZeroPressIndex;
@@ -338,6 +362,11 @@ void DesignCantileverWall() {
     int N = 0;
     bool haveX1 = false, steppingUp = false;
     SetGridTip(T);
+    // Below the last point the wedges were computed to, the pressures are the last ones
+    // computed carried on, not the soil's: no trial tip goes there (-infinity when every
+    // wedge fits), unless the pass searches past it (below).
+    const double limit =
+        searchPastLimit ? -std::numeric_limits<double>::infinity() : WedgePressuresComputedTo();
 
     Pivot pv;
     double sumF = 0, sumM = 0;
@@ -391,9 +420,45 @@ void DesignCantileverWall() {
       return closeBracket();
     };
     for (;;) {  // trials
+      // A trial that would go below that point is made at the point itself, whose
+      // pressures were computed: it says whether the tip lies above it at all.
+      const bool atLimit = !(TipElev(1) > limit);
+      if (atLimit) {
+        TipElev(1) = limit;
+        ToePressure(1) = ToePressureAt(limit);
+      }
       if (!FindPivot(T, pv, prevF, sumF, sumM, tol)) return;
       const double M = sumM;
       if (tol.MomentClosed(M, TipElev(1))) break;
+      if (atLimit) {
+        // Too deep there: the tip lies between it and the deepest trial too shallow, or
+        // the shallowest tip that balances the forces.
+        if (M > 0) {
+          if (!haveShallow) {
+            if (closeAboveFirstTip(M)) break;
+            return;
+          }
+          if (!haveDeep) deep = {limit, M};
+          haveDeep = true;
+          if (closeBracket()) break;
+          return;
+        }
+        // Too shallow there as at every trial above it: no tip above the point balances.
+        if (haveShallow && haveDeep && shallow.tip > deep.tip) {
+          if (closeBracket()) break;
+          return;
+        }
+        // Where the seepage follows the tip, the figures the wedges must fit move with it:
+        // the tip below the point is no answer, but the best estimate of the seepage for
+        // the next pass, which this pass then searches for past the point. Only the tip the
+        // passes settle on must lie above it.
+        if (seepagePasses) {
+          searchPastLimit = true;
+          break;
+        }
+        RefuseUncomputedTip(1);
+        return;
+      }
       if (M < 0 && (!haveShallow || TipElev(1) < shallow.tip)) {
         shallow = {TipElev(1), M};
         haveShallow = true;
@@ -478,6 +543,8 @@ void DesignCantileverWall() {
       }
     }
 
+    if (searchPastLimit && limit != -std::numeric_limits<double>::infinity()) continue;  // the same pass again
+    searchPastLimit = false;
     // 5. Seepage that follows the tip: recompute until two tips agree.
     if (!seepagePasses) {
       FinishDesign(pv, T);

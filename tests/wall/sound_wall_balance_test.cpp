@@ -175,6 +175,25 @@ class SoundWallBalance : public ::testing::Test {
     RunDesign();
     return AbortRun == 0;
   }
+  // Reads the problem and analyses it as Solve does; true when the analysis ended
+  // without a box.
+  bool Analyse(const std::string& problem) {
+    const auto dir = support::MakeScratchDir("queldar_balance");
+    const std::string path = (dir / "problem.dat").string();
+    {
+      std::FILE* f = std::fopen(path.c_str(), "wb");
+      std::fputs(problem.c_str(), f);
+      std::fclose(f);
+    }
+    InitPassiveCoefficientTables();
+    support::ReadProblemFile(path);
+    support::RemoveScratchDir(dir);
+    EXPECT_EQ(AbortRun, 0);
+    TempFileCount = 8;
+    PrepareSolution();
+    RunSafetyFactorAnalysis();
+    return AbortRun == 0 && services.boxes.boxes().empty();
+  }
   std::string Refusal() const {
     for (const auto& b : services.boxes.boxes())
       if (b.title == "UNBALANCED RESULTS") return b.text;
@@ -367,6 +386,42 @@ TEST_F(SoundWallBalance, AWallTurnedBackAtEveryFixedTipIsRefusedForWhatWasFound)
         EXPECT_LT(MomentAtFixedTip(z), 0);
       }
     }
+  }
+}
+
+// A cantilever 4.8 ft high whose retained clayey sand (phi 30, c 140 psf, 110 pcf) stands
+// by itself to 4.41 ft: the wall carries a sliver of active pressure, 9.9 psf at the
+// dredge line, and a given bottom a few hundredths of a foot below that line. The
+// analysis' coarse trial closed its forces with the pivot at the tip, and the beam was
+// then given a tip node below the pivot's own point at the same level: an element of no
+// length. Each bottom is analysed to a factor whose wall reaches it and balances as a free
+// body, carrying at the dredge line the moment of the Rankine wedge of pressure.
+TEST_F(SoundWallBalance, ANearlyUnloadedCantileverIsAnalysedToItsBottom) {
+  const double gamma = 110, c = 140, Ka = 1.0 / 3, dredge = 0.12, top = 4.8;
+  const double crack = 2 * c / (gamma * std::sqrt(Ka));
+  const double loaded = top - dredge - crack;
+  const double dredgeMoment = gamma * Ka * loaded * loaded * loaded / 6;
+  for (const char* bottom : {"0.00", "0.03", "0.05", "0.08", "0.11"}) {
+    SCOPED_TRACE(testing::Message() << "bottom " << bottom);
+    const std::string problem = std::string("'NEARLY UNLOADED CANTILEVER\n"
+                                            "CONTROL CANTILEVER ANALYSIS 1.00\n"
+                                            "WALL 4.80 ") +
+                                bottom +
+                                " 29E6 30.0\n"
+                                "SURFACE RIGHTSIDE 1 0 4.80\n"
+                                "SURFACE LEFTSIDE 1 0 0.12\n"
+                                "SOIL BOTH STRENGTHS 1\n"
+                                "110 110 30 140 0 0\n"
+                                "FINISHED\n";
+    services.boxes.clearShown();
+    ASSERT_TRUE(Analyse(problem)) << (services.boxes.boxes().empty() ? "" : services.boxes.boxes().back().text);
+    EXPECT_NEAR(TipElev(1), std::stod(bottom), 0.1);
+    EXPECT_LT(TipElev(1), dredge);
+    const std::vector<Cut> cuts = FreeBodyCuts(1);
+    const auto atDredge = std::find_if(cuts.begin(), cuts.end(), [&](const Cut& k) { return std::fabs(k.z - dredge) < 1e-4; });
+    ASSERT_NE(atDredge, cuts.end());
+    EXPECT_NEAR(atDredge->moment, dredgeMoment, 1e-3 * dredgeMoment);
+    EXPECT_LT(ClosureAtTip(1).momentPart, 1e-5);
   }
 }
 

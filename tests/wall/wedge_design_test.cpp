@@ -17,6 +17,7 @@
 #include "platform/text.h"
 #include "pressures/pressures.h"
 #include "scoped_temp.h"
+#include "support/problem_files.h"
 #include "support/scratch_dir.h"
 #include "support/soil_setup.h"
 #include "wall/wall.h"
@@ -289,6 +290,114 @@ TEST_F(WedgeDesign, LayerBottomsMeetingNearTheWallStopTheDesign) {
     ASSERT_EQ(services.boxes.boxes().size(), 1u);
     EXPECT_EQ(services.boxes.boxes()[0].title, "INVALID WEDGE GEOMETRY");
   }
+}
+
+// Below the last point the wedges were computed to, the pressures are the last ones
+// computed carried on, not the soil's; here they are made numbers no sum can use, so that
+// a trial tip among them ends the design. Where the bottoms meet so that the last point
+// computed lies less than a foot below the design tip, the search that used to step one
+// point past the first too-deep trial finds the conventional tip without going there, by
+// either wedge search and whatever the passive factor; where the conventional tip lies
+// below that point, no tip above it balances and the wedge's box ends the design.
+TEST_F(WedgeDesign, TrialTipsStayAboveTheLastPointTheWedgesWereComputedTo) {
+  const struct {
+    double drop, slope;
+    const char* method;
+    double fsPassive;
+    bool designs;
+  } cases[] = {
+      {4, 0.15, "F", 1.3, true}, {4, 0.15, "F", 1.5, true}, {4, 0.15, "F", 1.8, true},
+      {3, 0.10, "S", 1.7, true}, {3, 0.12, "F", 1.5, false}, {3, 0.12, "S", 1.5, false},
+  };
+  // The pressure pass does not write every point a case spoiled.
+  auto clearNetPressures = [] {
+    for (int p = 1; p <= 301; ++p)
+      for (int k = 1; k <= 2; ++k) NetPressureA(p, k) = NetPressureP(p, k) = 0;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.method << " at " << c.fsPassive << ", drop " << c.drop << ", slope " << c.slope);
+    services.boxes.clearShown();
+    services.boxes.answerTheRest();
+    clearNetPressures();
+    Problem(true, c.fsPassive);
+    LayersMeeting(false, c.drop, c.slope);
+    PrepareSolution();
+    PressureMethod(1) = PressureMethod(2) = c.method;
+    ComputeInitialPressures();
+    ASSERT_EQ(AbortRun, 0);
+    const double computedTo = WedgePressuresComputedTo();
+    ASSERT_GT(computedTo, -100);
+    for (int p = 1; p <= NumGridPoints; ++p) {
+      if (!(GridElev(p) < computedTo)) continue;
+      for (int k = 1; k <= 2; ++k) NetPressureA(p, k) = NetPressureP(p, k) = std::nan("");
+    }
+    const double conventional = closed_forms::ConventionalCantilever(WedgeSand(c.method, c.fsPassive)).tip;
+    RunDesign();
+    if (!c.designs) {
+      EXPECT_LT(conventional, computedTo);
+      ASSERT_EQ(services.boxes.boxes().size(), 1u);
+      EXPECT_EQ(services.boxes.boxes()[0].title, "INVALID WEDGE GEOMETRY");
+      continue;
+    }
+    ASSERT_EQ(AbortRun, 0) << services.boxes.boxes().back().text;
+    EXPECT_LT(computedTo, conventional);
+    EXPECT_GT(computedTo, conventional - 1);
+    EXPECT_NEAR(TipElev(1), conventional, 0.01);
+  }
+  clearNetPressures();
+}
+
+// A short cantilever with automatic seepage, by the sweep search: the first pass's seepage
+// leaves the wedges computed only down to 0.2 ft, above every tip that balances there;
+// the next passes' seepage follows the tip found below it, and the figures with it. The
+// tip the passes settle on lies above the point its own pass computed to, and between
+// the tips of the weaker factor's trend and the stronger factor's refusal, where every
+// balancing tip lies below that point.
+TEST_F(WedgeDesign, SeepagePassesSearchPastThePointTheFirstPassComputedTo) {
+  const std::string problem =
+      "'SHORT WALL PROBLEM\n"
+      "CONTROL CANTILEVER DESIGN 1.43 %FS%\n"
+      "WALL 10.20\n"
+      "SURFACE RIGHTSIDE 1 0 10.20\n"
+      "SURFACE LEFTSIDE 1 0 4.70\n"
+      "SOIL BOTH STRENGTHS 3\n"
+      "116 116 20 294 3 83 -0.20 -0.06\n"
+      "135 120 16 340 0 0 -4.50 0\n"
+      "112 111 23 96 2 0\n"
+      "WATER ELEVATIONS 62.4 8.30 4.40 7.64 AUTOMATIC\n"
+      "VERTICAL STRIP RIGHTSIDE 1 1.0 2.3 1192\n"
+      "FINISHED\n";
+  const auto dir = support::MakeScratchDir("queldar_wedge_seepage");
+  double previousTip = std::numeric_limits<double>::infinity();
+  for (const char* fs : {"1.16", "1.18", "1.20"}) {
+    SCOPED_TRACE(fs);
+    std::string text = problem;
+    text.replace(text.find("%FS%"), 4, fs);
+    const std::string path = (dir / "problem.dat").string();
+    std::ofstream(path, std::ios::binary) << text;
+    services.boxes.clearShown();
+    services.boxes.answerTheRest();
+    InitPassiveCoefficientTables();
+    AbortRun = 0;
+    support::ReadProblemFile(path);
+    ASSERT_EQ(AbortRun, 0);
+    PrepareSolution();
+    for (int side = 1; side <= 2; ++side)
+      if (PressureMethod(side) == "W") PressureMethod(side) = "S";
+    ComputeInitialPressures();
+    ASSERT_EQ(AbortRun, 0);
+    RunDesign();
+    if (std::string(fs) == "1.20") {
+      ASSERT_EQ(services.boxes.boxes().size(), 1u);
+      EXPECT_EQ(services.boxes.boxes()[0].title, "INVALID WEDGE GEOMETRY");
+      continue;
+    }
+    ASSERT_EQ(AbortRun, 0) << services.boxes.boxes().back().text;
+    EXPECT_GT(TipElev(1), WedgePressuresComputedTo());
+    EXPECT_LT(TipElev(1), previousTip);
+    previousTip = TipElev(1);
+  }
+  support::RemoveScratchDir(dir);
 }
 
 }  // namespace
