@@ -152,9 +152,8 @@ Closure ClosureAtTip(int m) {
 
 class SoundWallBalance : public ::testing::Test {
  protected:
-  // Reads the problem and designs it as Solve and Continue do, with the wedge method
-  // given; true when the design ended without a refusal.
-  bool Design(const std::string& problem, const char* wedge) {
+  // Reads the problem and prepares its solution as Solve does.
+  void Read(const std::string& problem) {
     const auto dir = support::MakeScratchDir("queldar_balance");
     const std::string path = (dir / "problem.dat").string();
     {
@@ -168,6 +167,11 @@ class SoundWallBalance : public ::testing::Test {
     EXPECT_EQ(AbortRun, 0);
     TempFileCount = 8;
     PrepareSolution();
+  }
+  // Reads the problem and designs it as Solve and Continue do, with the wedge method
+  // given; true when the design ended without a refusal.
+  bool Design(const std::string& problem, const char* wedge) {
+    Read(problem);
     for (int side = 1; side <= 2; ++side)
       if (PressureMethod(side) == "W") PressureMethod(side) = wedge;
     ComputeInitialPressures();
@@ -178,19 +182,7 @@ class SoundWallBalance : public ::testing::Test {
   // Reads the problem and analyses it as Solve does; true when the analysis ended
   // without a box.
   bool Analyse(const std::string& problem) {
-    const auto dir = support::MakeScratchDir("queldar_balance");
-    const std::string path = (dir / "problem.dat").string();
-    {
-      std::FILE* f = std::fopen(path.c_str(), "wb");
-      std::fputs(problem.c_str(), f);
-      std::fclose(f);
-    }
-    InitPassiveCoefficientTables();
-    support::ReadProblemFile(path);
-    support::RemoveScratchDir(dir);
-    EXPECT_EQ(AbortRun, 0);
-    TempFileCount = 8;
-    PrepareSolution();
+    Read(problem);
     RunSafetyFactorAnalysis();
     return AbortRun == 0 && services.boxes.boxes().empty();
   }
